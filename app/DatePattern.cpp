@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#include "DatePattern.h"
+
+#include <utility>
+
+std::string ReplaceUntilGone(std::string text, const std::string& search,
+                             const std::string& replacement) {
+    if (search.empty() || replacement.find(search) != std::string::npos) {
+        return ReplaceEach(std::move(text), search, replacement);  // would never end
+    }
+    for (std::size_t p; (p = text.find(search)) != std::string::npos;) {
+        text.replace(p, search.size(), replacement);
+    }
+    return text;
+}
+
+std::string ReplaceEach(std::string text, const std::string& search,
+                        const std::string& replacement) {
+    if (search.empty()) {
+        return text;
+    }
+    for (std::size_t p = 0; (p = text.find(search, p)) != std::string::npos;) {
+        text.replace(p, search.size(), replacement);
+        p += replacement.size();
+    }
+    return text;
+}
+
+std::string MakeDatePattern(const std::string& localePattern) {
+    // A literal percent sign must not start a conversion of its own.
+    std::string pattern = ReplaceEach(localePattern, "%", "%%");
+    pattern = ReplaceUntilGone(pattern, "dd", "d");
+    pattern = ReplaceUntilGone(pattern, "yy", "y");
+    pattern = ReplaceUntilGone(pattern, "MM", "M");
+    pattern = ReplaceEach(pattern, "d", "%d");
+    pattern = ReplaceEach(pattern, "M", "%m");
+    pattern = ReplaceEach(pattern, "y", "%y");
+    return ReplaceUntilGone(pattern, ":", ".");
+}

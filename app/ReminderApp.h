@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <ctime>
+#include <functional>
+#include <string>
+
+#include "Settings.h"
+#include "model/PersonRecord.h"
+
+// What the reminder window reports when it closes.
+struct ReminderOutcome {
+    int optionsRequested = 0;  // 1: "Options..." was pressed
+    bool changed = false;      // a record was silenced
+};
+
+// Runs the two dialogs; the program's one shows windows, or text where it cannot.
+class DialogHost {
+public:
+    virtual ~DialogHost() = default;
+    virtual ReminderOutcome RunReminder(RecordList& records, AppSettings& settings) = 0;
+    // Returns the dialog's `changed`: a record was added, edited or deleted.
+    virtual bool RunOptions(RecordList& records, AppSettings& settings) = 0;
+};
+
+struct AppServices {
+    std::function<std::time_t()> clock;
+    std::function<std::string()> shortDatePattern;  // the locale's, with d, M and y letters
+    KeyValueStore& store;
+    DialogHost& dialogs;
+    std::string dataPath = "ovras.ini";
+};
+
+// Owns the records and the settings for the whole run and decides which dialogs the user sees.
+class CReminderApp {
+public:
+    explicit CReminderApp(AppServices services) : services_(std::move(services)) {}
+
+    // The whole run: read, remind or manage, write back what changed. `hasArguments` opens the
+    // Options dialog directly.
+    void InitInstance(bool hasArguments);
+
+    RecordList records;
+    AppSettings settings;
+
+private:
+    AppServices services_;
+};

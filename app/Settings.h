@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/Dates.h"
+
+struct AppSettings {
+    std::uint8_t alwaysOnTop = 0;
+    std::uint8_t onceADay = 0;
+    int defaultDays = 0;
+    int defaultIcon = 0;  // -1: no icon selected
+    std::string lastRun;  // "%i%i%i" of year, month, day
+    // Rebuilt at every start, never stored.
+    std::string dateFormat;
+    DayNumber today = 0;
+};
+
+// The per-user store the settings live in: text values under names.
+class KeyValueStore {
+public:
+    virtual ~KeyValueStore() = default;
+    virtual bool IsEmpty() const = 0;  // nothing stored at all
+    virtual std::optional<std::string> Read(const std::string& name) const = 0;
+    virtual void Write(const std::string& name, const std::string& value) = 0;
+};
+
+// The run date text: year, month and day without separators or leading zeros (2026126).
+std::string RunDateText(const CivilDate& date);
+
+// Fills the options and lastRun from the store. When nothing is stored the defaults
+// (0, 0, 14, 1) are used and written back at once with `runDate`; otherwise a missing,
+// over-long or non-numeric value leaves its field as it is.
+void LoadSettings(KeyValueStore& store, AppSettings& settings, const std::string& runDate);
+
+// Writes the four options and `runDate` as lastrun; `settings.lastRun` is not changed.
+void SaveSettings(KeyValueStore& store, const AppSettings& settings, const std::string& runDate);

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <memory>
+
+#include "QtServices.h"
+#include "ReminderApp.h"
+
+class QApplication;
+
+// Shows the dialogs in windows, or, where no window can be shown, writes the reminder rows to
+// standard output. The QApplication (and with it the display connection) is only created
+// when a window is really needed.
+class WindowHost : public DialogHost {
+public:
+    WindowHost(int& argc, char** argv);
+    ~WindowHost() override;
+
+    ReminderOutcome RunReminder(RecordList& records, AppSettings& settings) override;
+    bool RunOptions(RecordList& records, AppSettings& settings) override;
+
+    // Linux: a display, a Wayland compositor or a platform named by QT_QPA_PLATFORM.
+    static bool CanShowWindows();
+
+private:
+    int& argc_;
+    char** argv_;
+    QtTextServices text_;
+    std::unique_ptr<QApplication> application_;
+};
