@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "app/Settings.h"
+#include "model/Dates.h"
+#include "model/PersonRecord.h"
+#include "reminder/TextServices.h"
+
+// A record with the fields the tests usually vary.
+inline PersonRecord Record(std::string name, int day, int month, int year, int daysInAdvance = 14) {
+    PersonRecord record;
+    record.name = std::move(name);
+    record.day = day;
+    record.month = month;
+    record.year = year;
+    record.daysInAdvance = daysInAdvance;
+    return record;
+}
+
+inline PersonRecord* Append(RecordList& records, PersonRecord record) {
+    records.push_back(std::make_unique<PersonRecord>(std::move(record)));
+    return records.back().get();
+}
+
+// A fresh directory, removed with everything in it.
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "ovrana-test-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~TempDir() { std::filesystem::remove_all(path_); }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+inline void WriteFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+class FakeStore : public KeyValueStore {
+public:
+    bool IsEmpty() const override { return values.empty(); }
+    std::optional<std::string> Read(const std::string& name) const override {
+        auto it = values.find(name);
+        return it == values.end() ? std::nullopt : std::optional(it->second);
+    }
+    void Write(const std::string& name, const std::string& value) override {
+        values[name] = value;
+        ++writes;
+    }
+    std::map<std::string, std::string> values;
+    int writes = 0;
+};
+
+// English weekday names and ASCII case rules.
+class FakeText : public TextServices {
+public:
+    std::string DayName(int weekday) const override {
+        static const char* const names[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                            "Thursday", "Friday", "Saturday"};
+        return names[weekday];
+    }
+    std::string UpperFirst(std::string_view text) const override {
+        std::string result(text);
+        if (!result.empty()) {
+            result[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(result[0])));
+        }
+        return result;
+    }
+};

@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: MIT
+// Run under several time zones (UTC, Europe/Berlin, America/Sao_Paulo) by the test list.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "model/Dates.h"
+
+namespace {
+
+DayNumber D(int year, int month, int day) {
+    return MakeDay(year, month, day);
+}
+
+struct Next {
+    int daysUntil, nextYear, age;
+};
+
+Next Compute(PersonRecord record, DayNumber today) {
+    UpdateRecord(record, today);
+    return {record.daysUntil, record.nextYear, record.age};
+}
+
+// Seconds since 1970 of a local wall-clock time in the current TZ.
+std::time_t Local(int year, int month, int day, int hour, int minute) {
+    std::tm tm{};
+    tm.tm_year = year - 1900;
+    tm.tm_mon = month - 1;
+    tm.tm_mday = day;
+    tm.tm_hour = hour;
+    tm.tm_min = minute;
+    tm.tm_isdst = -1;
+    return std::mktime(&tm);
+}
+
+}  // namespace
+
+TEST(Dates, CalendarRollsOverLikeMktime) {
+    EXPECT_EQ(D(1970, 1, 1), 0);
+    EXPECT_EQ(D(2027, 2, 29), D(2027, 3, 1));
+    EXPECT_EQ(D(2026, 4, 31), D(2026, 5, 1));
+    EXPECT_EQ(D(2026, 13, 5), D(2027, 1, 5));
+    EXPECT_EQ(D(2026, 0, 5), D(2025, 12, 5));
+    EXPECT_EQ(D(2026, -11, 0), D(2024, 12, 31));
+    EXPECT_EQ(D(2026, 3, 0), D(2026, 2, 28));
+    for (DayNumber day : {D(1600, 2, 29), D(1969, 12, 31), D(2000, 2, 29), D(2100, 3, 1)}) {
+        const CivilDate c = ToCivil(day);
+        EXPECT_EQ(D(static_cast<int>(c.year), c.month, c.day), day);
+    }
+    EXPECT_EQ(WeekdayOf(D(2006, 5, 12)), 5);  // Friday
+    EXPECT_EQ(WeekdayOf(D(1969, 12, 28)), 0);
+    EXPECT_EQ(FormatDate(D(2006, 12, 5), "%d/%m/%y"), "05/12/06");
+    EXPECT_EQ(FormatDate(D(2006, 12, 5), ""), "");
+}
+
+TEST(Dates, HasPassedComparesMonthAndDayOnly) {
+    const DayNumber today = D(2026, 12, 6);
+    EXPECT_TRUE(HasPassed(D(2026, 12, 5), today));
+    EXPECT_FALSE(HasPassed(D(2026, 12, 6), today));
+    EXPECT_FALSE(HasPassed(D(2026, 12, 7), today));
+    EXPECT_TRUE(HasPassed(D(2030, 1, 31), today));
+    EXPECT_FALSE(HasPassed(D(1990, 12, 31), today));
+}
+
+TEST(Dates, NextOccurrence) {
+    struct Case {
+        const char* what;
+        int day, month, year;
+        DayNumber today;
+        Next expected;
+    };
+    const Case cases[] = {
+        {"today", 6, 12, 1976, D(2026, 12, 6), {0, 2026, 50}},
+        {"yesterday", 5, 12, 1976, D(2026, 12, 6), {364, 2027, 51}},
+        {"yesterday, leap year ahead", 5, 12, 1976, D(2027, 12, 6), {365, 2028, 52}},
+        {"tomorrow", 7, 12, 1976, D(2026, 12, 6), {1, 2026, 50}},
+        {"no year", 7, 12, 0, D(2026, 12, 6), {1, 2026, -1}},
+        {"29 Feb before March, common year", 29, 2, 1980, D(2027, 2, 10), {19, 2027, 47}},
+        {"29 Feb on 1 March, common year", 29, 2, 1980, D(2027, 3, 1), {0, 2027, 47}},
+        {"29 Feb on 2 March, leap year ahead", 29, 2, 1980, D(2027, 3, 2), {364, 2028, 48}},
+        {"29 Feb on 2 March, common year ahead", 29, 2, 1980, D(2026, 3, 2), {364, 2027, 47}},
+        {"29 Feb on 29 Feb", 29, 2, 1980, D(2028, 2, 29), {0, 2028, 48}},
+        {"31 Dec from 1 Jan of a leap year", 31, 12, 2000, D(2028, 1, 1), {365, 2028, 28}},
+        {"turn of the year", 2, 1, 2000, D(2026, 12, 30), {3, 2027, 27}},
+        {"31 April rolls to 1 May", 31, 4, 2000, D(2026, 4, 30), {1, 2026, 26}},
+        {"month 13 passes like January", 5, 13, 2000, D(2026, 12, 6), {395, 2028, 28}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Next next = Compute(Record("x", c.day, c.month, c.year), c.today);
+        EXPECT_EQ(next.daysUntil, c.expected.daysUntil);
+        EXPECT_EQ(next.nextYear, c.expected.nextYear);
+        EXPECT_EQ(next.age, c.expected.age);
+    }
+}
+
+TEST(Dates, RecordWithoutDateIsLeftAlone) {
+    PersonRecord record = Record("x", 0, 5, 1990);
+    record.daysUntil = 123;
+    UpdateRecord(record, D(2026, 12, 6));
+    EXPECT_EQ(record.daysUntil, 123);
+    record.day = 5;
+    record.month = 0;
+    UpdateRecord(record, D(2026, 12, 6));
+    EXPECT_EQ(record.daysUntil, 123);
+}
+
+TEST(Dates, AbsurdValuesStayDefined) {
+    const Next next = Compute(Record("x", INT_MAX, INT_MAX, INT_MIN), D(2026, 12, 6));
+    EXPECT_EQ(next.daysUntil, INT_MAX);
+    EXPECT_EQ(next.age, INT_MAX);
+    const Next back = Compute(Record("x", INT_MIN, INT_MIN, INT_MAX), D(2026, 12, 6));
+    EXPECT_LT(back.nextYear, 0);
+    EXPECT_EQ(back.age, INT_MIN);
+    EXPECT_EQ(AgeToday(Record("x", INT_MAX, INT_MAX, INT_MIN), D(2026, 12, 6)), INT_MAX);
+}
+
+TEST(Dates, AgeToday) {
+    EXPECT_EQ(AgeToday(Record("x", 7, 12, 1976), D(2026, 12, 6)), 49);
+    EXPECT_EQ(AgeToday(Record("x", 6, 12, 1976), D(2026, 12, 6)), 50);
+    EXPECT_EQ(AgeToday(Record("x", 5, 12, 1976), D(2026, 12, 6)), 50);
+    EXPECT_EQ(AgeToday(Record("x", 29, 2, 1980), D(2027, 3, 1)), 46);
+    EXPECT_EQ(AgeToday(Record("x", 29, 2, 1980), D(2027, 3, 2)), 47);
+    EXPECT_EQ(AgeToday(Record("x", 29, 2, 1980), D(2028, 2, 29)), 48);
+    EXPECT_EQ(AgeToday(Record("x", 29, 2, 1980), D(2028, 2, 28)), 47);
+    // On the birthday both ages agree; the day before, today's is one less.
+    for (int day : {6, 7}) {
+        PersonRecord record = Record("x", day, 12, 1976);
+        UpdateRecord(record, D(2026, 12, 6));
+        EXPECT_EQ(AgeToday(record, D(2026, 12, 6)), record.age - (day == 6 ? 0 : 1));
+    }
+}
+
+TEST(Dates, TodayIsTheLocalDate) {
+    // Just before and after local midnight, and on days whose clocks jumped.
+    EXPECT_EQ(MakeToday(Local(2026, 12, 6, 0, 0)), D(2026, 12, 6));
+    EXPECT_EQ(MakeToday(Local(2026, 12, 6, 23, 59)), D(2026, 12, 6));
+    EXPECT_EQ(MakeToday(Local(2026, 3, 29, 12, 0)), D(2026, 3, 29));
+    EXPECT_EQ(MakeToday(Local(2018, 11, 4, 12, 0)), D(2018, 11, 4));
+    EXPECT_EQ(MakeToday(Local(2019, 2, 16, 23, 30)), D(2019, 2, 16));
+    const CivilDate date = LocalDate(Local(2027, 1, 1, 0, 30));
+    EXPECT_EQ(date.year, 2027);
+    EXPECT_EQ(date.month, 1);
+    EXPECT_EQ(date.day, 1);
+
+    // Whole days across a daylight-saving change, also one at midnight.
+    EXPECT_EQ(Compute(Record("x", 30, 3, 0), MakeToday(Local(2026, 3, 28, 12, 0))).daysUntil, 2);
+    EXPECT_EQ(Compute(Record("x", 5, 11, 0), MakeToday(Local(2018, 11, 3, 12, 0))).daysUntil, 2);
+}

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "TestSupport.h"
+#include "reminder/DueRecords.h"
+
+namespace {
+
+const FakeText kText;
+const std::string kPattern = "%d/%m/%y";
+
+std::string Sentence(PersonRecord record, DayNumber today) {
+    UpdateRecord(record, today);
+    return ComposeReminderText(record, kPattern, kText);
+}
+
+PersonRecord Event(PersonRecord record) {
+    record.notABirthday = 1;
+    return record;
+}
+
+}  // namespace
+
+TEST(Wording, EverySentenceForm) {
+    const PersonRecord anna = Record("anna", 12, 5, 1976);
+    EXPECT_EQ(Sentence(anna, MakeDay(2006, 5, 9)),
+              " Anna will be 30 on Friday 12/05/06 (in 3 days)");
+    EXPECT_EQ(Sentence(Event(anna), MakeDay(2006, 5, 9)), " Anna on Friday 12/05/06 (in 3 days)");
+    EXPECT_EQ(Sentence(anna, MakeDay(2006, 5, 12)), " anna is 30 today");
+    EXPECT_EQ(Sentence(anna, MakeDay(2006, 5, 11)), " anna is 30 tomorrow");
+    EXPECT_EQ(Sentence(Event(anna), MakeDay(2006, 5, 12)), " anna today");
+    EXPECT_EQ(Sentence(Event(anna), MakeDay(2006, 5, 11)), " anna tomorrow");
+    EXPECT_EQ(Sentence(anna, MakeDay(2006, 5, 10)),
+              " Anna will be 30 on Friday 12/05/06 (in 2 days)");
+}
+
+TEST(Wording, BirthdayWithoutYearHasNoAge) {
+    const PersonRecord sara = Record("Sara", 19, 7, 0);
+    EXPECT_EQ(Sentence(sara, MakeDay(2026, 7, 10)), " Sara on Sunday 19/07/26 (in 9 days)");
+    EXPECT_EQ(Sentence(sara, MakeDay(2026, 7, 19)), " Sara today");
+    EXPECT_EQ(Sentence(sara, MakeDay(2026, 7, 18)), " Sara tomorrow");
+}
+
+TEST(Wording, NamesAndDates) {
+    EXPECT_EQ(Sentence(Record("3 kings", 6, 1, 0), MakeDay(2026, 1, 1)),
+              " 3 kings on Tuesday 06/01/26 (in 5 days)");
+    EXPECT_EQ(Sentence(Record(" blank", 6, 1, 0), MakeDay(2026, 1, 1)),
+              "  blank on Tuesday 06/01/26 (in 5 days)");
+    // 29 February in a common year is shown as 1 March.
+    EXPECT_EQ(Sentence(Record("leap", 29, 2, 1980), MakeDay(2027, 2, 20)),
+              " Leap will be 47 on Monday 01/03/27 (in 9 days)");
+    PersonRecord record = Record("x", 24, 12, 1988);
+    UpdateRecord(record, MakeDay(2026, 12, 20));
+    EXPECT_EQ(ComposeReminderText(record, "%y-%m-%d", kText),
+              " X will be 38 on Thursday 26-12-24 (in 4 days)");
+    EXPECT_EQ(ComposeReminderText(record, "", kText), " X will be 38 on Thursday  (in 4 days)");
+}
+
+TEST(Selection, WhichRecordsAreDue) {
+    const DayNumber today = MakeDay(2026, 12, 6);
+    RecordList records;
+    auto add = [&](PersonRecord record) {
+        PersonRecord* added = Append(records, std::move(record));
+        UpdateRecord(*added, today);
+        return added;
+    };
+    add(Record("in warning period", 10, 12, 1990, 4));
+    add(Record("one day too far", 11, 12, 1990, 4));
+    add(Record("zero days, today", 6, 12, 1990, 0));
+    add(Record("zero days, tomorrow", 7, 12, 1990, 0));
+    add(Record("negative period", 6, 12, 1990, -1));
+    add(Record("no day", 0, 12, 1990, 30));
+    add(Record("no month", 6, 0, 1990, 30));
+    add(Record("huge period", 5, 12, 1990, INT_MAX));
+    add(Record("beyond a year", 5, 13, 1990, INT_MAX));
+    PersonRecord* info = add(Record("info only", 6, 12, 1990));
+    info->infoOnly = 1;
+    PersonRecord* silenced = add(Record("silenced", 6, 12, 1990));
+    silenced->skipYear = 2026;
+    PersonRecord* silencedLastYear = add(Record("silenced last year", 6, 12, 1990));
+    silencedLastYear->skipYear = 2025;
+
+    std::vector<std::string> names;
+    for (const ReminderRow& row : SelectDueRows(records, kPattern, kText)) {
+        names.push_back(row.record->name);
+        EXPECT_EQ(row.icon, row.record->icon);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"silenced last year", "zero days, today",
+                                               "in warning period", "huge period"}));
+    EXPECT_TRUE(SelectDueRows(RecordList{}, kPattern, kText).empty());
+}
+
+// Nearest first; on the same day a later record stands above an earlier one. Checked against
+// the plain rule: one pass per day offset from 365 down to 0, each inserting at the top.
+TEST(Selection, OrderMatchesInsertingAtTheTopForEveryOffset) {
+    std::mt19937 random(42);
+    for (int round = 0; round < 20; ++round) {
+        RecordList records;
+        const DayNumber today = MakeDay(2026, 1 + round % 12, 1 + round);
+        for (int i = 0; i < 300; ++i) {
+            PersonRecord* r = Append(
+                records, Record("r" + std::to_string(i), 1 + random() % 31, random() % 13,
+                                random() % 3 ? 1990 : 0, static_cast<int>(random() % 400) - 10));
+            r->infoOnly = random() % 10 == 0;
+            UpdateRecord(*r, today);
+            r->skipYear = random() % 10 == 0 ? r->nextYear : -1;
+        }
+        std::vector<PersonRecord*> expected;
+        for (int offset = 365; offset >= 0; --offset) {
+            for (auto& r : records) {
+                if (IsDue(*r) && r->daysUntil == offset) {
+                    expected.insert(expected.begin(), r.get());
+                }
+            }
+        }
+        std::vector<PersonRecord*> actual;
+        for (const ReminderRow& row : SelectDueRows(records, kPattern, kText)) {
+            actual.push_back(row.record);
+        }
+        EXPECT_EQ(actual, expected);
+    }
+}
