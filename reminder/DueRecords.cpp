@@ -20,18 +20,27 @@ std::string ComposeReminderText(const PersonRecord& record, const std::string& d
     // A birthday without a year has no age to tell, so it reads like an event.
     const bool withAge = record.notABirthday == 0 && record.year != 0;
     const std::string age = std::to_string(record.age);
-    if (record.daysUntil == 0) {
-        return " " + record.name + (withAge ? " is " + age + " today" : " today");
-    }
-    if (record.daysUntil == 1) {
-        return " " + record.name + (withAge ? " is " + age + " tomorrow" : " tomorrow");
+    std::string sentence = record.name;
+    if (record.daysUntil <= 1) {
+        // Today's and tomorrow's sentences keep the name as it is written.
+        if (withAge) {
+            sentence.append(" is ").append(age);
+        }
+        sentence.append(record.daysUntil == 0 ? " today" : " tomorrow");
+        return std::string(1, ' ').append(sentence);
     }
     const DayNumber date = MakeDay(record.nextYear, record.month, record.day);
-    const std::string when = text.DayName(WeekdayOf(date)) + " " + FormatDate(date, dateFormat) +
-                             " (in " + std::to_string(record.daysUntil) + " days)";
-    const std::string sentence =
-        record.name + (withAge ? " will be " + age + " on " : " on ") + when;
-    return " " + text.UpperFirst(sentence);
+    if (withAge) {
+        sentence.append(" will be ").append(age);
+    }
+    sentence.append(" on ")
+        .append(text.DayName(WeekdayOf(date)))
+        .append(" ")
+        .append(FormatDate(date, dateFormat))
+        .append(" (in ")
+        .append(std::to_string(record.daysUntil))
+        .append(" days)");
+    return std::string(1, ' ').append(text.UpperFirst(sentence));
 }
 
 std::vector<ReminderRow> SelectDueRows(const RecordList& records, const std::string& dateFormat,

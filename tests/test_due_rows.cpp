@@ -101,7 +101,7 @@ TEST(Selection, OrderMatchesInsertingAtTheTopForEveryOffset) {
         const DayNumber today = MakeDay(2026, 1 + round % 12, 1 + round);
         for (int i = 0; i < 300; ++i) {
             PersonRecord* r = Append(
-                records, Record("r" + std::to_string(i), 1 + random() % 31, random() % 13,
+                records, Record(std::to_string(i), 1 + random() % 31, random() % 13,
                                 random() % 3 ? 1990 : 0, static_cast<int>(random() % 400) - 10));
             r->infoOnly = random() % 10 == 0;
             UpdateRecord(*r, today);
