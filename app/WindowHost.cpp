@@ -5,7 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "controls/IconSet.h"
+#include "manage/OptionsDlg.h"
 #include "reminder/DueRecords.h"
+#include "reminder/ReminderDlg.h"
 
 namespace {
 
@@ -28,8 +31,29 @@ bool WindowHost::CanShowWindows() {
 #endif
 }
 
+QApplication& WindowHost::Application() {
+    if (!application_) {
+        application_ = std::make_unique<QApplication>(argc_, argv_);
+        QApplication::setWindowIcon(AppIcon());
+    }
+    return *application_;
+}
+
 ReminderOutcome WindowHost::RunReminder(RecordList& records, AppSettings& settings) {
+    // Decided before any window exists: a logon run with nothing due never touches the display.
     const std::vector<ReminderRow> rows = SelectDueRows(records, settings.dateFormat, text_);
+    if (rows.empty()) {
+        return {};
+    }
+    if (CanShowWindows()) {
+        Application();
+        CReminderDlg dialog(nullptr, &text_);
+        dialog.records = &records;
+        dialog.settings = &settings;
+        dialog.optionsRequested = -1;
+        dialog.exec();
+        return {dialog.optionsRequested, dialog.changed};
+    }
     for (const ReminderRow& row : rows) {
         std::fwrite(row.text.data(), 1, row.text.size(), stdout);
         std::fputc('\n', stdout);
@@ -38,7 +62,15 @@ ReminderOutcome WindowHost::RunReminder(RecordList& records, AppSettings& settin
     return {};
 }
 
-bool WindowHost::RunOptions(RecordList&, AppSettings&) {
-    std::fputs("ovrana: the Options dialog cannot be shown without a display\n", stderr);
-    return false;
+bool WindowHost::RunOptions(RecordList& records, AppSettings& settings) {
+    if (!CanShowWindows()) {
+        std::fputs("ovrana: the Options dialog cannot be shown without a display\n", stderr);
+        return false;
+    }
+    Application();
+    COptionsDlg dialog;
+    dialog.records = &records;
+    dialog.settings = &settings;
+    dialog.exec();
+    return dialog.changed;
 }

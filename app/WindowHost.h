@@ -23,6 +23,9 @@ public:
     static bool CanShowWindows();
 
 private:
+    // Created on first need and kept for the rest of the run.
+    QApplication& Application();
+
     int& argc_;
     char** argv_;
     QtTextServices text_;

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QUrl;
+
+// A label that works as a web link: link colours, a pointing hand, the address as tooltip,
+// and a click opens the address in the user's browser. When the desktop cannot open it, the
+// user's browser command is tried; when that fails too, a message box says why.
+class CWebLinkStatic : public QLabel {
+    Q_OBJECT
+
+public:
+    // Result codes of OpenLink: above 32 means opened, the rest are the error box's codes.
+    static constexpr int kOpened = 33;
+    static constexpr int kOutOfResources = 0;
+    static constexpr int kFileNotFound = 2;
+    static constexpr int kAccessDenied = 5;
+    static constexpr int kNoAssociation = 31;
+
+    // The text shown doubles as the address until SetLink gives another one.
+    explicit CWebLinkStatic(QWidget* parent = nullptr);
+    explicit CWebLinkStatic(const QString& text, QWidget* parent = nullptr);
+
+    // Stores the address and shows it in the tooltip; an empty label shows the address.
+    void SetLink(const QString& url);
+    // The address a click opens: the text shown while no address was set.
+    QString GetLink() const { return m_strLink.isEmpty() ? text() : m_strLink; }
+
+    void MarkVisited(bool visited = true);
+    bool IsVisited() const { return m_bVisitedLink; }
+
+    void SetUnderlined(bool underline);
+    bool IsUnderlined() const { return m_bUnderlined; }
+
+    bool IsHovering() const { return m_bHovering; }
+
+    // Opens `url`: first through the desktop, then through the user's browser commands.
+    // Returns kOpened or the code of the failure.
+    int OpenLink(const QString& url);
+
+    // The error box for a failed OpenLink.
+    void ShowOpenError(int code);
+    static QString OpenErrorText(int code);  // the box's whole text
+
+    // Resizes the label to its text, keeping its centre or right edge as aligned.
+    void FitToText();
+
+    // The browser commands tried after the desktop, in order: each program with its
+    // arguments, the address already in place. Reads BROWSER (a colon-separated list in which
+    // %s stands for the address), then x-www-browser, sensible-browser and xdg-open.
+    static QList<QStringList> BrowserCommands(const QString& address);
+
+    const QColor m_crNormal{0, 0, 238};
+    const QColor m_crVisited{85, 26, 139};
+    const QColor m_crHover;
+
+    // Seams, so tests neither start a browser nor wait on a modal box.
+    // Hands the address to the desktop; true when it was opened.
+    std::function<bool(const QUrl& url)> openUrl;
+    // Starts a program with an argument list and no shell; returns kOpened or an error code.
+    std::function<int(const QString& program, const QStringList& arguments)> startProcess;
+    // Shows the error box's text.
+    std::function<void(const QString& text)> showMessage;
+
+protected:
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void OnClicked();
+    void UpdateColour();
+
+    bool m_bHovering = false;
+    bool m_bVisitedLink = false;
+    bool m_bUnderlined = true;
+    bool m_bPressed = false;
+    QString m_strLink;
+};

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+#include "model/Dates.h"
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+
+// The form for one record, new or existing. It works on its own members only; the caller
+// copies them from and back into the record.
+class CEditPersonDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CEditPersonDlg(QWidget* parent = nullptr);
+
+    // Set before exec(), read after it returned Accepted.
+    std::string name;
+    std::string email;
+    CivilDate date;  // year 0: the year is not known
+    int icon = 0;    // outside 0..16: no picture
+    int warnDays = 0;
+    int neverRemind = 0;
+    int notABirthday = 0;
+
+    // Shows a refusal to the user; tests replace it.
+    std::function<void(const QString& text)> showMessage;
+
+    // Puts the members into the controls; exec() calls it before showing.
+    void OnInitDialog();
+    int exec() override;
+    void accept() override;
+
+    // The caption for a name: "No name", or the name followed by " - properties".
+    static QString CaptionFor(const QString& name);
+
+private:
+    void OnChangeName();
+    void OnNotABirthday();
+    void OnYearUnknown();
+    bool ReadDays(int& days);
+
+    QLineEdit* editName;
+    QLineEdit* editEmail;
+    QDateEdit* datePicker;
+    QCheckBox* checkYearUnknown;
+    QComboBox* comboIcon;
+    QLineEdit* editWarnDays;
+    QCheckBox* checkNotABirthday;
+    QCheckBox* checkNeverRemind;
+    QLabel* labelName;
+    QLabel* labelDate;
+    QString datePattern_;
+    bool dateTouched_ = false;
+};

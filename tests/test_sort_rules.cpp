@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "controls/SortRules.h"
+
+namespace {
+
+using Cells = std::vector<std::string>;
+
+Cells Sorted(int type, const Cells& cells, bool ascending, const std::string& pattern = "%d/%m/%y",
+             CaseFold fold = FoldAsciiCase) {
+    Cells result;
+    for (const std::size_t index : SortOrder(type, cells, ascending, {pattern, fold})) {
+        result.push_back(cells[index]);
+    }
+    return result;
+}
+
+}  // namespace
+
+TEST(SortRules, TextAndNumbers) {
+    const Cells names = {"abc", "Abd", "ABC", "abb"};
+    EXPECT_EQ(Sorted(LSORT_TEXTCASE, names, true), (Cells{"ABC", "Abd", "abb", "abc"}));
+    // abc and ABC are equal: they keep their order in both directions.
+    EXPECT_EQ(Sorted(LSORT_TEXT, names, true), (Cells{"abb", "abc", "ABC", "Abd"}));
+    EXPECT_EQ(Sorted(LSORT_TEXT, names, false), (Cells{"Abd", "abc", "ABC", "abb"}));
+    // The platform's folding decides beyond ASCII (here: Ö is ö).
+    auto foldUmlaut = [](std::string_view text) {
+        std::string folded = FoldAsciiCase(text);
+        for (std::size_t p; (p = folded.find("\xC3\x96")) != std::string::npos;) {
+            folded.replace(p, 2, "\xC3\xB6");
+        }
+        return folded;
+    };
+    EXPECT_EQ(
+        Sorted(LSORT_TEXT, {"\xC3\xB6laf", "Zoe", "\xC3\x96LAF", "anna"}, true, "", foldUmlaut),
+        (Cells{"anna", "Zoe", "\xC3\xB6laf", "\xC3\x96LAF"}));
+
+    // "-" and other texts without a number count as 0.
+    const Cells integers = {"10", "9", "-", "-3", "0", " +7 days", "abc"};
+    EXPECT_EQ(Sorted(LSORT_INTEGER, integers, true),
+              (Cells{"-3", "-", "0", "abc", " +7 days", "9", "10"}));
+    EXPECT_EQ(Sorted(LSORT_INTEGER, integers, false),
+              (Cells{"10", "9", " +7 days", "-", "0", "abc", "-3"}));
+    // NaN has no place in an order and goes last both ways.
+    const Cells reals = {"2.5", "10", "-1e3", "abc", "2.50", "nan", "1e999", "1e-999", "+.5x"};
+    EXPECT_EQ(Sorted(LSORT_REAL, reals, false),
+              (Cells{"1e999", "10", "2.5", "2.50", "+.5x", "abc", "1e-999", "-1e3", "nan"}));
+}
+
+// The same dates in each order a short-date pattern can have: the column sorts by month, then
+// day, wherever the pattern puts the year. Zero and empty dates go last in both directions.
+TEST(SortRules, DayMonthInEveryPatternOrder) {
+    const std::vector<std::pair<std::string, Cells>> cases = {
+        // 4 Dec 06, 3 Jan 07, 29 Feb 08, zero date, 1 Mar 07, empty, 3 Jan 05
+        {"%d/%m/%y",
+         {"04/12/06", "03/01/07", "29/02/08", "00/00/0000", "01/03/07", "", "03/01/05"}},
+        {"%m/%d/%y",
+         {"12/04/06", "01/03/07", "02/29/08", "00/00/0000", "03/01/07", "", "01/03/05"}},
+        {"%y-%m-%d",
+         {"06-12-04", "07-01-03", "08-02-29", "0000-00-00", "07-03-01", "", "05-01-03"}},
+    };
+    for (const auto& [pattern, d] : cases) {
+        SCOPED_TRACE(pattern);
+        EXPECT_EQ(Sorted(LSORT_DAYMONTH, d, true, pattern),
+                  (Cells{d[1], d[6], d[2], d[4], d[0], d[3], d[5]}));
+        EXPECT_EQ(Sorted(LSORT_DAYMONTH, d, false, pattern),
+                  (Cells{d[0], d[4], d[2], d[1], d[6], d[3], d[5]}));
+    }
+}
+
+TEST(SortRules, DateTexts) {
+    // 29 February counts in any year when the year is ignored; a four-digit year still reads;
+    // days a month never has and stray text are no dates.
+    EXPECT_EQ(
+        Sorted(LSORT_DAYMONTH,
+               {"01/03/07", "31/04/07", "29/02/07", "1/1/07x", "28/02/2007", "2007-01-03"}, true),
+        (Cells{"28/02/2007", "29/02/07", "01/03/07", "31/04/07", "1/1/07x", "2007-01-03"}));
+    // Full dates use the year (29/02/07 does not exist) and an optional time.
+    EXPECT_EQ(
+        Sorted(LSORT_DATETIME,
+               {"03/01/07 10:00", "03/01/07", "29/02/07", "04/12/06 23:59:59", "03/01/07 9:30"},
+               true),
+        (Cells{"04/12/06 23:59:59", "03/01/07", "03/01/07 9:30", "03/01/07 10:00", "29/02/07"}));
+    ParsedDate date;
+    EXPECT_TRUE(ParseDate("100% 05-2024-07", "100%% %m-%Y-%d", date));
+    EXPECT_EQ(date.year, 2024);
+    EXPECT_FALSE(ParseDate("03/01/0710:00", "%d/%m/%y", date));  // time glued to the year
+    EXPECT_FALSE(ParseDate("Jan 03 07", "%b %d %y", date));      // a conversion we do not read
+}
+
+// Every type, both directions, many equal keys: the comparison must be a strict weak order,
+// so that the stable sort keeps equal rows in their original order.
+TEST(SortRules, StrictWeakOrderWithManyEqualKeys) {
+    const Cells values = {
+        "b", "B",          "7",   "-",       "2.0", "2", "04/05/06", "04/05/99", "04/05/06 10:00",
+        "",  "00/00/0000", "nan", "29/02/07"};
+    Cells cells;
+    for (std::size_t i = 0; i < 400; ++i) {
+        cells.push_back(values[i * 7 % values.size()]);
+    }
+    const SortContext context;
+    for (int type = 0; type <= LSORT_LAST; ++type) {
+        for (const bool ascending : {true, false}) {
+            SCOPED_TRACE(testing::Message() << "type " << type << " ascending " << ascending);
+            auto cmp = [&](const std::string& a, const std::string& b) {
+                return CompareSortKeys(type, MakeSortKey(type, a, context),
+                                       MakeSortKey(type, b, context), ascending);
+            };
+            for (const std::string& a : values) {
+                for (const std::string& b : values) {
+                    ASSERT_EQ(cmp(a, b), -cmp(b, a)) << a << " / " << b;
+                    for (const std::string& c : values) {
+                        if (cmp(a, b) <= 0 && cmp(b, c) <= 0) {
+                            ASSERT_LE(cmp(a, c), 0) << a << " / " << b << " / " << c;
+                        }
+                    }
+                }
+            }
+            const std::vector<std::size_t> order = SortOrder(type, cells, ascending, context);
+            for (std::size_t i = 1; i < order.size(); ++i) {
+                const int compared = cmp(cells[order[i - 1]], cells[order[i]]);
+                ASSERT_LE(compared, 0);
+                ASSERT_TRUE(compared < 0 || order[i - 1] < order[i]) << "equal rows swapped";
+            }
+        }
+    }
+    EXPECT_EQ(Sorted(LSORT_NONE, {"b", "a", "c"}, true), (Cells{"b", "a", "c"}));
+}
