@@ -119,18 +119,6 @@ private slots:
         QCOMPARE(Picture(r.List()->topLevelItem(2)->icon(0)), Picture(RecordIcon(7)));
     }
 
-    void sizeFollowsFontAndSentences() {
-        Reminder plain, large, wordy;
-        large.dlg.setFont(QFont(large.dlg.font().family(), 20));
-        for (Reminder* r : {&plain, &large, &wordy}) {
-            r->Add(r == &wordy ? std::string(60, 'w') : "anna", 0);
-            r->dlg.OnInitDialog();
-        }
-        QVERIFY(large.dlg.width() > plain.dlg.width() && large.dlg.height() > plain.dlg.height());
-        QVERIFY(wordy.dlg.width() > plain.dlg.width());
-        QVERIFY(wordy.dlg.width() <= wordy.dlg.screen()->availableGeometry().width());
-    }
-
     void nothingDueEndsBeforeShowing() {
         Reminder r;
         r.Add("zed", 20);
