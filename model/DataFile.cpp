@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -51,6 +52,12 @@ std::string TakeName(std::string_view& line) {
     }
     line.remove_prefix(std::min(i + 2, line.size()));  // closing quote and the comma after it
     return name;
+}
+
+// A line break inside a value would split its record in two.
+std::string OnOneLine(std::string text) {
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
 }
 
 bool NeedsQuotes(const std::string& name) {
@@ -106,15 +113,17 @@ std::string FormatRecordLine(const PersonRecord& record) {
     std::snprintf(numbers, sizeof numbers, ",%02i%02i%04i,%i,%i,%i,%i,%i,", record.day,
                   record.month, record.year, record.icon, record.skipYear, record.daysInAdvance,
                   record.notABirthday, record.infoOnly ? 1 : 0);
-    std::string line = NeedsQuotes(record.name) ? QuoteName(record.name) : record.name;
+    const std::string name = OnOneLine(record.name);
+    std::string line = NeedsQuotes(name) ? QuoteName(name) : name;
     line += numbers;
-    line += record.email;
+    line += OnOneLine(record.email);
     line += ',';
     return line;
 }
 
-void ParseRecords(std::string_view text, RecordList& records) {
-    std::size_t lineNumber = 0;
+bool ParseRecords(std::string_view text, RecordList& records, std::size_t maxRecords) {
+    std::size_t added = 0;
+    bool header = true;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -122,10 +131,17 @@ void ParseRecords(std::string_view text, RecordList& records) {
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
-        if (lineNumber++ > 0) {
-            records.push_back(std::make_unique<PersonRecord>(ParseRecordLine(line)));
+        if (header) {
+            header = false;
+            continue;
         }
+        if (added == maxRecords) {
+            return false;
+        }
+        records.push_back(std::make_unique<PersonRecord>(ParseRecordLine(line)));
+        ++added;
     }
+    return true;
 }
 
 std::string FormatRecords(const RecordList& records) {
@@ -138,17 +154,34 @@ std::string FormatRecords(const RecordList& records) {
     return text;
 }
 
-LoadStatus LoadRecords(const std::string& path, RecordList& records) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return errno == ENOENT ? LoadStatus::Missing : LoadStatus::Unreadable;
-    }
+namespace {
+
+struct FileText {
+    bool exists = false;
+    bool complete = false;  // read to its end
+    int error = 0;          // errno when not complete
     std::string text;
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        text.reserve(static_cast<std::size_t>(info.st_size));
+};
+
+// Reads a regular file whole, up to kMaxDataFileBytes. Never waits on a pipe or a device, which
+// may never end.
+FileText ReadDataFile(const std::string& path) {
+    FileText file;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        file.error = errno;
+        file.exists = errno != ENOENT;
+        return file;
     }
-    bool failed = false;
+    file.exists = true;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        file.error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        return file;
+    }
+    file.text.reserve(
+        std::min<std::size_t>(static_cast<std::size_t>(info.st_size), kMaxDataFileBytes));
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -156,22 +189,54 @@ LoadStatus LoadRecords(const std::string& path, RecordList& records) {
             continue;
         }
         if (n < 0) {
-            failed = true;
+            file.error = errno;
             break;
         }
         if (n == 0) {
+            file.complete = true;
             break;
         }
-        text.append(buffer, static_cast<std::size_t>(n));
+        const auto count = static_cast<std::size_t>(n);
+        if (file.text.size() + count > kMaxDataFileBytes) {
+            file.text.append(buffer, kMaxDataFileBytes - file.text.size());
+            file.error = EFBIG;
+            break;
+        }
+        file.text.append(buffer, count);
     }
     ::close(fd);
-    if (failed) {
-        // Keep the complete lines read so far, never a torn last one.
-        const std::size_t lastEnd = text.rfind('\n');
-        text.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
+    return file;
+}
+
+// FNV-1a: enough to tell whether a file changed, not meant to resist anyone.
+FileStamp StampOf(const FileText& file) {
+    FileStamp stamp;
+    stamp.exists = file.exists;
+    stamp.size = file.text.size();
+    stamp.hash = 14695981039346656037ull;
+    for (const char c : file.text) {
+        stamp.hash = (stamp.hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
     }
-    ParseRecords(text, records);
-    return failed ? LoadStatus::Unreadable : LoadStatus::Loaded;
+    return stamp;
+}
+
+}  // namespace
+
+LoadStatus LoadRecords(const std::string& path, RecordList& records, FileStamp* stamp) {
+    FileText file = ReadDataFile(path);
+    if (stamp != nullptr) {
+        *stamp = StampOf(file);
+    }
+    if (!file.exists) {
+        return LoadStatus::Missing;
+    }
+    if (!file.complete) {
+        // Keep the complete lines read so far, never a torn last one.
+        const std::size_t lastEnd = file.text.rfind('\n');
+        file.text.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
+    }
+    const bool allRecords = ParseRecords(file.text, records, kMaxRecords);
+    return file.complete && allRecords ? LoadStatus::Loaded : LoadStatus::Unreadable;
 }
 
 namespace {
@@ -183,7 +248,11 @@ bool WriteAll(int fd, const std::string& data) {
         if (n < 0 && errno == EINTR) {
             continue;
         }
-        if (n <= 0) {
+        if (n < 0) {
+            return false;
+        }
+        if (n == 0) {
+            errno = EIO;
             return false;
         }
         done += static_cast<std::size_t>(n);
@@ -214,20 +283,83 @@ mode_t NewFileMode(const std::string& path) {
     return 0666 & ~mask;
 }
 
-}  // namespace
-
-bool SaveRecords(const std::string& path, const RecordList& records) {
-    const std::string target = ResolveTarget(path);
-    std::string temp = target + ".XXXXXX";
+// Writes `text` to a new file beside `target` and flushes it to disk; its name goes to `temp`.
+// Returns 0 or the errno of the failure, after which no new file is left.
+int WriteBeside(const std::string& target, const std::string& text, mode_t mode,
+                std::string& temp) {
+    temp = target + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
-        return false;
+        return errno;
     }
-    const bool written = ::fchmod(fd, NewFileMode(target)) == 0 &&
-                         WriteAll(fd, FormatRecords(records)) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written || ::rename(temp.c_str(), target.c_str()) != 0) {
+    int error = 0;
+    if (::fchmod(fd, mode) != 0 || !WriteAll(fd, text) || ::fsync(fd) != 0) {
+        error = errno;
+    }
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    if (error != 0) {
         ::unlink(temp.c_str());
-        return false;
     }
-    return true;
+    return error;
+}
+
+// Makes the renames in the file's folder last through a power cut.
+void SyncFolder(const std::string& file) {
+    const std::size_t slash = file.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+}  // namespace
+
+SaveResult SaveRecords(const std::string& path, const RecordList& records,
+                       const FileStamp* expected) {
+    const std::string target = ResolveTarget(path);
+    const FileText current = ReadDataFile(target);
+    if (current.exists && !current.complete) {
+        return {SaveStatus::Failed, current.error};  // what cannot be read is never replaced
+    }
+    // A file that went away may be written again; one that appeared or changed belongs to
+    // someone else.
+    if (expected != nullptr && current.exists &&
+        (!expected->exists || StampOf(current) != *expected)) {
+        return {SaveStatus::ChangedOnDisk, 0};
+    }
+    const std::string text = FormatRecords(records);
+    if (current.exists && current.text == text) {
+        return {SaveStatus::Saved, 0};  // nothing to replace, and the backup stays one step back
+    }
+    const mode_t mode = NewFileMode(target);
+    std::string temp;
+    if (const int error = WriteBeside(target, text, mode, temp)) {
+        return {SaveStatus::Failed, error};
+    }
+    // The previous version becomes the backup before the new one takes its place, so at every
+    // moment the file is complete, old or new.
+    if (current.exists) {
+        const std::string backup = target + ".bak";
+        std::string backupTemp;
+        int error = WriteBeside(backup, current.text, mode, backupTemp);
+        if (error == 0 && ::rename(backupTemp.c_str(), backup.c_str()) != 0) {
+            error = errno;
+            ::unlink(backupTemp.c_str());
+        }
+        if (error != 0) {
+            ::unlink(temp.c_str());
+            return {SaveStatus::Failed, error};
+        }
+    }
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        return {SaveStatus::Failed, error};
+    }
+    SyncFolder(target);
+    return {SaveStatus::Saved, 0};
 }

@@ -169,6 +169,7 @@ TEST(DataFile, LoadAndSave) {
 
     // The save leaves no temporary file behind and keeps the file's permissions.
     ::chmod(path.c_str(), 0640);
+    back.pop_front();
     ASSERT_TRUE(SaveRecords(path, back));
     struct stat info {};
     ::stat(path.c_str(), &info);
@@ -176,7 +177,8 @@ TEST(DataFile, LoadAndSave) {
     EXPECT_EQ(std::distance(
                   std::filesystem::directory_iterator(std::filesystem::path(path).parent_path()),
                   std::filesystem::directory_iterator{}),
-              1);
+              2)
+        << "the file and its backup";
 }
 
 TEST(DataFile, FailuresAreReported) {
@@ -218,4 +220,117 @@ TEST(RecordList, RemoveAndFree) {
     FreeRecords(records);
     EXPECT_TRUE(records.empty());
     FreeRecords(records);
+}
+
+TEST(DataFile, LineBreaksInValuesStayOnTheirLine) {
+    RecordList records;
+    PersonRecord pasted = Record("Anna\nSmith", 1, 2, 1990);
+    pasted.email = "a@b\r\n.org";
+    Append(records, pasted);
+    Append(records, Record("Next", 3, 4, 2000));
+    RecordList back = Parse(FormatRecords(records));
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back.front()->name, "Anna Smith");
+    EXPECT_EQ(back.front()->email, "a@b\r .org");
+    EXPECT_EQ(back.back()->name, "Next");
+}
+
+TEST(DataFile, SaveKeepsThePreviousVersionAsBackup) {
+    TempDir dir;
+    const std::string path = dir.File("ovras.ini");
+    const std::string backup = path + ".bak";
+    RecordList first;
+    Append(first, Record("First", 1, 1, 2000));
+    ASSERT_TRUE(SaveRecords(path, first));
+    EXPECT_FALSE(std::filesystem::exists(backup)) << "nothing to keep on the first save";
+
+    RecordList second;
+    Append(second, Record("Second", 2, 2, 2000));
+    ::chmod(path.c_str(), 0600);
+    ASSERT_TRUE(SaveRecords(path, second));
+    EXPECT_EQ(ReadFile(backup), FormatRecords(first));
+    EXPECT_EQ(ReadFile(path), FormatRecords(second));
+    struct stat info {};
+    ::stat(backup.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0600u) << "the backup is as private as the file";
+
+    // Saving what the file already holds leaves the backup one version back.
+    ASSERT_TRUE(SaveRecords(path, second));
+    EXPECT_EQ(ReadFile(backup), FormatRecords(first));
+
+    // A backup that cannot be written stops the save before the file is touched.
+    std::filesystem::remove(backup);
+    std::filesystem::create_directory(backup);
+    const SaveResult blocked = SaveRecords(path, first);
+    EXPECT_EQ(blocked.status, SaveStatus::Failed);
+    EXPECT_EQ(ReadFile(path), FormatRecords(second));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("")),
+                            std::filesystem::directory_iterator{}),
+              2)
+        << "no temporary file is left";
+}
+
+TEST(DataFile, ChangesBySomeoneElseAreNeverOverwritten) {
+    TempDir dir;
+    const std::string path = dir.File("ovras.ini");
+    RecordList mine;
+    Append(mine, Record("Mine", 1, 1, 2000));
+
+    FileStamp read;
+    RecordList records;
+    WriteFile(path, kHeader + "Theirs,02022000,1,-1,14,0,0,,\r\n");
+    ASSERT_EQ(LoadRecords(path, records, &read), LoadStatus::Loaded);
+    EXPECT_TRUE(read.exists);
+    WriteFile(path, kHeader + "Theirs,02022000,1,-1,14,0,0,,\r\nMore,03032000,1,-1,14,0,0,,\r\n");
+    EXPECT_EQ(SaveRecords(path, mine, &read).status, SaveStatus::ChangedOnDisk);
+    EXPECT_EQ(ReadFile(path).find("Mine"), std::string::npos);
+
+    // Unchanged since it was read: saved.
+    records.clear();
+    ASSERT_EQ(LoadRecords(path, records, &read), LoadStatus::Loaded);
+    EXPECT_TRUE(SaveRecords(path, mine, &read));
+
+    // Missing when read, there when saving: someone else made it.
+    std::filesystem::remove(path);
+    records.clear();
+    ASSERT_EQ(LoadRecords(path, records, &read), LoadStatus::Missing);
+    EXPECT_FALSE(read.exists);
+    WriteFile(path, "theirs");
+    EXPECT_EQ(SaveRecords(path, mine, &read).status, SaveStatus::ChangedOnDisk);
+    EXPECT_EQ(ReadFile(path), "theirs");
+
+    // Removed since it was read: nothing of anyone's is lost by writing it again.
+    records.clear();
+    ASSERT_EQ(LoadRecords(path, records, &read), LoadStatus::Loaded);
+    std::filesystem::remove(path);
+    EXPECT_TRUE(SaveRecords(path, mine, &read));
+    EXPECT_EQ(ReadFile(path), FormatRecords(mine));
+}
+
+TEST(DataFile, WhatIsNotAPlainFileIsNeitherWaitedOnNorReplaced) {
+    TempDir dir;
+    RecordList mine;
+    Append(mine, Record("Mine", 1, 1, 2000));
+    // A pipe would block the reader until someone writes; a device may never end.
+    const std::string pipe = dir.File("pipe.ini");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string device = dir.File("device.ini");
+    std::filesystem::create_symlink("/dev/zero", device);
+    for (const std::string& path : {pipe, device}) {
+        SCOPED_TRACE(path);
+        RecordList records;
+        EXPECT_EQ(LoadRecords(path, records), LoadStatus::Unreadable);
+        EXPECT_EQ(SaveRecords(path, mine).status, SaveStatus::Failed);
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/zero"));
+}
+
+TEST(DataFile, RecordsBeyondTheLimitMakeTheFileUnreadable) {
+    RecordList records;
+    EXPECT_TRUE(ParseRecords("header\nA,\nB,", records, 2));
+    records.clear();
+    EXPECT_FALSE(ParseRecords("header\nA,\nB,\nC,\n", records, 2));
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records.back()->name, "B");
 }
