@@ -1,9 +1,45 @@
 // SPDX-License-Identifier: MIT
 #include "ReminderApp.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "DatePattern.h"
-#include "model/DataFile.h"
 #include "model/Dates.h"
+#include "model/RunLock.h"
+
+namespace {
+
+// The data file as the user can find it: the working directory is rarely on their mind.
+std::string ShownPath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+}  // namespace
+
+std::string UnreadableNotice(const std::string& file) {
+    return "The data file " + file +
+           " exists but could not be read completely. It is left as it is: changes made now "
+           "cannot be saved this time.";
+}
+
+std::string BusyNotice(const std::string& file) {
+    return "Ovrana is already running and using the data file " + file +
+           ". Changes made here cannot be saved; close the other Ovrana window first, then start "
+           "Ovrana again to make changes.";
+}
+
+std::string SaveFailureText(const SaveResult& result, const std::string& file) {
+    if (result.status == SaveStatus::ChangedOnDisk) {
+        return "Your changes were not saved: " + file +
+               " was changed by another program while Ovrana was running, and it keeps those "
+               "changes.";
+    }
+    return "Your changes could not be saved to " + file + ": " +
+           std::generic_category().message(result.error) + ". The file was not changed.";
+}
 
 void CReminderApp::InitInstance(bool hasArguments) {
     const std::time_t started = services_.clock();
@@ -12,8 +48,20 @@ void CReminderApp::InitInstance(bool hasArguments) {
     settings.dateFormat = MakeDatePattern(services_.shortDatePattern());
     LoadSettings(services_.store, settings, todayText);
 
-    bool openOptions = LoadRecords(services_.dataPath, records) != LoadStatus::Loaded;
+    // Held until the records are written back, so that a second run cannot interleave.
+    const RunLock lock(services_.dataPath + ".lock");
+    FileStamp read;
+    const LoadStatus load = LoadRecords(services_.dataPath, records, &read);
+    bool openOptions = load != LoadStatus::Loaded;
     UpdateAllRecords(records, settings.today);
+    // Why changes of this run cannot be written; empty when they can. A file read only in part
+    // would be replaced by what little was read.
+    std::string notice;
+    if (load == LoadStatus::Unreadable) {
+        notice = UnreadableNotice(ShownPath(services_.dataPath));
+    } else if (lock.state() == RunLock::State::Busy) {
+        notice = BusyNotice(ShownPath(services_.dataPath));
+    }
 
     bool changed = false;
     if (hasArguments) {
@@ -25,12 +73,20 @@ void CReminderApp::InitInstance(bool hasArguments) {
         }
         changed = outcome.changed;
     }
-    if (openOptions && services_.dialogs.RunOptions(records, settings)) {
+    if (openOptions && services_.dialogs.RunOptions(records, settings, notice)) {
         changed = true;
     }
 
-    if (changed) {
-        SaveRecords(services_.dataPath, records);
+    if (changed && !notice.empty()) {
+        if (!openOptions) {
+            services_.dialogs.ShowMessage(notice);  // the Options dialog has said it already
+        }
+    } else if (changed) {
+        // The file must still be what was read: another program may have changed it meanwhile.
+        const SaveResult saved = SaveRecords(services_.dataPath, records, &read);
+        if (!saved) {
+            services_.dialogs.ShowMessage(SaveFailureText(saved, ShownPath(services_.dataPath)));
+        }
     }
     SaveSettings(services_.store, settings, RunDateText(LocalDate(services_.clock())));
     FreeRecords(records);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Settings.h"
+#include "model/DataFile.h"
 #include "model/PersonRecord.h"
 
 // What the reminder window reports when it closes.
@@ -19,8 +20,12 @@ class DialogHost {
 public:
     virtual ~DialogHost() = default;
     virtual ReminderOutcome RunReminder(RecordList& records, AppSettings& settings) = 0;
-    // Returns the dialog's `changed`: a record was added, edited or deleted.
-    virtual bool RunOptions(RecordList& records, AppSettings& settings) = 0;
+    // Returns the dialog's `changed`: a record was added, edited or deleted. A `notice` that is
+    // not empty tells the user why changes made now cannot be saved.
+    virtual bool RunOptions(RecordList& records, AppSettings& settings,
+                            const std::string& notice) = 0;
+    // A problem the user must hear of, such as changes that could not be saved.
+    virtual void ShowMessage(const std::string& text) = 0;
 };
 
 struct AppServices {
@@ -30,6 +35,11 @@ struct AppServices {
     DialogHost& dialogs;
     std::string dataPath = "ovras.ini";
 };
+
+// What the user reads when this run may not write the data file `file`, or could not.
+std::string UnreadableNotice(const std::string& file);
+std::string BusyNotice(const std::string& file);
+std::string SaveFailureText(const SaveResult& result, const std::string& file);
 
 // Owns the records and the settings for the whole run and decides which dialogs the user sees.
 class CReminderApp {

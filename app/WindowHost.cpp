@@ -2,6 +2,7 @@
 #include "WindowHost.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,6 +16,12 @@ namespace {
 bool IsSet(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0';
+}
+
+void PrintError(const std::string& text) {
+    std::fputs("ovrana: ", stderr);
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fputc('\n', stderr);
 }
 
 }  // namespace
@@ -62,15 +69,28 @@ ReminderOutcome WindowHost::RunReminder(RecordList& records, AppSettings& settin
     return {};
 }
 
-bool WindowHost::RunOptions(RecordList& records, AppSettings& settings) {
+bool WindowHost::RunOptions(RecordList& records, AppSettings& settings, const std::string& notice) {
     if (!CanShowWindows()) {
-        std::fputs("ovrana: the Options dialog cannot be shown without a display\n", stderr);
+        PrintError("the Options dialog cannot be shown without a display");
+        if (!notice.empty()) {
+            PrintError(notice);
+        }
         return false;
     }
     Application();
     COptionsDlg dialog;
     dialog.records = &records;
     dialog.settings = &settings;
+    dialog.notice = QString::fromStdString(notice);
     dialog.exec();
     return dialog.changed;
+}
+
+void WindowHost::ShowMessage(const std::string& text) {
+    if (!CanShowWindows()) {
+        PrintError(text);
+        return;
+    }
+    Application();
+    QMessageBox::warning(nullptr, QApplication::applicationName(), QString::fromStdString(text));
 }

@@ -17,7 +17,8 @@ public:
     ~WindowHost() override;
 
     ReminderOutcome RunReminder(RecordList& records, AppSettings& settings) override;
-    bool RunOptions(RecordList& records, AppSettings& settings) override;
+    bool RunOptions(RecordList& records, AppSettings& settings, const std::string& notice) override;
+    void ShowMessage(const std::string& text) override;
 
     // Linux: a display, a Wayland compositor or a platform named by QT_QPA_PLATFORM.
     static bool CanShowWindows();

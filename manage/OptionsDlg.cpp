@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QShortcut>
+#include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -160,9 +162,28 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     side->addWidget(link);
     side->addSpacing(em);
     side->addWidget(buttons);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(list, 1);
-    layout->addLayout(side);
+    // Hidden unless this run cannot save: then it is the first thing the user sees.
+    auto* noticeFrame = new QFrame(this);
+    noticeFrame->setObjectName("notice");
+    noticeFrame->setFrameShape(QFrame::StyledPanel);
+    noticeBox = noticeFrame;
+    auto* noticeIcon = new QLabel(noticeBox);
+    noticeIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
+    noticeText = new QLabel(noticeBox);
+    noticeText->setObjectName("noticeText");
+    noticeText->setTextFormat(Qt::PlainText);
+    noticeText->setWordWrap(true);
+    auto* noticeLayout = new QHBoxLayout(noticeBox);
+    noticeLayout->addWidget(noticeIcon, 0, Qt::AlignTop);
+    noticeLayout->addWidget(noticeText, 1);
+    noticeBox->hide();
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(list, 1);
+    body->addLayout(side);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(noticeBox);
+    layout->addLayout(body, 1);
 
     setTabOrder(list, checkOnceADay);
     setTabOrder(checkOnceADay, checkOnTop);
@@ -206,6 +227,8 @@ void COptionsDlg::OnInitDialog() {
     const int icon = settings->defaultIcon;
     comboIcon->setCurrentIndex(icon >= 0 && icon < kRecordIconCount ? icon : -1);
     editDays->SetValue(settings->defaultDays);
+    noticeText->setText(notice);
+    noticeBox->setVisible(!notice.isEmpty());
     list->setFocus();
 }
 

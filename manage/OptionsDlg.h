@@ -14,6 +14,7 @@ class CWebLinkStatic;
 class DaysBox;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QMenu;
 class QPushButton;
 class QTreeWidgetItem;
@@ -35,6 +36,8 @@ public:
     // Set before exec(); not owned.
     RecordList* records = nullptr;
     AppSettings* settings = nullptr;
+    // Set before exec(): why changes made now cannot be saved; shown above the list.
+    QString notice;
     // Set when a record was added, edited or deleted; never set back.
     bool changed = false;
     // Today at local midnight, fixed when the dialog opens.
@@ -73,4 +76,6 @@ private:
     DaysBox* editDays;
     QPushButton* buttonNew;
     CWebLinkStatic* link;
+    QWidget* noticeBox;
+    QLabel* noticeText;
 };

@@ -6,6 +6,7 @@
 
 #include "TestSupport.h"
 #include "model/DataFile.h"
+#include "model/RunLock.h"
 
 namespace {
 
@@ -333,4 +334,21 @@ TEST(DataFile, RecordsBeyondTheLimitMakeTheFileUnreadable) {
     EXPECT_FALSE(ParseRecords("header\nA,\nB,\nC,\n", records, 2));
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records.back()->name, "B");
+}
+
+TEST(RunLock, OneHolderAtATime) {
+    TempDir dir;
+    const std::string path = dir.File("ovras.ini.lock");
+    {
+        RunLock first(path);
+        EXPECT_EQ(first.state(), RunLock::State::Held);
+        RunLock second(path);
+        EXPECT_EQ(second.state(), RunLock::State::Busy);
+    }
+    EXPECT_FALSE(std::filesystem::exists(path)) << "the holder tidies up";
+    RunLock again(path);
+    EXPECT_EQ(again.state(), RunLock::State::Held);
+
+    RunLock nowhere(dir.File("missing/ovras.ini.lock"));
+    EXPECT_EQ(nowhere.state(), RunLock::State::Unavailable);
 }

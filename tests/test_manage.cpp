@@ -326,6 +326,22 @@ private slots:
         QVERIFY(f.records.empty());
     }
 
+    void noticeSaysWhyNothingCanBeSaved() {
+        OptionsFixture f;
+        f.dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.dialog));
+        auto* notice = Child<QWidget>(&f.dialog, "notice");
+        QVERIFY(!notice->isVisible());
+
+        f.dialog.notice = "The data file <b>x</b> could not be read.";
+        f.dialog.OnInitDialog();
+        QVERIFY(notice->isVisible());
+        auto* text = Child<QLabel>(notice, "noticeText");
+        QCOMPARE(text->text(), f.dialog.notice);
+        QCOMPARE(text->textFormat(), Qt::PlainText);  // a path is never taken for markup
+        QVERIFY(notice->geometry().bottom() < f.dialog.List()->geometry().top());
+    }
+
     void withoutASelectionNothingHappens() {
         OptionsFixture f;
         f.dialog.show();

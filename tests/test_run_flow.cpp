@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cerrno>
 
 #include "TestSupport.h"
 #include "app/ReminderApp.h"
 #include "model/DataFile.h"
+#include "model/RunLock.h"
 
 namespace {
 
@@ -19,15 +23,27 @@ public:
         }
         return {pressOptions ? 1 : 0, silenceFirst};
     }
-    bool RunOptions(RecordList& records, AppSettings& settings) override {
+    bool RunOptions(RecordList& records, AppSettings& settings,
+                    const std::string& notice) override {
         calls += "O";
+        seenNotice = notice;
+        if (duringOptions) {
+            duringOptions();
+        }
         if (addInOptions) {
             Append(records, Record("Added", 1, 2, 2003));
         }
         settings.defaultDays = 30;
         return addInOptions;
     }
+    void ShowMessage(const std::string& text) override {
+        calls += "M";
+        messages.push_back(text);
+    }
     std::string calls;
+    std::string seenNotice;
+    std::vector<std::string> messages;
+    std::function<void()> duringOptions;
     std::size_t seenRecords = 0;
     std::string seenFormat;
     bool pressOptions = false;
@@ -132,4 +148,80 @@ TEST_F(RunFlow, SettingsChangedInOptionsAreSaved) {
     EXPECT_EQ(store.values["aot"], "1");
     EXPECT_EQ(store.values["onceaday"], "0");
     EXPECT_EQ(ReadFile(path), kData);
+}
+
+TEST_F(RunFlow, AFileReadOnlyInPartIsNeverReplaced) {
+    // A pipe in the file's place exists but cannot be read; saving anyway would end in a
+    // failure message rather than the notice.
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    dialogs.addInOptions = true;
+    Run(false);
+    EXPECT_EQ(dialogs.calls, "RO") << "told once, in the Options dialog";
+    EXPECT_EQ(dialogs.seenNotice, UnreadableNotice(path));
+    EXPECT_TRUE(std::filesystem::is_fifo(path));
+    EXPECT_FALSE(std::filesystem::exists(path + ".lock"));
+}
+
+TEST_F(RunFlow, ASecondRunCannotSave) {
+    WriteFile(path, kData);
+    const RunLock first(path + ".lock");
+    ASSERT_EQ(first.state(), RunLock::State::Held);
+
+    // In the Options dialog the user reads why before changing anything.
+    dialogs.addInOptions = true;
+    Run(true);
+    EXPECT_EQ(dialogs.calls, "O");
+    EXPECT_EQ(dialogs.seenNotice, BusyNotice(path));
+    EXPECT_EQ(ReadFile(path), kData);
+
+    // A record silenced in the reminder window: told when the run ends.
+    dialogs = FakeDialogs();
+    dialogs.silenceFirst = true;
+    Run(false);
+    EXPECT_EQ(dialogs.calls, "RM");
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{BusyNotice(path)});
+    EXPECT_EQ(ReadFile(path), kData);
+
+    // Nothing changed, nothing to tell.
+    dialogs = FakeDialogs();
+    Run(false);
+    EXPECT_EQ(dialogs.calls, "R");
+}
+
+TEST_F(RunFlow, FailedSavesAreReported) {
+    // The file changes under the run, as when the user edits it by hand meanwhile.
+    WriteFile(path, kData);
+    const std::string edited = kData + "By hand,01012000,1,-1,14,0,0,,\r\n";
+    dialogs.addInOptions = true;
+    dialogs.duringOptions = [&] { WriteFile(path, edited); };
+    Run(true);
+    EXPECT_EQ(dialogs.calls, "OM");
+    EXPECT_EQ(dialogs.messages,
+              std::vector<std::string>{SaveFailureText({SaveStatus::ChangedOnDisk, 0}, path)});
+    EXPECT_EQ(ReadFile(path), edited);
+
+    // A folder that does not exist: the first run cannot create its file.
+    dialogs = FakeDialogs();
+    dialogs.addInOptions = true;
+    path = dir.File("gone/ovras.ini");
+    Run(true);
+    EXPECT_EQ(dialogs.calls, "OM");
+    EXPECT_EQ(dialogs.messages,
+              std::vector<std::string>{SaveFailureText({SaveStatus::Failed, ENOENT}, path)});
+}
+
+TEST(RunFlowWords, Messages) {
+    EXPECT_EQ(UnreadableNotice("/home/u/ovras.ini"),
+              "The data file /home/u/ovras.ini exists but could not be read completely. It is "
+              "left as it is: changes made now cannot be saved this time.");
+    EXPECT_EQ(BusyNotice("/home/u/ovras.ini"),
+              "Ovrana is already running and using the data file /home/u/ovras.ini. Changes made "
+              "here cannot be saved; close the other Ovrana window first, then start Ovrana again "
+              "to make changes.");
+    EXPECT_EQ(SaveFailureText({SaveStatus::Failed, EACCES}, "/home/u/ovras.ini"),
+              "Your changes could not be saved to /home/u/ovras.ini: Permission denied. The file "
+              "was not changed.");
+    EXPECT_EQ(SaveFailureText({SaveStatus::ChangedOnDisk, 0}, "/home/u/ovras.ini"),
+              "Your changes were not saved: /home/u/ovras.ini was changed by another program "
+              "while Ovrana was running, and it keeps those changes.");
 }
