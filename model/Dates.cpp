@@ -74,24 +74,34 @@ bool HasPassed(DayNumber candidate, DayNumber today) {
     return c.month != t.month ? c.month < t.month : c.day < t.day;
 }
 
-void UpdateRecord(PersonRecord& record, DayNumber today) {
+namespace {
+
+// UpdateRecord with today's calendar date worked out once for a whole list.
+void UpdateAgainst(PersonRecord& record, DayNumber today, const CivilDate& now) {
     if (record.day == 0 || record.month == 0) {
         return;
     }
-    const std::int64_t thisYear = ToCivil(today).year;
-    DayNumber next = MakeDay(thisYear, record.month, record.day);
-    if (HasPassed(next, today)) {
-        next = MakeDay(thisYear + 1, record.month, record.day);
+    DayNumber next = MakeDay(now.year, record.month, record.day);
+    CivilDate date = ToCivil(next);
+    if (date.month != now.month ? date.month < now.month : date.day < now.day) {
+        next = MakeDay(now.year + 1, record.month, record.day);
+        date = ToCivil(next);
     }
-    const std::int64_t nextYear = ToCivil(next).year;
     record.daysUntil = ClampInt(next - today);
-    record.age = record.year != 0 ? ClampInt(nextYear - record.year) : -1;
-    record.nextYear = ClampInt(nextYear);
+    record.age = record.year != 0 ? ClampInt(date.year - record.year) : -1;
+    record.nextYear = ClampInt(date.year);
+}
+
+}  // namespace
+
+void UpdateRecord(PersonRecord& record, DayNumber today) {
+    UpdateAgainst(record, today, ToCivil(today));
 }
 
 void UpdateAllRecords(RecordList& records, DayNumber today) {
+    const CivilDate now = ToCivil(today);
     for (auto& record : records) {
-        UpdateRecord(*record, today);
+        UpdateAgainst(*record, today, now);
     }
 }
 
