@@ -85,6 +85,62 @@ QString GuideAddress() {
     return QStringLiteral("file:///usr/share/doc/ovrana/guide.html");
 }
 
+// A row of the list. It keeps only its record's address and works the texts out when the view
+// asks for them, so a list of 100,000 records costs little more than the records themselves;
+// the view asks only for the rows on screen, a sort for one column of every row.
+class RecordRow : public QTreeWidgetItem {
+public:
+    static constexpr int kType = QTreeWidgetItem::UserType + 1;
+
+    RecordRow(const COptionsDlg& dialog, PersonRecord* record)
+        : QTreeWidgetItem(kType), dialog_(dialog), record_(record) {}
+
+    // Shows `record` from now on, and has the view draw the row again.
+    void SetRecord(PersonRecord* record) {
+        record_ = record;
+        emitDataChanged();
+    }
+
+    QVariant data(int column, int role) const override {
+        if (role == Qt::DisplayRole || role == Qt::EditRole) {
+            return Text(column);
+        }
+        if (column == kName && role == Qt::DecorationRole) {
+            return RecordIcon(record_->icon);
+        }
+        if (column == kName && role == Qt::UserRole) {
+            return QVariant::fromValue(reinterpret_cast<quintptr>(record_));
+        }
+        return QTreeWidgetItem::data(column, role);
+    }
+
+private:
+    QVariant Text(int column) const {
+        const PersonRecord& record = *record_;
+        const bool dated = record.day != 0 && record.month != 0 && record.year != 0;
+        switch (column) {
+            case kName:
+                return FromBytes(record.name);
+            case kBirthday:
+                return QString::fromStdString(
+                    FormatDate(MakeDay(record.nextYear, record.month, record.day),
+                               dialog_.settings->dateFormat));
+            case kWarn:
+                return QString::number(record.daysInAdvance);
+            case kAgeToday:
+                return dated ? QString::number(AgeToday(record, dialog_.today))
+                             : QStringLiteral("-");
+            case kDays:
+                return dated ? QString::number(record.daysUntil) : QStringLiteral("-");
+            default:
+                return {};
+        }
+    }
+
+    const COptionsDlg& dialog_;
+    PersonRecord* record_;
+};
+
 }  // namespace
 
 COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
@@ -259,25 +315,17 @@ void COptionsDlg::FillList() {
     QList<QTreeWidgetItem*> rows;
     rows.reserve(qsizetype(byList.size()));
     for (std::size_t index : list->NameOrder(names)) {
-        auto* row = new QTreeWidgetItem;
-        row->setText(kName, FromBytes(byList[index]->name));
-        row->setIcon(kName, RecordIcon(byList[index]->icon));
-        FillRow(row, byList[index]);
-        rows.append(row);
+        rows.append(new RecordRow(*this, byList[index]));
     }
     list->addTopLevelItems(rows);
     list->setUpdatesEnabled(true);
 }
 
 void COptionsDlg::FillRow(QTreeWidgetItem* row, PersonRecord* record) {
-    const DayNumber next = MakeDay(record->nextYear, record->month, record->day);
-    row->setText(kBirthday, QString::fromStdString(FormatDate(next, settings->dateFormat)));
-    row->setText(kWarn, QString::number(record->daysInAdvance));
-    const bool dated = record->day != 0 && record->month != 0 && record->year != 0;
-    row->setText(kAgeToday,
-                 dated ? QString::number(AgeToday(*record, today)) : QStringLiteral("-"));
-    row->setText(kDays, dated ? QString::number(record->daysUntil) : QStringLiteral("-"));
-    row->setData(kName, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(record)));
+    // Every row of the list is a RecordRow: FillList makes them all.
+    if (row != nullptr && row->type() == RecordRow::kType) {
+        static_cast<RecordRow*>(row)->SetRecord(record);
+    }
 }
 
 PersonRecord* COptionsDlg::RecordAt(int row) const {
@@ -356,10 +404,7 @@ void COptionsDlg::EditRecord(int row) {
     changed = true;
 
     UpdateRecord(*record, today);
-    QTreeWidgetItem* item = list->topLevelItem(row);
-    item->setText(kName, FromBytes(record->name));
-    item->setIcon(kName, RecordIcon(record->icon));
-    FillRow(item, record);
+    FillRow(list->topLevelItem(row), record);
     if (record->name != oldName) {
         FillList();
         for (int i = 0; i < list->topLevelItemCount(); ++i) {
