@@ -1,0 +1,64 @@
+# SPDX-License-Identifier: MIT
+# Installing on a Linux desktop: the program, its menu and logon entries, icon, metadata, man
+# page and user guide.
+include(GNUInstallDirs)
+
+set(OVRANA_APP_ID org.ovrana.Ovrana)
+set(OVRANA_AUTOSTART_ENTRY ${PROJECT_SOURCE_DIR}/res/${OVRANA_APP_ID}-autostart.desktop)
+
+find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+find_program(GZIP gzip REQUIRED)
+
+# The user guide beside the built program too, so the Options dialog's link works in a build tree.
+add_custom_target(ovrana_guide ALL
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/doc/guide.html
+            $<TARGET_FILE_DIR:ovrana>/guide.html
+    VERBATIM)
+
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/man/ovrana.1.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory man
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/man/ovrana.1 man/ovrana.1
+    COMMAND ${GZIP} -9nf man/ovrana.1
+    DEPENDS ${PROJECT_SOURCE_DIR}/man/ovrana.1
+    WORKING_DIRECTORY ${PROJECT_BINARY_DIR} VERBATIM)
+
+# The application icon, drawn as SVG, rendered for the icon theme's fixed sizes.
+set(icon_pngs "")
+foreach(size 16 22 24 32 48 64 128 256)
+    set(png ${PROJECT_BINARY_DIR}/icons/${size}x${size}/${OVRANA_APP_ID}.png)
+    add_custom_command(OUTPUT ${png}
+        COMMAND ${RSVG_CONVERT} --width=${size} --height=${size} --output=${png}
+                ${PROJECT_SOURCE_DIR}/res/icons/ovrana.svg
+        DEPENDS ${PROJECT_SOURCE_DIR}/res/icons/ovrana.svg VERBATIM)
+    list(APPEND icon_pngs ${png})
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+
+add_custom_target(ovrana_desktop_files ALL
+    DEPENDS ${PROJECT_BINARY_DIR}/man/ovrana.1.gz ${icon_pngs})
+
+install(TARGETS ovrana)
+install(FILES res/${OVRANA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES res/${OVRANA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES res/icons/ovrana.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${OVRANA_APP_ID}.svg)
+install(FILES ${PROJECT_BINARY_DIR}/man/ovrana.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES doc/guide.html DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# Sessions start the entries in $XDG_CONFIG_DIRS/autostart, that is /etc/xdg/autostart. Under
+# the prefixes / and /usr the configuration directory is /etc (as GNUInstallDirs has it);
+# elsewhere it stays inside the prefix. Decided when installing, because `cmake --install
+# --prefix` chooses the prefix only then.
+install(CODE "set(ovrana_sysconfdir \"${CMAKE_INSTALL_SYSCONFDIR}\")
+set(ovrana_autostart_entry \"${OVRANA_AUTOSTART_ENTRY}\")")
+install(CODE [[
+    if(IS_ABSOLUTE "${ovrana_sysconfdir}")
+        set(ovrana_autostart_dir "${ovrana_sysconfdir}/xdg/autostart")
+    elseif(CMAKE_INSTALL_PREFIX MATCHES "^/(usr/?)?$")
+        set(ovrana_autostart_dir "/${ovrana_sysconfdir}/xdg/autostart")
+    else()
+        set(ovrana_autostart_dir "${CMAKE_INSTALL_PREFIX}/${ovrana_sysconfdir}/xdg/autostart")
+    endif()
+    file(INSTALL "${ovrana_autostart_entry}" DESTINATION "${ovrana_autostart_dir}")
+]])
+

@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Checks what installing Ovrana puts on a desktop: the menu and logon entries, the metadata,
+# the man page and the installed tree.
+# Usage: desktop.sh <case> <source dir> <build dir>; CMAKE names the cmake to use.
+set -euo pipefail
+case_name=$1
+source_dir=$2
+build_dir=$3
+: "${CMAKE:=cmake}"
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export LC_ALL=C.UTF-8
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+id=org.ovrana.Ovrana
+launcher=$source_dir/res/$id.desktop
+autostart=$source_dir/res/$id-autostart.desktop
+
+# Every file `cmake --install` puts under its prefix.
+expected_files() {
+    cat <<EOF
+bin/ovrana
+etc/xdg/autostart/$id-autostart.desktop
+share/applications/$id.desktop
+share/doc/ovrana/guide.html
+share/icons/hicolor/128x128/apps/$id.png
+share/icons/hicolor/16x16/apps/$id.png
+share/icons/hicolor/22x22/apps/$id.png
+share/icons/hicolor/24x24/apps/$id.png
+share/icons/hicolor/256x256/apps/$id.png
+share/icons/hicolor/32x32/apps/$id.png
+share/icons/hicolor/48x48/apps/$id.png
+share/icons/hicolor/64x64/apps/$id.png
+share/icons/hicolor/scalable/apps/$id.svg
+share/man/man1/ovrana.1.gz
+share/metainfo/$id.metainfo.xml
+EOF
+}
+
+install_to() {  # install_to <prefix>
+    "$CMAKE" --install "$build_dir" --prefix "$1" >"$work/install.log" ||
+        fail "cmake --install failed: $(cat "$work/install.log")"
+}
+
+files_under() {  # files_under <dir>: its files and links, relative, sorted
+    (cd "$1" && find . -type f -o -type l) | sed 's#^\./##' | LC_ALL=C sort
+}
+
+# The command line of a desktop entry's Exec key, one word per line (ours use no quoting).
+exec_words() {
+    sed -n 's/^Exec=//p' "$1" | tr ' ' '\n'
+}
+
+png_size() {  # png_size <file>: WIDTHxHEIGHT from the PNG header
+    local bytes
+    read -ra bytes < <(od -An -tu1 -j16 -N8 "$1")
+    echo "$(((bytes[0] << 24) + (bytes[1] << 16) + (bytes[2] << 8) + bytes[3]))x$(((bytes[4] << 24) + (bytes[5] << 16) + (bytes[6] << 8) + bytes[7]))"
+}
+
+case $case_name in
+desktop_entries)
+    for entry in "$launcher" "$autostart"; do
+        desktop-file-validate "$entry" || fail "$entry is not a valid desktop entry"
+    done
+    ;;
+metainfo)
+    appstreamcli validate --no-net "$source_dir/res/$id.metainfo.xml" ||
+        fail "the AppStream metadata does not validate"
+    ;;
+man_page)
+    for page in "$source_dir/man/ovrana.1" "$build_dir/man/ovrana.1.gz"; do
+        MANWIDTH=80 man --warnings -l "$page" >"$work/page.txt" 2>"$work/warnings.txt"
+        [ ! -s "$work/warnings.txt" ] || fail "$page renders with warnings: $(cat "$work/warnings.txt")"
+        for section in NAME SYNOPSIS OPTIONS FILES 'EXIT STATUS'; do
+            grep -q "^$section\$" "$work/page.txt" || fail "$page has no $section section"
+        done
+    done
+    ;;
+install_tree)
+    install_to "$work/prefix"
+    diff -u <(expected_files) <(files_under "$work/prefix") || fail "installed files differ"
+    for png in "$work"/prefix/share/icons/hicolor/*/apps/$id.png; do
+        folder=$(basename "$(dirname "$(dirname "$png")")")
+        [ "$(png_size "$png")" = "$folder" ] || fail "$png is $(png_size "$png") pixels"
+    done
+    # Cross-checks the metadata against the installed launcher and icon.
+    appstreamcli validate-tree --no-net "$work/prefix" || fail "the installed tree does not validate"
+    ;;
+entries_start_in_home)
+    # The menu launcher and the logon entry must use the records in the home directory, even
+    # when the session starts them somewhere else; `ovrana` typed in a terminal keeps its own.
+    install_to "$work/prefix"
+    export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" TZ=Europe/Berlin
+    export PATH="$work/prefix/bin:$PATH"
+    unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+    mkdir -p "$HOME" "$work/elsewhere"
+    printf '%s\r\n' '# header' 'Sara,07120000,7,-1,5,0,0,,' >"$HOME/ovras.ini"
+    printf '%s\r\n' '# header' 'Elsewhere,07120000,7,-1,5,0,0,,' >"$work/elsewhere/ovras.ini"
+    cd "$work/elsewhere"
+
+    mapfile -t command < <(exec_words "$work/prefix/etc/xdg/autostart/$id-autostart.desktop")
+    faketime '2026-12-06 08:30:00' "${command[@]}" >out 2>err
+    [ "$(cat out)" = ' Sara tomorrow' ] || fail "logon entry did not remind from home: $(cat out err)"
+
+    faketime '2026-12-06 08:30:00' ovrana >out 2>err
+    [ "$(cat out)" = ' Elsewhere tomorrow' ] || fail "ovrana left the current directory: $(cat out)"
+
+    # The launcher's Options dialog stays open: look where it runs, then close it.
+    mapfile -t command < <(exec_words "$work/prefix/share/applications/$id.desktop")
+    QT_QPA_PLATFORM=offscreen "${command[@]}" >out 2>err &
+    pids+=($!)
+    for _ in $(seq 100); do
+        [ "$(readlink "/proc/$!/cwd")" = "$HOME" ] && break
+        sleep 0.1
+    done
+    [ "$(readlink "/proc/$!/cwd")" = "$HOME" ] || fail "the launcher does not run in the home directory"
+    kill "$!"
+    ;;
+*)
+    fail "unknown case $case_name"
+    ;;
+esac
+echo "ok $case_name"
