@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
-# Installing on a Linux desktop: the program, its menu and logon entries, icon, metadata, man
-# page and user guide.
+# Installing on a Linux desktop, and the Debian package: the program, its menu and logon
+# entries, icon, metadata, man page and user guide.
 include(GNUInstallDirs)
 
 set(OVRANA_APP_ID org.ovrana.Ovrana)
@@ -48,7 +48,9 @@ install(FILES doc/guide.html DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # Sessions start the entries in $XDG_CONFIG_DIRS/autostart, that is /etc/xdg/autostart. Under
 # the prefixes / and /usr the configuration directory is /etc (as GNUInstallDirs has it);
 # elsewhere it stays inside the prefix. Decided when installing, because `cmake --install
-# --prefix` chooses the prefix only then.
+# --prefix` and cpack choose the prefix only then. The package does not make it a conffile: it
+# is the program's own entry (users switch it off in ~/.config/autostart), and removing the
+# package removes it.
 install(CODE "set(ovrana_sysconfdir \"${CMAKE_INSTALL_SYSCONFDIR}\")
 set(ovrana_autostart_entry \"${OVRANA_AUTOSTART_ENTRY}\")")
 install(CODE [[
@@ -62,3 +64,24 @@ install(CODE [[
     file(INSTALL "${ovrana_autostart_entry}" DESTINATION "${ovrana_autostart_dir}")
 ]])
 
+# The Debian package (cpack -G DEB) for the /usr prefix, its dependencies computed by
+# dpkg-shlibdeps. The record pictures and the icon are drawn by the SVG icon engine, a plugin
+# that no linked library names, so its package is listed by hand, as is the fallback browser
+# command of the web link.
+set(CPACK_PACKAGE_NAME ovrana)
+set(CPACK_PACKAGE_VENDOR Keldan)
+set(CPACK_PACKAGE_CONTACT "Ovrana maintainers <maintainers@users.noreply.c-seed-bf568024.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION [[Ovrana starts when you log on and shows the birthdays, anniversaries and
+other yearly dates that fall due within their own warning period, nearest
+first; when nothing is due it shows nothing. Its Options dialog, also in the
+applications menu, keeps the list.]])
+set(CPACK_GENERATOR DEB)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, sensible-utils")
+# Opens the e-mail and web links where no desktop environment does.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+include(CPack)

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Checks what installing Ovrana puts on a desktop: the menu and logon entries, the metadata,
-# the man page and the installed tree.
-# Usage: desktop.sh <case> <source dir> <build dir>; CMAKE names the cmake to use.
+# the man page, the installed tree and the Debian package.
+# Usage: desktop.sh <case> <source dir> <build dir>; CMAKE and CPACK name the tools to use.
 set -euo pipefail
 case_name=$1
 source_dir=$2
 build_dir=$3
-: "${CMAKE:=cmake}"
+: "${CMAKE:=cmake}" "${CPACK:=cpack}"
 
 work=$(mktemp -d)
 pids=()
@@ -123,6 +123,21 @@ entries_start_in_home)
     done
     [ "$(readlink "/proc/$!/cwd")" = "$HOME" ] || fail "the launcher does not run in the home directory"
     kill "$!"
+    ;;
+deb_package)
+    "$CPACK" -G DEB -B "$work/deb" --config "$build_dir/CPackConfig.cmake" >"$work/cpack.log" 2>&1 ||
+        fail "cpack failed: $(cat "$work/cpack.log")"
+    deb=$(echo "$work"/deb/ovrana_*.deb)
+    [ -f "$deb" ] || fail "no package: $(ls "$work/deb")"
+    # Packaged for /usr, with the logon entry where sessions look for it.
+    diff -u <(expected_files | sed -e 's#^#usr/#' -e 's#^usr/etc/#etc/#' | LC_ALL=C sort) \
+        <(dpkg-deb -c "$deb" | grep -v '/$' | sed 's#.* \./##' | LC_ALL=C sort) ||
+        fail "packaged files differ"
+    # Computed from the linked libraries, plus the SVG icon engine's package.
+    depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
+    for package in libc6 libqt6widgets6 libqt6svg6; do
+        grep -qx "$package" <<<"$depends" || fail "the package does not depend on $package"
+    done
     ;;
 *)
     fail "unknown case $case_name"
