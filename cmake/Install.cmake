@@ -27,6 +27,7 @@ set(icon_pngs "")
 foreach(size 16 22 24 32 48 64 128 256)
     set(png ${PROJECT_BINARY_DIR}/icons/${size}x${size}/${OVRANA_APP_ID}.png)
     add_custom_command(OUTPUT ${png}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/icons/${size}x${size}
         COMMAND ${RSVG_CONVERT} --width=${size} --height=${size} --output=${png}
                 ${PROJECT_SOURCE_DIR}/res/icons/ovrana.svg
         DEPENDS ${PROJECT_SOURCE_DIR}/res/icons/ovrana.svg VERBATIM)
