@@ -76,8 +76,9 @@ QString FromBytes(const std::string& text) {
 // The user guide that ships with the program, until the project has a home page.
 QString GuideAddress() {
     const QString appDir = QCoreApplication::applicationDirPath();
-    for (const QString& path :
-         {appDir + "/guide.html", appDir + "/../share/doc/ovrana/guide.html"}) {
+    // Beside the program in a build tree; installed, the program is in libexec/ovrana.
+    for (const QString& path : {appDir + "/guide.html", appDir + "/../share/doc/ovrana/guide.html",
+                                appDir + "/../../share/doc/ovrana/guide.html"}) {
         if (QFileInfo::exists(path)) {
             return QUrl::fromLocalFile(QDir::cleanPath(path)).toString();
         }

@@ -106,6 +106,28 @@ nothing_due_needs_no_display)
     DISPLAY=:97 run_at '2026-12-06 08:30:00'
     [ ! -s out ] && [ ! -s err ] || fail "output when nothing is due: $(cat out err)"
     ;;
+quiet_logon_alone)
+    # A logon run that shows nothing needs `ovrana` alone, not the program with Qt.
+    mkdir bin
+    cp "$program" bin/ovrana
+    program=$PWD/bin/ovrana
+    printf '%s\r\n' '# header' 'Far away,01061990,1,-1,14,0,0,,' 'Silenced,07121990,1,2026,14,0,0,,' >ovras.ini
+    mkdir -p "$(dirname "$conf")"
+    printf '[General]\naot=1\ndays=9\nicon=2\nlastrun=2026125\nonceaday=0\n' >"$conf"
+    run_at '2026-12-06 08:30:00'
+    [ ! -s out ] && [ ! -s err ] || fail "output when nothing is due: $(cat out err)"
+    expect_file "$conf" '[General]
+aot=1
+days=9
+icon=2
+lastrun=2026126
+onceaday=0
+'
+    # Something due is for the program with Qt, missing here.
+    printf '%s\r\n' 'Sara,07121990,7,-1,5,0,0,,' >>ovras.ini
+    if run_at '2026-12-06 09:00:00'; then fail "a reminder was due, yet no program with Qt ran"; fi
+    grep -q 'cannot start ovrana-gui' err || fail "no word of the missing program: $(cat err)"
+    ;;
 *)
     fail "unknown case $case_name"
     ;;

@@ -31,6 +31,7 @@ expected_files() {
     cat <<EOF
 bin/ovrana
 etc/xdg/autostart/$id-autostart.desktop
+libexec/ovrana/ovrana-gui
 share/applications/$id.desktop
 share/doc/ovrana/guide.html
 share/icons/hicolor/128x128/apps/$id.png

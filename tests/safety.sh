@@ -23,6 +23,7 @@ chmod 755 "$work"
 mkdir "$work/run" "$work/config" "$work/bin"
 chmod 777 "$work/config"
 cp "$program" "$work/bin/ovrana"
+cp "$(dirname "$program")/ovrana-gui" "$work/bin/ovrana-gui"  # runs whatever shows something
 cp "$helper" "$work/bin/fault_helper"
 program=$work/bin/ovrana
 helper=$work/bin/fault_helper

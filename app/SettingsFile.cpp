@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#include "SettingsFile.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+bool IsKnownName(std::string_view name) {
+    return name == "aot" || name == "onceaday" || name == "days" || name == "icon" ||
+           name == "lastrun";
+}
+
+// Qt reads quotes, escapes, commas, blanks and @-prefixed values in ways of its own.
+bool IsPlainValue(std::string_view value) {
+    return std::all_of(value.begin(), value.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+               c == '-' || c == '+';
+    });
+}
+
+std::string AbsoluteFolder(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && value[0] == '/' ? value : "";
+}
+
+}  // namespace
+
+std::string SettingsFilePath() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg != nullptr && *xdg != '\0') {
+        const std::string folder = AbsoluteFolder("XDG_CONFIG_HOME");
+        return folder.empty() ? "" : folder + "/Keldan/ovra.conf";
+    }
+    const std::string home = AbsoluteFolder("HOME");
+    return home.empty() ? "" : home + "/.config/Keldan/ovra.conf";
+}
+
+std::optional<std::map<std::string, std::string>> ParseSettingsText(std::string_view text) {
+    std::map<std::string, std::string> values;
+    bool sectionSeen = false;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.empty()) {
+            continue;
+        }
+        if (line == "[General]" && !sectionSeen && values.empty()) {
+            sectionSeen = true;
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos) {
+            return std::nullopt;
+        }
+        const std::string_view name = line.substr(0, equals);
+        const std::string_view value = line.substr(equals + 1);
+        if (!IsKnownName(name) || !IsPlainValue(value) ||
+            !values.emplace(std::string(name), std::string(value)).second) {
+            return std::nullopt;
+        }
+    }
+    return values;
+}
+
+std::string FormatSettingsText(const std::map<std::string, std::string>& values) {
+    std::string text = "[General]\n";
+    for (const auto& [name, value] : values) {
+        text.append(name).append("=").append(value).append("\n");
+    }
+    return text;
+}

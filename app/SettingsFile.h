@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The settings file as Qt's native format keeps it on Linux, read and written without Qt for the
+// logon run that shows nothing. Only the plain form in which Qt writes this program's values is
+// understood; a file with anything else in it is left to Qt.
+
+// $XDG_CONFIG_HOME/Keldan/ovra.conf, or ~/.config/Keldan/ovra.conf without XDG_CONFIG_HOME;
+// empty when the variables do not name an absolute folder.
+std::string SettingsFilePath();
+
+// The values of a file that holds at most a "[General]" line, blank lines and name=value lines
+// of the five known names, each at most once, with values of letters, digits and signs alone.
+// Nothing for any other text.
+std::optional<std::map<std::string, std::string>> ParseSettingsText(std::string_view text);
+
+// The file Qt writes for `values`: the [General] line, then the values in name order.
+std::string FormatSettingsText(const std::map<std::string, std::string>& values);
