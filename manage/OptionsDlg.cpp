@@ -268,7 +268,11 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     execEditor = [](CEditPersonDlg& dialog) { return dialog.exec(); };
 }
 
-COptionsDlg::~COptionsDlg() = default;
+// The rows read the dialog's members whenever the view asks; they go while those are still
+// there, not when the base class hides a visible dialog and only then drops its children.
+COptionsDlg::~COptionsDlg() {
+    list->clear();
+}
 
 void COptionsDlg::OnInitDialog() {
     link->SetLink(GuideAddress());
