@@ -31,7 +31,13 @@ std::optional<std::string> QSettingsStore::Read(const std::string& name) const {
 }
 
 void QSettingsStore::Write(const std::string& name, const std::string& value) {
-    settings_.setValue(QString::fromStdString(name), QString::fromStdString(value));
+    // Qt rewrites the whole file for any value set, flushing it to disk twice; most runs write
+    // back the values that are already there.
+    const QString key = QString::fromStdString(name);
+    const QString text = QString::fromStdString(value);
+    if (settings_.value(key) != QVariant(text)) {
+        settings_.setValue(key, text);
+    }
 }
 
 std::string QtTextServices::DayName(int weekday) const {

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include <sys/stat.h>
+
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,6 +62,37 @@ private slots:
         QCOMPARE(store.Read("lastrun"), std::optional<std::string>("2026126"));
         QCOMPARE(store.Read("aot"), std::optional<std::string>("1,2"));
         QVERIFY(store.Read("icon").has_value());  // a damaged value reads as some text, no crash
+    }
+
+    // A run that writes back what is stored leaves the file alone; a changed value replaces it.
+    void settingsStoreRewritesOnlyChanges() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("ovra.conf");
+        {
+            QSettingsStore store(file);
+            store.Write("days", "14");
+            store.Write("aot", "0");
+        }
+        // Qt replaces the file by renaming a new one over it: a rewrite changes the inode.
+        const auto inode = [&] {
+            struct stat info {};
+            return ::stat(file.toLocal8Bit().constData(), &info) == 0 ? info.st_ino : 0;
+        };
+        const auto before = inode();
+        QVERIFY(before != 0);
+        {
+            QSettingsStore store(file);
+            store.Write("days", "14");
+            store.Write("aot", "0");
+        }
+        QCOMPARE(inode(), before);
+        {
+            QSettingsStore store(file);
+            store.Write("days", "14");
+            store.Write("aot", "1");
+        }
+        QVERIFY(inode() != before);
+        QCOMPARE(QSettingsStore(file).Read("aot"), std::optional<std::string>("1"));
     }
 };
 
