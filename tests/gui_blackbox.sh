@@ -62,11 +62,20 @@ start() {  # start <window name> [arguments]: runs ovrana and waits for its wind
     sleep 0.5
 }
 
-# Menus and dialogs take a moment to open; each call waits for its keys to take effect.
 # Without a window manager nobody hands the focus back when a dialog closes.
 focus() { xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "$1" | head -n1)"; sleep 0.3; }
 
-keys() { xdotool key --delay 150 "$@"; sleep 0.8; }
+keys() { xdotool key --delay 150 "$@"; sleep 0.5; }
+
+# Menus and dialogs take a moment to open and close: wait until <n> windows are visible
+# (the root window counts as one).
+windows() {
+    for _ in $(seq 100); do
+        [ "$(xdotool search --onlyvisible --name '' | wc -l)" -eq "$1" ] && { sleep 0.3; return; }
+        sleep 0.1
+    done
+    fail "expected $1 visible windows"
+}
 
 finish() {  # waits for the program to end by itself
     for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || { app=""; return; }; sleep 0.1; done
@@ -86,10 +95,12 @@ options_new_edit_delete)
     keys Down Up Delete
     # New through the list's menu: a name, then OK.
     keys Menu
+    windows 3
     keys Down Return
     timeout 10 xdotool search --sync --onlyvisible --name 'No name' >/dev/null || fail "no Edit person dialog"
     xdotool type --delay 60 'Zoe Young'
     keys Return
+    windows 2
     # Edit the first row, now "Car insurance renewal", by a double click.
     focus '^Options$'
     eval "$(xdotool search --onlyvisible --name '^Options$' getwindowgeometry --shell)"
@@ -97,6 +108,7 @@ options_new_edit_delete)
     timeout 10 xdotool search --sync --onlyvisible --name 'properties' >/dev/null || fail "no Edit person dialog"
     # Name, the three fields of the date, "Year unknown", the icon, then the warning days.
     keys Tab Tab Tab Tab Tab Tab ctrl+a 5 Return
+    windows 2
     focus '^Options$'
     keys Escape
     finish
@@ -107,7 +119,9 @@ reminder_silence)
     start 'Ovrana'
     # From OK to the list, the first row, its menu, "Don't remind me again until next year".
     keys Tab Down Up Menu
+    windows 3
     keys Down Return
+    windows 2
     keys Return
     finish
     silenced=("${records[@]}")
