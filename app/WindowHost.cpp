@@ -5,6 +5,9 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
+#ifdef OVRANA_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
 
 #include "controls/IconSet.h"
 #include "manage/OptionsDlg.h"
@@ -32,7 +35,22 @@ WindowHost::~WindowHost() = default;
 
 bool WindowHost::CanShowWindows() {
 #ifdef Q_OS_UNIX
-    return IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM");
+    if (IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM")) {
+        return true;
+    }
+    if (!IsSet("DISPLAY")) {
+        return false;
+    }
+#ifdef OVRANA_HAVE_XCB
+    // Qt ends the process when the display named cannot be reached (a stale DISPLAY over ssh,
+    // say); the reminder then goes to standard output like anywhere else without a display.
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool reachable = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return reachable;
+#else
+    return true;
+#endif
 #else
     return true;
 #endif

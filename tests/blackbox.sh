@@ -100,6 +100,13 @@ argument_opens_options)
     cmp ovras.ini before || fail "the data file changed"
     grep -q '^lastrun=2026126$' "$conf" || fail "run date not written"
     ;;
+unreachable_display)
+    write_data
+    # A display that cannot be reached is no display: the rows come as text.
+    DISPLAY=:97 run_at '2026-12-06 08:30:00'
+    [ "$(wc -l <out)" -eq 6 ] || fail "expected the six due rows: $(cat out err)"
+    grep -q '^lastrun=2026126$' "$conf" || fail "the run did not end normally"
+    ;;
 nothing_due_needs_no_display)
     printf '%s\r\n' '# header' 'Far away,01061990,1,-1,14,0,0,,' >ovras.ini
     # A display that does not exist: connecting to it would fail the run.
