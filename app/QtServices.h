@@ -27,5 +27,10 @@ public:
     std::string UpperFirst(std::string_view text) const override;
 };
 
+// Text of the data file (the bytes as stored, UTF-8 here) for showing.
+inline QString FromBytes(const std::string& text) {
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // The user's short-date picture, such as dd/MM/yyyy.
 std::string SystemShortDatePattern();

@@ -16,6 +16,7 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
+#include "app/QtServices.h"
 #include "controls/IconSet.h"
 
 namespace {
@@ -49,10 +50,6 @@ QDate ShowableDate(const CivilDate& date) {
     const QDate shown(static_cast<int>(std::clamp<std::int64_t>(rolled.year, 100, 9999)),
                       rolled.month, rolled.day);
     return shown.isValid() ? shown : QDate(2000, 1, 1);
-}
-
-QString FromBytes(const std::string& text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 // The edited text, or the stored bytes when the user left the box as it was shown.

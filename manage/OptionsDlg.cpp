@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include "EditPersonDlg.h"
+#include "app/QtServices.h"
 #include "controls/IconSet.h"
 #include "controls/SortingListCtrl.h"
 #include "controls/WebLinkStatic.h"
@@ -68,10 +69,6 @@ private:
 namespace {
 
 enum Column { kName, kBirthday, kWarn, kAgeToday, kDays };
-
-QString FromBytes(const std::string& text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // The user guide that ships with the program, until the project has a home page.
 QString GuideAddress() {

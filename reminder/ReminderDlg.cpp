@@ -79,10 +79,6 @@ QString MenuText(QString text) {
     return text.replace(QLatin1Char('&'), QStringLiteral("&&"));  // a name's & is no mnemonic
 }
 
-QString FromLocal(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 CReminderDlg::CReminderDlg(QWidget* parent, const TextServices* text)
@@ -174,7 +170,7 @@ bool CReminderDlg::ListDueRecords() {
     for (const ReminderRow& row : rows) {
         auto* item = new QTreeWidgetItem(list);
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-        item->setText(0, FromLocal(row.text));
+        item->setText(0, FromBytes(row.text));
         const QIcon picture = RecordIcon(row.icon);
         item->setIcon(0, picture.isNull() ? NoPicture() : picture);
         item->setData(0, kRecordRole, QVariant::fromValue(static_cast<void*>(row.record)));
@@ -204,8 +200,8 @@ void CReminderDlg::ShowRecordMenu() {
     menu.addAction(tr("Don't remind me again until next year"))->setData(kSkipYearCommand);
     if (!record->email.empty()) {
         menu.addSeparator();
-        const QString text = QStringLiteral("Email ") + FromLocal(record->name) +
-                             QStringLiteral(" (") + FromLocal(record->email) + QLatin1Char(')');
+        const QString text = QStringLiteral("Email ") + FromBytes(record->name) +
+                             QStringLiteral(" (") + FromBytes(record->email) + QLatin1Char(')');
         menu.addAction(MenuText(text))->setData(kEmailCommand);
     }
 
@@ -217,7 +213,7 @@ void CReminderDlg::ShowRecordMenu() {
             break;
         case kEmailCommand:
             // The stored address goes out as it is; only characters no URL may hold get escaped.
-            openUrl(QUrl(FromLocal("mailto:" + record->email + "?Subject=Happy%20Birthday!"),
+            openUrl(QUrl(FromBytes("mailto:" + record->email + "?Subject=Happy%20Birthday!"),
                          QUrl::TolerantMode));
             break;
         default:
