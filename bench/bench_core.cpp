@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -13,25 +12,9 @@
 #include "app/QuietLogon.h"
 #include "model/DataFile.h"
 #include "reminder/DueRecords.h"
+#include "tests/TestSupport.h"
 
 namespace {
-
-// English weekday names and ASCII capitals: the wording without Qt.
-class PlainText : public TextServices {
-public:
-    std::string DayName(int weekday) const override {
-        static const char* const names[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                            "Thursday", "Friday", "Saturday"};
-        return names[weekday];
-    }
-    std::string UpperFirst(std::string_view text) const override {
-        std::string result(text);
-        if (!result.empty()) {
-            result[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(result[0])));
-        }
-        return result;
-    }
-};
 
 // One folder for the whole run, with a data file per size and kind, made on first use.
 class Files {
@@ -87,7 +70,7 @@ void BM_ComputeRecords(benchmark::State& state) {
 
 void BM_SelectAndWordDueRows(benchmark::State& state) {
     const RecordList records = MakeBenchRecords(Count(state), BenchKind::Due, MakeToday());
-    const PlainText text;
+    const FakeText text;  // English names, ASCII capitals: the wording without Qt
     for (auto _ : state) {
         benchmark::DoNotOptimize(SelectDueRows(records, "%d/%m/%y", text));
     }
