@@ -13,6 +13,7 @@
 #include "SettingsFile.h"
 #include "model/DataFile.h"
 #include "model/Dates.h"
+#include "model/FileReplace.h"
 #include "reminder/DueRecords.h"
 
 namespace {
@@ -149,30 +150,6 @@ Scan ScanRecords(const std::string& path, DayNumber today, bool stopAtDue) {
     return result;
 }
 
-// Replaces the file as Qt does: a new file beside it, flushed, then renamed over it. Failures
-// are ignored, as everywhere the settings are written.
-void WriteSettings(const std::string& path, const std::string& text) {
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        return;
-    }
-    struct stat info {};
-    bool written = ::stat(path.c_str(), &info) != 0 || ::fchmod(fd, info.st_mode & 07777) == 0;
-    for (std::size_t done = 0; written && done < text.size();) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        written = n > 0;
-        done += written ? static_cast<std::size_t>(n) : 0;
-    }
-    written = written && ::fdatasync(fd) == 0;
-    if (::close(fd) != 0 || !written || ::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-    }
-}
-
 }  // namespace
 
 QuietLogon RunQuietLogon(const QuietLogonFiles& files) {
@@ -205,7 +182,7 @@ QuietLogon RunQuietLogon(const QuietLogonFiles& files) {
     // The same text again, the usual case from the second run of a day on, is not rewritten.
     const std::string text = FormatSettingsText(store.values);
     if (text != settingsText) {
-        WriteSettings(files.settingsPath, text);
+        ReplaceFile(files.settingsPath, text);  // failures are ignored, as for every settings write
     }
     return QuietLogon::Done;
 }

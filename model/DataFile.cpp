@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "FileReplace.h"
 #include "Numbers.h"
 
 namespace {
@@ -241,25 +242,6 @@ LoadStatus LoadRecords(const std::string& path, RecordList& records, FileStamp* 
 
 namespace {
 
-bool WriteAll(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            return false;
-        }
-        if (n == 0) {
-            errno = EIO;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // Saving through a symbolic link updates the file it points to, not the link.
 std::string ResolveTarget(const std::string& path) {
     struct stat info {};
@@ -271,49 +253,6 @@ std::string ResolveTarget(const std::string& path) {
         }
     }
     return path;
-}
-
-mode_t NewFileMode(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0) {
-        return info.st_mode & 07777;
-    }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// Writes `text` to a new file beside `target` and flushes it to disk; its name goes to `temp`.
-// Returns 0 or the errno of the failure, after which no new file is left.
-int WriteBeside(const std::string& target, const std::string& text, mode_t mode,
-                std::string& temp) {
-    temp = target + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        return errno;
-    }
-    int error = 0;
-    if (::fchmod(fd, mode) != 0 || !WriteAll(fd, text) || ::fsync(fd) != 0) {
-        error = errno;
-    }
-    if (::close(fd) != 0 && error == 0) {
-        error = errno;
-    }
-    if (error != 0) {
-        ::unlink(temp.c_str());
-    }
-    return error;
-}
-
-// Makes the renames in the file's folder last through a power cut.
-void SyncFolder(const std::string& file) {
-    const std::size_t slash = file.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash + 1);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 }  // namespace
