@@ -18,18 +18,6 @@
 
 namespace {
 
-class MapStore : public KeyValueStore {
-public:
-    explicit MapStore(std::map<std::string, std::string> values) : values(std::move(values)) {}
-    bool IsEmpty() const override { return values.empty(); }
-    std::optional<std::string> Read(const std::string& name) const override {
-        const auto it = values.find(name);
-        return it == values.end() ? std::nullopt : std::optional(it->second);
-    }
-    void Write(const std::string& name, const std::string& value) override { values[name] = value; }
-    std::map<std::string, std::string> values;
-};
-
 class File {
 public:
     explicit File(int fd) : fd_(fd) {}

@@ -58,18 +58,13 @@ inline void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-class FakeStore : public KeyValueStore {
+// Counts the writes too.
+class FakeStore : public MapStore {
 public:
-    bool IsEmpty() const override { return values.empty(); }
-    std::optional<std::string> Read(const std::string& name) const override {
-        auto it = values.find(name);
-        return it == values.end() ? std::nullopt : std::optional(it->second);
-    }
     void Write(const std::string& name, const std::string& value) override {
-        values[name] = value;
+        MapStore::Write(name, value);
         ++writes;
     }
-    std::map<std::string, std::string> values;
     int writes = 0;
 };
 
