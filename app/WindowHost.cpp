@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #ifdef OVRANA_HAVE_XCB
@@ -27,13 +28,7 @@ void PrintError(const std::string& text) {
     std::fputc('\n', stderr);
 }
 
-}  // namespace
-
-WindowHost::WindowHost(int& argc, char** argv) : argc_(argc), argv_(argv) {}
-
-WindowHost::~WindowHost() = default;
-
-bool WindowHost::CanShowWindows() {
+bool DisplayReachable() {
 #ifdef Q_OS_UNIX
     if (IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM")) {
         return true;
@@ -48,12 +43,22 @@ bool WindowHost::CanShowWindows() {
     const bool reachable = xcb_connection_has_error(connection) == 0;
     xcb_disconnect(connection);
     return reachable;
-#else
-    return true;
 #endif
-#else
-    return true;
 #endif
+    return true;
+}
+
+}  // namespace
+
+WindowHost::WindowHost(int& argc, char** argv) : argc_(argc), argv_(argv) {}
+
+WindowHost::~WindowHost() = default;
+
+bool WindowHost::CanShowWindows() {
+    if (!canShowWindows_) {
+        canShowWindows_ = DisplayReachable();
+    }
+    return *canShowWindows_;
 }
 
 QApplication& WindowHost::Application() {
@@ -66,8 +71,7 @@ QApplication& WindowHost::Application() {
 
 ReminderOutcome WindowHost::RunReminder(RecordList& records, AppSettings& settings) {
     // Decided before any window exists: a logon run with nothing due never touches the display.
-    const std::vector<ReminderRow> rows = SelectDueRows(records, settings.dateFormat, text_);
-    if (rows.empty()) {
+    if (std::none_of(records.begin(), records.end(), [](const auto& r) { return IsDue(*r); })) {
         return {};
     }
     if (CanShowWindows()) {
@@ -79,7 +83,7 @@ ReminderOutcome WindowHost::RunReminder(RecordList& records, AppSettings& settin
         dialog.exec();
         return {dialog.optionsRequested, dialog.changed};
     }
-    for (const ReminderRow& row : rows) {
+    for (const ReminderRow& row : SelectDueRows(records, settings.dateFormat, text_)) {
         std::fwrite(row.text.data(), 1, row.text.size(), stdout);
         std::fputc('\n', stdout);
     }

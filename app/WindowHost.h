@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "QtServices.h"
 #include "ReminderApp.h"
@@ -21,7 +22,7 @@ public:
     void ShowMessage(const std::string& text) override;
 
     // Linux: a display, a Wayland compositor or a platform named by QT_QPA_PLATFORM.
-    static bool CanShowWindows();
+    bool CanShowWindows();
 
 private:
     // Created on first need and kept for the rest of the run.
@@ -30,5 +31,6 @@ private:
     int& argc_;
     char** argv_;
     QtTextServices text_;
+    std::optional<bool> canShowWindows_;  // asked once per run
     std::unique_ptr<QApplication> application_;
 };
