@@ -15,7 +15,7 @@
 #include "Arguments.h"
 #include "HandOver.h"
 #include "QuietLogon.h"
-#include "SettingsFile.h"
+#include "platform/SettingsFile.h"
 #include "model/DataFile.h"
 
 namespace {

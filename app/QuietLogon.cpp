@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <map>
 
-#include "Settings.h"
-#include "SettingsFile.h"
+#include "platform/Settings.h"
+#include "platform/SettingsFile.h"
 #include "model/DataFile.h"
 #include "model/Dates.h"
 #include "model/FileReplace.h"

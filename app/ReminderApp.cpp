@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "DatePattern.h"
+#include "model/DatePattern.h"
 #include "model/Dates.h"
 #include "model/RunLock.h"
 

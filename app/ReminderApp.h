@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "Settings.h"
+#include "platform/Settings.h"
 #include "model/DataFile.h"
 #include "model/PersonRecord.h"
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <optional>
 
-#include "QtServices.h"
+#include "platform/QtServices.h"
 #include "ReminderApp.h"
 
 class QApplication;

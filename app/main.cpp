@@ -4,7 +4,7 @@
 
 #include "Arguments.h"
 #include "HandOver.h"
-#include "QtServices.h"
+#include "platform/QtServices.h"
 #include "ReminderApp.h"
 #include "WindowHost.h"
 

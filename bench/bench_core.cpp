@@ -12,7 +12,7 @@
 #include "app/QuietLogon.h"
 #include "model/DataFile.h"
 #include "reminder/DueRecords.h"
-#include "tests/TestSupport.h"
+#include "TestSupport.h"
 
 namespace {
 

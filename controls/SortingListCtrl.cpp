@@ -6,8 +6,8 @@
 #include <QItemSelectionModel>
 #include <algorithm>
 
-#include "app/DatePattern.h"
-#include "app/QtServices.h"
+#include "model/DatePattern.h"
+#include "platform/QtServices.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
-#include "app/QtServices.h"
+#include "platform/QtServices.h"
 #include "controls/IconSet.h"
 
 namespace {

@@ -25,7 +25,7 @@
 #include <QVBoxLayout>
 
 #include "EditPersonDlg.h"
-#include "app/QtServices.h"
+#include "platform/QtServices.h"
 #include "controls/IconSet.h"
 #include "controls/SortingListCtrl.h"
 #include "controls/WebLinkStatic.h"

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "model/Dates.h"
 #include "model/PersonRecord.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "TextServices.h"
+#include "platform/TextServices.h"
 #include "model/PersonRecord.h"
 
 // One line of the reminder list; the row refers to its record, it does not own it.

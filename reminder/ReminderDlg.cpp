@@ -16,9 +16,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/QtServices.h"
+#include "platform/QtServices.h"
 #include "controls/IconSet.h"
-#include "reminder/DueRecords.h"
+#include "DueRecords.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <functional>
 #include <memory>
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "model/PersonRecord.h"
-#include "reminder/TextServices.h"
+#include "platform/TextServices.h"
 
 class QGridLayout;
 class QMenu;

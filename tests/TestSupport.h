@@ -11,10 +11,10 @@
 #include <sstream>
 #include <string>
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "model/Dates.h"
 #include "model/PersonRecord.h"
-#include "reminder/TextServices.h"
+#include "platform/TextServices.h"
 
 // A record with the fields the tests usually vary.
 inline PersonRecord Record(std::string name, int day, int month, int year, int daysInAdvance = 14) {

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/QtServices.h"
+#include "platform/QtServices.h"
 
 class TestQtServices : public QObject {
     Q_OBJECT

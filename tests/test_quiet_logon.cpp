@@ -8,7 +8,7 @@
 #include "app/HandOver.h"
 #include "app/QuietLogon.h"
 #include "app/ReminderApp.h"
-#include "app/SettingsFile.h"
+#include "platform/SettingsFile.h"
 #include "model/DataFile.h"
 #include "reminder/DueRecords.h"
 

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "app/DatePattern.h"
-#include "app/Settings.h"
+#include "model/DatePattern.h"
+#include "platform/Settings.h"
 
 TEST(DatePattern, Conversions) {
     const std::pair<const char*, const char*> table[] = {

@@ -4,7 +4,7 @@
 #include <QSettings>
 
 #include "Settings.h"
-#include "reminder/TextServices.h"
+#include "TextServices.h"
 
 // The per-user settings: the registry key on Windows, ~/.config/Keldan/ovra.conf on Linux.
 class QSettingsStore : public KeyValueStore {
