@@ -12,6 +12,7 @@
 
 #include "controls/IconSet.h"
 #include "manage/OptionsDlg.h"
+#include "model/DisplayText.h"
 #include "reminder/DueRecords.h"
 #include "reminder/ReminderDlg.h"
 
@@ -24,7 +25,8 @@ bool IsSet(const char* name) {
 
 void PrintError(const std::string& text) {
     std::fputs("ovrana: ", stderr);
-    std::fwrite(text.data(), 1, text.size(), stderr);
+    const std::string safe = ReplaceControls(text);
+    std::fwrite(safe.data(), 1, safe.size(), stderr);
     std::fputc('\n', stderr);
 }
 
@@ -84,7 +86,8 @@ ReminderOutcome WindowHost::RunReminder(RecordList& records, AppSettings& settin
         return {dialog.optionsRequested, dialog.changed};
     }
     for (const ReminderRow& row : SelectDueRows(records, settings.dateFormat, text_)) {
-        std::fwrite(row.text.data(), 1, row.text.size(), stdout);
+        const std::string safe = ReplaceControls(row.text);
+        std::fwrite(safe.data(), 1, safe.size(), stdout);
         std::fputc('\n', stdout);
     }
     std::fflush(stdout);

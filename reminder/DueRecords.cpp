@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "model/Dates.h"
+#include "model/DisplayText.h"
 
 namespace {
 constexpr int kMaxDaysAhead = 365;
@@ -20,9 +21,9 @@ std::string ComposeReminderText(const PersonRecord& record, const std::string& d
     // A birthday without a year has no age to tell, so it reads like an event.
     const bool withAge = record.notABirthday == 0 && record.year != 0;
     const std::string age = std::to_string(record.age);
-    std::string sentence = record.name;
     if (record.daysUntil <= 1) {
         // Today's and tomorrow's sentences keep the name as it is written.
+        std::string sentence = IsolateBidi(record.name);
         if (withAge) {
             sentence.append(" is ").append(age);
         }
@@ -30,6 +31,7 @@ std::string ComposeReminderText(const PersonRecord& record, const std::string& d
         return std::string(1, ' ').append(sentence);
     }
     const DayNumber date = MakeDay(record.nextYear, record.month, record.day);
+    std::string sentence = IsolateBidi(text.UpperFirst(record.name));
     if (withAge) {
         sentence.append(" will be ").append(age);
     }
@@ -40,7 +42,7 @@ std::string ComposeReminderText(const PersonRecord& record, const std::string& d
         .append(" (in ")
         .append(std::to_string(record.daysUntil))
         .append(" days)");
-    return std::string(1, ' ').append(text.UpperFirst(sentence));
+    return std::string(1, ' ').append(sentence);
 }
 
 std::vector<ReminderRow> SelectDueRows(const RecordList& records, const std::string& dateFormat,

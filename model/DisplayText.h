@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Text from the data file or a contact, which may hold anything, made safe to place inside the
+// program's own sentences.
+
+// `text` inside a first-strong isolate (U+2068 … U+2069) when it holds a bidirectional control
+// or a right-to-left letter, so that nothing in it can reorder the sentence around it; isolates
+// it opens are closed and stray closers dropped. Any other text comes back unchanged.
+std::string IsolateBidi(std::string_view text);
+
+// `text` for a terminal: control characters (C0 but tab, DEL, C1, and lone bytes 0x80..0x9F)
+// become '?', so that no escape sequence reaches the terminal.
+std::string ReplaceControls(std::string_view text);
