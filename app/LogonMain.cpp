@@ -15,8 +15,8 @@
 #include "Arguments.h"
 #include "HandOver.h"
 #include "QuietLogon.h"
-#include "platform/SettingsFile.h"
 #include "model/DataFile.h"
+#include "platform/SettingsFile.h"
 
 namespace {
 

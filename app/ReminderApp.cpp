@@ -88,6 +88,7 @@ void CReminderApp::InitInstance(bool hasArguments) {
             services_.dialogs.ShowMessage(SaveFailureText(saved, ShownPath(services_.dataPath)));
         }
     }
-    SaveSettings(services_.store, settings, RunDateText(LocalDate(services_.clock())));
+    // The day whose reminders this run worked out, even when its window closed after midnight.
+    SaveSettings(services_.store, settings, todayText);
     FreeRecords(records);
 }

@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "WindowHost.h"
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #ifdef OVRANA_HAVE_XCB
 #include <xcb/xcb.h>
 #endif
@@ -30,24 +36,84 @@ void PrintError(const std::string& text) {
     std::fputc('\n', stderr);
 }
 
-bool DisplayReachable() {
-#ifdef Q_OS_UNIX
-    if (IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM")) {
-        return true;
-    }
+bool XReachable() {
+#ifdef OVRANA_HAVE_XCB
     if (!IsSet("DISPLAY")) {
         return false;
     }
-#ifdef OVRANA_HAVE_XCB
-    // Qt ends the process when the display named cannot be reached (a stale DISPLAY over ssh,
-    // say); the reminder then goes to standard output like anywhere else without a display.
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     const bool reachable = xcb_connection_has_error(connection) == 0;
     xcb_disconnect(connection);
     return reachable;
+#else
+    return IsSet("DISPLAY");
 #endif
+}
+
+bool WaylandReachable() {
+    const char* name = std::getenv("WAYLAND_DISPLAY");
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (name == nullptr || *name == '\0') {
+        return false;
+    }
+    const std::string path = *name == '/' ? name : std::string(runtime ? runtime : "") + "/" + name;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path) {
+        return false;
+    }
+    path.copy(address.sun_path, path.size());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool reachable =
+        fd >= 0 && ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    return reachable;
+}
+
+bool HavePlugin(const QString& platform) {
+    QStringList folders = qEnvironmentVariable("QT_PLUGIN_PATH").split(u':', Qt::SkipEmptyParts);
+    folders << QLibraryInfo::path(QLibraryInfo::PluginsPath);
+    return std::any_of(folders.begin(), folders.end(), [&](const QString& folder) {
+        return QFileInfo::exists(folder + "/platforms/libq" + platform + ".so");
+    });
+}
+
+// Whether the platform can start: Qt ends the process when it cannot (a stale DISPLAY or
+// WAYLAND_DISPLAY, a plugin that is not installed), and the reminders would be lost.
+bool CanStart(const QString& platform) {
+    if (platform == u"xcb") {
+        return XReachable();
+    }
+    if (platform.startsWith(u"wayland")) {
+        return WaylandReachable() && HavePlugin(platform);
+    }
+    return HavePlugin(platform);
+}
+
+// The platform to start: the first the user named in QT_QPA_PLATFORM that can start, else the
+// session's own (Wayland in a Wayland session), then any other that is reachable. Nothing when
+// none can start.
+std::optional<QByteArray> ChoosePlatform() {
+#ifdef Q_OS_UNIX
+    QStringList candidates =
+        qEnvironmentVariable("QT_QPA_PLATFORM").split(u';', Qt::SkipEmptyParts);
+    if (candidates.isEmpty()) {
+        candidates << QStringLiteral("xcb") << QStringLiteral("wayland");
+        if (qEnvironmentVariable("XDG_SESSION_TYPE") == u"wayland") {
+            candidates.swapItemsAt(0, 1);
+        }
+    }
+    for (const QString& entry : candidates) {
+        if (CanStart(entry.section(u':', 0, 0))) {
+            return entry.toLocal8Bit();
+        }
+    }
+    return std::nullopt;
+#else
+    return QByteArray();
 #endif
-    return true;
 }
 
 }  // namespace
@@ -58,14 +124,25 @@ WindowHost::~WindowHost() = default;
 
 bool WindowHost::CanShowWindows() {
     if (!canShowWindows_) {
-        canShowWindows_ = DisplayReachable();
+        platform_ = ChoosePlatform();
+        canShowWindows_ = platform_.has_value();
     }
     return *canShowWindows_;
 }
 
 QApplication& WindowHost::Application() {
     if (!application_) {
+        const QByteArray userPlatform = qgetenv("QT_QPA_PLATFORM");
+        if (platform_ && !platform_->isEmpty()) {
+            qputenv("QT_QPA_PLATFORM", *platform_);
+        }
         application_ = std::make_unique<QApplication>(argc_, argv_);
+        // Programs started from the windows get the user's environment.
+        if (userPlatform.isEmpty()) {
+            qunsetenv("QT_QPA_PLATFORM");
+        } else {
+            qputenv("QT_QPA_PLATFORM", userPlatform);
+        }
         QApplication::setWindowIcon(AppIcon());
     }
     return *application_;
@@ -90,13 +167,17 @@ ReminderOutcome WindowHost::RunReminder(RecordList& records, AppSettings& settin
         std::fwrite(safe.data(), 1, safe.size(), stdout);
         std::fputc('\n', stdout);
     }
-    std::fflush(stdout);
+    // Output that could not be written (a full disk, a closed pipe) reminded nobody.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        failed_ = true;
+    }
     return {};
 }
 
 bool WindowHost::RunOptions(RecordList& records, AppSettings& settings, const std::string& notice) {
     if (!CanShowWindows()) {
         PrintError("the Options dialog cannot be shown without a display");
+        failed_ = true;
         if (!notice.empty()) {
             PrintError(notice);
         }

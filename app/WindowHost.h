@@ -4,8 +4,10 @@
 #include <memory>
 #include <optional>
 
-#include "platform/QtServices.h"
+#include <QByteArray>
+
 #include "ReminderApp.h"
+#include "platform/QtServices.h"
 
 class QApplication;
 
@@ -21,8 +23,11 @@ public:
     bool RunOptions(RecordList& records, AppSettings& settings, const std::string& notice) override;
     void ShowMessage(const std::string& text) override;
 
-    // Linux: a display, a Wayland compositor or a platform named by QT_QPA_PLATFORM.
+    // Linux: a reachable X display or Wayland compositor, or a platform named by
+    // QT_QPA_PLATFORM that can start.
     bool CanShowWindows();
+    // 1 when something the user asked for could not be shown or written, else 0.
+    int ExitStatus() const { return failed_ ? 1 : 0; }
 
 private:
     // Created on first need and kept for the rest of the run.
@@ -32,5 +37,7 @@ private:
     char** argv_;
     QtTextServices text_;
     std::optional<bool> canShowWindows_;  // asked once per run
+    std::optional<QByteArray> platform_;  // the one that can start
     std::unique_ptr<QApplication> application_;
+    bool failed_ = false;
 };

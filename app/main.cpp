@@ -4,9 +4,9 @@
 
 #include "Arguments.h"
 #include "HandOver.h"
-#include "platform/QtServices.h"
 #include "ReminderApp.h"
 #include "WindowHost.h"
+#include "platform/QtServices.h"
 
 // The whole program; `ovrana` hands it every run that shows something.
 int main(int argc, char** argv) {
@@ -22,5 +22,5 @@ int main(int argc, char** argv) {
     WindowHost host(argc, argv);
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host});
     app.InitInstance(line.hasArguments);
-    return 0;
+    return host.ExitStatus();
 }
