@@ -4,7 +4,6 @@
 #include "TestSupport.h"
 #include "model/DisplayText.h"
 #include "reminder/DueRecords.h"
-#include "reminder/MailLink.h"
 
 namespace {
 #define FSI "\u2068"
@@ -54,21 +53,5 @@ TEST(DisplayText, SentenceIsolatesTheName) {
         PersonRecord eve = Record("eve\u202E", 12, 5, 1943);
         UpdateRecord(eve, MakeDay(2006, 5, 12 - days));
         EXPECT_EQ(ComposeReminderText(eve, "%d/%m/%y", text), expected);
-    }
-}
-
-TEST(MailLink, OneRecipientAndTheSubjectAlone) {
-    const struct {
-        const char* address;
-        const char* url;
-    } rows[] = {
-        {"tj+o'hara@example.org", "mailto:tj+o'hara@example.org?Subject=Happy%20Birthday!"},
-        {"x@y.org?cc=z@evil.org&body=hi",
-         "mailto:x@y.org%3Fcc%3Dz@evil.org%26body%3Dhi?Subject=Happy%20Birthday!"},
-        {"a@b.org,c@d.org#x%41", "mailto:a@b.org%2Cc@d.org%23x%2541?Subject=Happy%20Birthday!"},
-        {"Jörg <j@x.de>\n", "mailto:J%C3%B6rg%20%3Cj@x.de%3E%0A?Subject=Happy%20Birthday!"},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(GreetingMailUrl(row.address), row.url);
     }
 }
