@@ -3,20 +3,53 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
+#include <string_view>
 
 CommandLine ReadCommandLine(int argc, const char* const* argv) {
+    using Command = CommandLine::Command;
     CommandLine line;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--home") == 0) {
+        const std::string_view argument = argv[i];
+        if (argument == "--home") {
             line.home = true;
-        } else {
-            line.hasArguments = true;
+        } else if (line.command == Command::Logon || line.command == Command::Options) {
+            line.command = argument == "--help" || argument == "-h" ? Command::Help
+                           : argument == "--version"                ? Command::Version
+                                                                    : Command::Options;
         }
     }
+    line.hasArguments = line.command == Command::Options;
     return line;
+}
+
+std::string UsageText() {
+    return "Usage: ovrana [--home] [--options]\n"
+           "Reminds you of birthdays and other yearly dates kept in ovras.ini.\n"
+           "\n"
+           "  (none)      show what is due, or nothing at all\n"
+           "  --home      use the ovras.ini in your home directory, not the working directory\n"
+           "  --help      show this help and exit\n"
+           "  --version   show the version and exit\n"
+           "Any other argument opens the Options dialog, where records are added, edited and\n"
+           "deleted. See ovrana(1).\n";
+}
+
+std::string VersionText() {
+    return "ovrana " OVRANA_VERSION "\n";
+}
+
+int AnswerAndExit(const CommandLine& line) {
+    if (line.command != CommandLine::Command::Help &&
+        line.command != CommandLine::Command::Version) {
+        return -1;
+    }
+    const std::string text =
+        line.command == CommandLine::Command::Help ? UsageText() : VersionText();
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    return written && std::fflush(stdout) == 0 ? 0 : 1;
 }
 
 void EnterHome() {

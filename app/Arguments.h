@@ -1,15 +1,28 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
+
 // The command line. `--home` makes the run work in the user's home directory, wherever it was
 // started from: the menu launcher and the logon entry both use it, so both find the same
-// ovras.ini. It is the one argument that does not open the Options dialog; any other does.
+// ovras.ini. `--help` and `--version` answer and end; any other argument opens the Options
+// dialog.
 struct CommandLine {
+    enum class Command { Logon, Options, Help, Version };
     bool home = false;
-    bool hasArguments = false;
+    Command command = Command::Logon;
+    bool hasArguments = false;  // the Options dialog opens at once
 };
 
 CommandLine ReadCommandLine(int argc, const char* const* argv);
+
+// What --help and --version print.
+std::string UsageText();
+std::string VersionText();
+
+// Answers --help and --version on standard output; returns the exit status, or -1 for any
+// other command.
+int AnswerAndExit(const CommandLine& line);
 
 // Enters $HOME. Stays where it is when HOME is unset or names the root directory, and when the
 // home directory cannot be entered.

@@ -52,6 +52,9 @@ std::string OwnFolder() {
 
 int main(int argc, char** argv) {
     const CommandLine line = ReadCommandLine(argc, argv);
+    if (const int status = AnswerAndExit(line); status >= 0) {
+        return status;
+    }
     if (line.hasArguments) {
         HandOver(argv);
     }

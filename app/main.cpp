@@ -12,6 +12,9 @@
 int main(int argc, char** argv) {
     RestoreTunables();
     const CommandLine line = ReadCommandLine(argc, argv);
+    if (const int status = AnswerAndExit(line); status >= 0) {
+        return status;
+    }
     if (line.home) {
         EnterHome();
     }
