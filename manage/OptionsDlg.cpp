@@ -26,6 +26,7 @@
 #include "controls/IconSet.h"
 #include "controls/SortingListCtrl.h"
 #include "controls/WebLinkStatic.h"
+#include "model/DisplayText.h"
 #include "platform/QtServices.h"
 
 namespace {
@@ -89,7 +90,7 @@ private:
         const QString none = QStringLiteral("-");
         switch (column) {
             case kName:
-                return FromBytes(record.name);
+                return FromBytes(IsolateBidi(record.name));
             case kBirthday:
                 return hasDay ? QString::fromStdString(
                                     FormatDate(MakeDay(record.nextYear, record.month, record.day),
