@@ -15,7 +15,20 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
         const std::string_view argument = argv[i];
         if (argument == "--home") {
             line.home = true;
-        } else if (line.command == Command::Logon || line.command == Command::Options) {
+        } else if (line.command != Command::Logon && line.command != Command::Options) {
+            continue;  // the first command stands
+        } else if (argument == "--import" || argument == "--export") {
+            line.command = argument == "--import" ? Command::Import : Command::Export;
+            if (i + 1 < argc) {
+                // Named from where the user stands, before --home moves the run.
+                line.file = argv[++i];
+                if (line.file != "-") {
+                    line.file = std::filesystem::absolute(line.file).lexically_normal().string();
+                }
+            } else {
+                line.error = std::string(argument) + " needs a file name";
+            }
+        } else {
             line.command = argument == "--help" || argument == "-h" ? Command::Help
                            : argument == "--version"                ? Command::Version
                                                                     : Command::Options;
@@ -26,13 +39,17 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
 }
 
 std::string UsageText() {
-    return "Usage: ovrana [--home] [--options]\n"
+    return "Usage: ovrana [--home] [--options | --import FILE | --export FILE | --help | "
+           "--version]\n"
            "Reminds you of birthdays and other yearly dates kept in ovras.ini.\n"
            "\n"
-           "  (none)      show what is due, or nothing at all\n"
-           "  --home      use the ovras.ini in your home directory, not the working directory\n"
-           "  --help      show this help and exit\n"
-           "  --version   show the version and exit\n"
+           "  (none)          show what is due, or nothing at all\n"
+           "  --home          use the ovras.ini in your home directory, not the working "
+           "directory\n"
+           "  --import FILE   add the birthdays and anniversaries of a vCard file\n"
+           "  --export FILE   write the dates as an iCalendar file (- for standard output)\n"
+           "  --help          show this help and exit\n"
+           "  --version       show the version and exit\n"
            "Any other argument opens the Options dialog, where records are added, edited and\n"
            "deleted. See ovrana(1).\n";
 }
@@ -42,6 +59,11 @@ std::string VersionText() {
 }
 
 int AnswerAndExit(const CommandLine& line) {
+    if (!line.error.empty()) {
+        std::fprintf(stderr, "ovrana: %s\nTry 'ovrana --help' for more information.\n",
+                     line.error.c_str());
+        return 2;
+    }
     if (line.command != CommandLine::Command::Help &&
         line.command != CommandLine::Command::Version) {
         return -1;

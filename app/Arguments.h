@@ -5,12 +5,14 @@
 
 // The command line. `--home` makes the run work in the user's home directory, wherever it was
 // started from: the menu launcher and the logon entry both use it, so both find the same
-// ovras.ini. `--help` and `--version` answer and end; any other argument opens the Options
-// dialog.
+// ovras.ini. `--help` and `--version` answer and end, `--import FILE` and `--export FILE` work
+// without a window; any other argument opens the Options dialog.
 struct CommandLine {
-    enum class Command { Logon, Options, Help, Version };
+    enum class Command { Logon, Options, Help, Version, Import, Export };
     bool home = false;
     Command command = Command::Logon;
+    std::string file;           // of --import and --export
+    std::string error;          // a command given without what it needs
     bool hasArguments = false;  // the Options dialog opens at once
 };
 
@@ -20,8 +22,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv);
 std::string UsageText();
 std::string VersionText();
 
-// Answers --help and --version on standard output; returns the exit status, or -1 for any
-// other command.
+// Answers --help and --version on standard output and a command line error on standard error;
+// returns the exit status, or -1 for any other command.
 int AnswerAndExit(const CommandLine& line);
 
 // Enters $HOME. Stays where it is when HOME is unset or names the root directory, and when the

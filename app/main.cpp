@@ -3,9 +3,11 @@
 #include <ctime>
 
 #include "Arguments.h"
+#include "Commands.h"
 #include "HandOver.h"
 #include "ReminderApp.h"
 #include "WindowHost.h"
+#include "model/DataFile.h"
 #include "platform/QtServices.h"
 
 // The whole program; `ovrana` hands it every run that shows something.
@@ -17,6 +19,9 @@ int main(int argc, char** argv) {
     }
     if (line.home) {
         EnterHome();
+    }
+    if (line.command == CommandLine::Command::Export) {
+        return RunExport(kDataFileName, line.file, {});
     }
     // Lets the desktop match the windows to the menu launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ovrana.Ovrana"));

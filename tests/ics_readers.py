@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
 """The calendar export read by programs that share no code with it.
-Usage: ics_readers.py <export_calendar> icalendar|calcurse
+Usage: ics_readers.py <ovrana> icalendar|calcurse
 icalendar: python-icalendar parses it, dateutil expands the occurrences of 2024..2031.
 calcurse: calcurse imports it into fresh data and config folders."""
 import calendar
 import datetime
+import os
 import subprocess
 import sys
 import tempfile
@@ -35,8 +36,9 @@ NOW = 1781524800  # 2026-06-15 12:00 UTC
 def export(folder, output, now=NOW):
     with open(folder + "/ovras.ini", "wb") as data:
         data.write(DATA)
-    run = subprocess.run([sys.argv[1], folder + "/ovras.ini", output, str(now)],
-                         capture_output=True, check=True)
+    run = subprocess.run(["faketime", "@%d" % now, sys.argv[1], "--export", output], cwd=folder,
+                         env=dict(os.environ, TZ="UTC"), capture_output=True, check=True)
+    assert output == "-" or run.stdout == b"", "output besides the file"
     return run.stdout if output == "-" else open(output, "rb").read()
 
 
