@@ -144,6 +144,7 @@ QApplication& WindowHost::Application() {
             qputenv("QT_QPA_PLATFORM", userPlatform);
         }
         QApplication::setWindowIcon(AppIcon());
+        text_.InstallTranslators();
     }
     return *application_;
 }
