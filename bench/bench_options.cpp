@@ -13,6 +13,7 @@
 #include <map>
 #include <vector>
 
+#include "controls/DialogKit.h"
 #include "controls/SortingListCtrl.h"
 #include "manage/EditPersonDlg.h"
 #include "manage/OptionsDlg.h"
@@ -69,7 +70,8 @@ int main(int argc, char** argv) {
         Settle();
         times["open"].push_back(timer.nsecsElapsed() / 1e6);
 
-        QHeaderView* header = dialog.List()->header();
+        auto* list = dialog.findChild<QTreeWidget*>("list");
+        QHeaderView* header = list->header();
         for (int column = 0; column < 5; ++column) {
             const QPoint middle(
                 header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
@@ -81,12 +83,13 @@ int main(int argc, char** argv) {
         }
 
         // A new name puts the record elsewhere in name order: the whole list is filled again.
-        dialog.execEditor = [run](CEditPersonDlg& editor) {
-            editor.name = "Renamed " + std::to_string(run);
+        Modal::runHook = [run](QDialog& editor) {
+            static_cast<CEditPersonDlg&>(editor).name = "Renamed " + std::to_string(run);
             return int(QDialog::Accepted);
         };
+        list->setCurrentItem(list->topLevelItem(0));
         timer.restart();
-        dialog.EditRecord(0);
+        emit list->itemDoubleClicked(list->topLevelItem(0), 0);
         Settle();
         times["edit"].push_back(timer.nsecsElapsed() / 1e6);
         dialog.changed = false;

@@ -113,31 +113,21 @@ double ParseReal(std::string_view text) {
     return negative ? -value : value;
 }
 
-template <typename T>
-int Compare(T a, T b) {
-    return (a > b) - (a < b);
-}
+// A date read back with a list's pattern; fields the pattern lacks stay -1.
+struct ParsedDate {
+    std::int64_t year = -1;
+    int month = -1;
+    int day = -1;
+    int seconds = 0;  // time of day, 0 when the text has none
+};
 
-}  // namespace
-
-std::string FoldAsciiCase(std::string_view text) {
-    std::string folded(text);
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return folded;
-}
-
+// Reads `text` with `pattern`, allowing blanks around it and an optional time (H:MM or
+// H:MM:SS) after a blank. False when the text does not match or a field is out of range.
+// The day is checked against its month in any year, so 29 February always passes.
 bool ParseDate(std::string_view text, std::string_view pattern, ParsedDate& date) {
     date = ParsedDate{};
     text = Trim(text);
     std::size_t t = 0;
-    bool hasTime = false;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
     for (std::size_t p = 0; p < pattern.size(); ++p) {
         const char c = pattern[p];
         if (IsBlank(c)) {
@@ -154,8 +144,7 @@ bool ParseDate(std::string_view text, std::string_view pattern, ParsedDate& date
         int value = 0;
         switch (pattern[++p]) {
             case 'd':
-            case 'e':
-                SkipBlanks(text, t);  // %e pads with a blank
+                SkipBlanks(text, t);  // as strptime
                 if (!ReadBounded(text, t, 1, 31, date.day)) {
                     return false;
                 }
@@ -170,40 +159,12 @@ bool ParseDate(std::string_view text, std::string_view pattern, ParsedDate& date
                     return false;
                 }
                 date.year = value < 69 ? 2000 + value : 1900 + value;  // as POSIX strptime
-                // A four-digit year is read whole, so texts written with %Y still parse.
+                // A four-digit year is read whole, as a user's short-date pattern may write it.
                 if (t + 2 <= text.size() && IsDigit(text[t]) && IsDigit(text[t + 1]) &&
                     (t + 2 == text.size() || !IsDigit(text[t + 2]))) {
                     date.year = value * 100 + (text[t] - '0') * 10 + (text[t + 1] - '0');
                     t += 2;
                 }
-                break;
-            case 'Y':
-                if (!ReadNumber(text, t, 1, 4, value)) {
-                    return false;
-                }
-                date.year = value;
-                break;
-            case 'H':
-                hasTime = true;
-                if (!ReadBounded(text, t, 0, 23, hour)) {
-                    return false;
-                }
-                break;
-            case 'M':
-                hasTime = true;
-                if (!ReadBounded(text, t, 0, 59, minute)) {
-                    return false;
-                }
-                break;
-            case 'S':
-                hasTime = true;
-                if (!ReadBounded(text, t, 0, 60, second)) {
-                    return false;
-                }
-                break;
-            case 'n':
-            case 't':
-                SkipBlanks(text, t);
                 break;
             case '%':
                 if (t >= text.size() || text[t] != '%') {
@@ -212,11 +173,10 @@ bool ParseDate(std::string_view text, std::string_view pattern, ParsedDate& date
                 ++t;
                 break;
             default:
-                return false;  // a conversion this reader does not know
+                return false;  // the list's patterns only hold the conversions above
         }
     }
-    date.seconds = hour * 3600 + minute * 60 + second;
-    if (t < text.size() && !hasTime) {
+    if (t < text.size()) {
         const std::size_t before = t;
         SkipBlanks(text, t);
         if (t == before || !ReadTime(text, t, date.seconds)) {
@@ -227,6 +187,23 @@ bool ParseDate(std::string_view text, std::string_view pattern, ParsedDate& date
         return false;
     }
     return date.day < 1 || date.month < 1 || date.day <= DaysInMonth(date.month, -1);
+}
+
+template <typename T>
+int Compare(T a, T b) {
+    return (a > b) - (a < b);
+}
+
+}  // namespace
+
+std::string FoldAsciiCase(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return folded;
 }
 
 SortKey MakeSortKey(int type, std::string_view cell, const SortContext& context) {

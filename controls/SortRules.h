@@ -32,8 +32,8 @@ using CaseFold = std::function<std::string(std::string_view)>;
 std::string FoldAsciiCase(std::string_view text);
 
 struct SortContext {
-    // The strftime pattern the dates in the list were written with (%d, %m, %y, %Y, %H, %M,
-    // %S and %% are understood, every other character must match itself).
+    // The strftime pattern the dates in the list were written with: %d, %m, %y and %%, every
+    // other character matching itself (the patterns MakeDatePattern makes).
     std::string datePattern = "%d/%m/%y";
     CaseFold foldCase = FoldAsciiCase;
 };
@@ -57,16 +57,3 @@ int CompareSortKeys(int type, const SortKey& a, const SortKey& b, bool ascending
 // position i. Rows with equal values keep their relative order.
 std::vector<std::size_t> SortOrder(int type, const std::vector<std::string>& cells, bool ascending,
                                    const SortContext& context);
-
-// A date read back with a strftime pattern; fields the pattern lacks stay -1.
-struct ParsedDate {
-    std::int64_t year = -1;
-    int month = -1;
-    int day = -1;
-    int seconds = 0;  // time of day, 0 when the text has none
-};
-
-// Reads `text` with `pattern`, allowing blanks around it and an optional time (H:MM or
-// H:MM:SS) after a blank. False when the text does not match or a field is out of range.
-// The day is checked against its month in any year, so 29 February always passes.
-bool ParseDate(std::string_view text, std::string_view pattern, ParsedDate& date);

@@ -48,7 +48,7 @@ CSortingListCtrl::CSortingListCtrl(QWidget* parent)
     setSortingEnabled(false);  // its text order is not ours; we sort on header clicks
     header()->setSectionsClickable(true);
     header()->setSectionsMovable(false);
-    header()->setSortIndicatorShown(false);
+    header()->setSortIndicatorShown(false);  // also keeps the header from flipping a mark
     connect(header(), &QHeaderView::sectionClicked, this, &CSortingListCtrl::OnHeaderItemClick);
 }
 
@@ -84,8 +84,6 @@ void CSortingListCtrl::OnHeaderItemClick(int column) {
         m_nSortColumn = column;
         SortRows(column, m_columnTypes[static_cast<std::size_t>(column)], m_bSortAscending);
     }
-    // The header flips its mark by itself on every click; show our state instead.
-    ShowSortIndicator();
 }
 
 void CSortingListCtrl::SortRows(int column, int type, bool ascending) {
@@ -131,14 +129,4 @@ void CSortingListCtrl::SortRows(int column, int type, bool ascending) {
     if (!selection.isEmpty()) {
         selectionModel()->select(selection, QItemSelectionModel::Select);
     }
-}
-
-void CSortingListCtrl::ShowSortIndicator() {
-    if (m_nSortColumn < 0) {
-        header()->setSortIndicatorShown(false);
-        return;
-    }
-    header()->setSortIndicator(m_nSortColumn,
-                               m_bSortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
-    header()->setSortIndicatorShown(true);
 }

@@ -4,11 +4,12 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
+
+#include "DialogKit.h"
 
 namespace {
 
@@ -56,20 +57,15 @@ CWebLinkStatic::CWebLinkStatic(QWidget* parent) : CWebLinkStatic(QString(), pare
 
 CWebLinkStatic::CWebLinkStatic(const QString& text, QWidget* parent)
     : QLabel(text, parent),
-      m_crHover(QGuiApplication::palette().color(QPalette::Highlight)),
       openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
       startProcess(StartDetached),
-      showMessage([this](const QString& message) {
-          QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), message,
-                          QMessageBox::Ok, this);
-          box.exec();
-      }),
+      m_crHover(QGuiApplication::palette().color(QPalette::Highlight)),
       m_strLink(text) {
     setTextFormat(Qt::PlainText);  // an address is never markup
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);  // clicks only count on the text
     setToolTip(m_strLink);
-    SetUnderlined(m_bUnderlined);
+    SetUnderlined(true);
     UpdateColour();
     FitToText();
 }
@@ -89,7 +85,6 @@ void CWebLinkStatic::MarkVisited(bool visited) {
 }
 
 void CWebLinkStatic::SetUnderlined(bool underline) {
-    m_bUnderlined = underline;
     QFont underlined = font();
     underlined.setUnderline(underline);
     setFont(underlined);
@@ -195,12 +190,6 @@ QString CWebLinkStatic::OpenErrorText(int code) {
     return "Unable to open hyperlink:\n\n" + reason;
 }
 
-void CWebLinkStatic::ShowOpenError(int code) {
-    if (showMessage) {
-        showMessage(OpenErrorText(code));
-    }
-}
-
 void CWebLinkStatic::FitToText() {
     const QSize extent = sizeHint();
     QRect area = geometry();
@@ -259,7 +248,7 @@ void CWebLinkStatic::OnClicked() {
     // A failure also forgets an earlier success; the next click starts afresh.
     MarkVisited(false);
     QApplication::beep();
-    ShowOpenError(code);
+    Modal::Warn(this, OpenErrorText(code));
 }
 
 void CWebLinkStatic::UpdateColour() {

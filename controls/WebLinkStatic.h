@@ -32,41 +32,12 @@ public:
     // The address a click opens: the text shown while no address was set.
     QString GetLink() const { return m_strLink.isEmpty() ? text() : m_strLink; }
 
-    void MarkVisited(bool visited = true);
-    bool IsVisited() const { return m_bVisitedLink; }
-
     void SetUnderlined(bool underline);
-    bool IsUnderlined() const { return m_bUnderlined; }
 
-    bool IsHovering() const { return m_bHovering; }
-
-    // Opens `url`: first through the desktop, then through the user's browser commands.
-    // Returns kOpened or the code of the failure.
-    int OpenLink(const QString& url);
-
-    // The error box for a failed OpenLink.
-    void ShowOpenError(int code);
-    static QString OpenErrorText(int code);  // the box's whole text
-
-    // Resizes the label to its text, keeping its centre or right edge as aligned.
-    void FitToText();
-
-    // The browser commands tried after the desktop, in order: each program with its
-    // arguments, the address already in place. Reads BROWSER (a colon-separated list in which
-    // %s stands for the address), then x-www-browser, sensible-browser and xdg-open.
-    static QList<QStringList> BrowserCommands(const QString& address);
-
-    const QColor m_crNormal{0, 0, 238};
-    const QColor m_crVisited{85, 26, 139};
-    const QColor m_crHover;
-
-    // Seams, so tests neither start a browser nor wait on a modal box.
-    // Hands the address to the desktop; true when it was opened.
+    // Seams, so tests start no browser. Hands the address to the desktop; true when opened.
     std::function<bool(const QUrl& url)> openUrl;
     // Starts a program with an argument list and no shell; returns kOpened or an error code.
     std::function<int(const QString& program, const QStringList& arguments)> startProcess;
-    // Shows the error box's text.
-    std::function<void(const QString& text)> showMessage;
 
 protected:
     void enterEvent(QEnterEvent* event) override;
@@ -76,11 +47,25 @@ protected:
 
 private:
     void OnClicked();
+    void MarkVisited(bool visited);
+    // Opens `url`: first through the desktop, then through the user's browser commands.
+    // Returns kOpened or the code of the failure.
+    int OpenLink(const QString& url);
+    static QString OpenErrorText(int code);  // the error box's whole text
+    // Resizes the label to its text, keeping its centre or right edge as aligned.
+    void FitToText();
+    // The browser commands tried after the desktop, in order: each program with its
+    // arguments, the address already in place. Reads BROWSER (a colon-separated list in which
+    // %s stands for the address), then x-www-browser, sensible-browser and xdg-open.
+    static QList<QStringList> BrowserCommands(const QString& address);
+
     void UpdateColour();
 
     bool m_bHovering = false;
     bool m_bVisitedLink = false;
-    bool m_bUnderlined = true;
+    const QColor m_crNormal{0, 0, 238};
+    const QColor m_crVisited{85, 26, 139};
+    const QColor m_crHover;
     bool m_bPressed = false;
     QString m_strLink;
 };

@@ -3,7 +3,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -11,13 +10,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
+#include "controls/DialogKit.h"
 #include "platform/QtServices.h"
-#include "controls/IconSet.h"
 
 namespace {
 
@@ -71,12 +69,7 @@ CEditPersonDlg::CEditPersonDlg(QWidget* parent) : QDialog(parent) {
     datePicker->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
     checkYearUnknown = new QCheckBox(tr("Year unknown"), this);
     checkYearUnknown->setObjectName("checkYearUnknown");
-    comboIcon = new QComboBox(this);
-    comboIcon->setObjectName("comboIcon");
-    comboIcon->setIconSize(QSize(16, 16));
-    for (int i = 0; i < kRecordIconCount; ++i) {
-        comboIcon->addItem(RecordIcon(i), QString());
-    }
+    comboIcon = NewIconCombo(this);
     editWarnDays = new QLineEdit(this);
     editWarnDays->setObjectName("editWarnDays");
     editWarnDays->setValidator(
@@ -155,10 +148,6 @@ CEditPersonDlg::CEditPersonDlg(QWidget* parent) : QDialog(parent) {
     connect(checkNotABirthday, &QCheckBox::clicked, this, &CEditPersonDlg::OnNotABirthday);
     connect(checkYearUnknown, &QCheckBox::clicked, this, &CEditPersonDlg::OnYearUnknown);
     connect(datePicker, &QDateEdit::dateChanged, this, [this] { dateTouched_ = true; });
-
-    showMessage = [this](const QString& text) {
-        QMessageBox::warning(this, QCoreApplication::applicationName(), text);
-    };
 }
 
 QString CEditPersonDlg::CaptionFor(const QString& name) {
@@ -171,7 +160,7 @@ void CEditPersonDlg::OnInitDialog() {
     editWarnDays->setText(QString::number(warnDays));
     checkNeverRemind->setChecked(neverRemind == 1);
     setWindowTitle(CaptionFor(editName->text()));
-    comboIcon->setCurrentIndex(icon >= 0 && icon < kRecordIconCount ? icon : -1);
+    ShowIcon(*comboIcon, icon);
 
     datePattern_ = FullYearPattern();
     checkYearUnknown->setChecked(date.year == 0);
@@ -188,7 +177,7 @@ void CEditPersonDlg::OnInitDialog() {
 
 int CEditPersonDlg::exec() {
     OnInitDialog();
-    return QDialog::exec();
+    return Modal::Run(*this);
 }
 
 void CEditPersonDlg::OnChangeName() {
@@ -213,7 +202,8 @@ bool CEditPersonDlg::ReadDays(int& days) {
     bool isNumber = false;
     const int value = text.toInt(&isNumber);
     if (!isNumber || value < 0 || value > kMaxWarnDays) {
-        showMessage(tr("Please enter a whole number of days between 0 and %1.").arg(kMaxWarnDays));
+        Modal::Warn(this,
+                    tr("Please enter a whole number of days between 0 and %1.").arg(kMaxWarnDays));
         editWarnDays->setFocus();
         editWarnDays->selectAll();
         return false;
@@ -229,7 +219,7 @@ void CEditPersonDlg::accept() {
     }
     if (editEmail->text().contains(QLatin1Char(','))) {
         // The data file separates its fields with commas.
-        showMessage(tr("An e-mail address cannot contain a comma."));
+        Modal::Warn(this, tr("An e-mail address cannot contain a comma."));
         editEmail->setFocus();
         return;
     }

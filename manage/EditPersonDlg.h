@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <string>
 
 #include "model/Dates.h"
@@ -30,18 +29,14 @@ public:
     int neverRemind = 0;
     int notABirthday = 0;
 
-    // Shows a refusal to the user; tests replace it.
-    std::function<void(const QString& text)> showMessage;
-
-    // Puts the members into the controls; exec() calls it before showing.
-    void OnInitDialog();
+    // Puts the members into the controls, then runs the dialog.
     int exec() override;
     void accept() override;
 
+private:
+    void OnInitDialog();
     // The caption for a name: "No name", or the name followed by " - properties".
     static QString CaptionFor(const QString& name);
-
-private:
     void OnChangeName();
     void OnNotABirthday();
     void OnYearUnknown();

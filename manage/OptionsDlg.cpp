@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "OptionsDlg.h"
 
-#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -15,56 +13,20 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "EditPersonDlg.h"
-#include "platform/QtServices.h"
+#include "controls/DaysBox.h"
+#include "controls/DialogKit.h"
 #include "controls/IconSet.h"
 #include "controls/SortingListCtrl.h"
 #include "controls/WebLinkStatic.h"
-#include "model/Numbers.h"
-
-// A digits-only box whose arrows run from 1 to 365, while a typed number stays as typed and
-// an empty box is allowed.
-class DaysBox : public QAbstractSpinBox {
-public:
-    explicit DaysBox(QWidget* parent) : QAbstractSpinBox(parent) {
-        lineEdit()->setValidator(
-            new QRegularExpressionValidator(QRegularExpression("[0-9]{0,9}"), this));
-        setAccelerated(true);
-    }
-    int Value() const { return ParseInt(text().toStdString()); }
-    void SetValue(int value) { lineEdit()->setText(QString::number(value)); }
-    void stepBy(int steps) override { SetValue(std::clamp(Value() + steps, kMin, kMax)); }
-    QSize sizeHint() const override {
-        QSize size = QAbstractSpinBox::sizeHint();
-        size.setWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 36);
-        return size;
-    }
-
-protected:
-    StepEnabled stepEnabled() const override {
-        StepEnabled enabled = StepNone;
-        if (Value() < kMax) {
-            enabled |= StepUpEnabled;
-        }
-        if (Value() > kMin) {
-            enabled |= StepDownEnabled;
-        }
-        return enabled;
-    }
-
-private:
-    static constexpr int kMin = 1;
-    static constexpr int kMax = 365;
-};
+#include "platform/QtServices.h"
 
 namespace {
 
@@ -83,21 +45,26 @@ QString GuideAddress() {
     return QStringLiteral("file:///usr/share/doc/ovrana/guide.html");
 }
 
+}  // namespace
+
+// How a row words its record; shared by the rows, so they never reach into the dialog.
+struct RowFormat {
+    std::string dateFormat;
+    DayNumber today = 0;
+};
+
+namespace {
+
 // A row of the list. It keeps only its record's address and works the texts out when the view
 // asks for them, so a list of 100,000 records costs little more than the records themselves;
 // the view asks only for the rows on screen, a sort for one column of every row.
 class RecordRow : public QTreeWidgetItem {
 public:
-    static constexpr int kType = QTreeWidgetItem::UserType + 1;
+    RecordRow(std::shared_ptr<const RowFormat> format, PersonRecord* record)
+        : format_(std::move(format)), record_(record) {}
 
-    RecordRow(const COptionsDlg& dialog, PersonRecord* record)
-        : QTreeWidgetItem(kType), dialog_(dialog), record_(record) {}
-
-    // Shows `record` from now on, and has the view draw the row again.
-    void SetRecord(PersonRecord* record) {
-        record_ = record;
-        emitDataChanged();
-    }
+    // Has the view word the record anew.
+    void Refresh() { emitDataChanged(); }
 
     QVariant data(int column, int role) const override {
         if (role == Qt::DisplayRole || role == Qt::EditRole) {
@@ -107,7 +74,7 @@ public:
             return RecordIcon(record_->icon);
         }
         if (column == kName && role == Qt::UserRole) {
-            return QVariant::fromValue(reinterpret_cast<quintptr>(record_));
+            return QVariant::fromValue(record_);  // as SetRowRecord stores it
         }
         return QTreeWidgetItem::data(column, role);
     }
@@ -115,29 +82,57 @@ public:
 private:
     QVariant Text(int column) const {
         const PersonRecord& record = *record_;
-        const bool dated = record.day != 0 && record.month != 0 && record.year != 0;
+        // A record without a day or month has no date to show, and sorts with the texts that
+        // are no date.
+        const bool hasDay = record.day != 0 && record.month != 0;
+        const bool dated = hasDay && record.year != 0;
+        const QString none = QStringLiteral("-");
         switch (column) {
             case kName:
                 return FromBytes(record.name);
             case kBirthday:
-                return QString::fromStdString(
-                    FormatDate(MakeDay(record.nextYear, record.month, record.day),
-                               dialog_.settings->dateFormat));
+                return hasDay ? QString::fromStdString(
+                                    FormatDate(MakeDay(record.nextYear, record.month, record.day),
+                                               format_->dateFormat))
+                              : none;
             case kWarn:
                 return QString::number(record.daysInAdvance);
             case kAgeToday:
-                return dated ? QString::number(AgeToday(record, dialog_.today))
-                             : QStringLiteral("-");
+                return dated ? QString::number(AgeToday(record, format_->today)) : none;
             case kDays:
-                return dated ? QString::number(record.daysUntil) : QStringLiteral("-");
+                return dated ? QString::number(record.daysUntil) : none;
             default:
                 return {};
         }
     }
 
-    const COptionsDlg& dialog_;
+    std::shared_ptr<const RowFormat> format_;
     PersonRecord* record_;
 };
+
+// The record's fields into the Edit person dialog, and the accepted form back.
+void ToForm(const PersonRecord& record, CEditPersonDlg& form) {
+    form.name = record.name;
+    form.email = record.email;
+    form.date = {record.year, record.month, record.day};
+    form.icon = record.icon;
+    form.warnDays = record.daysInAdvance;
+    form.neverRemind = record.infoOnly;
+    form.notABirthday = record.notABirthday;
+}
+
+void FromForm(const CEditPersonDlg& form, PersonRecord& record) {
+    record.name = form.name;
+    record.email = form.email;
+    record.day = form.date.day;
+    record.month = form.date.month;
+    record.year = static_cast<int>(form.date.year);
+    record.icon = form.icon;
+    record.daysInAdvance = form.warnDays;
+    record.infoOnly = form.neverRemind == 1 ? 1 : 0;
+    record.notABirthday = form.notABirthday;
+    record.skipYear = -1;  // a changed record reminds again
+}
 
 }  // namespace
 
@@ -165,20 +160,15 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     checkOnceADay->setObjectName("checkOnceADay");
     checkOnTop = new QCheckBox(tr("Reminder window always on top"), this);
     checkOnTop->setObjectName("checkOnTop");
-    auto* options = new QGroupBox(tr("Options"), this);
+    auto* options = new QGroupBox(tr(" Options "), this);
     auto* optionsLayout = new QVBoxLayout(options);
     optionsLayout->addWidget(checkOnceADay);
     optionsLayout->addWidget(checkOnTop);
 
     editDays = new DaysBox(this);
     editDays->setObjectName("editDays");
-    comboIcon = new QComboBox(this);
-    comboIcon->setObjectName("comboIcon");
-    comboIcon->setIconSize(QSize(16, 16));
-    for (int i = 0; i < kRecordIconCount; ++i) {
-        comboIcon->addItem(RecordIcon(i), QString());
-    }
-    auto* defaults = new QGroupBox(tr("Default for new records"), this);
+    comboIcon = NewIconCombo(this);
+    auto* defaults = new QGroupBox(tr(" Default for new records "), this);
     auto* defaultsLayout = new QGridLayout(defaults);
     auto* look = new QLabel(tr("Look"), defaults);
     look->setBuddy(editDays);
@@ -257,18 +247,6 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
             DeleteRecord(SelectedRow());
         }
     });
-
-    execMenu = [](QMenu& menu) {
-        QAction* chosen = menu.exec(QCursor::pos());
-        return chosen != nullptr ? chosen->data().toInt() : 0;
-    };
-    execEditor = [](CEditPersonDlg& dialog) { return dialog.exec(); };
-}
-
-// The rows read the dialog's members whenever the view asks; they go while those are still
-// there, not when the base class hides a visible dialog and only then drops its children.
-COptionsDlg::~COptionsDlg() {
-    list->clear();
 }
 
 void COptionsDlg::OnInitDialog() {
@@ -276,14 +254,14 @@ void COptionsDlg::OnInitDialog() {
     link->SetUnderlined(true);
     changed = false;
     today = clock();
+    rowFormat = std::make_shared<const RowFormat>(RowFormat{settings->dateFormat, today});
     list->SetDatePattern(settings->dateFormat);
     FillList();
     list->SetColumnTypes({LSORT_TEXT, LSORT_DAYMONTH, LSORT_INTEGER, LSORT_INTEGER, LSORT_INTEGER});
     list->EnableSort(true);
     checkOnceADay->setChecked(settings->onceADay);
     checkOnTop->setChecked(settings->alwaysOnTop);
-    const int icon = settings->defaultIcon;
-    comboIcon->setCurrentIndex(icon >= 0 && icon < kRecordIconCount ? icon : -1);
+    ShowIcon(*comboIcon, settings->defaultIcon);
     editDays->SetValue(settings->defaultDays);
     noticeText->setText(notice);
     noticeBox->setVisible(!notice.isEmpty());
@@ -317,24 +295,14 @@ void COptionsDlg::FillList() {
     QList<QTreeWidgetItem*> rows;
     rows.reserve(qsizetype(byList.size()));
     for (std::size_t index : list->NameOrder(names)) {
-        rows.append(new RecordRow(*this, byList[index]));
+        rows.append(new RecordRow(rowFormat, byList[index]));
     }
     list->addTopLevelItems(rows);
     list->setUpdatesEnabled(true);
 }
 
-void COptionsDlg::FillRow(QTreeWidgetItem* row, PersonRecord* record) {
-    // Every row of the list is a RecordRow: FillList makes them all.
-    if (row != nullptr && row->type() == RecordRow::kType) {
-        static_cast<RecordRow*>(row)->SetRecord(record);
-    }
-}
-
 PersonRecord* COptionsDlg::RecordAt(int row) const {
-    QTreeWidgetItem* item = list->topLevelItem(row);
-    return item != nullptr
-               ? reinterpret_cast<PersonRecord*>(item->data(kName, Qt::UserRole).value<quintptr>())
-               : nullptr;
+    return RowRecord(list->topLevelItem(row));
 }
 
 int COptionsDlg::SelectedRow() const {
@@ -352,24 +320,19 @@ void COptionsDlg::SelectRow(int row) {
 }
 
 void COptionsDlg::OnNewRecord() {
+    const CivilDate now = LocalDate(std::time(nullptr));
+    auto record = std::make_unique<PersonRecord>();
+    record->day = now.day;
+    record->month = now.month;
+    record->year = static_cast<int>(now.year);
+    record->icon = comboIcon->currentIndex();
+    record->daysInAdvance = editDays->Value();
     CEditPersonDlg dialog(this);
-    dialog.date = LocalDate(std::time(nullptr));
-    dialog.icon = comboIcon->currentIndex();
-    dialog.warnDays = editDays->Value();
-    if (execEditor(dialog) != QDialog::Accepted) {
+    ToForm(*record, dialog);
+    if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    auto record = std::make_unique<PersonRecord>();
-    record->name = dialog.name;
-    record->day = dialog.date.day;
-    record->month = dialog.date.month;
-    record->year = static_cast<int>(dialog.date.year);
-    record->icon = dialog.icon;
-    record->skipYear = -1;
-    record->daysInAdvance = dialog.warnDays;
-    record->notABirthday = dialog.notABirthday;
-    record->infoOnly = dialog.neverRemind == 1 ? 1 : 0;
-    record->email = dialog.email;
+    FromForm(dialog, *record);
     UpdateRecord(*record, today);
     records->push_back(std::move(record));
     changed = true;
@@ -382,38 +345,24 @@ void COptionsDlg::EditRecord(int row) {
         return;
     }
     CEditPersonDlg dialog(this);
-    dialog.name = record->name;
-    dialog.email = record->email;
-    dialog.date = {record->year, record->month, record->day};
-    dialog.icon = record->icon;
-    dialog.warnDays = record->daysInAdvance;
-    dialog.neverRemind = record->infoOnly;
-    dialog.notABirthday = record->notABirthday;
-    if (execEditor(dialog) != QDialog::Accepted) {
+    ToForm(*record, dialog);
+    if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     const std::string oldName = record->name;
-    record->name = dialog.name;
-    record->email = dialog.email;
-    record->day = dialog.date.day;
-    record->month = dialog.date.month;
-    record->year = static_cast<int>(dialog.date.year);
-    record->icon = dialog.icon;
-    record->daysInAdvance = dialog.warnDays;
-    record->infoOnly = dialog.neverRemind == 1 ? 1 : 0;
-    record->notABirthday = dialog.notABirthday;
-    record->skipYear = -1;
+    FromForm(dialog, *record);
     changed = true;
-
     UpdateRecord(*record, today);
-    FillRow(list->topLevelItem(row), record);
-    if (record->name != oldName) {
-        FillList();
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            if (RecordAt(i) == record) {
-                SelectRow(i);
-                break;
-            }
+    if (record->name == oldName) {
+        // Every row is a RecordRow: FillList makes them all.
+        static_cast<RecordRow*>(list->topLevelItem(row))->Refresh();
+        return;
+    }
+    FillList();
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        if (RecordAt(i) == record) {
+            SelectRow(i);
+            break;
         }
     }
 }
@@ -445,7 +394,7 @@ void COptionsDlg::OnRclickList() {
     menu.addAction(tr("New"))->setData(ID_NEW);
     menu.addAction(tr("Edit"))->setData(ID_EDIT);
     menu.addAction(tr("Delete"))->setData(ID_DELETE);
-    switch (execMenu(menu)) {
+    switch (Modal::Menu(menu)) {
         case ID_EDIT:
             EditRecord(row);
             break;

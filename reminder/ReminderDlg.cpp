@@ -2,7 +2,6 @@
 #include "ReminderDlg.h"
 
 #include <QAction>
-#include <QCursor>
 #include <QDesktopServices>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -16,9 +15,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "platform/QtServices.h"
-#include "controls/IconSet.h"
 #include "DueRecords.h"
+#include "controls/DialogKit.h"
+#include "controls/IconSet.h"
+#include "platform/QtServices.h"
 
 namespace {
 
@@ -131,13 +131,8 @@ CReminderDlg::CReminderDlg(QWidget* parent, const TextServices* text)
 
     connect(optionsButton_, &QPushButton::clicked, this, &CReminderDlg::OnOptions);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(list, &QWidget::customContextMenuRequested, this, [this] { OnListClick(); });
-    connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { OnListClick(); });
-
-    execMenu = [](QMenu& menu) {
-        const QAction* chosen = menu.exec(QCursor::pos());
-        return chosen != nullptr ? chosen->data().toInt() : 0;
-    };
+    connect(list, &QWidget::customContextMenuRequested, this, &CReminderDlg::ShowRecordMenu);
+    connect(list, &QTreeWidget::itemDoubleClicked, this, &CReminderDlg::ShowRecordMenu);
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 }
 
@@ -173,13 +168,9 @@ bool CReminderDlg::ListDueRecords() {
         item->setText(0, FromBytes(row.text));
         const QIcon picture = RecordIcon(row.icon);
         item->setIcon(0, picture.isNull() ? NoPicture() : picture);
-        item->setData(0, kRecordRole, QVariant::fromValue(static_cast<void*>(row.record)));
+        SetRowRecord(*item, row.record);
     }
     return !rows.empty();
-}
-
-void CReminderDlg::OnListClick() {
-    ShowRecordMenu();
 }
 
 void CReminderDlg::ShowRecordMenu() {
@@ -190,8 +181,7 @@ void CReminderDlg::ShowRecordMenu() {
     if (row == list->topLevelItemCount()) {
         return;
     }
-    auto* record =
-        static_cast<PersonRecord*>(list->topLevelItem(row)->data(0, kRecordRole).value<void*>());
+    PersonRecord* record = RowRecord(list->topLevelItem(row));
     if (record == nullptr) {
         return;
     }
@@ -205,7 +195,7 @@ void CReminderDlg::ShowRecordMenu() {
         menu.addAction(MenuText(text))->setData(kEmailCommand);
     }
 
-    switch (execMenu(menu)) {
+    switch (Modal::Menu(menu)) {
         case kSkipYearCommand:
             changed = true;
             record->skipYear = record->nextYear;

@@ -5,12 +5,11 @@
 #include <functional>
 #include <memory>
 
-#include "platform/Settings.h"
 #include "model/PersonRecord.h"
+#include "platform/Settings.h"
 #include "platform/TextServices.h"
 
 class QGridLayout;
-class QMenu;
 class QPushButton;
 class QTreeWidget;
 class QUrl;
@@ -21,12 +20,6 @@ class CReminderDlg : public QDialog {
     Q_OBJECT
 
 public:
-    // Command ids of the record menu.
-    static constexpr int kSkipYearCommand = 32771;  // "Don't remind me again until next year"
-    static constexpr int kEmailCommand = 5724;
-    // Item data of a row: its PersonRecord* (as void*); the row does not own the record.
-    static constexpr int kRecordRole = Qt::UserRole;
-
     // `text` gives the weekday names and case rules of the sentences; null: the user's locale.
     explicit CReminderDlg(QWidget* parent = nullptr, const TextServices* text = nullptr);
     ~CReminderDlg() override;
@@ -34,31 +27,31 @@ public:
     // Fills the window before it is shown. When nothing is due it ends the dialog as rejected
     // and returns false: the window is never shown. Runs once; exec() calls it if needed.
     bool OnInitDialog();
-    // A row for every due record, in the order shown; true when at least one was listed.
-    bool ListDueRecords();
-    // Right-click or double-click in the list.
-    void OnListClick();
-    // The menu of the selected row with the lowest index, then the chosen command.
-    void ShowRecordMenu();
-
     // Returns at once, without showing the window, when nothing is due.
     int exec() override;
 
-    QTreeWidget* list = nullptr;
     int optionsRequested = -1;  // 1: closed by "Options..."
     bool changed = false;       // a record was silenced
     RecordList* records = nullptr;
     AppSettings* settings = nullptr;
 
-    // Shows the built menu; returns the chosen command id, 0 when dismissed. Tests replace it.
-    std::function<int(QMenu&)> execMenu;
     // Hands a mailto: address to the user's mail program. Tests replace it.
     std::function<bool(const QUrl&)> openUrl;
 
 private:
+    // Command ids of the record menu.
+    static constexpr int kSkipYearCommand = 32771;  // "Don't remind me again until next year"
+    static constexpr int kEmailCommand = 5724;
+
+    // A row for every due record, in the order shown; true when at least one was listed.
+    bool ListDueRecords();
+    // The menu of the selected row with the lowest index, then the chosen command; on a
+    // right-click or double-click in the list.
+    void ShowRecordMenu();
     void OnOptions();
     void FitToRows();
 
+    QTreeWidget* list = nullptr;
     std::unique_ptr<TextServices> ownText_;
     const TextServices* text_ = nullptr;
     QPushButton* okButton_ = nullptr;

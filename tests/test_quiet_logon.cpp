@@ -8,8 +8,8 @@
 #include "app/HandOver.h"
 #include "app/QuietLogon.h"
 #include "app/ReminderApp.h"
-#include "platform/SettingsFile.h"
 #include "model/DataFile.h"
+#include "platform/SettingsFile.h"
 #include "reminder/DueRecords.h"
 
 namespace {

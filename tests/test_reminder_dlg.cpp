@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "TestSupport.h"
+#include "controls/DialogKit.h"
 #include "controls/IconSet.h"
 #include "reminder/ReminderDlg.h"
 
@@ -28,7 +29,7 @@ struct Reminder {
         settings.dateFormat = "%d/%m/%y";
         dlg.records = &records;
         dlg.settings = &settings;
-        dlg.execMenu = [this](QMenu& menu) {
+        Modal::menuHook = [this](QMenu& menu) {
             QStringList items;
             for (const QAction* action : menu.actions()) {
                 items << (action->isSeparator() ? "-"
@@ -42,6 +43,7 @@ struct Reminder {
             return true;
         };
     }
+    ~Reminder() { Modal::menuHook = nullptr; }
     // Due in `daysUntil` days; in 3 days that is Friday 1 January 2027.
     PersonRecord& Add(const std::string& name, int daysUntil, int icon = 1,
                       const std::string& email = {}) {
@@ -54,9 +56,8 @@ struct Reminder {
         return *Append(records, record);
     }
     QTreeWidget* List() const { return dlg.findChild<QTreeWidget*>("list"); }
-    void* RecordAt(int row) const {
-        return List()->topLevelItem(row)->data(0, CReminderDlg::kRecordRole).value<void*>();
-    }
+    void* RecordAt(int row) const { return RowRecord(List()->topLevelItem(row)); }
+    void Menu() { emit List()->customContextMenuRequested({}); }
     void Select(std::initializer_list<int> rows) const {
         List()->clearSelection();
         for (const int row : rows) {
@@ -86,19 +87,6 @@ class TestReminderDlg : public QObject {
     Q_OBJECT
 
 private slots:
-    void iconSet() {
-        for (int i = 0; i < kRecordIconCount; ++i) {
-            QVERIFY2(HasInk(Picture(RecordIcon(i))), qPrintable(QString::number(i)));
-            // Drawn for a high-DPI screen's device pixels, not scaled up from 16.
-            const QImage sharp = Picture(RecordIcon(i), 2.0);
-            QCOMPARE(sharp.size(), QSize(32, 32));
-            QVERIFY(sharp != Picture(RecordIcon(i)).scaled(32, 32));
-        }
-        QVERIFY(RecordIcon(-1).isNull());
-        QVERIFY(RecordIcon(kRecordIconCount).isNull());
-        QVERIFY(HasInk(Picture(AppIcon())));
-    }
-
     void rowsNearestFirstWithTheirPictures() {
         Reminder r;
         PersonRecord& cleo = r.Add("cleo", 3, 7);
@@ -172,12 +160,12 @@ private slots:
         r.Add("anna", 0);
         PersonRecord& tom = r.Add("Tom & Jerry", 1, 1, "tj+o'hara@example.org");
         QVERIFY(r.dlg.OnInitDialog());
-        r.dlg.ShowRecordMenu();  // nothing selected: no menu
+        r.Menu();  // nothing selected: no menu
         r.Select({0});
-        r.dlg.ShowRecordMenu();
+        r.Menu();
         r.Select({1});
-        r.command = CReminderDlg::kEmailCommand;
-        r.dlg.ShowRecordMenu();
+        r.command = 5724;
+        emit r.List()->itemDoubleClicked(r.List()->topLevelItem(1), 0);
         QCOMPARE(r.menus,
                  QStringList({kSkipItem,  // the name's & is text, not a mnemonic
                               kSkipItem + "|-|Email Tom && Jerry (tj+o'hara@example.org)=5724"}));
@@ -203,17 +191,17 @@ private slots:
                 }
             });
             r.Select({2, 1});
-            r.dlg.ShowRecordMenu();
+            r.Menu();
             QVERIFY(!r.dlg.changed);
-            r.command = CReminderDlg::kSkipYearCommand;
-            r.dlg.ShowRecordMenu();
+            r.command = 32771;
+            r.Menu();
             QCOMPARE(bob.skipYear, 2027);
             QCOMPARE(cleo.skipYear, -1);
             QCOMPARE(QList<void*>({r.RecordAt(0), r.RecordAt(1)}), QList<void*>({&anna, &cleo}));
             QVERIFY(r.dlg.changed);
             while (r.List()->topLevelItemCount() > 0) {
                 r.Select({0});
-                r.dlg.ShowRecordMenu();
+                r.Menu();
             }
             stillOpen = r.dlg.isVisible();
             r.Click("okButton");
@@ -223,25 +211,6 @@ private slots:
         QCOMPARE(anna.skipYear + cleo.skipYear, 2 * 2027);
         QVERIFY(r.dlg.changed);
         QCOMPARE(r.records.size(), std::size_t(3));
-    }
-
-    void rightClickAndDoubleClickOpenTheMenu() {
-        Reminder r;
-        for (const char* name : {"anna", "bob", "cleo"}) {
-            r.Add(name, 0, 1, std::string(name) + "@example.org");
-        }
-        QVERIFY(r.dlg.OnInitDialog());
-        r.dlg.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&r.dlg));
-        // Real mouse input through the window on the bottom row.
-        const QPoint bottom = r.List()->viewport()->mapTo(
-            &r.dlg, r.List()->visualItemRect(r.List()->topLevelItem(2)).center());
-        r.Select({2, 1});  // the lowest selected row has the menu, whichever was clicked
-        QTest::mouseClick(r.dlg.windowHandle(), Qt::RightButton, {}, bottom);
-        QTest::mouseDClick(r.dlg.windowHandle(), Qt::LeftButton, {}, bottom);
-        QCOMPARE(r.menus.size(), 2);
-        QVERIFY(r.menus[0].endsWith("(bob@example.org)=5724"));
-        QVERIFY(r.menus[1].endsWith("(anna@example.org)=5724"));  // rows: cleo, bob, anna
     }
 };
 

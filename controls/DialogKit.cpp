@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "DialogKit.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTreeWidgetItem>
+
+#include "IconSet.h"
+#include "model/PersonRecord.h"
+
+int Modal::Menu(QMenu& menu) {
+    if (menuHook) {
+        return menuHook(menu);
+    }
+    const QAction* chosen = menu.exec(QCursor::pos());
+    return chosen != nullptr ? chosen->data().toInt() : 0;
+}
+
+void Modal::Warn(QWidget* parent, const QString& text) {
+    if (warnHook) {
+        warnHook(text);
+        return;
+    }
+    QMessageBox::warning(parent, QCoreApplication::applicationName(), text);
+}
+
+int Modal::Run(QDialog& dialog) {
+    return runHook ? runHook(dialog) : dialog.QDialog::exec();
+}
+
+void SetRowRecord(QTreeWidgetItem& row, PersonRecord* record) {
+    row.setData(0, Qt::UserRole, QVariant::fromValue(record));
+}
+
+PersonRecord* RowRecord(const QTreeWidgetItem* row) {
+    return row != nullptr ? row->data(0, Qt::UserRole).value<PersonRecord*>() : nullptr;
+}
+
+QComboBox* NewIconCombo(QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName("comboIcon");
+    combo->setIconSize(QSize(16, 16));
+    for (int i = 0; i < kRecordIconCount; ++i) {
+        combo->addItem(RecordIcon(i), QString());
+    }
+    return combo;
+}
+
+void ShowIcon(QComboBox& combo, int icon) {
+    combo.setCurrentIndex(icon >= 0 && icon < kRecordIconCount ? icon : -1);
+}

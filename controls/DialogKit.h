@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <functional>
+
+struct PersonRecord;
+class QComboBox;
+class QDialog;
+class QMenu;
+class QTreeWidgetItem;
+class QWidget;
+
+// The modal steps every window shares. Tests answer them through the hooks instead of a user;
+// one hook per kind of modal serves every window.
+class Modal {
+public:
+    // Shows `menu` at the mouse pointer; the chosen action's data, 0 when dismissed.
+    static int Menu(QMenu& menu);
+    // A warning box with the program's name as caption.
+    static void Warn(QWidget* parent, const QString& text);
+    // Runs `dialog` modally; its result.
+    static int Run(QDialog& dialog);
+
+    static inline std::function<int(QMenu&)> menuHook;
+    static inline std::function<void(const QString&)> warnHook;
+    static inline std::function<int(QDialog&)> runHook;
+};
+
+// The record a list row shows; the row does not own it.
+void SetRowRecord(QTreeWidgetItem& row, PersonRecord* record);
+PersonRecord* RowRecord(const QTreeWidgetItem* row);
+
+// A combo box of the record pictures, and the picture it shows (none outside 0..16).
+QComboBox* NewIconCombo(QWidget* parent);
+void ShowIcon(QComboBox& combo, int icon);

@@ -1,0 +1,220 @@
+// SPDX-License-Identifier: MIT
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "TestSupport.h"
+#include "controls/DialogKit.h"
+#include "manage/EditPersonDlg.h"
+#include "manage/OptionsDlg.h"
+
+namespace {
+
+constexpr DayNumber kToday = 20793;  // 6 December 2026
+
+// An Options dialog over its own records, shown; menus and the Edit person dialog answer
+// through the shared seams.
+struct Options {
+    RecordList records;
+    AppSettings settings;
+    COptionsDlg dialog;
+    QTreeWidget* list = nullptr;
+    QString editedName;  // typed into the Edit person dialog before OK; "!": Cancel
+    QString shownIcon, shownDays;
+
+    Options() {
+        settings.dateFormat = "%d/%m/%y";
+        settings.defaultDays = 9;
+        settings.defaultIcon = 4;
+        settings.onceADay = 1;
+        for (const char* name : {"zoe", "Anna", "ölaf", "bert", "Émile"}) {
+            Append(records, Record(name, 7, 12, 1990));
+        }
+        Append(records, Record("no year", 24, 12, 0));
+        Append(records, Record("no date", 0, 0, 0));
+        UpdateAllRecords(records, kToday);
+        dialog.records = &records;
+        dialog.settings = &settings;
+        dialog.clock = [] { return kToday; };
+        dialog.OnInitDialog();
+        list = dialog.findChild<QTreeWidget*>("list");
+        Modal::runHook = [this](QDialog& editor) {
+            shownIcon = QString::number(editor.findChild<QComboBox*>("comboIcon")->currentIndex());
+            shownDays = editor.findChild<QLineEdit*>("editWarnDays")->text();
+            if (editedName == "!") {
+                return int(QDialog::Rejected);
+            }
+            if (!editedName.isEmpty()) {
+                editor.findChild<QLineEdit*>("editName")->setText(editedName);
+            }
+            editor.accept();
+            return editor.result();
+        };
+        dialog.show();
+        if (!QTest::qWaitForWindowActive(&dialog)) {
+            qFatal("the dialog did not open");
+        }
+    }
+    ~Options() {
+        Modal::runHook = nullptr;
+        Modal::menuHook = nullptr;
+    }
+
+    QStringList Column(int column) const {
+        QStringList texts;
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            texts << list->topLevelItem(i)->text(column);
+        }
+        return texts;
+    }
+    int Selected() const {
+        const auto rows = list->selectedItems();
+        return rows.isEmpty() ? -1 : list->indexOfTopLevelItem(rows.front());
+    }
+    void Select(int row) { list->setCurrentItem(list->topLevelItem(row)); }
+    void Menu(const QString& command) {  // right-click, then the command of that name
+        Modal::menuHook = [command](QMenu& menu) {
+            for (const QAction* action : menu.actions()) {
+                if (action->text() == command) {
+                    return action->data().toInt();
+                }
+            }
+            return 0;
+        };
+        emit list->customContextMenuRequested({});
+    }
+    void DoubleClick() { emit list->itemDoubleClicked(list->currentItem(), 0); }
+};
+
+}  // namespace
+
+class TestOptionsDlg : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rowsInNameOrderWithDashesForWhatIsUnknown() {
+        QCOMPARE(MakeDay(2026, 12, 6), kToday);
+        Options o;
+        QCOMPARE(o.Column(0),
+                 QStringList({"Anna", "bert", "Émile", "no date", "no year", "ölaf", "zoe"}));
+        QCOMPARE(o.Column(1)[0] + o.Column(2)[0] + o.Column(3)[0] + o.Column(4)[0],
+                 QString("07/12/26"
+                         "14"
+                         "35"
+                         "1"));
+        QCOMPARE(o.Column(1).mid(3, 2), QStringList({"-", "24/12/26"}));
+        QCOMPARE(o.Column(3).mid(3, 2), QStringList({"-", "-"}));
+        QCOMPARE(o.Column(4).mid(3, 2), QStringList({"-", "-"}));
+        QVERIFY(!o.dialog.changed);
+    }
+
+    void groupBoxTitles() {
+        Options o;
+        QStringList titles;
+        for (const QGroupBox* box : o.dialog.findChildren<QGroupBox*>()) {
+            titles << box->title();
+        }
+        QCOMPARE(titles, QStringList({" Options ", " Default for new records "}));
+    }
+
+    void closeStoresTheSwitchesEscapeDoesNot() {
+        for (const bool close : {true, false}) {
+            Options o;
+            o.dialog.findChild<QCheckBox*>("checkOnTop")->setChecked(true);
+            o.dialog.findChild<QCheckBox*>("checkOnceADay")->setChecked(false);
+            o.dialog.findChild<QComboBox*>("comboIcon")->setCurrentIndex(-1);
+            auto* days = o.dialog.findChild<QAbstractSpinBox*>("editDays");
+            QCOMPARE(days->text(), QString("9"));
+            days->findChild<QLineEdit*>()->setText("500");  // typed, not clamped
+            QTest::keyClick(&o.dialog, close ? Qt::Key_Return : Qt::Key_Escape);
+            QCOMPARE(o.settings.alwaysOnTop, close ? 1 : 0);
+            QCOMPARE(o.settings.onceADay, close ? 0 : 1);
+            QCOMPARE(o.settings.defaultDays, close ? 500 : 9);
+            QCOMPARE(o.settings.defaultIcon, close ? -1 : 4);
+        }
+    }
+
+    void newTakesTheDefaultsAsTheyStand() {
+        Options o;
+        o.dialog.findChild<QAbstractSpinBox*>("editDays")->findChild<QLineEdit*>()->setText("3");
+        o.editedName = "Carl";
+        o.dialog.findChild<QPushButton*>("buttonNew")->click();
+        QCOMPARE(o.shownIcon + "/" + o.shownDays, QString("4/3"));
+        QCOMPARE(o.Column(0)[2], QString("Carl"));
+        QVERIFY(o.dialog.changed);
+        QCOMPARE(o.records.back()->skipYear, -1);
+        o.editedName = "!";
+        o.Select(0);
+        o.Menu("New");
+        QCOMPARE(o.records.size(), 8u);
+    }
+
+    void editKeepsTheRowSelectedWhereverItGoes() {
+        Options o;
+        o.records.front()->skipYear = 2026;  // "zoe", silenced
+        o.Select(6);
+        o.DoubleClick();  // OK without changes still counts
+        QVERIFY(o.dialog.changed);
+        QCOMPARE(o.records.front()->skipYear, -1);
+        o.editedName = "Aaron";
+        o.Menu("Edit");
+        QCOMPARE(o.Column(0).first(), QString("Aaron"));
+        QCOMPARE(o.Selected(), 0);
+        QCOMPARE(o.Column(3).first(), QString("35"));
+
+        Options cancelled;
+        cancelled.editedName = "!";
+        cancelled.Select(0);
+        cancelled.DoubleClick();
+        QCOMPARE(cancelled.Column(0).first(), QString("Anna"));
+        QVERIFY(!cancelled.dialog.changed);
+    }
+
+    void deleteSelectsTheNextRowButNeverFromATextBox() {
+        Options o;
+        o.Select(2);
+        QTest::keyClick(o.list, Qt::Key_Delete);
+        QCOMPARE(o.Column(0), QStringList({"Anna", "bert", "no date", "no year", "ölaf", "zoe"}));
+        QCOMPARE(o.Selected(), 2);
+        QVERIFY(o.dialog.changed);
+        o.Select(5);
+        o.Menu("Delete");
+        QCOMPARE(o.Selected(), 4);
+        QCOMPARE(o.records.size(), 5u);
+        auto* days = o.dialog.findChild<QAbstractSpinBox*>("editDays")->findChild<QLineEdit*>();
+        days->setFocus();
+        days->setCursorPosition(0);
+        QTest::keyClick(days, Qt::Key_Delete);
+        QCOMPARE(o.records.size(), 5u);
+    }
+
+    void withoutASelectionNothingHappens() {
+        Options o;
+        o.list->clearSelection();
+        o.Menu("Delete");
+        o.DoubleClick();
+        QTest::keyClick(o.list, Qt::Key_Delete);
+        QCOMPARE(o.records.size(), 7u);
+        QVERIFY(!o.dialog.changed);
+    }
+
+    void noticeIsPlainTextAboveTheList() {
+        Options o;
+        auto* notice = o.dialog.findChild<QWidget*>("notice");
+        QVERIFY(!notice->isVisible());
+        o.dialog.notice = "The data file <b>x</b> could not be read.";
+        o.dialog.OnInitDialog();
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->findChild<QLabel*>("noticeText")->textFormat(), Qt::PlainText);
+        QVERIFY(notice->geometry().bottom() < o.list->geometry().top());
+    }
+};
+
+QTEST_MAIN(TestOptionsDlg)
+#include "test_options_dlg.moc"
