@@ -190,8 +190,8 @@ void CReminderDlg::ShowRecordMenu() {
     menu.addAction(tr("Don't remind me again until next year"))->setData(kSkipYearCommand);
     if (!record->email.empty()) {
         menu.addSeparator();
-        const QString text = QStringLiteral("Email ") + FromBytes(record->name) +
-                             QStringLiteral(" (") + FromBytes(record->email) + QLatin1Char(')');
+        const QString text =
+            tr("Email %1 (%2)").arg(FromBytes(record->name), FromBytes(record->email));
         menu.addAction(MenuText(text))->setData(kEmailCommand);
     }
 
