@@ -28,6 +28,7 @@
 #include "controls/IconSet.h"
 #include "controls/SortingListCtrl.h"
 #include "controls/WebLinkStatic.h"
+#include "model/DisplayText.h"
 #include "platform/QtServices.h"
 
 namespace {
@@ -91,7 +92,7 @@ private:
         const QString none = QStringLiteral("-");
         switch (column) {
             case kName:
-                return FromBytes(record.name);
+                return FromBytes(IsolateBidi(record.name));
             case kBirthday:
                 return hasDay ? QString::fromStdString(
                                     FormatDate(MakeDay(record.nextYear, record.month, record.day),

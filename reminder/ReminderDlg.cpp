@@ -16,8 +16,10 @@
 #include <algorithm>
 
 #include "DueRecords.h"
+#include "MailLink.h"
 #include "controls/DialogKit.h"
 #include "controls/IconSet.h"
+#include "model/DisplayText.h"
 #include "platform/QtServices.h"
 
 namespace {
@@ -190,8 +192,10 @@ void CReminderDlg::ShowRecordMenu() {
     menu.addAction(tr("Don't remind me again until next year"))->setData(kSkipYearCommand);
     if (!record->email.empty()) {
         menu.addSeparator();
+        // A name or address with right-to-left text cannot reorder the item around it.
         const QString text =
-            tr("Email %1 (%2)").arg(FromBytes(record->name), FromBytes(record->email));
+            tr("Email %1 (%2)")
+                .arg(FromBytes(IsolateBidi(record->name)), FromBytes(IsolateBidi(record->email)));
         menu.addAction(MenuText(text))->setData(kEmailCommand);
     }
 
@@ -202,9 +206,11 @@ void CReminderDlg::ShowRecordMenu() {
             delete list->takeTopLevelItem(row);
             break;
         case kEmailCommand:
-            // The stored address goes out as it is; only characters no URL may hold get escaped.
-            openUrl(QUrl(FromBytes("mailto:" + record->email + "?Subject=Happy%20Birthday!"),
-                         QUrl::TolerantMode));
+            if (!openUrl(QUrl::fromEncoded(
+                    QByteArray::fromStdString(GreetingMailUrl(record->email)), QUrl::StrictMode))) {
+                Modal::Warn(this, tr("No e-mail program could be started to write to %1.")
+                                      .arg(FromBytes(IsolateBidi(record->email))));
+            }
             break;
         default:
             break;

@@ -24,6 +24,8 @@ struct Reminder {
     int command = 0;
     QStringList menus;
     QList<QUrl> opened;
+    bool opens = true;  // whether a mail program starts
+    QStringList warnings;
 
     Reminder() {
         settings.dateFormat = "%d/%m/%y";
@@ -40,10 +42,14 @@ struct Reminder {
         };
         dlg.openUrl = [this](const QUrl& url) {
             opened << url;
-            return true;
+            return opens;
         };
+        Modal::warnHook = [this](const QString& text) { warnings << text; };
     }
-    ~Reminder() { Modal::menuHook = nullptr; }
+    ~Reminder() {
+        Modal::menuHook = nullptr;
+        Modal::warnHook = nullptr;
+    }
     // Due in `daysUntil` days; in 3 days that is Friday 1 January 2027.
     PersonRecord& Add(const std::string& name, int daysUntil, int icon = 1,
                       const std::string& email = {}) {
@@ -171,6 +177,15 @@ private slots:
                               kSkipItem + "|-|Email Tom && Jerry (tj+o'hara@example.org)=5724"}));
         QCOMPARE(r.opened.value(0).toEncoded(),
                  QByteArray("mailto:tj+o'hara@example.org?Subject=Happy%20Birthday!"));
+        QVERIFY(r.warnings.isEmpty());
+        // An address cannot add recipients or headers; a mail program that fails is reported.
+        tom.email = "x@y.org?cc=z@evil.org";
+        r.opens = false;
+        emit r.List()->itemDoubleClicked(r.List()->topLevelItem(1), 0);
+        QCOMPARE(r.opened.value(1).toEncoded(),
+                 QByteArray("mailto:x@y.org%3Fcc%3Dz@evil.org?Subject=Happy%20Birthday!"));
+        QCOMPARE(r.warnings, QStringList("No e-mail program could be started to write to "
+                                         "x@y.org?cc=z@evil.org."));
         QCOMPARE(r.List()->topLevelItemCount(), 2);
         QCOMPARE(tom.skipYear, -1);
         QVERIFY(!r.dlg.changed);

@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: MIT
+#include "CalendarExport.h"
+
+#include <libical/ical.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <map>
+#include <memory>
+
+#include "Dates.h"
+#include "FileReplace.h"
+
+namespace {
+
+// The reminder looks at most this many days ahead (see IsDue).
+constexpr int kMaxDaysAhead = 365;
+constexpr int kLastYear = 9999;  // dates have four digits in iCalendar
+
+bool IsLeap(std::int64_t year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+// Day and month of some leap year, so 29 February counts, 30 February and 31 April do not.
+bool PossibleDate(const PersonRecord& record) {
+    static const int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return record.month >= 1 && record.month <= 12 && record.day >= 1 &&
+           record.day <= kDays[record.month - 1];
+}
+
+bool KnownYear(int year) {
+    return year >= 1 && year <= kLastYear;
+}
+
+// The year of the first occurrence: the birth year, or this year when it is unknown. 29 February
+// needs a leap year: the next one from a birth year on (no occurrence before the birth), the last
+// one up to this year (so this year's occurrence is in); at the ends of the range the other way.
+int StartYear(const PersonRecord& record, int thisYear) {
+    int year = KnownYear(record.year) ? record.year : thisYear;
+    if (record.month == 2 && record.day == 29) {
+        const bool up = KnownYear(record.year) ? year <= kLastYear - 3 : year < 4;
+        while (!IsLeap(year)) {
+            year += up ? 1 : -1;
+        }
+    }
+    return year;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Length of the well-formed UTF-8 sequence at `i`, or 0.
+std::size_t SequenceLength(const std::string& s, std::size_t i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char b = byte(i);
+    std::size_t n = 0;
+    unsigned char low = 0x80, high = 0xBF;  // bounds of the second byte
+    if (b >= 0xC2 && b <= 0xDF) {
+        n = 2;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        n = 3;
+        low = b == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
+        high = b == 0xED ? 0x9F : 0xBF;  // no surrogates
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        n = 4;
+        low = b == 0xF0 ? 0x90 : 0x80;
+        high = b == 0xF4 ? 0x8F : 0xBF;  // nothing beyond U+10FFFF
+    }
+    if (n == 0 || i + n > s.size() || byte(i + 1) < low || byte(i + 1) > high) {
+        return 0;
+    }
+    for (std::size_t k = 2; k < n; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) {
+            return 0;
+        }
+    }
+    return n;
+}
+
+// Text as iCalendar takes it: valid UTF-8, line breaks as LF (libical escapes them), and no
+// control characters, which are not allowed in a value. What cannot stay becomes U+FFFD.
+std::string CleanText(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        std::size_t n = 1;
+        if (c == '\r') {
+            out += '\n';
+            n = i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
+        } else if (c >= 0x80 && (n = SequenceLength(text, i)) != 0) {
+            out.append(text, i, n);
+        } else if (c >= 0x80 || (c < 0x20 && c != '\t' && c != '\n') || c == 0x7F) {
+            AppendUtf8(out, U'\uFFFD');
+            n = 1;
+        } else {
+            out += text[i];
+        }
+        i += n;
+    }
+    return out;
+}
+
+// `pattern` with every "%1" replaced by `value`, in one pass, so a value holding "%1" stays.
+std::string Fill(const std::string& pattern, const std::string& value) {
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern.compare(i, 2, "%1") == 0) {
+            out += value;
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return CleanText(out);
+}
+
+// Name and date, hashed with FNV-1a: the same record gives the same UID in every export.
+std::uint64_t RecordKey(const PersonRecord& record) {
+    const std::string key = record.name + '\0' + std::to_string(record.day) + '.' +
+                            std::to_string(record.month) + '.' + std::to_string(record.year);
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : key) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    return hash;
+}
+
+icaltimetype Date(std::int64_t year, int month, int day) {
+    const CivilDate civil = ToCivil(MakeDay(year, month, day));  // 29/2 of a common year: 1/3
+    icaltimetype date = icaltime_null_date();
+    date.year = static_cast<int>(civil.year);
+    date.month = civil.month;
+    date.day = civil.day;
+    return date;
+}
+
+icalcomponent* MakeEvent(const PersonRecord& record, int thisYear, const std::string& uid,
+                         icaltimetype stamp, const CalendarTexts& texts) {
+    icalcomponent* event = icalcomponent_new_vevent();
+    const int start = StartYear(record, thisYear);
+    icalcomponent_add_property(event, icalproperty_new_uid(uid.c_str()));
+    icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
+    icalcomponent_add_property(event,
+                               icalproperty_new_dtstart(Date(start, record.month, record.day)));
+
+    icalrecurrencetype rule;
+    icalrecurrencetype_clear(&rule);
+    rule.freq = ICAL_YEARLY_RECURRENCE;
+    if (record.month == 2 && record.day == 29) {
+        // Day 60 is 29 February in leap years and 1 March in the others, as the reminder has it.
+        rule.by_year_day[0] = 60;
+        rule.by_year_day[1] = ICAL_RECURRENCE_ARRAY_MAX;
+    }
+    icalcomponent_add_property(event, icalproperty_new_rrule(rule));
+    if (record.skipYear >= start && record.skipYear <= kLastYear) {
+        icalcomponent_add_property(
+            event, icalproperty_new_exdate(Date(record.skipYear, record.month, record.day)));
+    }
+
+    const std::string summary =
+        record.notABirthday != 0 ? CleanText(record.name) : Fill(texts.birthday, record.name);
+    icalcomponent_add_property(event, icalproperty_new_summary(summary.c_str()));
+    if (KnownYear(record.year)) {
+        const std::string note =
+            Fill(record.notABirthday != 0 ? texts.since : texts.born, std::to_string(record.year));
+        icalcomponent_add_property(event, icalproperty_new_description(note.c_str()));
+    }
+
+    // Whatever the reminder lists, and as many days ahead (see IsDue).
+    if (!record.infoOnly && record.daysInAdvance >= 0) {
+        icalcomponent* alarm = icalcomponent_new_valarm();
+        icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+        icalcomponent_add_property(alarm, icalproperty_new_description(summary.c_str()));
+        icaltriggertype trigger{};
+        trigger.time = icaltime_null_time();
+        trigger.duration = icaldurationtype_null_duration();
+        trigger.duration.is_neg = 1;
+        trigger.duration.days =
+            static_cast<unsigned>(std::min(record.daysInAdvance, kMaxDaysAhead));
+        icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
+        icalcomponent_add_component(event, alarm);
+    }
+    return event;
+}
+
+}  // namespace
+
+CalendarExport ExportCalendar(const RecordList& records, std::time_t now,
+                              const CalendarTexts& texts) {
+    icalerror_clear_errno();
+    const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(
+        icalcomponent_new_vcalendar(), icalcomponent_free);
+    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Ovrana//Ovrana//EN"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+
+    const int thisYear =
+        static_cast<int>(std::clamp<std::int64_t>(LocalDate(now).year, 1, kLastYear));
+    // A clock beyond year 9999 would give a stamp no reader takes.
+    const icaltimetype stamp = icaltime_from_timet_with_zone(
+        std::clamp<std::time_t>(now, 0, 253402300799), 0, icaltimezone_get_utc_timezone());
+    std::map<std::uint64_t, int> seen;  // identical records get UIDs -1, -2, ...
+    for (const auto& record : records) {
+        if (!PossibleDate(*record)) {
+            continue;
+        }
+        const std::uint64_t key = RecordKey(*record);
+        char uid[64];
+        std::snprintf(uid, sizeof uid, "%016llx-%d@ovrana", static_cast<unsigned long long>(key),
+                      ++seen[key]);
+        icalcomponent_add_component(calendar.get(),
+                                    MakeEvent(*record, thisYear, uid, stamp, texts));
+    }
+
+    CalendarExport result;
+    char* text = icalcomponent_as_ical_string_r(calendar.get());
+    if (text != nullptr) {
+        result.text = text;
+        icalmemory_free_buffer(text);
+    }
+    if (icalerrno != ICAL_NO_ERROR || text == nullptr) {
+        result.text.clear();
+        result.error = icalerror_strerror(icalerrno);
+    }
+    return result;
+}
+
+int WriteCalendar(const std::string& path, const std::string& text) {
+    if (path != "-") {
+        return ReplaceFile(path, text);
+    }
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+        std::fflush(stdout) != 0) {
+        return errno != 0 ? errno : EIO;
+    }
+    return 0;
+}

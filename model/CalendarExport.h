@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <ctime>
+#include <string>
+
+#include "PersonRecord.h"
+
+// What a person reads in the calendar; "%1" stands for the name or the year. The caller passes
+// them translated.
+struct CalendarTexts {
+    std::string birthday = "%1's birthday";  // a birthday's title; an event's is its name
+    std::string born = "Born %1";            // a birthday's note when the year is known
+    std::string since = "Since %1";          // an event's note when the year is known
+};
+
+struct CalendarExport {
+    std::string text;   // the iCalendar file; empty when error is set
+    std::string error;  // why libical failed
+    explicit operator bool() const { return error.empty(); }
+};
+
+// The records as an iCalendar file: one all-day yearly event per record with a possible day and
+// month, on the days the reminder counts (29 February falls on 1 March in common years), with a
+// warning as many days ahead as the reminder would list it and without the silenced occurrence.
+// An event keeps its UID from one export to the next while its name and date stay. `now` gives
+// today's local date, where records without a year start, and the time stamp.
+CalendarExport ExportCalendar(const RecordList& records, std::time_t now,
+                              const CalendarTexts& texts = {});
+
+// Writes `text` to `path` as a whole or not at all (see ReplaceFile), or to standard output when
+// `path` is "-". Returns 0 or the errno of the failure.
+int WriteCalendar(const std::string& path, const std::string& text);

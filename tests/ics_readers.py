@@ -1,0 +1,87 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""The calendar export read by programs that share no code with it.
+Usage: ics_readers.py <export_calendar> icalendar|calcurse
+icalendar: python-icalendar parses it, dateutil expands the occurrences of 2024..2031.
+calcurse: calcurse imports it into fresh data and config folders."""
+import calendar
+import datetime
+import subprocess
+import sys
+import tempfile
+
+DATA = b"""# header
+Anna,12051990,2,-1,14,0,0,,
+"Smith, J; \\ jr",03121958,12,2027,7,0,0,,
+Leap,29021996,3,2027,21,0,0,,
+Leapless,29020000,3,-1,0,0,0,,
+Party,10120000,8,-1,3,1,1,,
+April,31042000,1,-1,5,0,0,,
+Anna,12051990,2,-1,14,0,0,,
+\xff\xfeBad\xc3,05052005,1,-1,-1,0,0,,
+"""
+# Summary: day, month, first year, silenced year, warning days (None: none).
+EXPECTED = {
+    "Anna's birthday": (12, 5, 1990, None, 14),
+    "Smith, J; \\ jr's birthday": (3, 12, 1958, 2027, 7),
+    "Leap's birthday": (29, 2, 1996, 2027, 21),
+    "Leapless's birthday": (29, 2, 2024, None, 0),
+    "Party": (10, 12, 2026, None, None),
+    "\ufffd\ufffdBad\ufffd's birthday": (5, 5, 2005, None, None),
+}
+NOW = 1781524800  # 2026-06-15 12:00 UTC
+
+
+def export(folder, output, now=NOW):
+    with open(folder + "/ovras.ini", "wb") as data:
+        data.write(DATA)
+    run = subprocess.run([sys.argv[1], folder + "/ovras.ini", output, str(now)],
+                         capture_output=True, check=True)
+    return run.stdout if output == "-" else open(output, "rb").read()
+
+
+def occurs(day, month, year):  # the reminder's rule: 29 February of a common year is 1 March
+    if (day, month) == (29, 2) and not calendar.isleap(year):
+        return datetime.date(year, 3, 1)
+    return datetime.date(year, month, day)
+
+
+def check_icalendar(folder):
+    from dateutil.rrule import rrulestr
+    from icalendar import Calendar
+
+    events = Calendar.from_ical(export(folder, folder + "/out.ics")).walk("VEVENT")
+    later = Calendar.from_ical(export(folder, "-", NOW + 366 * 86400)).walk("VEVENT")
+    uids = [str(e["UID"]) for e in events]
+    assert len(set(uids)) == len(EXPECTED) + 1, uids
+    assert uids == [str(e["UID"]) for e in later], "UIDs change from one export to the next"
+    for event in events:
+        day, month, start, skip, warning = EXPECTED[str(event["SUMMARY"])]
+        begin = event["DTSTART"].dt
+        rule = rrulestr(event["RRULE"].to_ical().decode(), dtstart=begin)
+        left_out = {d.dt for d in event["EXDATE"].dts} if "EXDATE" in event else set()
+        got = [d.date() for d in rule.between(datetime.datetime(2024, 1, 1),
+                                              datetime.datetime(2031, 12, 31), inc=True)]
+        want = [occurs(day, month, y) for y in range(max(start, 2024), 2032) if y != skip]
+        assert begin == occurs(day, month, start), (event["SUMMARY"], begin)
+        assert [d for d in got if d not in left_out] == want, (event["SUMMARY"], got, left_out)
+        alarms = [a["TRIGGER"].dt for a in event.walk("VALARM")]
+        assert alarms == ([] if warning is None else [-datetime.timedelta(days=warning)]), alarms
+
+
+def check_calcurse(folder):
+    export(folder, folder + "/out.ics")
+    calcurse = ["calcurse", "-D", folder, "-C", folder]
+    run = subprocess.run(calcurse + ["-i", folder + "/out.ics"], capture_output=True, text=True)
+    assert run.returncode == 0, run.stderr
+    assert f"{len(EXPECTED) + 1} events / 0 todos / 0 skipped" in run.stdout, run.stdout
+    # The silenced occurrence is left out. calcurse ignores BYYEARDAY: 29 February only.
+    for day, name, want in (("12/03/2026", "Smith, J; \\ jr's", True),
+                            ("12/03/2027", "Smith", False), ("02/29/2028", "Leap's", True)):
+        shown = subprocess.run(calcurse + ["-Q", "--from", day, "--days", "1"],
+                               capture_output=True, text=True).stdout
+        assert (name in shown) == want, (day, shown)
+
+
+with tempfile.TemporaryDirectory() as work:
+    {"icalendar": check_icalendar, "calcurse": check_calcurse}[sys.argv[2]](work)

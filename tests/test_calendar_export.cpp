@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <regex>
+
+#include "TestSupport.h"
+#include "model/CalendarExport.h"
+#include "reminder/DueRecords.h"
+
+namespace {
+
+const std::time_t kNow = 1781524800;  // 2026-06-15 12:00 UTC
+
+std::string Export(const std::vector<PersonRecord>& list, std::time_t now = kNow,
+                   const CalendarTexts& texts = {}) {
+    RecordList records;
+    for (const PersonRecord& record : list) {
+        Append(records, record);
+    }
+    const CalendarExport calendar = ExportCalendar(records, now, texts);
+    EXPECT_TRUE(calendar) << calendar.error;
+    return calendar.text;
+}
+
+// The record's event from DTSTART on, lines joined by '|', of its warning only the trigger.
+std::string EventOf(const PersonRecord& record) {
+    const std::string text = Export({record});
+    const std::size_t from = std::min(text.find("DTSTART"), text.size());
+    const std::string event = text.substr(from, text.find("\r\nEND:VEVENT") - from);
+    const std::regex alarm(
+        "\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:[^\r]*(\r\n.*)\r\nEND:VALARM");
+    return std::regex_replace(std::regex_replace(event, alarm, "$1"), std::regex("\r\n"), "|");
+}
+
+PersonRecord With(PersonRecord record, int skipYear, int notABirthday = 0, int infoOnly = 0) {
+    record.skipYear = skipYear;
+    record.notABirthday = notABirthday;
+    record.infoOnly = static_cast<std::uint8_t>(infoOnly);
+    return record;
+}
+
+const std::string kAnna = "DTSTART;VALUE=DATE:19900512|RRULE:FREQ=YEARLY|";
+const std::string kBorn = "SUMMARY:Anna's birthday|DESCRIPTION:Born 1990";
+const std::string kDec3 = "DTSTART;VALUE=DATE:20261203|RRULE:FREQ=YEARLY|SUMMARY:";
+const std::string kYearly = "|RRULE:FREQ=YEARLY|";
+const std::string kLeap = "|RRULE:FREQ=YEARLY;BYYEARDAY=60|";
+
+const struct {
+    PersonRecord record;
+    std::string event;
+} kRows[] = {
+    {With(Record("Wed", 9, 12, 1999, 30), -1, 1),
+     "DTSTART;VALUE=DATE:19991209" + kYearly + "SUMMARY:Wed|DESCRIPTION:Since 1999|TRIGGER:-P30D"},
+    // No year (a negative one counts as none): from this year's occurrence, passed or not.
+    {Record("Sara", 7, 1, -5, 5),
+     "DTSTART;VALUE=DATE:20260107" + kYearly + "SUMMARY:Sara's birthday|TRIGGER:-P5D"},
+    // 29 February: a leap year to start in; a silenced common year's occurrence is 1 March.
+    {With(Record("Lea", 29, 2, 1996, 0), 2027),
+     "DTSTART;VALUE=DATE:19960229" + kLeap +
+         "EXDATE;VALUE=DATE:20270301|SUMMARY:Lea's birthday|DESCRIPTION:Born 1996|TRIGGER:PT0S"},
+    {Record("Lea", 29, 2, 0, 0),
+     "DTSTART;VALUE=DATE:20240229" + kLeap + "SUMMARY:Lea's birthday|TRIGGER:PT0S"},
+    {Record("Lea", 29, 2, 1991, 0),
+     "DTSTART;VALUE=DATE:19920229" + kLeap +
+         "SUMMARY:Lea's birthday|DESCRIPTION:Born 1991|TRIGGER:PT0S"},
+    // Warnings: none where the reminder lists nothing, at most the year it looks ahead.
+    {With(Record("Anna", 12, 5, 1990), -1, 0, 1), kAnna + kBorn},
+    {Record("Anna", 12, 5, 1990, -1), kAnna + kBorn},
+    {Record("Anna", 12, 5, 1990, INT_MAX), kAnna + kBorn + "|TRIGGER:-P365D"},
+    // Names: escaped by libical, made valid UTF-8 without control characters, "%1" kept.
+    {Record("Smith, J; \\ \"jr\"\r\nII", 3, 12, 0, -1),
+     kDec3 + "Smith\\, J\\; \\\\ \"jr\"\\nII's birthday"},
+    {Record(std::string("\xff\xc0\xafR\0o\x7f\xed\xa0\x80\xf0\x9f\x98\x80\xc3", 15), 3, 12, 0, -1),
+     kDec3 + "\uFFFD\uFFFD\uFFFDR\uFFFDo\uFFFD\uFFFD\uFFFD\uFFFD\U0001F600\uFFFD's birthday"},
+    {Record("50%1", 3, 12, 0, -1), kDec3 + "50%1's birthday"},
+    // Impossible dates get no event.
+    {Record("x", 31, 4, 1990), ""},
+    {Record("x", 30, 2, 1990), ""},
+    {Record("x", 32, 1, 1990), ""},
+    {Record("x", 1, 13, 1990), ""},
+    {Record("x", 0, 5, 1990), ""},
+    {Record("x", 5, 0, 1990), ""},
+};
+
+}  // namespace
+
+TEST(CalendarExport, EventPerRecord) {
+    for (const auto& [record, event] : kRows) {
+        EXPECT_EQ(EventOf(record), event) << record.name;
+        // The warning follows the reminder's rule: it lists the record the trigger's days ahead
+        // ("-P14D", "PT0S").
+        const std::size_t at = event.find("TRIGGER:");
+        const int days = at == std::string::npos ? -1 : std::atoi(&event[at + 10]);
+        PersonRecord onDay = record;
+        UpdateRecord(onDay, MakeDay(2031, record.month, record.day) - std::max(days, 0));
+        EXPECT_TRUE(event.empty() || IsDue(onDay) == (days >= 0)) << record.name;
+    }
+}
+
+TEST(CalendarExport, WholeFile) {
+    EXPECT_EQ(Export({Record("Anna", 12, 5, 1990)}),
+              "BEGIN:VCALENDAR\r\nPRODID:-//Ovrana//Ovrana//EN\r\nVERSION:2.0\r\n"
+              "BEGIN:VEVENT\r\nUID:5bf12907bd40e2ac-1@ovrana\r\nDTSTAMP:20260615T120000Z\r\n"
+              "DTSTART;VALUE=DATE:19900512\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Anna's birthday\r\n"
+              "DESCRIPTION:Born 1990\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\n"
+              "DESCRIPTION:Anna's birthday\r\nTRIGGER:-P14D\r\nEND:VALARM\r\nEND:VEVENT\r\n"
+              "END:VCALENDAR\r\n");
+}
+
+TEST(CalendarExport, TextsOfTheCaller) {
+    const std::string text =
+        Export({Record("Anna", 12, 5, 1990), With(Record("W", 9, 1, 1999), -1, 1)}, kNow,
+               {"Geburtstag von %1 (%1)", "Geboren %1", "Seit %1"});
+    EXPECT_NE(text.find("SUMMARY:Geburtstag von Anna (Anna)\r\nDESCRIPTION:Geboren 1990"),
+              std::string::npos);
+    EXPECT_NE(text.find("SUMMARY:W\r\nDESCRIPTION:Seit 1999"), std::string::npos);
+}
+
+// The same record keeps its UID whatever the day and the other records, so a calendar that
+// imports the file again updates its events; identical records differ by a count.
+TEST(CalendarExport, Uids) {
+    const auto uids = [](const std::string& text) {
+        std::string found;
+        for (std::size_t at = text.find("UID:"); at != std::string::npos;
+             at = text.find("UID:", at + 1)) {
+            found += text.substr(at + 4, text.find('\r', at) - at - 4) + ' ';
+        }
+        return found;
+    };
+    const PersonRecord anna = Record("Anna", 12, 5, 1990), bob = Record("Bob", 1, 1, 0);
+    EXPECT_EQ(uids(Export({anna, anna})), "5bf12907bd40e2ac-1@ovrana 5bf12907bd40e2ac-2@ovrana ");
+    EXPECT_EQ(uids(Export({bob, anna, anna}, kNow + 400 * 86400)),
+              uids(Export({bob})) + uids(Export({anna, anna})));
+}
