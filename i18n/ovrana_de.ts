@@ -183,6 +183,10 @@
         <source>Email %1 (%2)</source>
         <translation>E-Mail an %1 (%2)</translation>
     </message>
+    <message>
+        <source>No e-mail program could be started to write to %1.</source>
+        <translation>Es konnte kein E-Mail-Programm gestartet werden, um an %1 zu schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>CWebLinkStatic</name>

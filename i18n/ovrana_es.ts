@@ -183,6 +183,10 @@
         <source>Email %1 (%2)</source>
         <translation>Escribir a %1 (%2)</translation>
     </message>
+    <message>
+        <source>No e-mail program could be started to write to %1.</source>
+        <translation>No se pudo abrir ningún programa de correo para escribir a %1.</translation>
+    </message>
 </context>
 <context>
     <name>CWebLinkStatic</name>

@@ -183,6 +183,10 @@
         <source>Email %1 (%2)</source>
         <translation>Écrire à %1 (%2)</translation>
     </message>
+    <message>
+        <source>No e-mail program could be started to write to %1.</source>
+        <translation>Aucun programme de messagerie n’a pu être lancé pour écrire à %1.</translation>
+    </message>
 </context>
 <context>
     <name>CWebLinkStatic</name>

@@ -184,6 +184,10 @@
         <source>Email %1 (%2)</source>
         <translation>Написать: %1 (%2)</translation>
     </message>
+    <message>
+        <source>No e-mail program could be started to write to %1.</source>
+        <translation>Не удалось запустить почтовую программу, чтобы написать %1.</translation>
+    </message>
 </context>
 <context>
     <name>CWebLinkStatic</name>
