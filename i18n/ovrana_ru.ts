@@ -186,7 +186,7 @@
     </message>
     <message>
         <source>No e-mail program could be started to write to %1.</source>
-        <translation>Не удалось запустить почтовую программу, чтобы написать %1.</translation>
+        <translation>Не удалось запустить почтовую программу, чтобы написать на адрес %1.</translation>
     </message>
 </context>
 <context>
