@@ -31,5 +31,5 @@ int main(int argc, char** argv) {
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host,
                       "ovras.ini", &host.Text()});
     app.InitInstance(line.hasArguments);
-    return host.ExitStatus();
+    return host.ExitStatus(line.hasArguments);
 }

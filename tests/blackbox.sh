@@ -94,7 +94,8 @@ missing_data_file)
 argument_opens_options)
     write_data
     cp ovras.ini before
-    run_at '2026-12-06 08:30:00' --options
+    # The user asked for a window that cannot be shown: exit status 1.
+    ! run_at '2026-12-06 08:30:00' --options || fail "exit status 0 without the Options dialog"
     [ ! -s out ] || fail "reminded although an argument was given"
     grep -q 'Options dialog cannot be shown' err || fail "no message for the Options dialog"
     cmp ovras.ini before || fail "the data file changed"

@@ -56,7 +56,10 @@ run_ovrana() {
     fi
     "${runner[@]}" env LC_ALL=en_GB.UTF-8 faketime '2026-12-06 08:30:00' "$program" "$@" \
         >out 2>err || status=$?
-    [ "$status" -eq 0 ] || fail "ovrana ended with status $status: $(head -c 2000 err)"
+    # Without a display the Options dialog asked for cannot be shown: status 1.
+    local expected=0
+    [ "${1:-}" != --options ] || expected=1
+    [ "$status" -eq "$expected" ] || fail "ovrana ended with status $status: $(head -c 2000 err)"
 }
 
 write_records() {  # write_records <record lines...>: a data file with a header
@@ -212,14 +215,14 @@ bad_input_long_line)
     ;;
 bad_input_binary_bytes)
     # Every byte value, NUL included, inside and between records; the bytes reach the row as
-    # they are.
+    # they are, but for control characters, which never reach the terminal.
     { printf '%s\r\n' "$header"
       all_bytes; printf '\r\n'
       printf 'An\0na \xff\xfe\xc3,06121990,2,-1,14,0,0,,\r\n\0\0\0\r\nBob,06121990,2,-1,14,0,0,,\r\n'
       all_bytes; } >ovras.ini
     cp ovras.ini before
     run_ovrana
-    cmp -s <(grep -a 'today' out) <(printf ' Bob is 36 today\n An\0na \xff\xfe\xc3 is 36 today\n') ||
+    cmp -s <(grep -a 'today' out) <(printf ' Bob is 36 today\n An?na \xff\xfe\xc3 is 36 today\n') ||
         fail "rows: $(od -c out | head)"
     cmp -s ovras.ini before || fail "the data file changed"
     ;;

@@ -118,10 +118,11 @@ TEST_F(RunFlow, FirstRun) {
     EXPECT_EQ(dialogs.seenRecords, 0u);
     EXPECT_EQ(dialogs.seenFormat, "%d/%m/%y");
     EXPECT_FALSE(std::filesystem::exists(path));
-    // The defaults were written at once, and again at the end with the date of the end.
+    // The defaults were written at once, and again at the end with the day the run worked out,
+    // though it ended a day later: that day's reminders are still to come.
     EXPECT_EQ(store.writes, 10);
     EXPECT_EQ(store.values["days"], "30");
-    EXPECT_EQ(store.values["lastrun"], "2026127");
+    EXPECT_EQ(store.values["lastrun"], "2026126");
 }
 
 TEST_F(RunFlow, OnlyChangesAreWritten) {
