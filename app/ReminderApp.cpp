@@ -17,8 +17,6 @@ std::string ShownPath(const std::string& path) {
     return error ? path : absolute.lexically_normal().string();
 }
 
-}  // namespace
-
 std::string UnreadableNotice(const std::string& file) {
     return "The data file " + file +
            " exists but could not be read completely. It is left as it is: changes made now "
@@ -41,6 +39,8 @@ std::string SaveFailureText(const SaveResult& result, const std::string& file) {
            std::generic_category().message(result.error) + ". The file was not changed.";
 }
 
+}  // namespace
+
 void CReminderApp::InitInstance(bool hasArguments) {
     const std::time_t started = services_.clock();
     const std::string todayText = RunDateText(LocalDate(started));
@@ -50,6 +50,9 @@ void CReminderApp::InitInstance(bool hasArguments) {
 
     // Held until the records are written back, so that a second run cannot interleave.
     const RunLock lock(services_.dataPath + ".lock");
+    if (lock.state() == RunLock::State::Held) {
+        RemoveSaveLeftovers(services_.dataPath);  // no other save can be running now
+    }
     FileStamp read;
     const LoadStatus load = LoadRecords(services_.dataPath, records, &read);
     bool openOptions = load != LoadStatus::Loaded;

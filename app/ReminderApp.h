@@ -36,11 +36,6 @@ struct AppServices {
     std::string dataPath = "ovras.ini";
 };
 
-// What the user reads when this run may not write the data file `file`, or could not.
-std::string UnreadableNotice(const std::string& file);
-std::string BusyNotice(const std::string& file);
-std::string SaveFailureText(const SaveResult& result, const std::string& file);
-
 // Owns the records and the settings for the whole run and decides which dialogs the user sees.
 class CReminderApp {
 public:

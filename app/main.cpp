@@ -3,14 +3,12 @@
 #include <ctime>
 
 #include "Arguments.h"
-#include "HandOver.h"
 #include "platform/QtServices.h"
 #include "ReminderApp.h"
 #include "WindowHost.h"
 
 // The whole program; `ovrana` hands it every run that shows something.
 int main(int argc, char** argv) {
-    RestoreTunables();
     const CommandLine line = ReadCommandLine(argc, argv);
     if (line.home) {
         EnterHome();
