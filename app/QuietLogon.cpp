@@ -3,11 +3,11 @@
 
 #include <map>
 
-#include "platform/Settings.h"
-#include "platform/SettingsFile.h"
 #include "model/DataFile.h"
 #include "model/Dates.h"
 #include "model/FileReplace.h"
+#include "platform/Settings.h"
+#include "platform/SettingsFile.h"
 #include "reminder/DueRecords.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "platform/Settings.h"
 #include "model/DataFile.h"
 #include "model/PersonRecord.h"
+#include "platform/Settings.h"
 
 // What the reminder window reports when it closes.
 struct ReminderOutcome {

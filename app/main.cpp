@@ -3,9 +3,9 @@
 #include <ctime>
 
 #include "Arguments.h"
-#include "platform/QtServices.h"
 #include "ReminderApp.h"
 #include "WindowHost.h"
+#include "platform/QtServices.h"
 
 // The whole program; `ovrana` hands it every run that shows something.
 int main(int argc, char** argv) {

@@ -201,12 +201,11 @@ LoadStatus ReadRecords(const std::string& path, const std::function<bool(PersonR
     RecordLines lines(take);
     Stamper stamper;
     bool stopped = false;
-    const FileRead file =
-        ReadPieces(path, kMaxDataFileBytes, true, [&](std::string_view piece) {
-            stamper.Add(piece);
-            stopped = !lines.Feed(piece);
-            return !stopped;
-        });
+    const FileRead file = ReadPieces(path, kMaxDataFileBytes, true, [&](std::string_view piece) {
+        stamper.Add(piece);
+        stopped = !lines.Feed(piece);
+        return !stopped;
+    });
     if (stamp != nullptr) {
         *stamp = stamper.stamp;
         stamp->exists = file.exists;
@@ -255,20 +254,18 @@ SaveResult SaveRecords(const std::string& path, const RecordList& records,
     const std::string target = ResolveTarget(path);
     std::string current;
     Stamper stamper;
-    const FileRead file =
-        ReadPieces(target, kMaxDataFileBytes, true, [&](std::string_view piece) {
-            stamper.Add(piece);
-            current.append(piece);
-            return true;
-        });
+    const FileRead file = ReadPieces(target, kMaxDataFileBytes, true, [&](std::string_view piece) {
+        stamper.Add(piece);
+        current.append(piece);
+        return true;
+    });
     if (file.exists && !file.complete) {
         return {SaveStatus::Failed, file.error};  // what cannot be read is never replaced
     }
     stamper.stamp.exists = true;
     // A file that went away may be written again; one that appeared or changed belongs to
     // someone else.
-    if (expected != nullptr && file.exists &&
-        (!expected->exists || stamper.stamp != *expected)) {
+    if (expected != nullptr && file.exists && (!expected->exists || stamper.stamp != *expected)) {
         return {SaveStatus::ChangedOnDisk, 0};
     }
     const std::string text = FormatRecords(records);

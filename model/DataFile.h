@@ -64,7 +64,8 @@ struct SaveResult {
 };
 
 // Replaces `path` with the records by ReplaceFile, so a failed save leaves the previous file
-// whole. The previous version is kept as `path`.bak. With `expected`, the file is replaced only while it
-// still holds what was read then; a file that exists now but did not then is never overwritten.
+// whole. The previous version is kept as `path`.bak. With `expected`, the file is replaced only
+// while it still holds what was read then; a file that exists now but did not then is never
+// overwritten.
 SaveResult SaveRecords(const std::string& path, const RecordList& records,
                        const FileStamp* expected = nullptr);

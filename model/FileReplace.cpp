@@ -129,8 +129,8 @@ void SyncFolder(const std::string& file) {
 FileRead ReadPieces(const std::string& path, std::size_t maxBytes, bool followLinks,
                     const std::function<bool(std::string_view)>& take) {
     FileRead file;
-    const int fd = ::open(path.c_str(),
-                          O_RDONLY | O_CLOEXEC | O_NONBLOCK | (followLinks ? 0 : O_NOFOLLOW));
+    const int fd =
+        ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | (followLinks ? 0 : O_NOFOLLOW));
     if (fd < 0) {
         file.error = errno;
         file.exists = errno != ENOENT;
