@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <chrono>
 #include <climits>
+#include <csignal>
 
 #include "TestSupport.h"
 #include "model/DataFile.h"
@@ -215,6 +217,28 @@ TEST(DataFile, SaveKeepsThePreviousVersionAsBackup) {
     EXPECT_EQ(SaveRecords(path, first).status, SaveStatus::Failed);
     EXPECT_EQ(ReadFile(path), FormatRecords(second));
     EXPECT_EQ(FilesIn(dir), 2u);
+}
+
+// A disk that fills up halfway: the short file is never put in place.
+TEST(DataFile, AWriteThatFailsReplacesNothing) {
+    TempDir dir;
+    const std::string path = dir.File("ovras.ini");
+    WriteFile(path, "old");
+    RecordList records;
+    for (int i = 0; i < 2000; ++i) {
+        Append(records, Record("Person " + std::to_string(i), 1, 1, 2000));
+    }
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const SaveResult result = SaveRecords(path, records);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(result.error, EFBIG);
+    EXPECT_EQ(ReadFile(path), "old");
+    EXPECT_EQ(FilesIn(dir), 2u) << "the file and its backup, nothing more";
 }
 
 TEST(DataFile, SavesThroughASymbolicLink) {
