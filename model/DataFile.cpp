@@ -155,17 +155,6 @@ std::string FormatRecords(const RecordList& records) {
     return text;
 }
 
-namespace {
-
-struct FileText {
-    bool exists = false;
-    bool complete = false;  // read to its end
-    int error = 0;          // errno when not complete
-    std::string text;
-};
-
-// Reads a regular file whole, up to kMaxDataFileBytes. Never waits on a pipe or a device, which
-// may never end.
 FileText ReadDataFile(const std::string& path) {
     FileText file;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -208,6 +197,8 @@ FileText ReadDataFile(const std::string& path) {
     ::close(fd);
     return file;
 }
+
+namespace {
 
 // FNV-1a: enough to tell whether a file changed, not meant to resist anyone.
 FileStamp StampOf(const FileText& file) {

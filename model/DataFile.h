@@ -28,6 +28,18 @@ std::string FormatRecords(const RecordList& records);
 inline constexpr std::size_t kMaxDataFileBytes = std::size_t{256} << 20;
 inline constexpr std::size_t kMaxRecords = 1'000'000;
 
+struct FileText {
+    bool exists = false;
+    bool complete = false;  // read to its end
+    int error = 0;          // errno when not complete: EISDIR for a folder, EINVAL for anything
+                            // else that is no regular file, EFBIG beyond kMaxDataFileBytes
+    std::string text;
+};
+
+// Reads a regular file whole, up to kMaxDataFileBytes: the data file, or a file to import. Never
+// waits on a pipe or a device, which may never end.
+FileText ReadDataFile(const std::string& path);
+
 // What a data file held when it was read, to notice a change by someone else before replacing it.
 struct FileStamp {
     bool exists = false;
