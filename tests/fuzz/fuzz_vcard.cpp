@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+// Any bytes as a vCard file: reading them and planning the import must not crash, hang or touch
+// memory that is not theirs, and every record planned must be UTF-8 and come back whole from the
+// data file's line as it is written.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "TestSupport.h"
+#include "model/ContactImport.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const VCardParse parse =
+        ParseVCards(std::string_view(reinterpret_cast<const char*>(data), size), 10'000);
+    RecordList existing;
+    Append(existing, Record("Anna Smith", 15, 4, 0));
+    const ImportPlan plan = PlanImport(parse.contacts, existing, ImportDefaults{1, 14}, 20'000);
+    for (const PersonRecord& record : plan.records) {
+        const std::string line = FormatRecordLine(record);
+        const PersonRecord back = ParseRecordLine(line);
+        const bool whole = back.name == record.name && back.email == record.email &&
+                           back.day == record.day && back.month == record.month &&
+                           back.year == record.year && back.notABirthday == record.notABirthday;
+        const bool sane = !record.name.empty() && IsValidUtf8(record.name) &&
+                          IsValidUtf8(record.email) && record.month >= 1 && record.month <= 12 &&
+                          record.day >= 1 && record.day <= 31 && record.year >= 0 &&
+                          record.year <= 9999 && line.find_first_of("\r\n") == std::string::npos;
+        if (!whole || !sane) {
+            std::fprintf(stderr, "round trip broke: %s\n", line.c_str());
+            std::abort();
+        }
+    }
+    for (const SkippedContact& skipped : plan.skipped) {
+        if (!IsValidUtf8(SkipReasonText(skipped)) || !IsValidUtf8(skipped.name)) {
+            std::fprintf(stderr, "round trip broke: a reason that is not UTF-8\n");
+            std::abort();
+        }
+    }
+    ImportSummary(plan);
+    return 0;
+}
