@@ -15,7 +15,11 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
         const std::string_view argument = argv[i];
         if (argument == "--home") {
             line.home = true;
-        } else if (line.command == Command::Logon || line.command == Command::Options) {
+        } else if (argument == "--daily" &&
+                   (line.command == Command::Logon || line.command == Command::Daily)) {
+            line.command = Command::Daily;
+        } else if (line.command == Command::Logon || line.command == Command::Options ||
+                   line.command == Command::Daily) {
             line.command = argument == "--help" || argument == "-h" ? Command::Help
                            : argument == "--version"                ? Command::Version
                                                                     : Command::Options;
@@ -31,6 +35,7 @@ std::string UsageText() {
            "\n"
            "  (none)      show what is due, or nothing at all\n"
            "  --home      use the ovras.ini in your home directory, not the working directory\n"
+           "  --daily     remind as at logon, unless a run already happened today\n"
            "  --help      show this help and exit\n"
            "  --version   show the version and exit\n"
            "Any other argument opens the Options dialog, where records are added, edited and\n"

@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         EnterHome();
     }
     const QuietLogonFiles files{[] { return std::time(nullptr); }, SettingsFilePath(),
-                                kDataFileName};
+                                kDataFileName, line.command == CommandLine::Command::Daily};
     if (RunQuietLogon(files) == QuietLogon::HandOver) {
         HandOver(argv);
     }

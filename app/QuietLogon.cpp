@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "ReminderApp.h"
 #include "model/DataFile.h"
 #include "model/Dates.h"
 #include "model/FileReplace.h"
@@ -159,7 +160,10 @@ QuietLogon RunQuietLogon(const QuietLogonFiles& files) {
     MapStore store(std::move(*values));
     AppSettings settings;
     LoadSettings(store, settings, todayText);
-    const bool remind = !(settings.onceADay && settings.lastRun == todayText);
+    if (files.daily && !settings.daily) {
+        return QuietLogon::Done;  // switched off: not even the run date is written
+    }
+    const bool remind = !AlreadyRanToday(settings, todayText, files.daily);
     // Without a reminder the file is still read to its end: one that cannot be read opens the
     // Options dialog.
     const Scan scan = ScanRecords(files.dataPath, MakeToday(started), remind);

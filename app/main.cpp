@@ -24,6 +24,6 @@ int main(int argc, char** argv) {
     QSettingsStore store;
     WindowHost host(argc, argv);
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host});
-    app.InitInstance(line.hasArguments);
+    app.InitInstance(line.hasArguments, line.command == CommandLine::Command::Daily);
     return host.ExitStatus();
 }
