@@ -4,9 +4,9 @@
 #include <QDialog>
 #include <functional>
 
-#include "platform/Settings.h"
 #include "model/Dates.h"
 #include "model/PersonRecord.h"
+#include "platform/Settings.h"
 
 class CEditPersonDlg;
 class CSortingListCtrl;
@@ -72,6 +72,8 @@ private:
     CSortingListCtrl* list;
     QCheckBox* checkOnTop;
     QCheckBox* checkOnceADay;
+    QCheckBox* checkNotify;
+    QCheckBox* checkDaily;
     QComboBox* comboIcon;
     DaysBox* editDays;
     QPushButton* buttonNew;
