@@ -8,8 +8,8 @@
 #include "app/HandOver.h"
 #include "app/QuietLogon.h"
 #include "app/ReminderApp.h"
-#include "platform/SettingsFile.h"
 #include "model/DataFile.h"
+#include "platform/SettingsFile.h"
 #include "reminder/DueRecords.h"
 
 namespace {
@@ -75,7 +75,7 @@ std::string RandomDataFile(std::mt19937& random, DayNumber today, std::size_t co
 // exactly the runs in which the whole program shows nothing, and leave the settings as the whole
 // program leaves them. Every other run it leaves untouched. Returns the quiet run's outcome.
 QuietLogon ExpectSameOutcome(const std::optional<std::string>& data, const std::string& settings,
-                             std::time_t now) {
+                             std::time_t now, bool daily = false) {
     TempDir dir;
     const std::string dataPath = dir.File("ovras.ini");
     const std::string settingsPath = dir.File("ovra.conf");
@@ -83,7 +83,7 @@ QuietLogon ExpectSameOutcome(const std::optional<std::string>& data, const std::
         WriteFile(dataPath, *data);
     }
     WriteFile(settingsPath, settings);
-    const QuietLogon quiet = RunQuietLogon({[now] { return now; }, settingsPath, dataPath});
+    const QuietLogon quiet = RunQuietLogon({[now] { return now; }, settingsPath, dataPath, daily});
     const std::string quietSettings = ReadFile(settingsPath);
 
     FakeStore store;
@@ -91,7 +91,7 @@ QuietLogon ExpectSameOutcome(const std::optional<std::string>& data, const std::
     ShownDialogs dialogs;
     CReminderApp app({[now] { return now; }, [] { return std::string("dd/MM/yyyy"); }, store,
                       dialogs, dataPath});
-    app.InitInstance(false);
+    app.InitInstance(false, daily);
 
     EXPECT_EQ(quiet == QuietLogon::Done, !dialogs.shown);
     EXPECT_EQ(quietSettings,
@@ -124,6 +124,26 @@ TEST(QuietLogon, AgreesWithTheWholeRunFlow) {
     }
     EXPECT_GT(finished, 20);
     EXPECT_LT(finished, 60);
+}
+
+// The daily run: after a run today it shows nothing, whatever "once a day" says; switched off it
+// does nothing at all.
+TEST(QuietLogon, DailyRunAgreesWithTheWholeRunFlow) {
+    std::mt19937 random(17);
+    int finished = 0;
+    for (int round = 0; round < 24; ++round) {
+        SCOPED_TRACE(round);
+        const std::time_t now = LocalNoon(2026, 1 + round % 12, 1 + round % 28);
+        const bool ranToday = round % 2 == 0;
+        auto values = *ParseSettingsText(
+            SettingsText(round % 3 == 0, ranToday ? RunDateText(LocalDate(now)) : "2020101"));
+        values["daily"] = round % 4 == 1 ? "0" : "1";
+        const std::string data = RandomDataFile(random, MakeToday(now), 40, false);
+        finished +=
+            ExpectSameOutcome(data, FormatSettingsText(values), now, true) == QuietLogon::Done;
+    }
+    EXPECT_GE(finished, 18);  // the runs after one today, and those switched off
+    EXPECT_LT(finished, 24);
 }
 
 // A single due record wherever it is: first, cut by the end of the reader's first buffer, on a
@@ -224,6 +244,12 @@ TEST(CommandLine, OnlyHomeKeepsTheReminder) {
     EXPECT_FALSE(ReadCommandLine(2, home).hasArguments);
     EXPECT_TRUE(ReadCommandLine(3, options).hasArguments);
     EXPECT_FALSE(ReadCommandLine(1, home).home);
+    const char* daily[] = {"ovrana", "--daily", "--home", "--daily"};
+    EXPECT_EQ(ReadCommandLine(4, daily).command, CommandLine::Command::Daily);
+    EXPECT_FALSE(ReadCommandLine(4, daily).hasArguments);
+    EXPECT_TRUE(ReadCommandLine(4, daily).home);
+    const char* dailyOptions[] = {"ovrana", "--daily", "-o"};
+    EXPECT_TRUE(ReadCommandLine(3, dailyOptions).hasArguments);
 }
 
 TEST(HandOver, TunablesComeBackAsTheUserHadThem) {

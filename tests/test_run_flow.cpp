@@ -40,6 +40,15 @@ public:
         calls += "M";
         messages.push_back(text);
     }
+    NotifyOutcome Notify(const RecordList&, const AppSettings&) override {
+        calls += "N";
+        if (duringNotify) {
+            duringNotify();
+        }
+        return notified;
+    }
+    NotifyOutcome notified = NotifyOutcome::NotSent;
+    std::function<void()> duringNotify;
     std::string calls;
     std::string seenNotice;
     std::vector<std::string> messages;
@@ -68,12 +77,12 @@ protected:
         return std::mktime(&tm);
     }
 
-    void Run(bool hasArguments) {
+    void Run(bool hasArguments, bool daily = false) {
         const std::time_t start = Noon();
         int reads = 0;
         CReminderApp app({[&] { return start + 3600 * 24 * reads++; },  // the end reads tomorrow
                           [] { return std::string("dd/MM/yyyy"); }, store, dialogs, path});
-        app.InitInstance(hasArguments);
+        app.InitInstance(hasArguments, daily);
         EXPECT_TRUE(app.records.empty());
     }
 
@@ -112,16 +121,70 @@ TEST_F(RunFlow, DecisionTable) {
     }
 }
 
+TEST_F(RunFlow, NotificationAndDailyTable) {
+    using N = NotifyOutcome;
+    struct Case {
+        bool daily, dailyOption, ranToday, notify, due;
+        NotifyOutcome notified;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {true, false, false, false, true, N::NotSent, ""},  // switched off
+        {true, true, true, false, true, N::NotSent, ""},    // the logon reminded today
+        {true, true, false, false, true, N::NotSent, "R"},
+        {false, true, true, false, true, N::NotSent, "R"},  // a logon always reminds
+        {false, true, false, true, true, N::NotSent, "NR"},
+        {false, true, false, true, true, N::Closed, "N"},
+        {true, true, false, true, true, N::ShowWindow, "NR"},
+        {false, true, false, true, true, N::OpenOptions, "NO"},
+        {false, true, false, true, false, N::Closed, "R"},  // nothing due: no notification
+        {true, true, true, true, true, N::Closed, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.daily << c.dailyOption << c.ranToday << c.notify
+                                        << c.due << static_cast<int>(c.notified));
+        WriteFile(path, kData + (c.due ? "Cara,07121990,1,-1,14,0,0,,\r\n" : ""));
+        store.values = {{"daily", c.dailyOption ? "1" : "0"},
+                        {"notify", c.notify ? "1" : "0"},
+                        {"lastrun", c.ranToday ? "2026126" : "2026125"}};
+        store.writes = 0;
+        dialogs = FakeDialogs();
+        dialogs.notified = c.notified;
+        Run(false, c.daily);
+        EXPECT_EQ(dialogs.calls, c.shown);
+        EXPECT_EQ(store.writes == 0, c.daily && !c.dailyOption) << "switched off writes nothing";
+    }
+}
+
+TEST_F(RunFlow, TheNotificationWaitsWithoutTheLockAndTheWindowReadsAgain) {
+    WriteFile(path, kData + "Cara,07121990,1,-1,14,0,0,,\r\n");
+    store.values = {{"notify", "1"}};
+    dialogs.notified = NotifyOutcome::ShowWindow;
+    dialogs.silenceFirst = true;
+    // Another run saves while the notification waits.
+    const std::string saved = kData + "Dan,08121990,1,-1,14,0,0,,\r\n";
+    dialogs.duringNotify = [&] {
+        EXPECT_EQ(RunLock(path + ".lock").state(), RunLock::State::Held);
+        WriteFile(path, saved);
+    };
+    Run(false);
+    EXPECT_EQ(dialogs.calls, "NR");
+    EXPECT_EQ(dialogs.seenRecords, 3u);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(ReadFile(path), saved.substr(0, saved.find("Anna")) + "Anna,12051976,2,2027" +
+                                  saved.substr(saved.find(",14,0,0,anna")));
+}
+
 TEST_F(RunFlow, FirstRun) {
     Run(false);
     EXPECT_EQ(dialogs.calls, "RO");
     EXPECT_EQ(dialogs.seenRecords, 0u);
     EXPECT_EQ(dialogs.seenFormat, "%d/%m/%y");
     EXPECT_FALSE(std::filesystem::exists(path));
-    // The defaults were written at once, and again at the end with the date of the end.
-    EXPECT_EQ(store.writes, 10);
+    // The defaults were written at once, and again at the end with the run's own day.
+    EXPECT_EQ(store.writes, 14);
     EXPECT_EQ(store.values["days"], "30");
-    EXPECT_EQ(store.values["lastrun"], "2026127");
+    EXPECT_EQ(store.values["lastrun"], "2026126");
 }
 
 TEST_F(RunFlow, OnlyChangesAreWritten) {

@@ -35,17 +35,16 @@ TEST(Settings, FirstRunWritesTheDefaults) {
     EXPECT_EQ(settings.defaultIcon, 1);
     EXPECT_EQ(settings.lastRun, "");
     const std::map<std::string, std::string> expected = {
-        {"aot", "0"}, {"onceaday", "0"}, {"days", "14"}, {"icon", "1"}, {"lastrun", "2026126"}};
+        {"aot", "0"},    {"onceaday", "0"}, {"days", "14"},        {"icon", "1"},
+        {"notify", "0"}, {"daily", "1"},    {"lastrun", "2026126"}};
     EXPECT_EQ(store.values, expected);
 }
 
 TEST(Settings, StoredValuesAreReadByAtoiRules) {
     FakeStore store;
-    store.values = {{"aot", "2"},
-                    {"onceaday", " 1x"},
-                    {"icon", "-1"},
-                    {"lastrun", "2026125"},
-                    {"days", "99999999999"}};
+    store.values = {{"aot", "2"},           {"onceaday", " 1x"},     {"icon", "-1"},
+                    {"lastrun", "2026125"}, {"days", "99999999999"}, {"notify", "7"},
+                    {"daily", "0"}};
     AppSettings settings;
     LoadSettings(store, settings, "2026126");
     EXPECT_EQ(settings.alwaysOnTop, 1);
@@ -53,9 +52,13 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
     EXPECT_EQ(settings.defaultDays, INT_MAX);
     EXPECT_EQ(settings.defaultIcon, -1);
     EXPECT_EQ(settings.lastRun, "2026125");
+    EXPECT_EQ(settings.notify, 1);
+    EXPECT_EQ(settings.daily, 0);
 
     SaveSettings(store, settings, "2026126");
     EXPECT_EQ(store.values["aot"], "1");
+    EXPECT_EQ(store.values["notify"], "1");
+    EXPECT_EQ(store.values["daily"], "0");
     EXPECT_EQ(store.values["icon"], "-1");
     EXPECT_EQ(store.values["lastrun"], "2026126");
     EXPECT_EQ(settings.lastRun, "2026125") << "only the store receives the new date";
