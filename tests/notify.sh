@@ -94,6 +94,15 @@ closed)
     wait_for test ! -e "/proc/$app"
     grep -q '^lastrun=20261220$' config/Keldan/ovra.conf || fail "the run did not end normally"
     ;;
+no_display)
+    # A session bus and a service, but no display: the rows as text, as ever.
+    dunst -config dunstrc >/dev/null 2>&1 &
+    pids+=($!)
+    wait_for dunstctl count
+    DISPLAY= start
+    wait_for test ! -e "/proc/$app"
+    [ "$(wc -l <out)" -eq 3 ] && [ ! -e shown ] || fail "expected three rows as text: $(cat out err)"
+    ;;
 no_service)
     start
     timeout 20 xdotool search --sync --onlyvisible --name '^ Ovrana$' >/dev/null ||
