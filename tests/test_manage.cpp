@@ -209,6 +209,8 @@ private slots:
             OptionsFixture f;
             Child<QCheckBox>(&f.dialog, "checkOnTop")->setChecked(true);
             Child<QCheckBox>(&f.dialog, "checkOnceADay")->setChecked(false);
+            Child<QCheckBox>(&f.dialog, "checkNotify")->toggle();
+            Child<QCheckBox>(&f.dialog, "checkDaily")->toggle();
             Child<QComboBox>(&f.dialog, "comboIcon")->setCurrentIndex(-1);
             auto* days = f.dialog.findChild<QAbstractSpinBox*>("editDays");
             QCOMPARE(days->text(), QString("9"));
@@ -220,6 +222,8 @@ private slots:
             }
             QCOMPARE(f.settings.alwaysOnTop, close ? 1 : 0);
             QCOMPARE(f.settings.onceADay, close ? 0 : 1);
+            QCOMPARE(f.settings.notify, close ? 1 : 0);
+            QCOMPARE(f.settings.daily, close ? 0 : 1);
             QCOMPARE(f.settings.defaultDays, close ? 500 : 9);
             QCOMPARE(f.settings.defaultIcon, close ? -1 : 4);
         }
