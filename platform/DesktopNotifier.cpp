@@ -72,28 +72,27 @@ std::optional<QString> DesktopNotifier::NotifyAndWait(const DesktopNotice& notic
         return std::nullopt;
     }
     id_ = sent.value();
-    // A service that goes away, or a bus that does, will not tell of the notification again.
+    // A service that goes away, or a bus that does, took the notification with it, perhaps
+    // unseen: as if it had never been sent, so that the window shows instead.
     QDBusServiceWatcher watcher(kService, bus, QDBusServiceWatcher::WatchForUnregistration);
-    connect(&watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
-        if (!result_) {
-            result_ = QString();
-        }
-    });
+    connect(&watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] { done_ = true; });
     QEventLoop loop;
-    while (!result_ && bus.isConnected()) {
+    while (!done_ && bus.isConnected()) {
         loop.processEvents(QEventLoop::WaitForMoreEvents);
     }
-    return result_.value_or(QString());
+    return result_;
 }
 
 void DesktopNotifier::OnActionInvoked(uint id, const QString& key) {
-    if (id == id_ && !result_) {
+    if (id == id_ && !done_) {
         result_ = key;
+        done_ = true;
     }
 }
 
 void DesktopNotifier::OnClosed(uint id, uint) {
-    if (id == id_ && !result_) {
+    if (id == id_ && !done_) {
         result_ = QString();
+        done_ = true;
     }
 }

@@ -22,7 +22,7 @@ class DesktopNotifier : public QObject {
     Q_OBJECT
 public:
     // The key of the action invoked, or an empty string when the notification was closed,
-    // dismissed or expired; nothing when no service took it.
+    // dismissed or expired; nothing when no service took it, or the service went away.
     std::optional<QString> NotifyAndWait(const DesktopNotice& notice);
 
 private slots:
@@ -31,5 +31,6 @@ private slots:
 
 private:
     uint id_ = 0;
+    bool done_ = false;
     std::optional<QString> result_;
 };

@@ -45,8 +45,11 @@ printf '[General]\naot=0\ndaily=1\ndays=14\nicon=1\nlastrun=2026125\nnotify=1\no
 printf '#!/bin/sh\nprintf "%%s|%%s|%%s\\n" "$DUNST_APP_NAME" "$DUNST_SUMMARY" "$DUNST_BODY" >>%s\n' \
     "$work/shown" >dump.sh
 chmod +x dump.sh
-printf '[global]\nfont = DejaVu Sans 10\nwidth = 480\noffset = 20x20\n[dump]\nappname = "*"\nscript = %s\n' \
-    "$work/dump.sh" >dunstrc
+# The context menu picks the action named Options.
+printf '#!/bin/sh\ngrep Options\n' >pick.sh
+chmod +x pick.sh
+printf '[global]\nfont = DejaVu Sans 10\nwidth = 480\noffset = 20x20\ndmenu = %s\n' "$work/pick.sh" >dunstrc
+printf '[dump]\nappname = "*"\nscript = %s\n' "$work/dump.sh" >>dunstrc
 
 start() {
     LC_ALL=en_GB.UTF-8 faketime '2026-12-20 10:00:00' "$program" >out 2>err &
@@ -93,6 +96,27 @@ closed)
     dunstctl close
     wait_for test ! -e "/proc/$app"
     grep -q '^lastrun=20261220$' config/Keldan/ovra.conf || fail "the run did not end normally"
+    ;;
+options_action)
+    dunst -config dunstrc >/dev/null 2>&1 &
+    pids+=($!)
+    wait_for dunstctl count
+    start
+    wait_for test -s shown
+    dunstctl context
+    timeout 20 xdotool search --sync --onlyvisible --name '^Options$' >/dev/null || fail "no Options dialog"
+    xdotool search --onlyvisible --name '^ Ovrana$' && fail "the reminder window too"
+    ;;
+service_gone)
+    # A service that goes away may have taken the notification unseen: the window instead.
+    dunst -config dunstrc >/dev/null 2>&1 &
+    dunst=$!
+    pids+=("$dunst")
+    wait_for dunstctl count
+    start
+    wait_for test -s shown
+    kill "$dunst"
+    timeout 20 xdotool search --sync --onlyvisible --name '^ Ovrana$' >/dev/null || fail "no window"
     ;;
 no_display)
     # A session bus and a service, but no display: the rows as text, as ever.
