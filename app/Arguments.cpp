@@ -15,7 +15,11 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
         const std::string_view argument = argv[i];
         if (argument == "--home") {
             line.home = true;
-        } else if (line.command != Command::Logon && line.command != Command::Options) {
+        } else if (argument == "--daily" &&
+                   (line.command == Command::Logon || line.command == Command::Daily)) {
+            line.command = Command::Daily;
+        } else if (line.command != Command::Logon && line.command != Command::Options &&
+                   line.command != Command::Daily) {
             continue;  // the first command stands
         } else if (argument == "--import" || argument == "--export") {
             line.command = argument == "--import" ? Command::Import : Command::Export;
@@ -39,13 +43,14 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
 }
 
 std::string UsageText() {
-    return "Usage: ovrana [--home] [--options | --import FILE | --export FILE | --help | "
+    return "Usage: ovrana [--home] [--daily | --options | --import FILE | --export FILE | --help | "
            "--version]\n"
            "Reminds you of birthdays and other yearly dates kept in ovras.ini.\n"
            "\n"
            "  (none)          show what is due, or nothing at all\n"
            "  --home          use the ovras.ini in your home directory, not the working "
            "directory\n"
+           "  --daily         remind as at logon, unless a run already happened today\n"
            "  --import FILE   add the birthdays and anniversaries of a vCard file\n"
            "  --export FILE   write the dates as an iCalendar file (- for standard output)\n"
            "  --help          show this help and exit\n"

@@ -5,10 +5,11 @@
 
 // The command line. `--home` makes the run work in the user's home directory, wherever it was
 // started from: the menu launcher and the logon entry both use it, so both find the same
-// ovras.ini. `--help` and `--version` answer and end, `--import FILE` and `--export FILE` work
-// without a window; any other argument opens the Options dialog.
+// ovras.ini. `--daily` is the morning timer's run: a logon run that shows nothing when a run
+// already happened today. `--help` and `--version` answer and end, `--import FILE` and
+// `--export FILE` work without a window; any other argument opens the Options dialog.
 struct CommandLine {
-    enum class Command { Logon, Options, Help, Version, Import, Export };
+    enum class Command { Logon, Daily, Options, Help, Version, Import, Export };
     bool home = false;
     Command command = Command::Logon;
     std::string file;           // of --import and --export

@@ -53,14 +53,14 @@ int main(int argc, char** argv) {
     if (const int status = AnswerAndExit(line); status >= 0) {
         return status;
     }
-    if (line.command != CommandLine::Command::Logon) {
+    if (line.command != CommandLine::Command::Logon && line.command != CommandLine::Command::Daily) {
         HandOver(argv);
     }
     if (line.home) {
         EnterHome();
     }
     const QuietLogonFiles files{[] { return std::time(nullptr); }, SettingsFilePath(),
-                                kDataFileName};
+                                kDataFileName, line.command == CommandLine::Command::Daily};
     if (RunQuietLogon(files) == QuietLogon::HandOver) {
         HandOver(argv);
     }

@@ -3,6 +3,7 @@
 
 #include <map>
 
+#include "ReminderApp.h"
 #include "model/DataFile.h"
 #include "model/Dates.h"
 #include "model/FileReplace.h"
@@ -42,7 +43,10 @@ QuietLogon RunQuietLogon(const QuietLogonFiles& files) {
     MapStore store(std::move(*values));
     AppSettings settings;
     LoadSettings(store, settings, todayText);
-    const bool remind = !(settings.onceADay && settings.lastRun == todayText);
+    if (files.daily && !settings.daily) {
+        return QuietLogon::Done;  // switched off: not even the run date is written
+    }
+    const bool remind = !AlreadyRanToday(settings, todayText, files.daily);
     // The records go through the data file's own reader, one at a time. The first due one ends
     // the reading when there is a reminder to show; without a reminder the file is still read to
     // its end, as one that cannot be read opens the Options dialog.

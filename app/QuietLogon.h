@@ -18,6 +18,7 @@ struct QuietLogonFiles {
     std::function<std::time_t()> clock;
     std::string settingsPath;  // empty: unknown here
     std::string dataPath = "ovras.ini";
+    bool daily = false;  // the morning timer's run (--daily)
 };
 
 // The run flow of a start without arguments, as far as it shows nothing. Never loads the

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "ReminderApp.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "model/DatePattern.h"
 #include "model/Dates.h"
 #include "model/RunLock.h"
+#include "reminder/DueRecords.h"
 
 namespace {
 
@@ -59,12 +61,42 @@ std::string SaveFailureText(const SaveResult& result, const std::string& file,
 
 }  // namespace
 
-void CReminderApp::InitInstance(bool hasArguments) {
+bool AlreadyRanToday(const AppSettings& settings, const std::string& todayText, bool daily) {
+    return (settings.onceADay || daily) && settings.lastRun == todayText;
+}
+
+// The notification may wait for hours: it is sent and waited on without the run lock, so that
+// other runs can save meanwhile. An action takes the lock and reads the file again.
+NotifyOutcome CReminderApp::NotifyUnlocked() {
+    RecordList unlocked;
+    NotifyOutcome outcome = NotifyOutcome::NotSent;
+    if (LoadRecords(services_.dataPath, unlocked) == LoadStatus::Loaded) {
+        UpdateAllRecords(unlocked, settings.today);
+        if (std::any_of(unlocked.begin(), unlocked.end(),
+                        [](const auto& r) { return IsDue(*r); })) {
+            outcome = services_.dialogs.Notify(unlocked, settings);
+        }
+    }
+    FreeRecords(unlocked);
+    return outcome;
+}
+
+void CReminderApp::InitInstance(bool hasArguments, bool daily) {
     const std::time_t started = services_.clock();
     const std::string todayText = RunDateText(LocalDate(started));
     settings.today = MakeToday(started);
     settings.dateFormat = MakeDatePattern(services_.shortDatePattern());
     LoadSettings(services_.store, settings, todayText);
+    if (daily && !settings.daily) {
+        return;
+    }
+    const bool remind = !hasArguments && !AlreadyRanToday(settings, todayText, daily);
+    const NotifyOutcome notified =
+        remind && settings.notify ? NotifyUnlocked() : NotifyOutcome::NotSent;
+    if (notified == NotifyOutcome::Closed) {
+        SaveSettings(services_.store, settings, todayText);
+        return;
+    }
 
     // Held until the records are written back, so that a second run cannot interleave.
     const RunLock lock(services_.dataPath + ".lock");
@@ -85,9 +117,9 @@ void CReminderApp::InitInstance(bool hasArguments) {
     }
 
     bool changed = false;
-    if (hasArguments) {
+    if (hasArguments || notified == NotifyOutcome::OpenOptions) {
         openOptions = true;
-    } else if (!(settings.onceADay && settings.lastRun == todayText)) {
+    } else if (remind) {
         const ReminderOutcome outcome = services_.dialogs.RunReminder(records, settings);
         if (outcome.optionsRequested == 1) {
             openOptions = true;

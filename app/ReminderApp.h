@@ -16,6 +16,14 @@ struct ReminderOutcome {
     bool changed = false;      // a record was silenced
 };
 
+// What became of a desktop notification of the due records.
+enum class NotifyOutcome {
+    NotSent,     // no notification service, no display, or sending failed: show the window
+    Closed,      // closed, dismissed or expired without an action
+    ShowWindow,  // its default action
+    OpenOptions,
+};
+
 // Runs the two dialogs; the program's one shows windows, or text where it cannot.
 class DialogHost {
 public:
@@ -27,6 +35,10 @@ public:
                             const std::string& notice) = 0;
     // A problem the user must hear of, such as changes that could not be saved.
     virtual void ShowMessage(const std::string& text) = 0;
+    // Sends a notification of the due records and waits until it is acted on or gone.
+    virtual NotifyOutcome Notify(const RecordList& /*records*/, const AppSettings& /*settings*/) {
+        return NotifyOutcome::NotSent;
+    }
 };
 
 struct AppServices {
@@ -39,18 +51,24 @@ struct AppServices {
         nullptr;  // the user's language for what they are told; null: English
 };
 
+// Whether a run already happened today so that this one shows nothing: with "once a day", and
+// always for the daily run, which must not repeat the logon's reminder.
+bool AlreadyRanToday(const AppSettings& settings, const std::string& todayText, bool daily);
+
 // Owns the records and the settings for the whole run and decides which dialogs the user sees.
 class CReminderApp {
 public:
     explicit CReminderApp(AppServices services) : services_(std::move(services)) {}
 
     // The whole run: read, remind or manage, write back what changed. `hasArguments` opens the
-    // Options dialog directly.
-    void InitInstance(bool hasArguments);
+    // Options dialog directly; `daily` is the morning timer's run.
+    void InitInstance(bool hasArguments, bool daily = false);
 
     RecordList records;
     AppSettings settings;
 
 private:
+    NotifyOutcome NotifyUnlocked();
+
     AppServices services_;
 };

@@ -19,7 +19,9 @@
 #include "controls/IconSet.h"
 #include "manage/OptionsDlg.h"
 #include "model/DisplayText.h"
+#include "platform/DesktopNotifier.h"
 #include "reminder/DueRecords.h"
+#include "reminder/Notification.h"
 #include "reminder/ReminderDlg.h"
 
 namespace {
@@ -204,4 +206,33 @@ void WindowHost::ShowMessage(const std::string& text) {
     }
     Application();
     QMessageBox::warning(nullptr, QApplication::applicationName(), QString::fromStdString(text));
+}
+
+NotifyOutcome WindowHost::Notify(const RecordList& records, const AppSettings& settings) {
+    // Without a display the reminder stays text on standard output.
+    if (!CanShowWindows()) {
+        return NotifyOutcome::NotSent;
+    }
+    Application();
+    const std::vector<ReminderRow> rows = SelectDueRows(records, settings.dateFormat, text_);
+    DesktopNotice notice;
+    notice.appName = QStringLiteral("Ovrana");
+    notice.desktopEntry = QGuiApplication::desktopFileName();
+    notice.summary = QString::fromStdString(NotificationSummary(rows.size(), text_));
+    notice.body = QString::fromStdString(NotificationBody(rows));
+    notice.icon = AppIcon().pixmap(64, 64).toImage();
+    const auto say = [&](const char* source) {
+        return QString::fromStdString(text_.Translate("Notification", source, -1));
+    };
+    notice.actions = {QStringLiteral("default"), say(QT_TRANSLATE_NOOP("Notification", "Show")),
+                      QStringLiteral("options"),
+                      say(QT_TRANSLATE_NOOP("Notification", "Options..."))};
+    DesktopNotifier notifier;
+    const std::optional<QString> action = notifier.NotifyAndWait(notice);
+    if (!action) {
+        return NotifyOutcome::NotSent;
+    }
+    return *action == u"default"   ? NotifyOutcome::ShowWindow
+           : *action == u"options" ? NotifyOutcome::OpenOptions
+                                   : NotifyOutcome::Closed;
 }

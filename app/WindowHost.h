@@ -22,6 +22,7 @@ public:
     ReminderOutcome RunReminder(RecordList& records, AppSettings& settings) override;
     bool RunOptions(RecordList& records, AppSettings& settings, const std::string& notice) override;
     void ShowMessage(const std::string& text) override;
+    NotifyOutcome Notify(const RecordList& records, const AppSettings& settings) override;
 
     // Linux: a reachable X display or Wayland compositor, or a platform named by
     // QT_QPA_PLATFORM that can start.

@@ -42,6 +42,6 @@ int main(int argc, char** argv) {
     }
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host,
                       "ovras.ini", &text});
-    app.InitInstance(line.hasArguments);
+    app.InitInstance(line.hasArguments, line.command == CommandLine::Command::Daily);
     return host.ExitStatus(line.hasArguments);
 }

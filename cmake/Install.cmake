@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # Installing on a Linux desktop, and the Debian package: the program, its menu and logon
-# entries, icon, metadata, man page and user guide.
+# entries, the daily run's systemd user units, icon, metadata, man page and user guide.
 include(GNUInstallDirs)
 
 set(OVRANA_APP_ID org.ovrana.Ovrana)
@@ -65,6 +65,24 @@ install(CODE [[
     file(INSTALL "${ovrana_autostart_entry}" DESTINATION "${ovrana_autostart_dir}")
 ]])
 
+# The daily run's systemd user units, with the program's path as installed: like the autostart
+# entry, known only when installing.
+install(CODE "set(ovrana_bindir \"${CMAKE_INSTALL_BINDIR}\")
+set(ovrana_unit_sources \"${PROJECT_SOURCE_DIR}/res\")
+set(ovrana_unit_build \"${PROJECT_BINARY_DIR}/units\")")
+install(CODE [[
+    if(IS_ABSOLUTE "${ovrana_bindir}")
+        set(CMAKE_INSTALL_FULL_BINDIR "${ovrana_bindir}")
+    else()
+        set(CMAKE_INSTALL_FULL_BINDIR "${CMAKE_INSTALL_PREFIX}/${ovrana_bindir}")
+    endif()
+    configure_file("${ovrana_unit_sources}/ovrana-daily.service"
+                   "${ovrana_unit_build}/ovrana-daily.service" @ONLY)
+    file(INSTALL "${ovrana_unit_build}/ovrana-daily.service"
+                 "${ovrana_unit_sources}/ovrana-daily.timer"
+         DESTINATION "${CMAKE_INSTALL_PREFIX}/lib/systemd/user")
+]])
+
 # The Debian package (cpack -G DEB) for the /usr prefix, its dependencies computed by
 # dpkg-shlibdeps. The record pictures and the icon are drawn by the SVG icon engine, a plugin
 # that no linked library names, so its package is listed by hand, as is the fallback browser
@@ -85,4 +103,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, sensible-utils")
 # Opens the e-mail and web links where no desktop environment does.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# Enables the daily timer for every user as Debian packages do, and forgets it when purged.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/cmake/debian/postinst
+                                       ${PROJECT_SOURCE_DIR}/cmake/debian/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -164,6 +164,14 @@
         <source> Default for new records </source>
         <translation> Vorgaben für neue Einträge </translation>
     </message>
+    <message>
+        <source>Remind me with a desktop notification</source>
+        <translation>Mit einer Desktop-Benachrichtigung erinnern</translation>
+    </message>
+    <message>
+        <source>Also remind me each morning while I stay logged in</source>
+        <translation>Auch jeden Morgen erinnern, solange ich angemeldet bleibe</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>
@@ -310,6 +318,28 @@ kein Programm verknüpft.</translation>
     <message>
         <source>Your changes could not be saved to %1: %2. The file was not changed.</source>
         <translation>Ihre Änderungen konnten nicht in %1 gespeichert werden: %2. Die Datei wurde nicht verändert.</translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message>
+        <source>1 date coming up</source>
+        <translation>1 Termin steht bevor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dates coming up</source>
+        <translation>
+            <numerusform>%n Termin steht bevor</numerusform>
+            <numerusform>%n Termine stehen bevor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Optionen...</translation>
     </message>
 </context>
 <context>

@@ -164,6 +164,14 @@
         <source> Default for new records </source>
         <translation> Valores para registros nuevos </translation>
     </message>
+    <message>
+        <source>Remind me with a desktop notification</source>
+        <translation>Avisarme con una notificación de escritorio</translation>
+    </message>
+    <message>
+        <source>Also remind me each morning while I stay logged in</source>
+        <translation>Avisarme también cada mañana mientras siga conectado</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>
@@ -310,6 +318,28 @@ a esta extensión de archivo.</translation>
     <message>
         <source>Your changes could not be saved to %1: %2. The file was not changed.</source>
         <translation>No se pudieron guardar sus cambios en %1: %2. El archivo no se modificó.</translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message>
+        <source>1 date coming up</source>
+        <translation>1 fecha próxima</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dates coming up</source>
+        <translation>
+            <numerusform>%n fecha próxima</numerusform>
+            <numerusform>%n fechas próximas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Opciones...</translation>
     </message>
 </context>
 <context>

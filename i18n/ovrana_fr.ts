@@ -164,6 +164,14 @@
         <source> Default for new records </source>
         <translation> Par défaut pour les nouvelles fiches </translation>
     </message>
+    <message>
+        <source>Remind me with a desktop notification</source>
+        <translation>Me prévenir par une notification du bureau</translation>
+    </message>
+    <message>
+        <source>Also remind me each morning while I stay logged in</source>
+        <translation>Me prévenir aussi chaque matin tant que je reste connecté</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>
@@ -310,6 +318,28 @@ with the given filename extension.</source>
     <message>
         <source>Your changes could not be saved to %1: %2. The file was not changed.</source>
         <translation>Impossible d’enregistrer vos modifications dans %1 : %2. Le fichier n’a pas été modifié.</translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message>
+        <source>1 date coming up</source>
+        <translation>1 date à venir</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dates coming up</source>
+        <translation>
+            <numerusform>%n date à venir</numerusform>
+            <numerusform>%n dates à venir</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Options...</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,14 @@
         <source> Default for new records </source>
         <translation> По умолчанию для новых записей </translation>
     </message>
+    <message>
+        <source>Remind me with a desktop notification</source>
+        <translation>Напоминать уведомлением на рабочем столе</translation>
+    </message>
+    <message>
+        <source>Also remind me each morning while I stay logged in</source>
+        <translation>Напоминать и каждое утро, пока я в системе</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>
@@ -311,6 +319,29 @@ with the given filename extension.</source>
     <message>
         <source>Your changes could not be saved to %1: %2. The file was not changed.</source>
         <translation>Не удалось сохранить изменения в %1: %2. Файл не изменён.</translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message>
+        <source>1 date coming up</source>
+        <translation>Скоро 1 дата</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dates coming up</source>
+        <translation>
+            <numerusform>Скоро %n дата</numerusform>
+            <numerusform>Скоро %n даты</numerusform>
+            <numerusform>Скоро %n дат</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Параметры...</translation>
     </message>
 </context>
 <context>

@@ -168,10 +168,16 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     checkOnceADay->setObjectName("checkOnceADay");
     checkOnTop = new QCheckBox(tr("Reminder window always on top"), this);
     checkOnTop->setObjectName("checkOnTop");
+    checkNotify = new QCheckBox(tr("Remind me with a desktop notification"), this);
+    checkNotify->setObjectName("checkNotify");
+    checkDaily = new QCheckBox(tr("Also remind me each morning while I stay logged in"), this);
+    checkDaily->setObjectName("checkDaily");
     auto* options = new QGroupBox(tr(" Options "), this);
     auto* optionsLayout = new QVBoxLayout(options);
     optionsLayout->addWidget(checkOnceADay);
     optionsLayout->addWidget(checkOnTop);
+    optionsLayout->addWidget(checkNotify);
+    optionsLayout->addWidget(checkDaily);
 
     editDays = new DaysBox(this);
     editDays->setObjectName("editDays");
@@ -239,7 +245,9 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
 
     setTabOrder(list, checkOnceADay);
     setTabOrder(checkOnceADay, checkOnTop);
-    setTabOrder(checkOnTop, editDays);
+    setTabOrder(checkOnTop, checkNotify);
+    setTabOrder(checkNotify, checkDaily);
+    setTabOrder(checkDaily, editDays);
     setTabOrder(editDays, comboIcon);
     setTabOrder(comboIcon, buttonNew);
     setTabOrder(buttonNew, close);
@@ -269,6 +277,8 @@ void COptionsDlg::OnInitDialog() {
     list->EnableSort(true);
     checkOnceADay->setChecked(settings->onceADay);
     checkOnTop->setChecked(settings->alwaysOnTop);
+    checkNotify->setChecked(settings->notify);
+    checkDaily->setChecked(settings->daily);
     ShowIcon(*comboIcon, settings->defaultIcon);
     editDays->SetValue(settings->defaultDays);
     noticeText->setText(notice);
@@ -284,6 +294,8 @@ int COptionsDlg::exec() {
 void COptionsDlg::accept() {
     settings->alwaysOnTop = checkOnTop->isChecked();
     settings->onceADay = checkOnceADay->isChecked();
+    settings->notify = checkNotify->isChecked();
+    settings->daily = checkDaily->isChecked();
     settings->defaultDays = editDays->Value();
     settings->defaultIcon = comboIcon->currentIndex();
     QDialog::accept();

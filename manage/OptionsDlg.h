@@ -63,6 +63,8 @@ private:
     CSortingListCtrl* list;
     QCheckBox* checkOnTop;
     QCheckBox* checkOnceADay;
+    QCheckBox* checkNotify;
+    QCheckBox* checkDaily;
     QComboBox* comboIcon;
     DaysBox* editDays;
     QPushButton* buttonNew;

@@ -33,6 +33,8 @@ void LoadSettings(KeyValueStore& store, AppSettings& settings, const std::string
         settings.alwaysOnTop = 0;
         settings.defaultDays = 14;
         settings.defaultIcon = 1;
+        settings.notify = 0;
+        settings.daily = 1;
         SaveSettings(store, settings, runDate);
         return;
     }
@@ -48,6 +50,12 @@ void LoadSettings(KeyValueStore& store, AppSettings& settings, const std::string
     if (auto value = ReadValue(store, "icon")) {
         settings.defaultIcon = ParseInt(*value);
     }
+    if (auto value = ReadValue(store, "notify")) {
+        settings.notify = ParseInt(*value) != 0;
+    }
+    if (auto value = ReadValue(store, "daily")) {
+        settings.daily = ParseInt(*value) != 0;
+    }
     if (auto value = ReadValue(store, "lastrun")) {
         settings.lastRun = *value;
     }
@@ -58,5 +66,7 @@ void SaveSettings(KeyValueStore& store, const AppSettings& settings, const std::
     store.Write("onceaday", std::to_string(settings.onceADay ? 1 : 0));
     store.Write("days", std::to_string(settings.defaultDays));
     store.Write("icon", std::to_string(settings.defaultIcon));
+    store.Write("notify", std::to_string(settings.notify ? 1 : 0));
+    store.Write("daily", std::to_string(settings.daily ? 1 : 0));
     store.Write("lastrun", runDate);
 }

@@ -10,6 +10,8 @@
 struct AppSettings {
     std::uint8_t alwaysOnTop = 0;
     std::uint8_t onceADay = 0;
+    std::uint8_t notify = 0;  // remind with a desktop notification, not a window
+    std::uint8_t daily = 1;   // the daily run reminds too, not only the logon
     int defaultDays = 0;
     int defaultIcon = 0;  // -1: no icon selected
     std::string lastRun;  // "%i%i%i" of year, month, day
@@ -22,9 +24,9 @@ struct AppSettings {
 std::string RunDateText(const CivilDate& date);
 
 // Fills the options and lastRun from the store. When nothing is stored the defaults
-// (0, 0, 14, 1) are used and written back at once with `runDate`; otherwise a missing,
-// over-long or non-numeric value leaves its field as it is.
+// (0, 0, 14, 1, notify 0, daily 1) are used and written back at once with `runDate`; otherwise a
+// missing, over-long or non-numeric value leaves its field as it is.
 void LoadSettings(KeyValueStore& store, AppSettings& settings, const std::string& runDate);
 
-// Writes the four options and `runDate` as lastrun; `settings.lastRun` is not changed.
+// Writes the six options and `runDate` as lastrun; `settings.lastRun` is not changed.
 void SaveSettings(KeyValueStore& store, const AppSettings& settings, const std::string& runDate);

@@ -10,7 +10,7 @@ namespace {
 
 bool IsKnownName(std::string_view name) {
     return name == "aot" || name == "onceaday" || name == "days" || name == "icon" ||
-           name == "lastrun";
+           name == "lastrun" || name == "notify" || name == "daily";
 }
 
 // Qt reads quotes, escapes, commas, blanks and @-prefixed values in ways of its own.

@@ -15,7 +15,7 @@
 std::string SettingsFilePath();
 
 // The values of a file that holds at most a "[General]" line, blank lines and name=value lines
-// of the five known names, each at most once, with values of letters, digits and signs alone.
+// of the seven known names, each at most once, with values of letters, digits and signs alone.
 // Nothing for any other text.
 std::optional<std::map<std::string, std::string>> ParseSettingsText(std::string_view text);
 

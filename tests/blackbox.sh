@@ -116,6 +116,35 @@ quiet_logon_alone)
     if run_at '2026-12-06 09:00:00'; then fail "a reminder was due, yet no program with Qt ran"; fi
     grep -q 'cannot start ovrana-gui' err || fail "no word of the missing program: $(cat err)"
     ;;
+daily)
+    # The morning run after the logon's shows nothing, even without "once a day"; the next day's
+    # first run reminds again, the next day's second does not.
+    write_data
+    run_at '2026-12-06 08:30:00'
+    run_at '2026-12-06 09:00:00' --home --daily
+    [ ! -s out ] && [ ! -s err ] || fail "reminded twice on one day: $(cat out err)"
+    run_at '2026-12-07 00:10:00' --daily
+    head -n1 out | grep -qx ' Sara today' || fail "no reminder after midnight: $(cat out err)"
+    run_at '2026-12-07 09:00:00' --daily
+    [ ! -s out ] || fail "reminded twice on the next day: $(cat out)"
+    grep -q '^onceaday=0$' "$conf" && grep -q '^lastrun=2026127$' "$conf" || fail "settings: $(cat "$conf")"
+    ;;
+daily_alone)
+    # Whatever the daily run does not show needs `ovrana` alone, not the program with Qt.
+    mkdir bin
+    cp "$program" bin/ovrana
+    program=$PWD/bin/ovrana
+    write_data
+    mkdir -p "$(dirname "$conf")"
+    settings='[General]\naot=0\ndaily=0\ndays=9\nicon=2\nlastrun=2026125\nnotify=1\nonceaday=0\n'
+    printf "$settings" >"$conf"
+    run_at '2026-12-06 09:00:00' --daily || fail "switched off, yet it ran: $(cat err)"
+    [ ! -s out ] && [ ! -s err ] && cmp "$conf" <(printf "$settings") || fail "switched off, yet it wrote"
+    printf '%s\r\n' '# header' 'Far away,01061990,1,-1,14,0,0,,' >ovras.ini
+    sed -i 's/^daily=0$/daily=1/' "$conf"
+    run_at '2026-12-06 09:00:00' --home --daily || fail "nothing due, yet it ran: $(cat err)"
+    grep -q '^lastrun=2026126$' "$conf" || fail "run date not written: $(cat "$conf")"
+    ;;
 *)
     fail "unknown case $case_name"
     ;;

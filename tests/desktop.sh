@@ -12,7 +12,9 @@ build_dir=$3
 work=$(mktemp -d)
 pids=()
 cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do
+        if [ "$pid" = purge ]; then dpkg -P ovrana >/dev/null 2>&1 || true; else kill "$pid" 2>/dev/null || true; fi
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -31,6 +33,8 @@ expected_files() {
     cat <<EOF
 bin/ovrana
 etc/xdg/autostart/$id-autostart.desktop
+lib/systemd/user/ovrana-daily.service
+lib/systemd/user/ovrana-daily.timer
 libexec/ovrana/ovrana-gui
 share/applications/$id.desktop
 share/doc/ovrana/guide.html
@@ -96,6 +100,12 @@ install_tree)
     done
     # Cross-checks the metadata against the installed launcher and icon.
     appstreamcli validate-tree --no-net "$work/prefix" || fail "the installed tree does not validate"
+    # The daily units run the installed program and pass systemd's own check.
+    units=$work/prefix/lib/systemd/user
+    grep -qx "ExecStart=$work/prefix/bin/ovrana --home --daily" "$units/ovrana-daily.service" ||
+        fail "the daily service does not run the installed program"
+    MANPATH=$work/prefix/share/man systemd-analyze verify "$units"/ovrana-daily.{service,timer} ||
+        fail "the daily units do not verify"
     ;;
 entries_start_in_home)
     # The menu launcher and the logon entry must use the records in the home directory, even
@@ -141,6 +151,25 @@ deb_package)
     for package in libc6 libqt6widgets6 libqt6svg6; do
         grep -qx "$package" <<<"$depends" || fail "the package does not depend on $package"
     done
+    # Installed, the timer is enabled for every user; removed or purged, nothing stays. Only as
+    # root on a machine without the package.
+    if [ "$(id -u)" -ne 0 ] || dpkg-query -W ovrana >/dev/null 2>&1; then
+        echo "skipped installing the package"
+    else
+        pids+=(purge)
+        state() { find /etc/systemd/user /var/lib/systemd/deb-systemd-user-helper-enabled 2>/dev/null | sort; }
+        state >"$work/before"
+        link=/etc/systemd/user/timers.target.wants/ovrana-daily.timer
+        for removal in -r -P; do
+            dpkg -i "$deb" >"$work/dpkg.log" 2>&1 || fail "dpkg -i failed: $(cat "$work/dpkg.log")"
+            [ "$(readlink "$link")" = /usr/lib/systemd/user/ovrana-daily.timer ] ||
+                fail "the daily timer is not enabled"
+            grep -qx 'ExecStart=/usr/bin/ovrana --home --daily' /usr/lib/systemd/user/ovrana-daily.service ||
+                fail "the packaged service does not run /usr/bin/ovrana"
+            dpkg "$removal" ovrana >"$work/dpkg.log" 2>&1 || fail "dpkg $removal failed: $(cat "$work/dpkg.log")"
+            diff -u "$work/before" <(state) || fail "dpkg $removal left the timer's links behind"
+        done
+    fi
     ;;
 *)
     fail "unknown case $case_name"

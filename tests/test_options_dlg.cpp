@@ -128,6 +128,8 @@ private slots:
             Options o;
             o.dialog.findChild<QCheckBox*>("checkOnTop")->setChecked(true);
             o.dialog.findChild<QCheckBox*>("checkOnceADay")->setChecked(false);
+            o.dialog.findChild<QCheckBox*>("checkNotify")->toggle();
+            o.dialog.findChild<QCheckBox*>("checkDaily")->toggle();
             o.dialog.findChild<QComboBox*>("comboIcon")->setCurrentIndex(-1);
             auto* days = o.dialog.findChild<QAbstractSpinBox*>("editDays");
             QCOMPARE(days->text(), QString("9"));
@@ -135,6 +137,8 @@ private slots:
             QTest::keyClick(&o.dialog, close ? Qt::Key_Return : Qt::Key_Escape);
             QCOMPARE(o.settings.alwaysOnTop, close ? 1 : 0);
             QCOMPARE(o.settings.onceADay, close ? 0 : 1);
+            QCOMPARE(o.settings.notify, close ? 1 : 0);
+            QCOMPARE(o.settings.daily, close ? 0 : 1);
             QCOMPARE(o.settings.defaultDays, close ? 500 : 9);
             QCOMPARE(o.settings.defaultIcon, close ? -1 : 4);
         }

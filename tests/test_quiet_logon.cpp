@@ -8,7 +8,8 @@
 namespace {
 
 std::string Settings(const std::string& lastRun, const char* onceADay = "0") {
-    return "[General]\naot=1\ndays=9\nicon=3\nlastrun=" + lastRun + "\nonceaday=" + onceADay + "\n";
+    return "[General]\naot=1\ndaily=1\ndays=9\nicon=3\nlastrun=" + lastRun +
+           "\nnotify=0\nonceaday=" + onceADay + "\n";
 }
 
 const std::string kFar =
@@ -21,7 +22,7 @@ TEST(QuietLogon, DoneOnlyWhenNothingIsShown) {
     struct Case {
         const char* what;
         std::optional<std::string> settings, data;
-        bool done;
+        bool done, daily = false;
     };
     const std::string today = Settings("2026126", "1");
     const Case cases[] = {
@@ -38,6 +39,8 @@ TEST(QuietLogon, DoneOnlyWhenNothingIsShown) {
         {"no data file", Settings("2026125"), std::nullopt, false},
         {"data file cannot be read", today, "folder", false},
         {"settings through a link", "link", kFar, false},
+        {"daily, after a run today", Settings("2026126"), kFar + "Sara,07121990,7,-1,5,0,0,,\n",
+         true, true},
     };
     std::tm tm{};
     tm.tm_year = 126;
@@ -63,7 +66,7 @@ TEST(QuietLogon, DoneOnlyWhenNothingIsShown) {
         }
         struct stat before {};
         ::stat(settings.c_str(), &before);
-        const QuietLogon result = RunQuietLogon({[now] { return now; }, settings, data});
+        const QuietLogon result = RunQuietLogon({[now] { return now; }, settings, data, c.daily});
         EXPECT_EQ(result, c.done ? QuietLogon::Done : QuietLogon::HandOver);
         if (c.done) {
             EXPECT_EQ(ReadFile(settings), Settings("2026126", c.settings == today ? "1" : "0"));

@@ -15,6 +15,7 @@ public:
     ReminderOutcome RunReminder(RecordList& records, AppSettings& settings) override {
         calls += "R";
         seenFormat = settings.dateFormat;
+        seenRecords = records.size();
         if (silenceFirst && !records.empty()) {
             records.front()->skipYear = records.front()->nextYear;
         }
@@ -37,6 +38,16 @@ public:
         calls += "M";
         told += text;
     }
+    NotifyOutcome Notify(const RecordList&, const AppSettings&) override {
+        calls += "N";
+        if (duringNotify) {
+            duringNotify();
+        }
+        return notified;
+    }
+    NotifyOutcome notified = NotifyOutcome::NotSent;
+    std::function<void()> duringNotify;
+    std::size_t seenRecords = 0;
     std::string calls, told, seenFormat;
     std::function<void()> duringOptions;
     bool pressOptions = false, silenceFirst = false, addInOptions = false;
@@ -49,7 +60,7 @@ const std::string kData = std::string(kDataFileHeader) +
 class RunFlow : public ::testing::Test {
 protected:
     // 6 December 2026 at noon, local time; the run ends the next day.
-    void Run(bool hasArguments) {
+    void Run(bool hasArguments, bool daily = false) {
         std::tm tm{};
         tm.tm_year = 126;
         tm.tm_mon = 11;
@@ -60,7 +71,7 @@ protected:
         int reads = 0;
         CReminderApp app({[&] { return start + 3600 * 24 * reads++; },
                           [] { return std::string("dd/MM/yyyy"); }, store, dialogs, path});
-        app.InitInstance(hasArguments);
+        app.InitInstance(hasArguments, daily);
         EXPECT_TRUE(app.records.empty());
     }
 
@@ -101,15 +112,67 @@ TEST_F(RunFlow, DecisionTable) {
     }
 }
 
+TEST_F(RunFlow, NotificationAndDailyTable) {
+    using N = NotifyOutcome;
+    struct Case {
+        bool daily, dailyOption, ranToday, notify, due;
+        NotifyOutcome notified;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {true, false, false, false, true, N::NotSent, ""},  // switched off
+        {true, true, true, false, true, N::NotSent, ""},    // the logon reminded today
+        {true, true, false, false, true, N::NotSent, "R"},
+        {false, true, true, false, true, N::NotSent, "R"},  // a logon always reminds
+        {false, true, false, true, true, N::NotSent, "NR"},
+        {false, true, false, true, true, N::Closed, "N"},
+        {true, true, false, true, true, N::ShowWindow, "NR"},
+        {false, true, false, true, true, N::OpenOptions, "NO"},
+        {false, true, false, true, false, N::Closed, "R"},  // nothing due: no notification
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        WriteFile(path, kData + (c.due ? "Cara,07121990,1,-1,14,0,0,,\r\n" : ""));
+        store.values = {{"daily", c.dailyOption ? "1" : "0"},
+                        {"notify", c.notify ? "1" : "0"},
+                        {"lastrun", c.ranToday ? "2026126" : "2026125"}};
+        const auto before = store.values;
+        dialogs = FakeDialogs();
+        dialogs.notified = c.notified;
+        Run(false, c.daily);
+        EXPECT_EQ(dialogs.calls, c.shown);
+        EXPECT_EQ(store.values == before, c.daily && !c.dailyOption) << "switched off writes nothing";
+    }
+}
+
+TEST_F(RunFlow, TheNotificationWaitsWithoutTheLockAndTheWindowReadsAgain) {
+    WriteFile(path, kData + "Cara,07121990,1,-1,14,0,0,,\r\n");
+    store.values = {{"notify", "1"}};
+    dialogs.notified = NotifyOutcome::ShowWindow;
+    dialogs.silenceFirst = true;
+    // Another run saves while the notification waits.
+    const std::string saved = kData + "Dan,08121990,1,-1,14,0,0,,\r\n";
+    dialogs.duringNotify = [&] {
+        EXPECT_EQ(RunLock(path + ".lock").state(), RunLock::State::Held);
+        WriteFile(path, saved);
+    };
+    Run(false);
+    EXPECT_EQ(dialogs.calls, "NR");
+    EXPECT_EQ(dialogs.seenRecords, 3u);
+    EXPECT_TRUE(dialogs.told.empty()) << "saved over what was read after the notification";
+}
+
 TEST_F(RunFlow, FirstRunStartsFromTheDefaults) {
     Run(false);
     EXPECT_EQ(dialogs.calls, "RO");
     EXPECT_EQ(dialogs.seenFormat, "%d/%m/%y");
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_EQ(store.values, (std::map<std::string, std::string>{{"aot", "0"},
+                                                                {"daily", "1"},
                                                                 {"days", "30"},
                                                                 {"icon", "1"},
                                                                 {"lastrun", "2026126"},
+                                                                {"notify", "0"},
                                                                 {"onceaday", "0"}}));
 }
 

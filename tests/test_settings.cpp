@@ -8,7 +8,8 @@
 
 namespace {
 
-const std::string kQtSettings = "[General]\naot=0\ndays=14\nicon=1\nlastrun=2026126\nonceaday=0\n";
+const std::string kQtSettings =
+    "[General]\naot=0\ndaily=1\ndays=14\nicon=1\nlastrun=2026126\nnotify=0\nonceaday=0\n";
 
 }  // namespace
 
@@ -28,7 +29,9 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
                     {"onceaday", " 1x"},
                     {"icon", "-1"},
                     {"lastrun", "2026125"},
-                    {"days", "99999999999"}});
+                    {"days", "99999999999"},
+                    {"notify", "7"},
+                    {"daily", "0"}});
     AppSettings settings;
     LoadSettings(store, settings, "2026126");
     EXPECT_EQ(settings.alwaysOnTop, 1);
@@ -38,7 +41,8 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
     EXPECT_EQ(settings.lastRun, "2026125");
     SaveSettings(store, settings, "2026126");
     EXPECT_EQ(FormatSettingsText(store.values),
-              "[General]\naot=1\ndays=2147483647\nicon=-1\nlastrun=2026126\nonceaday=1\n");
+              "[General]\naot=1\ndaily=0\ndays=2147483647\nicon=-1\nlastrun=2026126\nnotify=1\n"
+              "onceaday=1\n");
     EXPECT_EQ(settings.lastRun, "2026125") << "only the store receives the new date";
 }
 
