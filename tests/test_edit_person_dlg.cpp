@@ -123,6 +123,15 @@ private slots:
         });
         QCOMPARE(setYear.date.year, 1976);
     }
+
+    void longTextsKeepTheirBytes() {
+        CEditPersonDlg dialog;
+        dialog.name = std::string(40000, 'n') + "\xff";  // not UTF-8 either
+        dialog.email = std::string(40000, 'e');
+        const auto [name, email] = std::pair(dialog.name, dialog.email);
+        RunAndOk(dialog);
+        QVERIFY(dialog.name == name && dialog.email == email);
+    }
 };
 
 QTEST_MAIN(TestEditPersonDlg)
