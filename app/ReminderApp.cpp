@@ -17,28 +17,46 @@ std::string ShownPath(const std::string& path) {
     return error ? path : absolute.lexically_normal().string();
 }
 
+// A notice in the user's language, its file names and reasons filled in.
+std::string Say(const TextServices* text, const char* source,
+                std::initializer_list<std::string_view> args) {
+    return FillIn(text != nullptr ? text->Translate("Notice", source, -1) : source, args);
+}
+
 }  // namespace
 
-std::string UnreadableNotice(const std::string& file) {
-    return "The data file " + file +
-           " exists but could not be read completely. It is left as it is: changes made now "
-           "cannot be saved this time.";
+std::string UnreadableNotice(const std::string& file, const TextServices* text) {
+    return Say(text,
+               QT_TRANSLATE_NOOP("Notice",
+                                 "The data file %1 exists but could not be read completely. It is "
+                                 "left as it is: changes made now cannot be saved this time."),
+               {file});
 }
 
-std::string BusyNotice(const std::string& file) {
-    return "Ovrana is already running and using the data file " + file +
-           ". Changes made here cannot be saved; close the other Ovrana window first, then start "
-           "Ovrana again to make changes.";
+std::string BusyNotice(const std::string& file, const TextServices* text) {
+    return Say(text,
+               QT_TRANSLATE_NOOP("Notice",
+                                 "Ovrana is already running and using the data file %1. Changes "
+                                 "made here cannot be saved; close the other Ovrana window first, "
+                                 "then start Ovrana again to make changes."),
+               {file});
 }
 
-std::string SaveFailureText(const SaveResult& result, const std::string& file) {
+std::string SaveFailureText(const SaveResult& result, const std::string& file,
+                            const TextServices* text) {
     if (result.status == SaveStatus::ChangedOnDisk) {
-        return "Your changes were not saved: " + file +
-               " was changed by another program while Ovrana was running, and it keeps those "
-               "changes.";
+        return Say(text,
+                   QT_TRANSLATE_NOOP("Notice",
+                                     "Your changes were not saved: %1 was changed by another "
+                                     "program while Ovrana was running, and it keeps those "
+                                     "changes."),
+                   {file});
     }
-    return "Your changes could not be saved to " + file + ": " +
-           std::generic_category().message(result.error) + ". The file was not changed.";
+    return Say(text,
+               QT_TRANSLATE_NOOP("Notice",
+                                 "Your changes could not be saved to %1: %2. The file was not "
+                                 "changed."),
+               {file, std::generic_category().message(result.error)});
 }
 
 void CReminderApp::InitInstance(bool hasArguments) {
@@ -58,9 +76,9 @@ void CReminderApp::InitInstance(bool hasArguments) {
     // would be replaced by what little was read.
     std::string notice;
     if (load == LoadStatus::Unreadable) {
-        notice = UnreadableNotice(ShownPath(services_.dataPath));
+        notice = UnreadableNotice(ShownPath(services_.dataPath), services_.text);
     } else if (lock.state() == RunLock::State::Busy) {
-        notice = BusyNotice(ShownPath(services_.dataPath));
+        notice = BusyNotice(ShownPath(services_.dataPath), services_.text);
     }
 
     bool changed = false;
@@ -85,7 +103,8 @@ void CReminderApp::InitInstance(bool hasArguments) {
         // The file must still be what was read: another program may have changed it meanwhile.
         const SaveResult saved = SaveRecords(services_.dataPath, records, &read);
         if (!saved) {
-            services_.dialogs.ShowMessage(SaveFailureText(saved, ShownPath(services_.dataPath)));
+            services_.dialogs.ShowMessage(
+                SaveFailureText(saved, ShownPath(services_.dataPath), services_.text));
         }
     }
     // The day whose reminders this run worked out, even when its window closed after midnight.

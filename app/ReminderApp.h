@@ -8,6 +8,7 @@
 #include "model/DataFile.h"
 #include "model/PersonRecord.h"
 #include "platform/Settings.h"
+#include "platform/TextServices.h"
 
 // What the reminder window reports when it closes.
 struct ReminderOutcome {
@@ -34,12 +35,16 @@ struct AppServices {
     KeyValueStore& store;
     DialogHost& dialogs;
     std::string dataPath = "ovras.ini";
+    const TextServices* text =
+        nullptr;  // the user's language for what they are told; null: English
 };
 
 // What the user reads when this run may not write the data file `file`, or could not.
-std::string UnreadableNotice(const std::string& file);
-std::string BusyNotice(const std::string& file);
-std::string SaveFailureText(const SaveResult& result, const std::string& file);
+// `text` null: English.
+std::string UnreadableNotice(const std::string& file, const TextServices* text = nullptr);
+std::string BusyNotice(const std::string& file, const TextServices* text = nullptr);
+std::string SaveFailureText(const SaveResult& result, const std::string& file,
+                            const TextServices* text = nullptr);
 
 // Owns the records and the settings for the whole run and decides which dialogs the user sees.
 class CReminderApp {

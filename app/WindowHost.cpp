@@ -144,6 +144,7 @@ QApplication& WindowHost::Application() {
             qputenv("QT_QPA_PLATFORM", userPlatform);
         }
         QApplication::setWindowIcon(AppIcon());
+        text_.InstallTranslators();
     }
     return *application_;
 }
@@ -176,7 +177,11 @@ ReminderOutcome WindowHost::RunReminder(RecordList& records, AppSettings& settin
 
 bool WindowHost::RunOptions(RecordList& records, AppSettings& settings, const std::string& notice) {
     if (!CanShowWindows()) {
-        PrintError("the Options dialog cannot be shown without a display");
+        PrintError(text_.Translate("WindowHost",
+                                   QT_TRANSLATE_NOOP("WindowHost",
+                                                     "the Options dialog cannot be "
+                                                     "shown without a display"),
+                                   -1));
         failed_ = true;
         if (!notice.empty()) {
             PrintError(notice);

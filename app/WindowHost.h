@@ -28,6 +28,8 @@ public:
     bool CanShowWindows();
     // 1 when something the user asked for could not be shown or written, else 0.
     int ExitStatus() const { return failed_ ? 1 : 0; }
+    // The user's language, for the sentences and messages.
+    const QtTextServices& Text() const { return text_; }
 
 private:
     // Created on first need and kept for the rest of the run.

@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
 
     QSettingsStore store;
     WindowHost host(argc, argv);
-    CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host});
+    CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host,
+                      "ovras.ini", &host.Text()});
     app.InitInstance(line.hasArguments);
     return host.ExitStatus();
 }

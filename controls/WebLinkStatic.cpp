@@ -143,51 +143,52 @@ QString CWebLinkStatic::OpenErrorText(int code) {
     QString reason;
     switch (code) {
         case 0:
-            reason = "The operating system is out\nof memory or resources.";
+            reason = tr("The operating system is out\nof memory or resources.");
             break;
         case 2:
-            reason = "The specified file was not found.";
+            reason = tr("The specified file was not found.");
             break;
         case 3:
-            reason = "The specified path was not found.";
+            reason = tr("The specified path was not found.");
             break;
         case 5:
-            reason = "The operating system denied\naccess to the specified file.";
+            reason = tr("The operating system denied\naccess to the specified file.");
             break;
         case 8:
-            reason = "There was not enough memory to complete the operation.";
+            reason = tr("There was not enough memory to complete the operation.");
             break;
         case 11:
-            reason = "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).";
+            reason = tr("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
             break;
         case 26:
-            reason = "A sharing violation occurred. ";
+            reason = tr("A sharing violation occurred. ");
             break;
         case 27:
-            reason = "The filename association is\nincomplete or invalid.";
+            reason = tr("The filename association is\nincomplete or invalid.");
             break;
         case 28:
-            reason = "The DDE transaction could not\nbe completed because the request timed out.";
+            reason =
+                tr("The DDE transaction could not\nbe completed because the request timed out.");
             break;
         case 29:
-            reason = "The DDE transaction failed.";
+            reason = tr("The DDE transaction failed.");
             break;
         case 30:
             reason =
-                "The DDE transaction could not\nbe completed because other DDE "
-                "transactions\nwere being processed.";
+                tr("The DDE transaction could not\nbe completed because other DDE "
+                   "transactions\nwere being processed.");
             break;
         case 31:
-            reason = "There is no application associated\nwith the given filename extension.";
+            reason = tr("There is no application associated\nwith the given filename extension.");
             break;
         case 32:
-            reason = "The specified dynamic-link library was not found.";
+            reason = tr("The specified dynamic-link library was not found.");
             break;
         default:
-            reason = QString("Unknown Error (%1) occurred.").arg(code);
+            reason = tr("Unknown Error (%1) occurred.").arg(code);
             break;
     }
-    return "Unable to open hyperlink:\n\n" + reason;
+    return tr("Unable to open hyperlink:\n\n%1").arg(reason);
 }
 
 void CWebLinkStatic::FitToText() {

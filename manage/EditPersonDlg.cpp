@@ -156,7 +156,7 @@ CEditPersonDlg::CEditPersonDlg(QWidget* parent) : QDialog(parent) {
 }
 
 QString CEditPersonDlg::CaptionFor(const QString& name) {
-    return name.isEmpty() ? tr("No name") : name + tr(" - properties");
+    return name.isEmpty() ? tr("No name") : tr("%1 - properties").arg(name);
 }
 
 void CEditPersonDlg::OnInitDialog() {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "OptionsDlg.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -180,11 +182,16 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     list->setObjectName("list");
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setIconSize(QSize(16, 16));
-    list->setHeaderLabels({tr("Name"), tr("Birthday"), tr("Warn"), tr("Age today"), tr("Days")});
+    const QStringList headers = {tr("Name"), tr("Birthday"), tr("Warn"), tr("Age today"),
+                                 tr("Days")};
+    list->setHeaderLabels(headers);
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     const int em = fontMetrics().averageCharWidth();
-    const int widths[] = {34 * em, 13 * em, 8 * em, 11 * em, 7 * em};
+    int widths[] = {34 * em, 13 * em, 8 * em, 11 * em, 7 * em};
     for (int column = 0; column < 5; ++column) {
+        // A translated heading may be longer than the English one; room for the sort arrow.
+        widths[column] =
+            std::max(widths[column], fontMetrics().horizontalAdvance(headers[column]) + 4 * em);
         list->setColumnWidth(column, widths[column]);
     }
     list->setMinimumWidth(widths[0] + widths[1] + widths[2] + widths[3] + widths[4] + 4 * em);

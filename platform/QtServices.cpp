@@ -1,8 +1,37 @@
 // SPDX-License-Identifier: MIT
 #include "QtServices.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
+#include <QTranslator>
+
+namespace {
+
+// The translation of the first of the user's languages that has one. English is what the
+// program is written in, so English or C before any other means none.
+std::unique_ptr<QTranslator> LoadProgramTranslator(const QLocale& locale, QString* language) {
+    if (locale.language() == QLocale::C) {
+        return nullptr;  // LC_ALL=C outranks LANGUAGE, as with gettext
+    }
+    auto translator = std::make_unique<QTranslator>();
+    for (const QString& name : locale.uiLanguages()) {
+        const QLocale::Language wanted = QLocale(name).language();
+        if (wanted == QLocale::English || wanted == QLocale::C) {
+            return nullptr;
+        }
+        // "de-AT" tries ovrana_de_AT.qm, then ovrana_de.qm.
+        if (translator->load(QStringLiteral("ovrana_") + QString(name).replace(u'-', u'_'),
+                             QStringLiteral(":/i18n"))) {
+            *language = name;
+            return translator;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 QSettingsStore::QSettingsStore()
     : settings_(QSettings::NativeFormat, QSettings::UserScope, "Keldan", "ovra") {
@@ -40,8 +69,36 @@ void QSettingsStore::Write(const std::string& name, const std::string& value) {
     }
 }
 
+QtTextServices::QtTextServices(const QLocale& locale) : locale_(locale) {
+    QString language;
+    program_ = LoadProgramTranslator(locale_, &language);
+    if (program_) {
+        // Qt's own texts (standard buttons, context menus), where Debian ships them.
+        qt_ = std::make_unique<QTranslator>();
+        if (!qt_->load(QStringLiteral("qtbase_") + language.replace(u'-', u'_'),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            qt_.reset();
+        }
+    }
+}
+
+QtTextServices::~QtTextServices() = default;
+
+std::string QtTextServices::Translate(const char* context, const char* source, int n) const {
+    const QString text = program_ ? program_->translate(context, source, nullptr, n) : QString();
+    return text.isEmpty() ? std::string(source) : text.toStdString();
+}
+
+void QtTextServices::InstallTranslators() const {
+    for (QTranslator* translator : {program_.get(), qt_.get()}) {
+        if (translator != nullptr) {
+            QCoreApplication::installTranslator(translator);
+        }
+    }
+}
+
 std::string QtTextServices::DayName(int weekday) const {
-    return QLocale::system().dayName(weekday == 0 ? 7 : weekday, QLocale::LongFormat).toStdString();
+    return locale_.dayName(weekday == 0 ? 7 : weekday, QLocale::LongFormat).toStdString();
 }
 
 std::string QtTextServices::UpperFirst(std::string_view text) const {

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QLocale>
 #include <QSettings>
+#include <memory>
+
+class QTranslator;
 
 #include "Settings.h"
 #include "TextServices.h"
@@ -20,11 +24,24 @@ private:
     QSettings settings_;
 };
 
-// Weekday names of the user's locale and Unicode case rules that need no installed locale.
+// Weekday names and sentences in the user's language, and Unicode case rules that need no
+// installed locale. Works without a QCoreApplication, for the text output.
 class QtTextServices : public TextServices {
 public:
+    // The user's locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), or the one a test names.
+    explicit QtTextServices(const QLocale& locale = QLocale::system());
+    ~QtTextServices() override;
+
     std::string DayName(int weekday) const override;
     std::string UpperFirst(std::string_view text) const override;
+    std::string Translate(const char* context, const char* source, int n) const override;
+    // Lets the windows' tr() and Qt's own buttons speak the same language; needs the app.
+    void InstallTranslators() const;
+
+private:
+    QLocale locale_;
+    std::unique_ptr<QTranslator> program_;  // null: English, C or no translation
+    std::unique_ptr<QTranslator> qt_;
 };
 
 // Text of the data file (the bytes as stored, UTF-8 here) for showing.

@@ -1,8 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
+
+// Marks an English template for lupdate, which reads the sources as text; the core has no Qt,
+// so they stand for the text itself (spelled as Qt spells them, so both may meet).
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+#ifndef QT_TRANSLATE_N_NOOP
+#define QT_TRANSLATE_N_NOOP(scope, x) x
+#endif
 
 // What the wording needs from the user's locale and the platform's text rules.
 class TextServices {
@@ -12,4 +22,16 @@ public:
     virtual std::string DayName(int weekday) const = 0;
     // `text` with its first character (not byte) in upper case, the rest unchanged.
     virtual std::string UpperFirst(std::string_view text) const = 0;
+    // The whole sentence template `source` of `context` in the user's language, its plural
+    // form chosen by `n` (-1: none); %1.. and %n are left for FillIn. English is the source.
+    virtual std::string Translate(const char* context, const char* source, int n) const {
+        (void)context;
+        (void)n;
+        return source;
+    }
 };
+
+// `pattern` with %1..%9 replaced by `args` and %n by `n`, in one pass, so that an argument
+// that itself holds "%2" stays as it is. Any other % is kept.
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> args,
+                   int n = -1);

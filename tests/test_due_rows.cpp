@@ -48,6 +48,9 @@ TEST(Wording, NamesAndDates) {
               " 3 kings on Tuesday 06/01/26 (in 5 days)");
     EXPECT_EQ(Sentence(Record(" blank", 6, 1, 0), MakeDay(2026, 1, 1)),
               "  blank on Tuesday 06/01/26 (in 5 days)");
+    // The sentence is filled in one pass: a name's own "%2" or "%n" is no placeholder.
+    EXPECT_EQ(Sentence(Record("%2 %n", 6, 1, 1990), MakeDay(2026, 1, 1)),
+              " %2 %n will be 36 on Tuesday 06/01/26 (in 5 days)");
     // 29 February in a common year is shown as 1 March.
     EXPECT_EQ(Sentence(Record("leap", 29, 2, 1980), MakeDay(2027, 2, 20)),
               " Leap will be 47 on Monday 01/03/27 (in 9 days)");

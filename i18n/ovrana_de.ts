@@ -1,0 +1,333 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Age</name>
+    <message numerus="yes">
+        <source>%n</source>
+        <translation>
+            <numerusform>%n</numerusform>
+            <numerusform>%n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CEditPersonDlg</name>
+    <message>
+        <source>Edit person</source>
+        <translation>Person bearbeiten</translation>
+    </message>
+    <message>
+        <source>Year unknown</source>
+        <translation>Jahr unbekannt</translation>
+    </message>
+    <message>
+        <source>Not a birthday, so don&apos;t display age in reminder</source>
+        <translation>Kein Geburtstag, also kein Alter in der Erinnerung</translation>
+    </message>
+    <message>
+        <source>Don&apos;t ever remind me about this</source>
+        <translation>Nie daran erinnern</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Birth date:</source>
+        <translation>Geburtsdatum:</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-Mail:</translation>
+    </message>
+    <message>
+        <source>Icon:</source>
+        <translation>Symbol:</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Erinnern</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>Tage vorher</translation>
+    </message>
+    <message>
+        <source>No name</source>
+        <translation>Ohne Namen</translation>
+    </message>
+    <message>
+        <source>Event:</source>
+        <translation>Ereignis:</translation>
+    </message>
+    <message>
+        <source>First date:</source>
+        <translation>Erstes Datum:</translation>
+    </message>
+    <message>
+        <source>Birthday:</source>
+        <translation>Geburtstag:</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number of days between 0 and %1.</source>
+        <translation>Bitte geben Sie eine ganze Zahl von Tagen zwischen 0 und %1 ein.</translation>
+    </message>
+    <message>
+        <source>An e-mail address cannot contain a comma.</source>
+        <translation>Eine E-Mail-Adresse darf kein Komma enthalten.</translation>
+    </message>
+    <message>
+        <source>%1 - properties</source>
+        <translation>%1 – Eigenschaften</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsDlg</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Vorwarnung</translation>
+    </message>
+    <message>
+        <source>Age today</source>
+        <translation>Alter heute</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Only display once a day</source>
+        <translation>Nur einmal am Tag anzeigen</translation>
+    </message>
+    <message>
+        <source>Reminder window always on top</source>
+        <translation>Erinnerungsfenster immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation>Erinnern</translation>
+    </message>
+    <message>
+        <source>Icon:</source>
+        <translation>Symbol:</translation>
+    </message>
+    <message>
+        <source>days ahead</source>
+        <translation>Tage im Voraus</translation>
+    </message>
+    <message>
+        <source>New ...</source>
+        <translation>Neu ...</translation>
+    </message>
+    <message>
+        <source>Ovrana %1, by the Ovrana developers</source>
+        <translation>Ovrana %1, von den Ovrana-Entwicklern</translation>
+    </message>
+    <message>
+        <source>Ovrana user guide</source>
+        <translation>Ovrana-Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source> Options </source>
+        <translation> Optionen </translation>
+    </message>
+    <message>
+        <source> Default for new records </source>
+        <translation> Vorgaben für neue Einträge </translation>
+    </message>
+</context>
+<context>
+    <name>CReminderDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Optionen...</translation>
+    </message>
+    <message>
+        <source>Don&apos;t remind me again until next year</source>
+        <translation>Bis nächstes Jahr nicht mehr erinnern</translation>
+    </message>
+    <message>
+        <source>Email %1 (%2)</source>
+        <translation>E-Mail an %1 (%2)</translation>
+    </message>
+    <message>
+        <source>No e-mail program could be started to write to %1.</source>
+        <translation>Es konnte kein E-Mail-Programm gestartet werden, um an %1 zu schreiben.</translation>
+    </message>
+</context>
+<context>
+    <name>CWebLinkStatic</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>Dem Betriebssystem fehlt es
+an Speicher oder Ressourcen.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>Die angegebene Datei wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>Der angegebene Pfad wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>Das Betriebssystem hat den Zugriff
+auf die angegebene Datei verweigert.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>Für den Vorgang war nicht genügend Speicher vorhanden.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>Die .EXE-Datei ist ungültig
+(keine Win32-.EXE oder Fehler im .EXE-Abbild).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Eine Freigabeverletzung ist aufgetreten. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>Die Dateizuordnung ist
+unvollständig oder ungültig.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>Die DDE-Transaktion konnte nicht
+abgeschlossen werden, weil die Anfrage zu lange dauerte.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>Die DDE-Transaktion ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>Die DDE-Transaktion konnte nicht
+abgeschlossen werden, weil andere DDE-Transaktionen
+gerade bearbeitet wurden.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>Mit dieser Dateiendung ist
+kein Programm verknüpft.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>Die angegebene DLL wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Ein unbekannter Fehler (%1) ist aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>Der Link kann nicht geöffnet werden:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Notice</name>
+    <message>
+        <source>The data file %1 exists but could not be read completely. It is left as it is: changes made now cannot be saved this time.</source>
+        <translation>Die Datendatei %1 ist vorhanden, konnte aber nicht vollständig gelesen werden. Sie bleibt, wie sie ist: Was Sie jetzt ändern, kann diesmal nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Ovrana is already running and using the data file %1. Changes made here cannot be saved; close the other Ovrana window first, then start Ovrana again to make changes.</source>
+        <translation>Ovrana läuft bereits und verwendet die Datendatei %1. Änderungen hier können nicht gespeichert werden. Schließen Sie zuerst das andere Ovrana-Fenster und starten Sie Ovrana dann neu, um Änderungen vorzunehmen.</translation>
+    </message>
+    <message>
+        <source>Your changes were not saved: %1 was changed by another program while Ovrana was running, and it keeps those changes.</source>
+        <translation>Ihre Änderungen wurden nicht gespeichert: %1 wurde von einem anderen Programm geändert, während Ovrana lief, und behält diese Änderungen.</translation>
+    </message>
+    <message>
+        <source>Your changes could not be saved to %1: %2. The file was not changed.</source>
+        <translation>Ihre Änderungen konnten nicht in %1 gespeichert werden: %2. Die Datei wurde nicht verändert.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminder</name>
+    <message>
+        <source>%1 is %2 today</source>
+        <translation>%1 wird heute %2</translation>
+    </message>
+    <message>
+        <source>%1 today</source>
+        <translation>%1 – heute</translation>
+    </message>
+    <message>
+        <source>%1 is %2 tomorrow</source>
+        <translation>%1 wird morgen %2</translation>
+    </message>
+    <message>
+        <source>%1 tomorrow</source>
+        <translation>%1 – morgen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 will be %2 on %3 %4 (in %n days)</source>
+        <translation>
+            <numerusform>%1 wird %2 – am %3, %4 (in %n Tag)</numerusform>
+            <numerusform>%1 wird %2 – am %3, %4 (in %n Tagen)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 on %3 %4 (in %n days)</source>
+        <translation>
+            <numerusform>%1 – am %3, %4 (in %n Tag)</numerusform>
+            <numerusform>%1 – am %3, %4 (in %n Tagen)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WindowHost</name>
+    <message>
+        <source>the Options dialog cannot be shown without a display</source>
+        <translation>der Optionen-Dialog kann ohne Bildschirm nicht angezeigt werden</translation>
+    </message>
+</context>
+</TS>

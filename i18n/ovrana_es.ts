@@ -1,0 +1,333 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Age</name>
+    <message numerus="yes">
+        <source>%n</source>
+        <translation>
+            <numerusform>%n año</numerusform>
+            <numerusform>%n años</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CEditPersonDlg</name>
+    <message>
+        <source>Edit person</source>
+        <translation>Editar persona</translation>
+    </message>
+    <message>
+        <source>Year unknown</source>
+        <translation>Año desconocido</translation>
+    </message>
+    <message>
+        <source>Not a birthday, so don&apos;t display age in reminder</source>
+        <translation>No es un cumpleaños: no mostrar la edad en el aviso</translation>
+    </message>
+    <message>
+        <source>Don&apos;t ever remind me about this</source>
+        <translation>No avisarme nunca de esto</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Birth date:</source>
+        <translation>Fecha de nacimiento:</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>Correo:</translation>
+    </message>
+    <message>
+        <source>Icon:</source>
+        <translation>Icono:</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Avisar</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>días antes</translation>
+    </message>
+    <message>
+        <source>No name</source>
+        <translation>Sin nombre</translation>
+    </message>
+    <message>
+        <source>Event:</source>
+        <translation>Evento:</translation>
+    </message>
+    <message>
+        <source>First date:</source>
+        <translation>Primera fecha:</translation>
+    </message>
+    <message>
+        <source>Birthday:</source>
+        <translation>Cumpleaños:</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number of days between 0 and %1.</source>
+        <translation>Introduzca un número entero de días entre 0 y %1.</translation>
+    </message>
+    <message>
+        <source>An e-mail address cannot contain a comma.</source>
+        <translation>Una dirección de correo no puede contener comas.</translation>
+    </message>
+    <message>
+        <source>%1 - properties</source>
+        <translation>%1 - propiedades</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsDlg</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Cumpleaños</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Age today</source>
+        <translation>Edad actual</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Días</translation>
+    </message>
+    <message>
+        <source>Only display once a day</source>
+        <translation>Mostrar solo una vez al día</translation>
+    </message>
+    <message>
+        <source>Reminder window always on top</source>
+        <translation>Ventana de avisos siempre visible</translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation>Avisar</translation>
+    </message>
+    <message>
+        <source>Icon:</source>
+        <translation>Icono:</translation>
+    </message>
+    <message>
+        <source>days ahead</source>
+        <translation>días antes</translation>
+    </message>
+    <message>
+        <source>New ...</source>
+        <translation>Nuevo ...</translation>
+    </message>
+    <message>
+        <source>Ovrana %1, by the Ovrana developers</source>
+        <translation>Ovrana %1, de los desarrolladores de Ovrana</translation>
+    </message>
+    <message>
+        <source>Ovrana user guide</source>
+        <translation>Guía de uso de Ovrana</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source> Options </source>
+        <translation> Opciones </translation>
+    </message>
+    <message>
+        <source> Default for new records </source>
+        <translation> Valores para registros nuevos </translation>
+    </message>
+</context>
+<context>
+    <name>CReminderDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Opciones...</translation>
+    </message>
+    <message>
+        <source>Don&apos;t remind me again until next year</source>
+        <translation>No avisarme de nuevo hasta el año que viene</translation>
+    </message>
+    <message>
+        <source>Email %1 (%2)</source>
+        <translation>Escribir a %1 (%2)</translation>
+    </message>
+    <message>
+        <source>No e-mail program could be started to write to %1.</source>
+        <translation>No se pudo abrir ningún programa de correo para escribir a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CWebLinkStatic</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>El sistema operativo se ha quedado
+sin memoria o sin recursos.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>No se encontró el archivo indicado.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>No se encontró la ruta indicada.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>El sistema operativo denegó
+el acceso al archivo indicado.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>No hay memoria suficiente para completar la operación.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>El archivo .EXE no es válido
+(no es un .EXE de Win32 o la imagen .EXE tiene errores).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Se produjo una infracción de uso compartido. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>La asociación de archivos
+está incompleta o no es válida.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>No se pudo completar la transacción DDE
+porque se agotó el tiempo de espera.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>La transacción DDE falló.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>No se pudo completar la transacción DDE
+porque se estaban procesando
+otras transacciones DDE.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>No hay ninguna aplicación asociada
+a esta extensión de archivo.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>No se encontró la biblioteca dinámica indicada.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Se produjo un error desconocido (%1).</translation>
+    </message>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>No se puede abrir el enlace:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Notice</name>
+    <message>
+        <source>The data file %1 exists but could not be read completely. It is left as it is: changes made now cannot be saved this time.</source>
+        <translation>El archivo de datos %1 existe, pero no se pudo leer por completo. Se deja como está: los cambios que haga ahora no se podrán guardar esta vez.</translation>
+    </message>
+    <message>
+        <source>Ovrana is already running and using the data file %1. Changes made here cannot be saved; close the other Ovrana window first, then start Ovrana again to make changes.</source>
+        <translation>Ovrana ya se está ejecutando y usa el archivo de datos %1. Los cambios que haga aquí no se podrán guardar; cierre primero la otra ventana de Ovrana y vuelva a abrir Ovrana para hacer cambios.</translation>
+    </message>
+    <message>
+        <source>Your changes were not saved: %1 was changed by another program while Ovrana was running, and it keeps those changes.</source>
+        <translation>Sus cambios no se guardaron: otro programa modificó %1 mientras Ovrana estaba abierto, y se conservan esos cambios.</translation>
+    </message>
+    <message>
+        <source>Your changes could not be saved to %1: %2. The file was not changed.</source>
+        <translation>No se pudieron guardar sus cambios en %1: %2. El archivo no se modificó.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminder</name>
+    <message>
+        <source>%1 is %2 today</source>
+        <translation>%1 cumple %2 hoy</translation>
+    </message>
+    <message>
+        <source>%1 today</source>
+        <translation>%1 hoy</translation>
+    </message>
+    <message>
+        <source>%1 is %2 tomorrow</source>
+        <translation>%1 cumple %2 mañana</translation>
+    </message>
+    <message>
+        <source>%1 tomorrow</source>
+        <translation>%1 mañana</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 will be %2 on %3 %4 (in %n days)</source>
+        <translation>
+            <numerusform>%1 cumple %2 el %3 %4 (dentro de %n día)</numerusform>
+            <numerusform>%1 cumple %2 el %3 %4 (dentro de %n días)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 on %3 %4 (in %n days)</source>
+        <translation>
+            <numerusform>%1 el %3 %4 (dentro de %n día)</numerusform>
+            <numerusform>%1 el %3 %4 (dentro de %n días)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WindowHost</name>
+    <message>
+        <source>the Options dialog cannot be shown without a display</source>
+        <translation>no se puede mostrar la ventana de opciones sin pantalla</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,333 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Age</name>
+    <message numerus="yes">
+        <source>%n</source>
+        <translation>
+            <numerusform>%n an</numerusform>
+            <numerusform>%n ans</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CEditPersonDlg</name>
+    <message>
+        <source>Edit person</source>
+        <translation>Modifier la fiche</translation>
+    </message>
+    <message>
+        <source>Year unknown</source>
+        <translation>Année inconnue</translation>
+    </message>
+    <message>
+        <source>Not a birthday, so don&apos;t display age in reminder</source>
+        <translation>Pas un anniversaire : ne pas afficher l’âge dans le rappel</translation>
+    </message>
+    <message>
+        <source>Don&apos;t ever remind me about this</source>
+        <translation>Ne jamais me le rappeler</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Birth date:</source>
+        <translation>Date de naissance :</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-mail :</translation>
+    </message>
+    <message>
+        <source>Icon:</source>
+        <translation>Icône :</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Prévenir</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>jours avant</translation>
+    </message>
+    <message>
+        <source>No name</source>
+        <translation>Sans nom</translation>
+    </message>
+    <message>
+        <source>Event:</source>
+        <translation>Événement :</translation>
+    </message>
+    <message>
+        <source>First date:</source>
+        <translation>Première date :</translation>
+    </message>
+    <message>
+        <source>Birthday:</source>
+        <translation>Anniversaire :</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number of days between 0 and %1.</source>
+        <translation>Veuillez saisir un nombre entier de jours entre 0 et %1.</translation>
+    </message>
+    <message>
+        <source>An e-mail address cannot contain a comma.</source>
+        <translation>Une adresse e-mail ne peut pas contenir de virgule.</translation>
+    </message>
+    <message>
+        <source>%1 - properties</source>
+        <translation>%1 – propriétés</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsDlg</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Anniversaire</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Préavis</translation>
+    </message>
+    <message>
+        <source>Age today</source>
+        <translation>Âge actuel</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Only display once a day</source>
+        <translation>N’afficher qu’une fois par jour</translation>
+    </message>
+    <message>
+        <source>Reminder window always on top</source>
+        <translation>Fenêtre de rappel toujours au premier plan</translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation>Prévenir</translation>
+    </message>
+    <message>
+        <source>Icon:</source>
+        <translation>Icône :</translation>
+    </message>
+    <message>
+        <source>days ahead</source>
+        <translation>jours à l’avance</translation>
+    </message>
+    <message>
+        <source>New ...</source>
+        <translation>Nouvelle ...</translation>
+    </message>
+    <message>
+        <source>Ovrana %1, by the Ovrana developers</source>
+        <translation>Ovrana %1, par les développeurs d’Ovrana</translation>
+    </message>
+    <message>
+        <source>Ovrana user guide</source>
+        <translation>Guide d’utilisation d’Ovrana</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouvelle</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source> Options </source>
+        <translation> Options </translation>
+    </message>
+    <message>
+        <source> Default for new records </source>
+        <translation> Par défaut pour les nouvelles fiches </translation>
+    </message>
+</context>
+<context>
+    <name>CReminderDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Options...</translation>
+    </message>
+    <message>
+        <source>Don&apos;t remind me again until next year</source>
+        <translation>Ne plus me le rappeler avant l’an prochain</translation>
+    </message>
+    <message>
+        <source>Email %1 (%2)</source>
+        <translation>Écrire à %1 (%2)</translation>
+    </message>
+    <message>
+        <source>No e-mail program could be started to write to %1.</source>
+        <translation>Aucun programme de messagerie n’a pu être lancé pour écrire à %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CWebLinkStatic</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>Le système d’exploitation manque
+de mémoire ou de ressources.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>Le fichier indiqué est introuvable.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>Le chemin indiqué est introuvable.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>Le système d’exploitation a refusé
+l’accès au fichier indiqué.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>La mémoire est insuffisante pour terminer l’opération.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>Le fichier .EXE n’est pas valide
+(.EXE non Win32 ou image .EXE erronée).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Une violation de partage s’est produite. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>L’association de fichiers est
+incomplète ou non valide.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>La transaction DDE n’a pas pu
+aboutir : le délai de la requête a expiré.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>La transaction DDE a échoué.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>La transaction DDE n’a pas pu
+aboutir : d’autres transactions DDE
+étaient en cours.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>Aucune application n’est associée
+à cette extension de fichier.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>La bibliothèque dynamique indiquée est introuvable.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Une erreur inconnue (%1) s’est produite.</translation>
+    </message>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>Impossible d’ouvrir le lien :
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Notice</name>
+    <message>
+        <source>The data file %1 exists but could not be read completely. It is left as it is: changes made now cannot be saved this time.</source>
+        <translation>Le fichier de données %1 existe, mais n’a pas pu être lu entièrement. Il reste tel quel : les modifications faites maintenant ne pourront pas être enregistrées cette fois-ci.</translation>
+    </message>
+    <message>
+        <source>Ovrana is already running and using the data file %1. Changes made here cannot be saved; close the other Ovrana window first, then start Ovrana again to make changes.</source>
+        <translation>Ovrana est déjà ouvert et utilise le fichier de données %1. Les modifications faites ici ne pourront pas être enregistrées ; fermez d’abord l’autre fenêtre d’Ovrana, puis relancez Ovrana pour faire vos modifications.</translation>
+    </message>
+    <message>
+        <source>Your changes were not saved: %1 was changed by another program while Ovrana was running, and it keeps those changes.</source>
+        <translation>Vos modifications n’ont pas été enregistrées : %1 a été modifié par un autre programme pendant qu’Ovrana était ouvert, et ses modifications sont conservées.</translation>
+    </message>
+    <message>
+        <source>Your changes could not be saved to %1: %2. The file was not changed.</source>
+        <translation>Impossible d’enregistrer vos modifications dans %1 : %2. Le fichier n’a pas été modifié.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminder</name>
+    <message>
+        <source>%1 is %2 today</source>
+        <translation>%1 a %2 aujourd’hui</translation>
+    </message>
+    <message>
+        <source>%1 today</source>
+        <translation>%1 aujourd’hui</translation>
+    </message>
+    <message>
+        <source>%1 is %2 tomorrow</source>
+        <translation>%1 aura %2 demain</translation>
+    </message>
+    <message>
+        <source>%1 tomorrow</source>
+        <translation>%1 demain</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 will be %2 on %3 %4 (in %n days)</source>
+        <translation>
+            <numerusform>%1 aura %2 le %3 %4 (dans %n jour)</numerusform>
+            <numerusform>%1 aura %2 le %3 %4 (dans %n jours)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 on %3 %4 (in %n days)</source>
+        <translation>
+            <numerusform>%1 le %3 %4 (dans %n jour)</numerusform>
+            <numerusform>%1 le %3 %4 (dans %n jours)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WindowHost</name>
+    <message>
+        <source>the Options dialog cannot be shown without a display</source>
+        <translation>la fenêtre Options ne peut pas s’afficher sans écran</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,336 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>Age</name>
+    <message numerus="yes">
+        <source>%n</source>
+        <translation>
+            <numerusform>%n год</numerusform>
+            <numerusform>%n года</numerusform>
+            <numerusform>%n лет</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CEditPersonDlg</name>
+    <message>
+        <source>Edit person</source>
+        <translation>Изменить запись</translation>
+    </message>
+    <message>
+        <source>Year unknown</source>
+        <translation>Год неизвестен</translation>
+    </message>
+    <message>
+        <source>Not a birthday, so don&apos;t display age in reminder</source>
+        <translation>Не день рождения: не показывать возраст в напоминании</translation>
+    </message>
+    <message>
+        <source>Don&apos;t ever remind me about this</source>
+        <translation>Никогда не напоминать об этом</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Имя:</translation>
+    </message>
+    <message>
+        <source>Birth date:</source>
+        <translation>Дата рождения:</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>Эл. почта:</translation>
+    </message>
+    <message>
+        <source>Icon:</source>
+        <translation>Значок:</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Напоминать за</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>дн.</translation>
+    </message>
+    <message>
+        <source>No name</source>
+        <translation>Без имени</translation>
+    </message>
+    <message>
+        <source>Event:</source>
+        <translation>Событие:</translation>
+    </message>
+    <message>
+        <source>First date:</source>
+        <translation>Первая дата:</translation>
+    </message>
+    <message>
+        <source>Birthday:</source>
+        <translation>День рождения:</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number of days between 0 and %1.</source>
+        <translation>Введите целое число дней от 0 до %1.</translation>
+    </message>
+    <message>
+        <source>An e-mail address cannot contain a comma.</source>
+        <translation>Адрес электронной почты не может содержать запятую.</translation>
+    </message>
+    <message>
+        <source>%1 - properties</source>
+        <translation>%1 — свойства</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsDlg</name>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>День рождения</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Напомнить за</translation>
+    </message>
+    <message>
+        <source>Age today</source>
+        <translation>Возраст</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Осталось</translation>
+    </message>
+    <message>
+        <source>Only display once a day</source>
+        <translation>Показывать только раз в день</translation>
+    </message>
+    <message>
+        <source>Reminder window always on top</source>
+        <translation>Окно напоминаний поверх других окон</translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation>Напоминать за</translation>
+    </message>
+    <message>
+        <source>Icon:</source>
+        <translation>Значок:</translation>
+    </message>
+    <message>
+        <source>days ahead</source>
+        <translation>дн.</translation>
+    </message>
+    <message>
+        <source>New ...</source>
+        <translation>Создать ...</translation>
+    </message>
+    <message>
+        <source>Ovrana %1, by the Ovrana developers</source>
+        <translation>Ovrana %1, разработчики Ovrana</translation>
+    </message>
+    <message>
+        <source>Ovrana user guide</source>
+        <translation>Руководство пользователя Ovrana</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source> Options </source>
+        <translation> Параметры </translation>
+    </message>
+    <message>
+        <source> Default for new records </source>
+        <translation> По умолчанию для новых записей </translation>
+    </message>
+</context>
+<context>
+    <name>CReminderDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Параметры...</translation>
+    </message>
+    <message>
+        <source>Don&apos;t remind me again until next year</source>
+        <translation>Не напоминать до следующего года</translation>
+    </message>
+    <message>
+        <source>Email %1 (%2)</source>
+        <translation>Написать: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>No e-mail program could be started to write to %1.</source>
+        <translation>Не удалось запустить почтовую программу, чтобы написать на адрес %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CWebLinkStatic</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>Операционной системе не хватает
+памяти или ресурсов.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>Указанный файл не найден.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>Указанный путь не найден.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>Операционная система запретила
+доступ к указанному файлу.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>Недостаточно памяти для завершения операции.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>Файл .EXE повреждён
+(не Win32 .EXE или ошибка в образе .EXE).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Нарушение совместного доступа. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>Сопоставление файла с программой
+неполное или неверное.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>Не удалось завершить транзакцию DDE:
+истекло время ожидания запроса.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>Ошибка транзакции DDE.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>Не удалось завершить транзакцию DDE:
+выполнялись другие
+транзакции DDE.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>С этим расширением файла
+не сопоставлена ни одна программа.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>Указанная динамическая библиотека не найдена.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Произошла неизвестная ошибка (%1).</translation>
+    </message>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>Не удалось открыть ссылку:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Notice</name>
+    <message>
+        <source>The data file %1 exists but could not be read completely. It is left as it is: changes made now cannot be saved this time.</source>
+        <translation>Файл данных %1 существует, но прочитать его целиком не удалось. Он останется без изменений: сделанные сейчас изменения на этот раз сохранить не получится.</translation>
+    </message>
+    <message>
+        <source>Ovrana is already running and using the data file %1. Changes made here cannot be saved; close the other Ovrana window first, then start Ovrana again to make changes.</source>
+        <translation>Ovrana уже запущена и использует файл данных %1. Изменения, сделанные здесь, сохранить не получится; сначала закройте другое окно Ovrana, а затем снова запустите Ovrana, чтобы внести изменения.</translation>
+    </message>
+    <message>
+        <source>Your changes were not saved: %1 was changed by another program while Ovrana was running, and it keeps those changes.</source>
+        <translation>Ваши изменения не сохранены: пока работала Ovrana, файл %1 изменила другая программа, и эти изменения в нём остаются.</translation>
+    </message>
+    <message>
+        <source>Your changes could not be saved to %1: %2. The file was not changed.</source>
+        <translation>Не удалось сохранить изменения в %1: %2. Файл не изменён.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminder</name>
+    <message>
+        <source>%1 is %2 today</source>
+        <translation>%1: сегодня исполняется %2</translation>
+    </message>
+    <message>
+        <source>%1 today</source>
+        <translation>%1: сегодня</translation>
+    </message>
+    <message>
+        <source>%1 is %2 tomorrow</source>
+        <translation>%1: завтра исполнится %2</translation>
+    </message>
+    <message>
+        <source>%1 tomorrow</source>
+        <translation>%1: завтра</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 will be %2 on %3 %4 (in %n days)</source>
+        <translation>
+            <numerusform>%1: исполнится %2 — %3, %4 (через %n день)</numerusform>
+            <numerusform>%1: исполнится %2 — %3, %4 (через %n дня)</numerusform>
+            <numerusform>%1: исполнится %2 — %3, %4 (через %n дней)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 on %3 %4 (in %n days)</source>
+        <translation>
+            <numerusform>%1: %3, %4 (через %n день)</numerusform>
+            <numerusform>%1: %3, %4 (через %n дня)</numerusform>
+            <numerusform>%1: %3, %4 (через %n дней)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WindowHost</name>
+    <message>
+        <source>the Options dialog cannot be shown without a display</source>
+        <translation>окно параметров нельзя показать без дисплея</translation>
+    </message>
+</context>
+</TS>
