@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -38,6 +41,7 @@ struct Options {
         }
         Append(records, Record("no year", 24, 12, 0));
         Append(records, Record("no date", 0, 0, 0));
+        (*std::next(records.begin(), 3))->email = "b@Müller.example";  // bert
         UpdateAllRecords(records, kToday);
         dialog.records = &records;
         dialog.settings = &settings;
@@ -73,6 +77,16 @@ struct Options {
         }
         return texts;
     }
+    QStringList Shown() const {
+        QStringList names;
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            if (!list->topLevelItem(i)->isHidden()) {
+                names << list->topLevelItem(i)->text(0);
+            }
+        }
+        return names;
+    }
+    QLineEdit* Filter() const { return dialog.findChild<QLineEdit*>("filterBox"); }
     int Selected() const {
         const auto rows = list->selectedItems();
         return rows.isEmpty() ? -1 : list->indexOfTopLevelItem(rows.front());
@@ -202,6 +216,97 @@ private slots:
         QTest::keyClick(o.list, Qt::Key_Delete);
         QCOMPARE(o.records.size(), 7u);
         QVERIFY(!o.dialog.changed);
+    }
+
+    void filterIgnoresCaseAndAccentsAndSurvivesASort_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("case") << "ANN" << QStringList{"Anna"};
+        QTest::newRow("accent in the name") << "emi" << QStringList{"Émile"};
+        QTest::newRow("accent typed") << "Ö" << QStringList{"no date", "no year", "ölaf", "zoe"};
+        QTest::newRow("e-mail") << "muller" << QStringList{"bert"};
+        QTest::newRow("not across name and e-mail") << "tb@" << QStringList{};
+    }
+    void filterIgnoresCaseAndAccentsAndSurvivesASort() {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, shown);
+        Options o;
+        QTest::keyClicks(o.Filter(), typed);
+        QCOMPARE(o.Shown(), shown);
+        for (int click = 0; click < 2; ++click) {  // the second one reverses the rows
+            emit o.list->header()->sectionClicked(0);
+        }
+        std::reverse(shown.begin(), shown.end());
+        QCOMPARE(o.Shown(), shown);
+    }
+
+    void ctrlFFindsEscapeClearsThenCloses() {
+        Options o;
+        QTest::keyClick(&o.dialog, Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), o.Filter());
+        QTest::keyClicks(o.Filter(), "zo");
+        QTest::keyClick(o.Filter(), Qt::Key_Escape);
+        QCOMPARE(o.Shown().size() + o.Filter()->text().size(), qsizetype(7));
+        QVERIFY(o.dialog.isVisible());
+        QTest::keyClick(o.Filter(), Qt::Key_Escape);
+        QVERIFY(!o.dialog.isVisible());
+    }
+
+    void commandsActOnTheShownRows() {
+        Options o;
+        o.Select(2);  // Émile
+        QTest::keyClicks(o.Filter(), "l");
+        QTest::keyClick(o.list, Qt::Key_Delete);
+        QCOMPARE(o.list->selectedItems().value(0)->text(0), QString("ölaf"));
+        QTest::keyClicks(o.Filter(), "x");  // hides ölaf, and so unselects it
+        QTest::keyClick(o.list, Qt::Key_Delete);
+        o.DoubleClick();
+        QCOMPARE(o.records.size(), 6u);
+        QCOMPARE(o.shownDays, QString());
+    }
+
+    void newAndEditClearTheFilterOnlyToShowTheirRecord_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("new, hidden") << "zz" << false << "Carl"
+                                     << "";
+        QTest::newRow("new, shown") << "CA" << false << "Carl"
+                                    << "CA";
+        QTest::newRow("renamed, hidden") << "ann" << true << "Zed"
+                                         << "";
+        QTest::newRow("renamed, shown") << "ann" << true << "Annabel"
+                                        << "ann";
+    }
+    void newAndEditClearTheFilterOnlyToShowTheirRecord() {
+        QFETCH(QString, typed);
+        QFETCH(bool, edit);
+        QFETCH(QString, name);
+        QFETCH(QString, kept);
+        Options o;
+        QTest::keyClicks(o.Filter(), typed);
+        o.editedName = name;
+        o.Select(0);
+        edit ? o.DoubleClick() : o.dialog.findChild<QPushButton*>("buttonNew")->click();
+        QCOMPARE(o.Filter()->text(), kept);
+        QVERIFY(o.Shown().contains(name));
+    }
+
+    void exportWritesTheCalendarOrSaysWhy() {
+        Options o;
+        TempDir dir;
+        QString suggested, warning;
+        Modal::warnHook = [&](const QString& text) { warning = text; };
+        for (const QString& path : QStringList{dir.File("a.ics").c_str(), "/nonexistent/a.ics"}) {
+            Modal::fileHook = [&](bool, const QString& shown) { return suggested = shown, path; };
+            o.dialog.findChild<QPushButton*>("buttonExport")->click();
+        }
+        Modal::warnHook = nullptr;
+        Modal::fileHook = nullptr;
+        QCOMPARE(suggested, QDir::home().filePath("ovrana.ics"));
+        QVERIFY(ReadFile(dir.File("a.ics")).find("SUMMARY:Émile's birthday") != std::string::npos);
+        QVERIFY(warning.contains("/nonexistent/a.ics: No such file or directory"));
     }
 
     void noticeIsPlainTextAboveTheList() {
