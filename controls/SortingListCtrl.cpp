@@ -121,4 +121,5 @@ void CSortingListCtrl::SortRows(int column, int type, bool ascending) {
     if (!selection.isEmpty()) {
         selectionModel()->select(selection, QItemSelectionModel::Select);
     }
+    emit rowsReordered();
 }

@@ -87,6 +87,11 @@ public:
         emitDataChanged();
     }
 
+    // Whether the filter shows the row. The view hides it by row number: asking it about an
+    // item, as QTreeWidgetItem::setHidden and isHidden do, searches the whole list for the item.
+    bool Shown() const { return shown_; }
+    void SetShown(bool shown) { shown_ = shown; }
+
     // Whether the name or the address contains `folded`, a text folded as FoldAccentsAndCase.
     bool Matches(const std::string& folded) const {
         return folded_.find(folded) != std::string::npos;
@@ -138,6 +143,7 @@ private:
     std::shared_ptr<const RowFormat> format_;
     PersonRecord* record_;
     std::string folded_;
+    bool shown_ = true;
 };
 
 // The record's fields into the Edit person dialog, and the accepted form back.
@@ -296,6 +302,7 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     connect(buttonImport, &QPushButton::clicked, this, &COptionsDlg::OnImport);
     connect(buttonExport, &QPushButton::clicked, this, &COptionsDlg::OnExport);
     connect(filterBox, &QLineEdit::textChanged, this, &COptionsDlg::ApplyFilter);
+    connect(list, &CSortingListCtrl::rowsReordered, this, &COptionsDlg::HideFilteredRows);
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, [this] {
         filterBox->setFocus(Qt::ShortcutFocusReason);
@@ -374,17 +381,25 @@ void COptionsDlg::ApplyFilter() {
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         // Every row is a RecordRow: FillList makes them all.
         auto* row = static_cast<RecordRow*>(list->topLevelItem(i));
-        const bool hide = !row->Matches(filterText);
-        if (row->isHidden() != hide) {
-            row->setHidden(hide);
+        if (const bool shown = row->Matches(filterText); shown != row->Shown()) {
+            row->SetShown(shown);
+            list->setRowHidden(i, QModelIndex(), !shown);
         }
     }
     // Delete and Edit act on the selection: it must be a row the user sees.
     const QList<QTreeWidgetItem*> selected = list->selectedItems();
-    if (!selected.isEmpty() && selected.front()->isHidden()) {
+    if (!selected.isEmpty() && !static_cast<RecordRow*>(selected.front())->Shown()) {
         list->clearSelection();
     }
     list->setUpdatesEnabled(updates);
+}
+
+void COptionsDlg::HideFilteredRows() {
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        if (!static_cast<RecordRow*>(list->topLevelItem(i))->Shown()) {
+            list->setRowHidden(i, QModelIndex(), true);
+        }
+    }
 }
 
 void COptionsDlg::RevealRecord(const PersonRecord& record) {
@@ -432,13 +447,13 @@ void COptionsDlg::SelectRow(int row) {
 void COptionsDlg::SelectShownNear(int row) {
     const int count = list->topLevelItemCount();
     for (int i = std::max(row, 0); i < count; ++i) {
-        if (!list->topLevelItem(i)->isHidden()) {
+        if (static_cast<RecordRow*>(list->topLevelItem(i))->Shown()) {
             SelectRow(i);
             return;
         }
     }
     for (int i = std::min(row, count) - 1; i >= 0; --i) {
-        if (!list->topLevelItem(i)->isHidden()) {
+        if (static_cast<RecordRow*>(list->topLevelItem(i))->Shown()) {
             SelectRow(i);
             return;
         }

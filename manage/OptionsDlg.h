@@ -55,6 +55,8 @@ private:
     void FillList();
     // Hides the rows the filter box does not match; a hidden row loses the selection.
     void ApplyFilter();
+    // Hides again the rows the filter hid, after a sort took them out of the view and back.
+    void HideFilteredRows();
     // Empties the filter box when it would hide `record`.
     void RevealRecord(const PersonRecord& record);
     int SelectedRow() const;  // -1 when none
