@@ -13,7 +13,6 @@
 #include <string>
 
 #include "Arguments.h"
-#include "HandOver.h"
 #include "QuietLogon.h"
 #include "model/DataFile.h"
 #include "platform/SettingsFile.h"
@@ -33,7 +32,6 @@ std::string OwnFolder() {
 // Beside this program in a build tree, in its own folder of libexec when installed. The
 // arguments, the environment and the working folder go along unchanged.
 [[noreturn]] void HandOver(char** argv) {
-    AskForHugePages();
     const std::string folder = OwnFolder();
     int error = 0;
     for (const std::string& candidate :

@@ -23,8 +23,6 @@ std::string Say(const TextServices* text, const char* source,
     return FillIn(text != nullptr ? text->Translate("Notice", source, -1) : source, args);
 }
 
-}  // namespace
-
 std::string UnreadableNotice(const std::string& file, const TextServices* text) {
     return Say(text,
                QT_TRANSLATE_NOOP("Notice",
@@ -59,6 +57,8 @@ std::string SaveFailureText(const SaveResult& result, const std::string& file,
                {file, std::generic_category().message(result.error)});
 }
 
+}  // namespace
+
 void CReminderApp::InitInstance(bool hasArguments) {
     const std::time_t started = services_.clock();
     const std::string todayText = RunDateText(LocalDate(started));
@@ -68,6 +68,9 @@ void CReminderApp::InitInstance(bool hasArguments) {
 
     // Held until the records are written back, so that a second run cannot interleave.
     const RunLock lock(services_.dataPath + ".lock");
+    if (lock.state() == RunLock::State::Held) {
+        RemoveSaveLeftovers(services_.dataPath);  // no other save can be running now
+    }
     FileStamp read;
     const LoadStatus load = LoadRecords(services_.dataPath, records, &read);
     bool openOptions = load != LoadStatus::Loaded;

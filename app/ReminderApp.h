@@ -39,13 +39,6 @@ struct AppServices {
         nullptr;  // the user's language for what they are told; null: English
 };
 
-// What the user reads when this run may not write the data file `file`, or could not.
-// `text` null: English.
-std::string UnreadableNotice(const std::string& file, const TextServices* text = nullptr);
-std::string BusyNotice(const std::string& file, const TextServices* text = nullptr);
-std::string SaveFailureText(const SaveResult& result, const std::string& file,
-                            const TextServices* text = nullptr);
-
 // Owns the records and the settings for the whole run and decides which dialogs the user sees.
 class CReminderApp {
 public:

@@ -182,7 +182,7 @@ bool WindowHost::RunOptions(RecordList& records, AppSettings& settings, const st
                                                      "the Options dialog cannot be "
                                                      "shown without a display"),
                                    -1));
-        failed_ = true;
+        optionsUnshown_ = true;
         if (!notice.empty()) {
             PrintError(notice);
         }

@@ -26,8 +26,11 @@ public:
     // Linux: a reachable X display or Wayland compositor, or a platform named by
     // QT_QPA_PLATFORM that can start.
     bool CanShowWindows();
-    // 1 when something the user asked for could not be shown or written, else 0.
-    int ExitStatus() const { return failed_ ? 1 : 0; }
+    // 1 when something the user asked for could not be shown or written: the reminder's text,
+    // or the Options dialog when the command line asked for it. Else 0.
+    int ExitStatus(bool optionsAsked) const {
+        return failed_ || (optionsAsked && optionsUnshown_) ? 1 : 0;
+    }
     // The user's language, for the sentences and messages.
     const QtTextServices& Text() const { return text_; }
 
@@ -42,4 +45,5 @@ private:
     std::optional<QByteArray> platform_;  // the one that can start
     std::unique_ptr<QApplication> application_;
     bool failed_ = false;
+    bool optionsUnshown_ = false;
 };

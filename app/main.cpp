@@ -4,7 +4,6 @@
 
 #include "Arguments.h"
 #include "Commands.h"
-#include "HandOver.h"
 #include "ReminderApp.h"
 #include "WindowHost.h"
 #include "model/DataFile.h"
@@ -12,7 +11,6 @@
 
 // The whole program; `ovrana` hands it every run that shows something.
 int main(int argc, char** argv) {
-    RestoreTunables();
     const CommandLine line = ReadCommandLine(argc, argv);
     if (const int status = AnswerAndExit(line); status >= 0) {
         return status;
@@ -31,5 +29,5 @@ int main(int argc, char** argv) {
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host,
                       "ovras.ini", &host.Text()});
     app.InitInstance(line.hasArguments);
-    return host.ExitStatus();
+    return host.ExitStatus(line.hasArguments);
 }

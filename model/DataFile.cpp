@@ -12,6 +12,7 @@
 #include <cstdlib>
 
 #include "FileReplace.h"
+#include "Lines.h"
 #include "Numbers.h"
 
 namespace {
@@ -86,8 +87,6 @@ std::string QuoteName(const std::string& name) {
     return quoted;
 }
 
-}  // namespace
-
 PersonRecord ParseRecordLine(std::string_view line) {
     PersonRecord record;
     record.name = TakeName(line);
@@ -122,27 +121,69 @@ std::string FormatRecordLine(const PersonRecord& record) {
     return line;
 }
 
-bool ParseRecords(std::string_view text, RecordList& records, std::size_t maxRecords) {
-    std::size_t added = 0;
-    bool header = true;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+// Record lines from pieces of a data file: the first line is the header, every further one a
+// record, until kMaxRecords.
+class RecordLines {
+public:
+    explicit RecordLines(const std::function<bool(PersonRecord&)>& take) : take_(take) {}
+
+    bool Feed(std::string_view piece) {
+        return lines_.Feed(piece, [this](std::string_view line) { return Take(line); });
+    }
+    bool Finish() {
+        return lines_.Finish([this](std::string_view line) { return Take(line); });
+    }
+    bool overLimit() const { return overLimit_; }
+
+private:
+    bool Take(std::string_view line) {
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
-        if (header) {
-            header = false;
-            continue;
+        if (header_) {
+            header_ = false;
+            return true;
         }
-        if (added == maxRecords) {
+        if (count_ == kMaxRecords) {
+            overLimit_ = true;
             return false;
         }
-        records.push_back(std::make_unique<PersonRecord>(ParseRecordLine(line)));
-        ++added;
+        ++count_;
+        PersonRecord record = ParseRecordLine(line);
+        return take_(record);
     }
-    return true;
+
+    const std::function<bool(PersonRecord&)>& take_;
+    LineSplitter lines_;
+    bool header_ = true;
+    bool overLimit_ = false;
+    std::size_t count_ = 0;
+};
+
+std::function<bool(PersonRecord&)> AppendTo(RecordList& records) {
+    return [&records](PersonRecord& record) {
+        records.push_back(std::make_unique<PersonRecord>(std::move(record)));
+        return true;
+    };
+}
+
+// FNV-1a: enough to tell whether a file changed, not meant to resist anyone.
+struct Stamper {
+    void Add(std::string_view piece) {
+        stamp.size += piece.size();
+        for (const char c : piece) {
+            stamp.hash = (stamp.hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        }
+    }
+    FileStamp stamp{false, 0, 14695981039346656037ull};
+};
+
+}  // namespace
+
+bool ParseRecords(std::string_view text, RecordList& records) {
+    const auto take = AppendTo(records);
+    RecordLines lines(take);
+    return lines.Feed(text) && lines.Finish();
 }
 
 std::string FormatRecords(const RecordList& records) {
@@ -155,89 +196,34 @@ std::string FormatRecords(const RecordList& records) {
     return text;
 }
 
-namespace {
-
-struct FileText {
-    bool exists = false;
-    bool complete = false;  // read to its end
-    int error = 0;          // errno when not complete
-    std::string text;
-};
-
-// Reads a regular file whole, up to kMaxDataFileBytes. Never waits on a pipe or a device, which
-// may never end.
-FileText ReadDataFile(const std::string& path) {
-    FileText file;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        file.error = errno;
-        file.exists = errno != ENOENT;
-        return file;
-    }
-    file.exists = true;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        file.error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
-        ::close(fd);
-        return file;
-    }
-    file.text.reserve(
-        std::min<std::size_t>(static_cast<std::size_t>(info.st_size), kMaxDataFileBytes));
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            file.error = errno;
-            break;
-        }
-        if (n == 0) {
-            file.complete = true;
-            break;
-        }
-        const auto count = static_cast<std::size_t>(n);
-        if (file.text.size() + count > kMaxDataFileBytes) {
-            file.text.append(buffer, kMaxDataFileBytes - file.text.size());
-            file.error = EFBIG;
-            break;
-        }
-        file.text.append(buffer, count);
-    }
-    ::close(fd);
-    return file;
-}
-
-// FNV-1a: enough to tell whether a file changed, not meant to resist anyone.
-FileStamp StampOf(const FileText& file) {
-    FileStamp stamp;
-    stamp.exists = file.exists;
-    stamp.size = file.text.size();
-    stamp.hash = 14695981039346656037ull;
-    for (const char c : file.text) {
-        stamp.hash = (stamp.hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    }
-    return stamp;
-}
-
-}  // namespace
-
-LoadStatus LoadRecords(const std::string& path, RecordList& records, FileStamp* stamp) {
-    FileText file = ReadDataFile(path);
+LoadStatus ReadRecords(const std::string& path, const std::function<bool(PersonRecord&)>& take,
+                       FileStamp* stamp) {
+    RecordLines lines(take);
+    Stamper stamper;
+    bool stopped = false;
+    const FileRead file = ReadPieces(path, kMaxDataFileBytes, true, [&](std::string_view piece) {
+        stamper.Add(piece);
+        stopped = !lines.Feed(piece);
+        return !stopped;
+    });
     if (stamp != nullptr) {
-        *stamp = StampOf(file);
+        *stamp = stamper.stamp;
+        stamp->exists = file.exists;
     }
     if (!file.exists) {
         return LoadStatus::Missing;
     }
-    if (!file.complete) {
-        // Keep the complete lines read so far, never a torn last one.
-        const std::size_t lastEnd = file.text.rfind('\n');
-        file.text.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
+    if (!stopped && !file.complete) {
+        return LoadStatus::Unreadable;  // a torn last line is never handed over
     }
-    const bool allRecords = ParseRecords(file.text, records, kMaxRecords);
-    return file.complete && allRecords ? LoadStatus::Loaded : LoadStatus::Unreadable;
+    if (!stopped) {
+        lines.Finish();
+    }
+    return lines.overLimit() ? LoadStatus::Unreadable : LoadStatus::Loaded;
+}
+
+LoadStatus LoadRecords(const std::string& path, RecordList& records, FileStamp* stamp) {
+    return ReadRecords(path, AppendTo(records), stamp);
 }
 
 namespace {
@@ -257,48 +243,46 @@ std::string ResolveTarget(const std::string& path) {
 
 }  // namespace
 
+void RemoveSaveLeftovers(const std::string& path) {
+    const std::string target = ResolveTarget(path);
+    RemoveReplaceLeftovers(target);
+    RemoveReplaceLeftovers(target + ".bak");
+}
+
 SaveResult SaveRecords(const std::string& path, const RecordList& records,
                        const FileStamp* expected) {
     const std::string target = ResolveTarget(path);
-    const FileText current = ReadDataFile(target);
-    if (current.exists && !current.complete) {
-        return {SaveStatus::Failed, current.error};  // what cannot be read is never replaced
+    std::string current;
+    Stamper stamper;
+    const FileRead file = ReadPieces(target, kMaxDataFileBytes, true, [&](std::string_view piece) {
+        stamper.Add(piece);
+        current.append(piece);
+        return true;
+    });
+    if (file.exists && !file.complete) {
+        return {SaveStatus::Failed, file.error};  // what cannot be read is never replaced
     }
+    stamper.stamp.exists = true;
     // A file that went away may be written again; one that appeared or changed belongs to
     // someone else.
-    if (expected != nullptr && current.exists &&
-        (!expected->exists || StampOf(current) != *expected)) {
+    if (expected != nullptr && file.exists && (!expected->exists || stamper.stamp != *expected)) {
         return {SaveStatus::ChangedOnDisk, 0};
     }
     const std::string text = FormatRecords(records);
-    if (current.exists && current.text == text) {
+    if (file.exists && current == text) {
         return {SaveStatus::Saved, 0};  // nothing to replace, and the backup stays one step back
     }
-    const mode_t mode = NewFileMode(target);
-    std::string temp;
-    if (const int error = WriteBeside(target, text, mode, temp)) {
-        return {SaveStatus::Failed, error};
-    }
-    // The previous version becomes the backup before the new one takes its place, so at every
-    // moment the file is complete, old or new.
-    if (current.exists) {
-        const std::string backup = target + ".bak";
-        std::string backupTemp;
-        int error = WriteBeside(backup, current.text, mode, backupTemp);
-        if (error == 0 && ::rename(backupTemp.c_str(), backup.c_str()) != 0) {
-            error = errno;
-            ::unlink(backupTemp.c_str());
-        }
-        if (error != 0) {
-            ::unlink(temp.c_str());
+    // The previous version becomes the backup, as private as the file, before the new one takes
+    // its place, so at every moment the file is complete, old or new.
+    if (file.exists) {
+        struct stat info {};
+        const mode_t mode = ::stat(target.c_str(), &info) == 0 ? info.st_mode & 07777 : 0600;
+        if (const int error = ReplaceFile(target + ".bak", current, mode)) {
             return {SaveStatus::Failed, error};
         }
     }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temp.c_str());
+    if (const int error = ReplaceFile(target, text)) {
         return {SaveStatus::Failed, error};
     }
-    SyncFolder(target);
     return {SaveStatus::Saved, 0};
 }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -12,21 +13,16 @@ inline constexpr const char* kDataFileName = "ovras.ini";
 inline constexpr const char* kDataFileHeader =
     "# NAME , BIRTHDATE , ICON , SKIPYEAR , DAYSINADVANCE , NOTABIRTHDAY , INFOONLY , EMAIL";
 
-// One data line (without its line end) to a record, and back. Every line gives a record; nothing
-// is validated.
-PersonRecord ParseRecordLine(std::string_view line);
-std::string FormatRecordLine(const PersonRecord& record);
-
-// The whole file: the first line is skipped, every further line is a record. Lines end in LF or
-// CR LF; the last one may have no line end. Returns false when it stopped at `maxRecords`.
-bool ParseRecords(std::string_view text, RecordList& records,
-                  std::size_t maxRecords = static_cast<std::size_t>(-1));
-std::string FormatRecords(const RecordList& records);
-
 // Limits that keep a damaged or foreign file from exhausting memory; a file beyond them counts as
 // not read completely. Far above any real collection of dates.
 inline constexpr std::size_t kMaxDataFileBytes = std::size_t{256} << 20;
 inline constexpr std::size_t kMaxRecords = 1'000'000;
+
+// The text of a whole data file: the first line is skipped, every further line is a record, and
+// every line gives one; nothing is validated. Lines end in LF or CR LF; the last one may have no
+// line end. Returns false when it stopped after kMaxRecords.
+bool ParseRecords(std::string_view text, RecordList& records);
+std::string FormatRecords(const RecordList& records);
 
 // What a data file held when it was read, to notice a change by someone else before replacing it.
 struct FileStamp {
@@ -42,9 +38,18 @@ enum class LoadStatus {
     Unreadable,  // exists but could not be read completely
 };
 
-// Appends the records of `path`. On Unreadable the records read before the failure stay. `stamp`,
-// when given, receives what the file held.
+// Reads the records of `path` one at a time, in file order, and hands each to `take`, which
+// returns false to end the reading there (then Loaded). Never holds more than one record and one
+// line. A record is handed over only once its line is complete: on Unreadable, the records before
+// the failure have been. `stamp`, when given, receives what the file held.
+LoadStatus ReadRecords(const std::string& path, const std::function<bool(PersonRecord&)>& take,
+                       FileStamp* stamp = nullptr);
+
+// Appends the records of `path`, as ReadRecords reads them.
 LoadStatus LoadRecords(const std::string& path, RecordList& records, FileStamp* stamp = nullptr);
+
+// Removes what saves of `path` killed halfway left beside it; only while holding the run lock.
+void RemoveSaveLeftovers(const std::string& path);
 
 enum class SaveStatus {
     Saved,
@@ -58,9 +63,9 @@ struct SaveResult {
     explicit operator bool() const { return status == SaveStatus::Saved; }
 };
 
-// Replaces `path` with the records: the new file is written beside it, flushed to disk and renamed
-// over the old one only when complete, so a failed save leaves the previous file whole. The
-// previous version is kept as `path`.bak. With `expected`, the file is replaced only while it
-// still holds what was read then; a file that exists now but did not then is never overwritten.
+// Replaces `path` with the records by ReplaceFile, so a failed save leaves the previous file
+// whole. The previous version is kept as `path`.bak. With `expected`, the file is replaced only
+// while it still holds what was read then; a file that exists now but did not then is never
+// overwritten.
 SaveResult SaveRecords(const std::string& path, const RecordList& records,
                        const FileStamp* expected = nullptr);

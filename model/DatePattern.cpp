@@ -3,6 +3,13 @@
 
 #include <utility>
 
+namespace {
+
+std::string ReplaceEach(std::string text, const std::string& search,
+                        const std::string& replacement);
+
+// Replaces the first occurrence again and again, searching from the start each time, so a run
+// of repeated letters shrinks one letter at a time.
 std::string ReplaceUntilGone(std::string text, const std::string& search,
                              const std::string& replacement) {
     if (search.empty() || replacement.find(search) != std::string::npos) {
@@ -14,6 +21,7 @@ std::string ReplaceUntilGone(std::string text, const std::string& search,
     return text;
 }
 
+// Replaces every occurrence once; inserted text is never searched again.
 std::string ReplaceEach(std::string text, const std::string& search,
                         const std::string& replacement) {
     if (search.empty()) {
@@ -25,6 +33,8 @@ std::string ReplaceEach(std::string text, const std::string& search,
     }
     return text;
 }
+
+}  // namespace
 
 std::string MakeDatePattern(const std::string& localePattern) {
     // A literal percent sign must not start a conversion of its own.

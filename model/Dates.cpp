@@ -68,13 +68,14 @@ DayNumber MakeToday() {
     return MakeToday(std::time(nullptr));
 }
 
+namespace {
+
+// Whether the candidate's month and day lie strictly before today's in the calendar year.
 bool HasPassed(DayNumber candidate, DayNumber today) {
     const CivilDate c = ToCivil(candidate);
     const CivilDate t = ToCivil(today);
     return c.month != t.month ? c.month < t.month : c.day < t.day;
 }
-
-namespace {
 
 // UpdateRecord with today's calendar date worked out once for a whole list.
 void UpdateAgainst(PersonRecord& record, DayNumber today, const CivilDate& now) {

@@ -29,9 +29,6 @@ CivilDate LocalDate(std::time_t now);
 DayNumber MakeToday(std::time_t now);
 DayNumber MakeToday();
 
-// Whether the candidate's month and day lie strictly before today's in the calendar year.
-bool HasPassed(DayNumber candidate, DayNumber today);
-
 // Sets age, daysUntil and nextYear for the next occurrence on or after today. A record without a
 // day or month is left as it is.
 void UpdateRecord(PersonRecord& record, DayNumber today);

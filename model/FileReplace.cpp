@@ -1,14 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "FileReplace.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 
 namespace {
+
+constexpr std::string_view kTempMark = ".ovrana-new.";
+constexpr std::size_t kTempLetters = 6;
+constexpr std::string_view kLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
 bool WriteAll(int fd, const std::string& data) {
     std::size_t done = 0;
@@ -29,51 +37,145 @@ bool WriteAll(int fd, const std::string& data) {
     return true;
 }
 
-}  // namespace
-
-mode_t NewFileMode(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0) {
-        return info.st_mode & 07777;
-    }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash + 1);
 }
 
-int WriteBeside(const std::string& target, const std::string& text, mode_t mode,
-                std::string& temp) {
-    temp = target + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        return errno;
+std::string TempName(const std::string& path) {
+    unsigned char random[kTempLetters] = {};
+    if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
+        for (unsigned char& byte : random) {
+            byte = static_cast<unsigned char>(std::rand());
+        }
+    }
+    std::string name = path;
+    name += kTempMark;
+    for (const unsigned char byte : random) {
+        name += kLetters[byte % kLetters.size()];
+    }
+    return name;
+}
+
+bool IsTempName(std::string_view name, std::string_view base) {
+    if (name.size() != base.size() + kTempMark.size() + kTempLetters ||
+        name.substr(0, base.size()) != base ||
+        name.substr(base.size(), kTempMark.size()) != kTempMark) {
+        return false;
+    }
+    const std::string_view letters = name.substr(base.size() + kTempMark.size());
+    return std::all_of(letters.begin(), letters.end(),
+                       [](char c) { return kLetters.find(c) != std::string_view::npos; });
+}
+
+// Gives the unnamed file `fd` a free temporary name beside `path`.
+int NameUnnamed(int fd, const std::string& path, std::string& temp) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = TempName(path);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
+            (errno != EEXIST && ::linkat(fd, "", AT_FDCWD, temp.c_str(), AT_EMPTY_PATH) == 0)) {
+            return 0;
+        }
+        if (errno != EEXIST) {
+            return errno;
+        }
+    }
+    return EEXIST;
+}
+
+// A new file beside `target`, flushed to disk, with its name in `temp`. Returns 0 or the errno of
+// the failure, after which no new file is left.
+int WriteNew(const std::string& target, const std::string& text, mode_t mode, std::string& temp) {
+    temp.clear();
+    int fd = ::open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    const bool unnamed = fd >= 0;
+    if (!unnamed) {
+        temp = target;
+        temp += kTempMark;
+        temp.append(kTempLetters, 'X');
+        fd = ::mkstemp(temp.data());
+        if (fd < 0) {
+            return errno;
+        }
     }
     int error = 0;
     if (::fchmod(fd, mode) != 0 || !WriteAll(fd, text) || ::fsync(fd) != 0) {
         error = errno;
     }
+    if (error == 0 && unnamed) {
+        error = NameUnnamed(fd, target, temp);
+    }
     if (::close(fd) != 0 && error == 0) {
         error = errno;
     }
-    if (error != 0) {
+    if (error != 0 && !temp.empty()) {
         ::unlink(temp.c_str());
     }
     return error;
 }
 
+// Makes the renames in the file's folder last through a power cut.
 void SyncFolder(const std::string& file) {
-    const std::size_t slash = file.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash + 1);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(FolderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
 }
 
-int ReplaceFile(const std::string& path, const std::string& text) {
+}  // namespace
+
+FileRead ReadPieces(const std::string& path, std::size_t maxBytes, bool followLinks,
+                    const std::function<bool(std::string_view)>& take) {
+    FileRead file;
+    const int fd =
+        ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | (followLinks ? 0 : O_NOFOLLOW));
+    if (fd < 0) {
+        file.error = errno;
+        file.exists = errno != ENOENT;
+        return file;
+    }
+    file.exists = true;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        file.error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        return file;
+    }
+    std::size_t total = 0;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            file.error = errno;
+            break;
+        }
+        if (n == 0) {
+            file.complete = true;
+            break;
+        }
+        const auto count = static_cast<std::size_t>(n);
+        if (count > maxBytes - total) {
+            take(std::string_view(buffer, maxBytes - total));
+            file.error = EFBIG;
+            break;
+        }
+        total += count;
+        if (!take(std::string_view(buffer, count))) {
+            break;
+        }
+    }
+    ::close(fd);
+    return file;
+}
+
+int ReplaceFile(const std::string& path, const std::string& text, mode_t mode) {
     std::string temp;
-    if (const int error = WriteBeside(path, text, NewFileMode(path), temp)) {
+    if (const int error = WriteNew(path, text, mode, temp)) {
         return error;
     }
     if (::rename(temp.c_str(), path.c_str()) != 0) {
@@ -83,4 +185,32 @@ int ReplaceFile(const std::string& path, const std::string& text) {
     }
     SyncFolder(path);
     return 0;
+}
+
+int ReplaceFile(const std::string& path, const std::string& text) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) {
+        return ReplaceFile(path, text, info.st_mode & 07777);
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return ReplaceFile(path, text, 0666 & ~mask);
+}
+
+void RemoveReplaceLeftovers(const std::string& path) {
+    const std::string folder = FolderOf(path);
+    const std::string base = path.substr(path.rfind('/') + 1);
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        struct stat info {};
+        if (IsTempName(entry->d_name, base) &&
+            ::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode)) {
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+        }
+    }
+    ::closedir(dir);
 }

@@ -3,21 +3,33 @@
 
 #include <sys/types.h>
 
+#include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
 
-// Replacing a file so that at every moment it is whole, old or new: the new text goes to a file
-// beside it, is flushed to disk, and only then takes the old one's name.
+// Reading and replacing whole files. A replacement is whole at every moment, old or new: the new
+// text goes to a file beside it, is flushed to disk, and only then takes the old one's name.
 
-// The mode a replacement of `path` gets: the file's own, or the usual one for a new file.
-mode_t NewFileMode(const std::string& path);
+struct FileRead {
+    bool exists = false;
+    bool complete = false;  // read to its end
+    int error = 0;          // errno when not complete
+};
 
-// Writes `text` to a new file beside `target` and flushes it to disk; its name goes to `temp`.
-// Returns 0 or the errno of the failure, after which no new file is left.
-int WriteBeside(const std::string& target, const std::string& text, mode_t mode, std::string& temp);
+// Reads a regular file piece by piece and hands each piece to `take`, which returns false to
+// stop; at most `maxBytes` are handed over, a longer file is not complete (EFBIG). Never waits on
+// a pipe or a device, which may never end. `followLinks` false refuses a symbolic link.
+FileRead ReadPieces(const std::string& path, std::size_t maxBytes, bool followLinks,
+                    const std::function<bool(std::string_view)>& take);
 
-// Makes the renames in the file's folder last through a power cut.
-void SyncFolder(const std::string& file);
-
-// Replaces `path` with `text`, keeping the file's mode. Returns 0 or the errno of the failure,
-// which leaves the file as it was.
+// Replaces `path` with `text`, keeping the file's mode, or giving it `mode`. Returns 0 or the
+// errno of the failure, which leaves the file as it was.
 int ReplaceFile(const std::string& path, const std::string& text);
+int ReplaceFile(const std::string& path, const std::string& text, mode_t mode);
+
+// The new file of a replacement has no name until it is complete, where the file system allows
+// it; otherwise, and for the moment between naming it and putting it in place, it is called
+// `path`.ovrana-new.XXXXXX. This removes such files, which a replacement killed halfway leaves;
+// only while no replacement of `path` can be running.
+void RemoveReplaceLeftovers(const std::string& path);

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "model/Lines.h"
+
 namespace {
 
 bool IsKnownName(std::string_view name) {
@@ -39,29 +41,24 @@ std::string SettingsFilePath() {
 std::optional<std::map<std::string, std::string>> ParseSettingsText(std::string_view text) {
     std::map<std::string, std::string> values;
     bool sectionSeen = false;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        const std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    const bool plain = ForEachLine(text, [&](std::string_view line) {
         if (line.empty()) {
-            continue;
+            return true;
         }
         if (line == "[General]" && !sectionSeen && values.empty()) {
             sectionSeen = true;
-            continue;
+            return true;
         }
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos) {
-            return std::nullopt;
+            return false;
         }
         const std::string_view name = line.substr(0, equals);
         const std::string_view value = line.substr(equals + 1);
-        if (!IsKnownName(name) || !IsPlainValue(value) ||
-            !values.emplace(std::string(name), std::string(value)).second) {
-            return std::nullopt;
-        }
-    }
-    return values;
+        return IsKnownName(name) && IsPlainValue(value) &&
+               values.emplace(std::string(name), std::string(value)).second;
+    });
+    return plain ? std::optional(std::move(values)) : std::nullopt;
 }
 
 std::string FormatSettingsText(const std::map<std::string, std::string>& values) {

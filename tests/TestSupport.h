@@ -11,9 +11,9 @@
 #include <sstream>
 #include <string>
 
-#include "platform/Settings.h"
 #include "model/Dates.h"
 #include "model/PersonRecord.h"
+#include "platform/Settings.h"
 #include "platform/TextServices.h"
 
 // A record with the fields the tests usually vary.
@@ -57,16 +57,6 @@ inline std::string ReadFile(const std::string& path) {
 inline void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
-
-// Counts the writes too.
-class FakeStore : public MapStore {
-public:
-    void Write(const std::string& name, const std::string& value) override {
-        MapStore::Write(name, value);
-        ++writes;
-    }
-    int writes = 0;
-};
 
 // English weekday names and ASCII case rules.
 class FakeText : public TextServices {

@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cerrno>
-
 #include "TestSupport.h"
 #include "app/ReminderApp.h"
 #include "model/DataFile.h"
@@ -16,7 +14,6 @@ class FakeDialogs : public DialogHost {
 public:
     ReminderOutcome RunReminder(RecordList& records, AppSettings& settings) override {
         calls += "R";
-        seenRecords = records.size();
         seenFormat = settings.dateFormat;
         if (silenceFirst && !records.empty()) {
             records.front()->skipYear = records.front()->nextYear;
@@ -26,7 +23,7 @@ public:
     bool RunOptions(RecordList& records, AppSettings& settings,
                     const std::string& notice) override {
         calls += "O";
-        seenNotice = notice;
+        told += notice;
         if (duringOptions) {
             duringOptions();
         }
@@ -38,17 +35,11 @@ public:
     }
     void ShowMessage(const std::string& text) override {
         calls += "M";
-        messages.push_back(text);
+        told += text;
     }
-    std::string calls;
-    std::string seenNotice;
-    std::vector<std::string> messages;
+    std::string calls, told, seenFormat;
     std::function<void()> duringOptions;
-    std::size_t seenRecords = 0;
-    std::string seenFormat;
-    bool pressOptions = false;
-    bool silenceFirst = false;
-    bool addInOptions = false;
+    bool pressOptions = false, silenceFirst = false, addInOptions = false;
 };
 
 const std::string kData = std::string(kDataFileHeader) +
@@ -57,21 +48,17 @@ const std::string kData = std::string(kDataFileHeader) +
 
 class RunFlow : public ::testing::Test {
 protected:
-    // 6 December 2026 at noon, local time; the run ends a little later.
-    std::time_t Noon() {
+    // 6 December 2026 at noon, local time; the run ends the next day.
+    void Run(bool hasArguments) {
         std::tm tm{};
         tm.tm_year = 126;
         tm.tm_mon = 11;
         tm.tm_mday = 6;
         tm.tm_hour = 12;
         tm.tm_isdst = -1;
-        return std::mktime(&tm);
-    }
-
-    void Run(bool hasArguments) {
-        const std::time_t start = Noon();
+        const std::time_t start = std::mktime(&tm);
         int reads = 0;
-        CReminderApp app({[&] { return start + 3600 * 24 * reads++; },  // the end reads tomorrow
+        CReminderApp app({[&] { return start + 3600 * 24 * reads++; },
                           [] { return std::string("dd/MM/yyyy"); }, store, dialogs, path});
         app.InitInstance(hasArguments);
         EXPECT_TRUE(app.records.empty());
@@ -79,7 +66,7 @@ protected:
 
     TempDir dir;
     std::string path = dir.File("ovras.ini");
-    FakeStore store;
+    MapStore store;
     FakeDialogs dialogs;
 };
 
@@ -109,19 +96,21 @@ TEST_F(RunFlow, DecisionTable) {
         Run(c.arguments);
         EXPECT_EQ(dialogs.calls, c.shown);
         EXPECT_EQ(std::filesystem::exists(path), c.fileLoads) << "nothing changed, nothing written";
+        // The day the run worked out, though it ended the next day: its reminders are to come.
+        EXPECT_EQ(store.values["lastrun"], "2026126");
     }
 }
 
-TEST_F(RunFlow, FirstRun) {
+TEST_F(RunFlow, FirstRunStartsFromTheDefaults) {
     Run(false);
     EXPECT_EQ(dialogs.calls, "RO");
-    EXPECT_EQ(dialogs.seenRecords, 0u);
     EXPECT_EQ(dialogs.seenFormat, "%d/%m/%y");
     EXPECT_FALSE(std::filesystem::exists(path));
-    // The defaults were written at once, and again at the end with the date of the end.
-    EXPECT_EQ(store.writes, 10);
-    EXPECT_EQ(store.values["days"], "30");
-    EXPECT_EQ(store.values["lastrun"], "2026127");
+    EXPECT_EQ(store.values, (std::map<std::string, std::string>{{"aot", "0"},
+                                                                {"days", "30"},
+                                                                {"icon", "1"},
+                                                                {"lastrun", "2026126"},
+                                                                {"onceaday", "0"}}));
 }
 
 TEST_F(RunFlow, OnlyChangesAreWritten) {
@@ -131,97 +120,111 @@ TEST_F(RunFlow, OnlyChangesAreWritten) {
     EXPECT_EQ(ReadFile(path), std::string(kDataFileHeader) +
                                   "\r\nAnna,12051976,2,2027,14,0,0,anna@example.org,\r\n"
                                   "Bob,24121990,3,-1,7,0,0,,\r\n");
-
     WriteFile(path, kData);
     dialogs = FakeDialogs();
-    dialogs.pressOptions = true;
-    dialogs.addInOptions = true;
+    dialogs.pressOptions = dialogs.addInOptions = true;
     Run(false);
     EXPECT_EQ(ReadFile(path), kData + "Added,01022003,0,-1,14,0,0,,\r\n");
 }
 
-TEST_F(RunFlow, SettingsChangedInOptionsAreSaved) {
-    WriteFile(path, kData);
-    store.values = {{"days", "14"}, {"aot", "1"}};
-    Run(true);
-    EXPECT_EQ(store.values["days"], "30");
-    EXPECT_EQ(store.values["aot"], "1");
-    EXPECT_EQ(store.values["onceaday"], "0");
-    EXPECT_EQ(ReadFile(path), kData);
-}
-
-TEST_F(RunFlow, AFileReadOnlyInPartIsNeverReplaced) {
-    // A pipe in the file's place exists but cannot be read; saving anyway would end in a
-    // failure message rather than the notice.
-    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-    dialogs.addInOptions = true;
-    Run(false);
-    EXPECT_EQ(dialogs.calls, "RO") << "told once, in the Options dialog";
-    EXPECT_EQ(dialogs.seenNotice, UnreadableNotice(path));
-    EXPECT_TRUE(std::filesystem::is_fifo(path));
-    EXPECT_FALSE(std::filesystem::exists(path + ".lock"));
-}
-
-TEST_F(RunFlow, ASecondRunCannotSave) {
-    WriteFile(path, kData);
-    const RunLock first(path + ".lock");
-    ASSERT_EQ(first.state(), RunLock::State::Held);
-
-    // In the Options dialog the user reads why before changing anything.
-    dialogs.addInOptions = true;
-    Run(true);
-    EXPECT_EQ(dialogs.calls, "O");
-    EXPECT_EQ(dialogs.seenNotice, BusyNotice(path));
-    EXPECT_EQ(ReadFile(path), kData);
-
-    // A record silenced in the reminder window: told when the run ends.
-    dialogs = FakeDialogs();
-    dialogs.silenceFirst = true;
-    Run(false);
-    EXPECT_EQ(dialogs.calls, "RM");
-    EXPECT_EQ(dialogs.messages, std::vector<std::string>{BusyNotice(path)});
-    EXPECT_EQ(ReadFile(path), kData);
-
-    // Nothing changed, nothing to tell.
-    dialogs = FakeDialogs();
-    Run(false);
-    EXPECT_EQ(dialogs.calls, "R");
-}
-
-TEST_F(RunFlow, FailedSavesAreReported) {
-    // The file changes under the run, as when the user edits it by hand meanwhile.
-    WriteFile(path, kData);
+// Whatever keeps this run's changes from the file is told once, in the Options dialog when it
+// is open, and the file keeps what it holds.
+TEST_F(RunFlow, WhatCannotBeSavedIsTold) {
     const std::string edited = kData + "By hand,01012000,1,-1,14,0,0,,\r\n";
-    dialogs.addInOptions = true;
-    dialogs.duringOptions = [&] { WriteFile(path, edited); };
-    Run(true);
-    EXPECT_EQ(dialogs.calls, "OM");
-    EXPECT_EQ(dialogs.messages,
-              std::vector<std::string>{SaveFailureText({SaveStatus::ChangedOnDisk, 0}, path)});
-    EXPECT_EQ(ReadFile(path), edited);
-
-    // A folder that does not exist: the first run cannot create its file.
-    dialogs = FakeDialogs();
-    dialogs.addInOptions = true;
-    path = dir.File("gone/ovras.ini");
-    Run(true);
-    EXPECT_EQ(dialogs.calls, "OM");
-    EXPECT_EQ(dialogs.messages,
-              std::vector<std::string>{SaveFailureText({SaveStatus::Failed, ENOENT}, path)});
+    struct Case {
+        const char* what;
+        bool arguments;
+        const char* shown;
+        std::string told;
+    };
+    const Case cases[] = {
+        {"pipe", false, "RO",
+         "The data file " + path +
+             " exists but could not be read completely. It is left as it "
+             "is: changes made now cannot be saved this time."},
+        {"busy", true, "O",
+         "Ovrana is already running and using the data file " + path +
+             ". Changes made here "
+             "cannot be saved; close the other Ovrana window first, then start Ovrana again to "
+             "make "
+             "changes."},
+        {"busy", false, "RM", ""},
+        {"edited", true, "OM",
+         "Your changes were not saved: " + path +
+             " was changed by another program while Ovrana "
+             "was running, and it keeps those changes."},
+        {"no backup", true, "OM",
+         "Your changes could not be saved to " + path +
+             ": Is a directory. The file was not "
+             "changed."},
+        {"no lock", true, "O", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(path);
+        std::filesystem::remove_all(path + ".lock");
+        std::filesystem::remove(path + ".bak");
+        std::unique_ptr<RunLock> other;
+        dialogs = FakeDialogs();
+        dialogs.addInOptions = c.arguments;
+        dialogs.silenceFirst = !c.arguments;
+        const std::string what = c.what;
+        if (what == "pipe") {
+            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        } else {
+            WriteFile(path, kData);
+        }
+        if (what == "busy") {
+            other = std::make_unique<RunLock>(path + ".lock");
+        } else if (what == "no lock") {
+            std::filesystem::create_directory(path + ".lock");
+        } else if (what == "edited") {
+            dialogs.duringOptions = [&] { WriteFile(path, edited); };
+        } else if (what == "no backup") {
+            std::filesystem::create_directory(path + ".bak");
+        }
+        Run(c.arguments);
+        EXPECT_EQ(dialogs.calls, c.shown);
+        const std::string told = c.told.empty() && what == "busy" ? cases[1].told : c.told;
+        EXPECT_EQ(dialogs.told, told);
+        if (what == "pipe") {
+            EXPECT_TRUE(std::filesystem::is_fifo(path));
+        } else if (what == "no lock") {
+            EXPECT_EQ(ReadFile(path), kData + "Added,01022003,0,-1,14,0,0,,\r\n");
+        } else {
+            EXPECT_EQ(ReadFile(path), what == "edited" ? edited : kData);
+        }
+    }
 }
 
-TEST(RunFlowWords, Messages) {
-    EXPECT_EQ(UnreadableNotice("/home/u/ovras.ini"),
-              "The data file /home/u/ovras.ini exists but could not be read completely. It is "
-              "left as it is: changes made now cannot be saved this time.");
-    EXPECT_EQ(BusyNotice("/home/u/ovras.ini"),
-              "Ovrana is already running and using the data file /home/u/ovras.ini. Changes made "
-              "here cannot be saved; close the other Ovrana window first, then start Ovrana again "
-              "to make changes.");
-    EXPECT_EQ(SaveFailureText({SaveStatus::Failed, EACCES}, "/home/u/ovras.ini"),
-              "Your changes could not be saved to /home/u/ovras.ini: Permission denied. The file "
-              "was not changed.");
-    EXPECT_EQ(SaveFailureText({SaveStatus::ChangedOnDisk, 0}, "/home/u/ovras.ini"),
-              "Your changes were not saved: /home/u/ovras.ini was changed by another program "
-              "while Ovrana was running, and it keeps those changes.");
+// A save killed between naming its new file and putting it in place leaves that file; the next
+// run that holds the lock removes it, and nothing that only looks like one.
+TEST_F(RunFlow, LeftoversOfKilledSavesGoWhileNoSaveCanRun) {
+    WriteFile(path, kData);
+    const std::vector<std::string> ours = {"ovras.ini.ovrana-new.Ab3xYz",
+                                           "ovras.ini.bak.ovrana-new.000000"};
+    const std::vector<std::string> theirs = {
+        "ovras.ini.ovrana-new.Ab3xY",  "ovras.ini.ovrana-new.Ab3xYz1",
+        "ovras.ini.ovrana-new.Ab-xYz", "ovras.ini.Ab3xYz",
+        "other.ini.ovrana-new.Ab3xYz", "ovras.ini.ovrana-new.folder"};
+    for (const auto& name : ours) {
+        WriteFile(dir.File(name), "");
+    }
+    for (const auto& name : theirs) {
+        WriteFile(dir.File(name), "");
+    }
+    std::filesystem::remove(dir.File(theirs.back()));
+    std::filesystem::create_directory(dir.File(theirs.back()));
+    {
+        const RunLock other(path + ".lock");
+        Run(false);
+        EXPECT_TRUE(std::filesystem::exists(dir.File(ours.front()))) << "a save may be running";
+    }
+    Run(false);
+    for (const auto& name : ours) {
+        EXPECT_FALSE(std::filesystem::exists(dir.File(name))) << name;
+    }
+    for (const auto& name : theirs) {
+        EXPECT_TRUE(std::filesystem::exists(dir.File(name))) << name;
+    }
 }

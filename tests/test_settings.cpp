@@ -1,51 +1,34 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "TestSupport.h"
-#include "model/DatePattern.h"
+#include <climits>
+
 #include "platform/Settings.h"
+#include "platform/SettingsFile.h"
 
-TEST(DatePattern, Conversions) {
-    const std::pair<const char*, const char*> table[] = {
-        {"dd/MM/yyyy", "%d/%m/%y"}, {"M/d/yyyy", "%m/%d/%y"},     {"dd.MM.yyyy", "%d.%m.%y"},
-        {"yyyy-MM-dd", "%y-%m-%d"}, {"d/M/yy", "%d/%m/%y"},       {"dd-MMM-yy", "%d-%m-%y"},
-        {"yyyy/MM/dd", "%y/%m/%d"}, {"d. M. yyyy", "%d. %m. %y"}, {"dd:MM:yyyy", "%d.%m.%y"},
-        {"d/M/y", "%d/%m/%y"},      {"dddd d MMMM", "%d %d %m"},  {"mm/dd g", "mm/%d g"},
-        {"'day' d", "'%da%y' %d"},  {"100% d", "100%% %d"},       {"", ""},
-    };
-    for (const auto& [locale, expected] : table) {
-        EXPECT_EQ(MakeDatePattern(locale), expected) << locale;
-    }
-}
+namespace {
 
-TEST(DatePattern, ReplaceHelpers) {
-    EXPECT_EQ(ReplaceUntilGone("yyyyy", "yy", "y"), "y");
-    EXPECT_EQ(ReplaceEach("d-d", "d", "%d"), "%d-%d");
-    EXPECT_EQ(ReplaceEach("abc", "", "x"), "abc");
-    EXPECT_EQ(ReplaceUntilGone("a", "a", "aa"), "aa");  // ends instead of growing forever
-}
+const std::string kQtSettings = "[General]\naot=0\ndays=14\nicon=1\nlastrun=2026126\nonceaday=0\n";
+
+}  // namespace
 
 TEST(Settings, FirstRunWritesTheDefaults) {
-    FakeStore store;
+    MapStore store;
     AppSettings settings;
     LoadSettings(store, settings, "2026126");
-    EXPECT_EQ(settings.onceADay, 0);
-    EXPECT_EQ(settings.alwaysOnTop, 0);
+    EXPECT_EQ(settings.onceADay + settings.alwaysOnTop, 0);
     EXPECT_EQ(settings.defaultDays, 14);
     EXPECT_EQ(settings.defaultIcon, 1);
     EXPECT_EQ(settings.lastRun, "");
-    const std::map<std::string, std::string> expected = {
-        {"aot", "0"}, {"onceaday", "0"}, {"days", "14"}, {"icon", "1"}, {"lastrun", "2026126"}};
-    EXPECT_EQ(store.values, expected);
+    EXPECT_EQ(FormatSettingsText(store.values), kQtSettings);
 }
 
 TEST(Settings, StoredValuesAreReadByAtoiRules) {
-    FakeStore store;
-    store.values = {{"aot", "2"},
+    MapStore store({{"aot", "2"},
                     {"onceaday", " 1x"},
                     {"icon", "-1"},
                     {"lastrun", "2026125"},
-                    {"days", "99999999999"}};
+                    {"days", "99999999999"}});
     AppSettings settings;
     LoadSettings(store, settings, "2026126");
     EXPECT_EQ(settings.alwaysOnTop, 1);
@@ -53,33 +36,61 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
     EXPECT_EQ(settings.defaultDays, INT_MAX);
     EXPECT_EQ(settings.defaultIcon, -1);
     EXPECT_EQ(settings.lastRun, "2026125");
-
     SaveSettings(store, settings, "2026126");
-    EXPECT_EQ(store.values["aot"], "1");
-    EXPECT_EQ(store.values["icon"], "-1");
-    EXPECT_EQ(store.values["lastrun"], "2026126");
+    EXPECT_EQ(FormatSettingsText(store.values),
+              "[General]\naot=1\ndays=2147483647\nicon=-1\nlastrun=2026126\nonceaday=1\n");
     EXPECT_EQ(settings.lastRun, "2026125") << "only the store receives the new date";
 }
 
 TEST(Settings, MissingLongOrOddValuesLeaveTheirFields) {
-    FakeStore store;
-    store.values = {{"aot", "yes"},
+    MapStore store({{"aot", "yes"},
                     {"days", std::string(79, '7')},
                     {"icon", "3" + std::string(79, ' ')},
                     {"lastrun", std::string("2026\0"
                                             "126",
-                                            8)}};
+                                            8)}});
     AppSettings settings;
     LoadSettings(store, settings, "2026126");
     EXPECT_EQ(settings.alwaysOnTop, 0);
-    EXPECT_EQ(settings.onceADay, 0);
     EXPECT_EQ(settings.defaultDays, INT_MAX) << "79 bytes and the NUL fit";
     EXPECT_EQ(settings.defaultIcon, 0) << "80 bytes do not";
     EXPECT_EQ(settings.lastRun, "2026");
-    EXPECT_EQ(store.writes, 0);
+    EXPECT_EQ(store.values.size(), 4u) << "nothing written";
+    EXPECT_EQ(RunDateText({2027, 1, 1}), "202711");
 }
 
-TEST(Settings, RunDateText) {
-    EXPECT_EQ(RunDateText({2026, 12, 6}), "2026126");
-    EXPECT_EQ(RunDateText({2027, 1, 1}), "202711");
+TEST(SettingsFile, ReadsAndWritesTheFormQtWrites) {
+    const auto values = ParseSettingsText(kQtSettings);
+    ASSERT_TRUE(values);
+    EXPECT_EQ(FormatSettingsText(*values), kQtSettings);
+    const auto loose = ParseSettingsText("\nicon=-1\n\ndays=");
+    ASSERT_TRUE(loose);
+    EXPECT_EQ(FormatSettingsText(*loose), "[General]\ndays=\nicon=-1\n");
+    // Whatever Qt reads in a way of its own is left to Qt.
+    for (const char* text :
+         {"[General]\r\naot=0\r\n", "[Other]\naot=0\n", "aot=0\n[General]\n", "aot = 0\n",
+          "aot=\"0\"\n", "aot=0,1\n", "aot=@Invalid()\n", "aot=0\naot=1\n", "colour=red\n", "aot\n",
+          "; comment\n", "%General/aot=0\n", "[General]\n[General]\n"}) {
+        EXPECT_FALSE(ParseSettingsText(text)) << text;
+    }
+}
+
+TEST(SettingsFile, FoundWhereQtLooks) {
+    struct Case {
+        const char *xdg, *home, *expected;
+    };
+    const Case cases[] = {
+        {"/x/config", "/home/anna", "/x/config/Keldan/ovra.conf"},
+        {"relative", "/home/anna", ""},
+        {nullptr, "/home/anna", "/home/anna/.config/Keldan/ovra.conf"},
+        {"", "/home/anna", "/home/anna/.config/Keldan/ovra.conf"},
+        {nullptr, nullptr, ""},
+        {nullptr, "home", ""},
+    };
+    for (const Case& c : cases) {
+        c.xdg != nullptr ? ::setenv("XDG_CONFIG_HOME", c.xdg, 1) : ::unsetenv("XDG_CONFIG_HOME");
+        c.home != nullptr ? ::setenv("HOME", c.home, 1) : ::unsetenv("HOME");
+        EXPECT_EQ(SettingsFilePath(), c.expected)
+            << (c.xdg ? c.xdg : "-") << (c.home ? c.home : "-");
+    }
 }
