@@ -4,9 +4,16 @@
 #include <string>
 
 #include "model/CalendarExport.h"
+#include "model/ContactImport.h"
 
 // The commands that work without any window. Each returns the exit status and reports a failure
 // on standard error.
 
 // Writes the records of `dataPath` to `target` as an iCalendar file ("-": standard output).
 int RunExport(const std::string& dataPath, const std::string& target, const CalendarTexts& texts);
+
+// Adds the birthdays and anniversaries of the vCard file `vcardPath` to the records of
+// `dataPath`, under the run lock and with the data file's safe save, and prints one line that
+// counts what was imported and skipped.
+int RunImport(const std::string& dataPath, const std::string& vcardPath,
+              const ImportDefaults& defaults);

@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     if (const int status = AnswerAndExit(line); status >= 0) {
         return status;
     }
-    if (line.hasArguments) {
+    if (line.command != CommandLine::Command::Logon) {
         HandOver(argv);
     }
     if (line.home) {

@@ -18,16 +18,30 @@ int main(int argc, char** argv) {
     if (line.home) {
         EnterHome();
     }
-    if (line.command == CommandLine::Command::Export) {
-        return RunExport(kDataFileName, line.file, {});
-    }
     // Lets the desktop match the windows to the menu launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ovrana.Ovrana"));
 
     QSettingsStore store;
     WindowHost host(argc, argv);
+    const TextServices& text = host.Text();
+    if (line.command == CommandLine::Command::Export) {
+        const auto say = [&](const char* source) { return text.Translate("Calendar", source, -1); };
+        return RunExport(kDataFileName, line.file,
+                         {say(QT_TRANSLATE_NOOP("Calendar", "%1's birthday")),
+                          say(QT_TRANSLATE_NOOP("Calendar", "Born %1")),
+                          say(QT_TRANSLATE_NOOP("Calendar", "Since %1"))});
+    }
+    if (line.command == CommandLine::Command::Import) {
+        // New records take the user's defaults for new records.
+        AppSettings settings;
+        LoadSettings(store, settings, RunDateText(LocalDate(std::time(nullptr))));
+        return RunImport(
+            kDataFileName, line.file,
+            {settings.defaultIcon, settings.defaultDays,
+             text.Translate("Import", QT_TRANSLATE_NOOP("Import", "%1's anniversary"), -1)});
+    }
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host,
-                      "ovras.ini", &host.Text()});
+                      "ovras.ini", &text});
     app.InitInstance(line.hasArguments);
     return host.ExitStatus(line.hasArguments);
 }

@@ -272,6 +272,28 @@ kein Programm verknüpft.</translation>
     </message>
 </context>
 <context>
+    <name>Calendar</name>
+    <message>
+        <source>%1&apos;s birthday</source>
+        <translation>Geburtstag von %1</translation>
+    </message>
+    <message>
+        <source>Born %1</source>
+        <translation>Geboren %1</translation>
+    </message>
+    <message>
+        <source>Since %1</source>
+        <translation>Seit %1</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>%1&apos;s anniversary</source>
+        <translation>Hochzeitstag von %1</translation>
+    </message>
+</context>
+<context>
     <name>Notice</name>
     <message>
         <source>The data file %1 exists but could not be read completely. It is left as it is: changes made now cannot be saved this time.</source>

@@ -273,6 +273,28 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>Calendar</name>
+    <message>
+        <source>%1&apos;s birthday</source>
+        <translation>День рождения: %1</translation>
+    </message>
+    <message>
+        <source>Born %1</source>
+        <translation>Год рождения: %1</translation>
+    </message>
+    <message>
+        <source>Since %1</source>
+        <translation>С %1 года</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>%1&apos;s anniversary</source>
+        <translation>Годовщина свадьбы: %1</translation>
+    </message>
+</context>
+<context>
     <name>Notice</name>
     <message>
         <source>The data file %1 exists but could not be read completely. It is left as it is: changes made now cannot be saved this time.</source>

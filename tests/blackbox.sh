@@ -60,10 +60,39 @@ due_rows)
     ;;
 unreachable_display)
     write_data
-    # A display that cannot be reached is no display: the rows come as text.
-    DISPLAY=:97 run_at '2026-12-06 08:30:00'
-    [ "$(wc -l <out)" -eq 6 ] || fail "expected the six due rows: $(cat out err)"
-    grep -q '^lastrun=2026126$' "$conf" || fail "the run did not end normally"
+    # A display or platform that cannot start is no display: the rows come as text.
+    for display in DISPLAY=:97 WAYLAND_DISPLAY=stale-0 QT_QPA_PLATFORM=bogus; do
+        rm -f "$conf"
+        env "$display" LC_ALL=en_GB.UTF-8 faketime '2026-12-06 08:30:00' "$program" >out 2>err
+        [ "$(wc -l <out)" -eq 6 ] || fail "$display: expected the six due rows: $(cat out err)"
+        grep -q '^lastrun=2026126$' "$conf" && [ ! -e ovras.ini.lock ] ||
+            fail "$display: the run did not end normally"
+    done
+    # Rows that could not be written reminded nobody.
+    ! LC_ALL=en_GB.UTF-8 faketime '2026-12-06 08:30:00' "$program" >/dev/full ||
+        fail "exit status 0 though the rows went nowhere"
+    ;;
+command_line)
+    [ "$("$program" --version)" = "ovrana 0.1.0" ] && "$program" --help | grep -q -- '--import FILE' ||
+        fail "no version or usage"
+    if "$program" --export 2>err; then fail "--export without a file name succeeded"; fi
+    # Contacts in, twice: the second time they are all present already.
+    printf '%s\r\n' BEGIN:VCARD VERSION:3.0 'FN:Anna Smith' BDAY:1980-04-15 \
+        'EMAIL;TYPE=pref:anna@example.org' ANNIVERSARY:2005-06-11 END:VCARD \
+        BEGIN:VCARD VERSION:3.0 'FN:No Date' END:VCARD >contacts.vcf
+    run_at '2026-12-06 08:30:00' --import contacts.vcf
+    expect_file out $'Imported 2 records; skipped 0 already present, 1 without a date\n'
+    run_at '2026-12-06 08:30:00' --import contacts.vcf
+    expect_file out $'Imported 0 records; skipped 2 already present, 1 without a date\n'
+    expect_file ovras.ini $'# NAME , BIRTHDATE , ICON , SKIPYEAR , DAYSINADVANCE , NOTABIRTHDAY , INFOONLY , EMAIL\r
+Anna Smith,15041980,1,-1,14,0,0,anna@example.org,\r
+Anna Smith\'s anniversary,11062005,1,-1,14,1,0,anna@example.org,\r\n'
+    # Anything else is refused, and the records stay as they are.
+    cp ovras.ini before
+    for bad in /etc/hostname /dev/null missing.vcf .; do
+        if run_at '2026-12-06 08:30:00' --import "$bad"; then fail "imported $bad"; fi
+        [ -s err ] && [ ! -s out ] && cmp -s ovras.ini before || fail "$bad: $(cat err)"
+    done
     ;;
 nothing_due_needs_no_display)
     printf '%s\r\n' '# header' 'Far away,01061990,1,-1,14,0,0,,' >ovras.ini

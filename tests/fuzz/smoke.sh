@@ -15,8 +15,10 @@ cmake -S "$here" -B "$build" -DCMAKE_CXX_COMPILER=clang++ >"$build.log" 2>&1 &&
     cmake --build "$build" -j2 >>"$build.log" 2>&1 || { cat "$build.log" >&2; exit 1; }
 # The round trip saves a real file each time; in memory that costs no disk flushes.
 if [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
-for target in fuzz_reader fuzz_round_trip; do
+for target in fuzz_reader fuzz_round_trip fuzz_vcard; do
     corpus=$build/corpus-$target
+    seeds=$here/corpus dict=$here/datafile.dict
+    if [ "$target" = fuzz_vcard ]; then seeds=$here/corpus-vcard dict=$here/vcard.dict; fi
     rm -rf "$corpus"
     mkdir -p "$corpus"
     regressions=("$here"/regressions/*)
@@ -24,5 +26,5 @@ for target in fuzz_reader fuzz_round_trip; do
         "$build/$target" "${regressions[@]}"
     fi
     "$build/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -dict="$here/datafile.dict" -artifact_prefix="$build/$target-" "$corpus" "$here/corpus"
+        -dict="$dict" -artifact_prefix="$build/$target-" "$corpus" "$seeds"
 done

@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: MIT
+#include "ContactImport.h"
+
+#include <unordered_set>
+
+namespace {
+
+std::string Key(std::string_view name, int day, int month) {
+    std::string key(name);
+    key += '\0';
+    key += std::to_string(day);
+    key += '.';
+    key += std::to_string(month);
+    return key;
+}
+
+std::string FillIn(std::string_view pattern, std::string_view name) {
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern.substr(i, 2) == "%1") {
+            text += name;
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string StoredName(std::string_view name) {
+    std::string stored;
+    stored.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (c == '\r' && i + 1 < name.size() && name[i + 1] == '\n') {
+            continue;  // CR LF is one line break, one blank
+        }
+        stored += c < 0x20 || c == 0x7F ? ' ' : name[i];
+    }
+    if (stored.find(',') != std::string::npos) {
+        std::erase(stored, '"');
+    }
+    const std::size_t first = stored.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return stored.substr(first, stored.find_last_not_of(' ') - first + 1);
+}
+
+ImportPlan PlanImport(const std::vector<VCardContact>& contacts, const RecordList& existing,
+                      const ImportDefaults& defaults, std::size_t maxRecords) {
+    ImportPlan plan;
+    std::unordered_set<std::string> present;
+    present.reserve(existing.size() + contacts.size());
+    for (const auto& record : existing) {
+        present.insert(Key(record->name, record->day, record->month));
+    }
+    for (const VCardContact& contact : contacts) {
+        const std::string name = StoredName(contact.name);
+        bool usable = false;
+        for (const bool anniversary : {false, true}) {
+            const VCardDate& date = anniversary ? contact.anniversary : contact.birthday;
+            if (date.kind == VCardDate::Kind::None) {
+                continue;
+            }
+            SkippedContact skipped{
+                anniversary ? StoredName(FillIn(defaults.anniversaryName, name)) : name,
+                SkipReason::WithoutName, date.text, contact.line};
+            if (date.kind != VCardDate::Kind::Date) {
+                skipped.reason = date.kind == VCardDate::Kind::NotADate ? SkipReason::NotADate
+                                                                        : SkipReason::InvalidDate;
+                plan.skipped.push_back(std::move(skipped));
+                continue;
+            }
+            usable = true;
+            skipped.date.clear();
+            if (name.empty()) {
+                skipped.name.clear();
+                plan.skipped.push_back(std::move(skipped));
+                continue;
+            }
+            if (!present.insert(Key(skipped.name, date.day, date.month)).second) {
+                skipped.reason = SkipReason::AlreadyPresent;
+                plan.skipped.push_back(std::move(skipped));
+                ++plan.alreadyPresent;
+                continue;
+            }
+            PersonRecord record;
+            record.name = std::move(skipped.name);
+            record.day = date.day;
+            record.month = date.month;
+            record.year = date.year;
+            record.icon = defaults.icon;
+            record.skipYear = -1;
+            record.daysInAdvance = defaults.daysInAdvance;
+            record.notABirthday = anniversary ? 1 : 0;
+            record.email = contact.email;
+            plan.records.push_back(std::move(record));
+        }
+        if (!usable) {
+            ++plan.withoutDate;
+            if (contact.birthday.kind == VCardDate::Kind::None &&
+                contact.anniversary.kind == VCardDate::Kind::None) {
+                plan.skipped.push_back({name, SkipReason::WithoutDate, {}, contact.line});
+            }
+        }
+    }
+    if (existing.size() + plan.records.size() > maxRecords) {
+        const std::size_t total = existing.size() + plan.records.size();
+        plan = ImportPlan{};
+        plan.error = "importing them would make " + std::to_string(total) +
+                     " records, more than the " + std::to_string(maxRecords) +
+                     " a data file may hold";
+    }
+    return plan;
+}
+
+std::string SkipReasonText(const SkippedContact& skipped) {
+    switch (skipped.reason) {
+        case SkipReason::AlreadyPresent:
+            return "already present";
+        case SkipReason::WithoutDate:
+            return "without a date";
+        case SkipReason::NotADate:
+            return "not a date: " + skipped.date;
+        case SkipReason::InvalidDate:
+            return "invalid date: " + skipped.date;
+        case SkipReason::WithoutName:
+            return "without a name";
+    }
+    return {};
+}
+
+std::string ImportSummary(const ImportPlan& plan) {
+    return "Imported " + std::to_string(plan.records.size()) + " records; skipped " +
+           std::to_string(plan.alreadyPresent) + " already present, " +
+           std::to_string(plan.withoutDate) + " without a date";
+}

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "DataFile.h"
+#include "PersonRecord.h"
+#include "VCard.h"
+
+// Which records an import of contacts adds to the data file, and which contacts it leaves out.
+// Callers: ReadVCardFile, then PlanImport on the records already loaded, then append
+// `plan.records` (those the user kept) and save.
+
+struct ImportDefaults {
+    int icon = 0;           // the user's "Default for new records"
+    int daysInAdvance = 0;  // the same
+    // The name of an anniversary's record; "%1" stands for the contact's name.
+    std::string anniversaryName = "%1's anniversary";
+};
+
+enum class SkipReason {
+    AlreadyPresent,  // a record of that name on that day and month exists, or comes earlier
+    WithoutDate,     // neither a birthday nor an anniversary
+    NotADate,        // the date is text (VALUE=text)
+    InvalidDate,     // not a calendar date: 1980-13-01, 31 April, --04
+    WithoutName,     // a date, but neither FN nor N
+};
+
+struct SkippedContact {
+    std::string name;  // as it would be stored; for an anniversary the anniversary's name
+    SkipReason reason = SkipReason::WithoutDate;
+    std::string date;      // NotADate and InvalidDate: the date as written
+    std::size_t line = 0;  // the line of the card's BEGIN:VCARD
+};
+
+struct ImportPlan {
+    // To add, in file order, each birthday before its anniversary: icon, warning days from the
+    // defaults, skip year -1, year 0 for a date without a year, notABirthday 1 for anniversaries.
+    std::vector<PersonRecord> records;
+    std::vector<SkippedContact> skipped;  // in file order
+    std::size_t alreadyPresent = 0;       // records left out as already present
+    std::size_t withoutDate = 0;  // contacts without any usable date (none, text or invalid)
+    // Set when the import is refused (the records would be more than the data file may hold);
+    // then nothing else is.
+    std::string error;
+};
+
+ImportPlan PlanImport(const std::vector<VCardContact>& contacts, const RecordList& existing,
+                      const ImportDefaults& defaults, std::size_t maxRecords = kMaxRecords);
+
+// A name as the data file keeps it, so that writing and reading it back gives the same: line
+// breaks and other control characters become blanks, a name with a comma loses its double
+// quotes (FormatRecordLine drops them), blanks at either end go.
+std::string StoredName(std::string_view name);
+
+// "already present", "without a date", "not a date: circa 1800", "invalid date: 1980-13-01",
+// "without a name".
+std::string SkipReasonText(const SkippedContact& skipped);
+
+// "Imported N records; skipped M already present, K without a date"
+std::string ImportSummary(const ImportPlan& plan);

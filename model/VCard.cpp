@@ -1,0 +1,728 @@
+// SPDX-License-Identifier: MIT
+// The vCard line grammar (RFC 2425/6350, and the vCard 2.1 document): a content line is
+// [group "."] name *(";" param) ":" value, lines fold onto the next one that starts with a blank,
+// and a vCard 2.1 quoted-printable value also goes on after a line that ends in "=".
+#include "VCard.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <set>
+#include <system_error>
+#include <utility>
+
+#include "FileReplace.h"
+#include "Numbers.h"
+
+namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+
+char Upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return Upper(x) == Upper(y); });
+}
+
+bool ContainsNoCase(std::string_view text, std::string_view part) {
+    return std::search(text.begin(), text.end(), part.begin(), part.end(),
+                       [](char x, char y) { return Upper(x) == Upper(y); }) != text.end();
+}
+
+std::string_view Trim(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::string_view Unquote(std::string_view text) {
+    text = Trim(text);
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
+        text = text.substr(1, text.size() - 2);
+    }
+    return text;
+}
+
+// The length of the well-formed UTF-8 sequence `text` starts with; 0 when it starts with none.
+std::size_t SequenceLength(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) {
+        return 1;
+    }
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
+        high = lead == 0xED ? 0x9F : 0xBF;  // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;  // nothing past U+10FFFF
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high) {
+        return 0;
+    }
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
+// Every byte that starts no UTF-8 character becomes U+FFFD.
+std::string ReplaceBadUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    while (!text.empty()) {
+        const std::size_t length = SequenceLength(text);
+        out.append(length == 0 ? kReplacement : text.substr(0, length));
+        text.remove_prefix(std::max<std::size_t>(length, 1));
+    }
+    return out;
+}
+
+// A value for a message: at most about 40 bytes, control characters as blanks.
+std::string Shorten(std::string_view text) {
+    std::string out;
+    while (!text.empty()) {
+        const std::size_t length = SequenceLength(text);
+        const auto c = static_cast<unsigned char>(text.front());
+        const std::string_view shown = length == 0             ? kReplacement
+                                       : c < 0x20 || c == 0x7F ? " "
+                                                               : text.substr(0, length);
+        if (out.size() + shown.size() > 40) {
+            out += "\xE2\x80\xA6";  // …
+            break;
+        }
+        out += shown;
+        text.remove_prefix(std::max<std::size_t>(length, 1));
+    }
+    return out;
+}
+
+// Conversions of the CHARSET a vCard 2.1 value names to UTF-8, opened once per parse.
+class Charsets {
+public:
+    Charsets() = default;
+    Charsets(const Charsets&) = delete;
+    Charsets& operator=(const Charsets&) = delete;
+    ~Charsets() {
+        for (const auto& [name, cd] : open_) {
+            if (cd != kNone) {
+                ::iconv_close(cd);
+            }
+        }
+    }
+
+    // `bytes` in `charset` (empty: none named) as UTF-8. Text in no charset, or in one this system
+    // does not know, stays as it is when it is UTF-8 and is taken for windows-1252 when not, as
+    // exporters wrote their system's charset without naming it.
+    std::string ToUtf8(std::string bytes, std::string_view charset) {
+        if (IsAscii(bytes)) {
+            return bytes;
+        }
+        const bool utf8 = charset.empty() || EqualsNoCase(charset, "UTF-8") ||
+                          EqualsNoCase(charset, "UTF8") || EqualsNoCase(charset, "US-ASCII");
+        if (!utf8) {
+            if (const iconv_t cd = Open(charset); cd != kNone) {
+                // The system's "UTF-8" under another name passes bytes that are none through.
+                std::string text = Convert(cd, bytes);
+                return IsValidUtf8(text) ? text : ReplaceBadUtf8(text);
+            }
+        }
+        if (IsValidUtf8(bytes)) {
+            return bytes;
+        }
+        if (!EqualsNoCase(charset, "UTF-8") && !EqualsNoCase(charset, "UTF8")) {
+            if (const iconv_t cd = Open("WINDOWS-1252"); cd != kNone) {
+                return Convert(cd, bytes);
+            }
+        }
+        return ReplaceBadUtf8(bytes);
+    }
+
+private:
+    inline static const iconv_t kNone = reinterpret_cast<iconv_t>(-1);
+
+    iconv_t Open(std::string_view charset) {
+        if (charset.size() > 40) {
+            return kNone;
+        }
+        for (const auto& [name, cd] : open_) {
+            if (EqualsNoCase(name, charset)) {
+                return cd;
+            }
+        }
+        const iconv_t cd = ::iconv_open("UTF-8", std::string(charset).c_str());
+        if (open_.size() < 8) {
+            open_.emplace_back(std::string(charset), cd);
+        } else if (cd != kNone) {
+            // A file that names this many charsets is no real one: keep only the first few open.
+            if (open_.back().second != kNone) {
+                ::iconv_close(open_.back().second);
+            }
+            open_.back() = {std::string(charset), cd};
+        }
+        return cd;
+    }
+
+    // Bytes that are no character in the charset become U+FFFD.
+    static std::string Convert(iconv_t cd, const std::string& bytes) {
+        constexpr auto kFailed = static_cast<std::size_t>(-1);
+        ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        std::string out(bytes.size() * 3 + 16, '\0');
+        char* in = const_cast<char*>(bytes.data());  // iconv's interface, it only reads
+        std::size_t inLeft = bytes.size();
+        std::size_t used = 0;
+        for (;;) {
+            char* to = out.data() + used;
+            std::size_t outLeft = out.size() - used;
+            const bool flushing = inLeft == 0;  // then only the closing shift state is left
+            const std::size_t result = flushing ? ::iconv(cd, nullptr, nullptr, &to, &outLeft)
+                                                : ::iconv(cd, &in, &inLeft, &to, &outLeft);
+            const int error = errno;
+            used = static_cast<std::size_t>(to - out.data());
+            if (result != kFailed && flushing) {
+                break;
+            }
+            if (result != kFailed) {
+                continue;
+            }
+            if (error == E2BIG || out.size() - used < kReplacement.size()) {
+                out.resize(out.size() * 2);
+            } else if (flushing) {
+                break;
+            } else {
+                // EILSEQ or EINVAL: the byte starts no character of the charset.
+                out.replace(used, kReplacement.size(), kReplacement);
+                used += kReplacement.size();
+                ++in;
+                --inLeft;
+                ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
+            }
+        }
+        out.resize(used);
+        return out;
+    }
+
+    std::vector<std::pair<std::string, iconv_t>> open_;
+};
+
+// The end of a content line's name and parameters: the first colon outside double quotes.
+std::size_t HeaderEnd(std::string_view line) {
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '"') {
+            quoted = !quoted;
+        } else if (line[i] == ':' && !quoted) {
+            return i;
+        }
+    }
+    return line.find(':');  // a quote that never closes
+}
+
+// The logical lines of a text: physical lines joined where one folds onto the next.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : text_(text) {}
+
+    // The next logical line; false at the end of the text. Beyond kMaxVCardLineBytes `tooLong`
+    // is set and the line is not returned.
+    bool Next(std::string_view& line, bool& tooLong) {
+        tooLong = false;
+        if (pos_ >= text_.size()) {
+            return false;
+        }
+        start_ = lines_ + 1;
+        const std::string_view first = Physical();
+        int quotedPrintable = -1;  // not looked at yet
+        // A quoted-printable value goes on after a line that ends in "=" (a soft line break).
+        const auto softBreak = [&](std::string_view sofar) {
+            if (sofar.empty() || sofar.back() != '=' || pos_ >= text_.size() ||
+                EqualsNoCase(Trim(text_.substr(pos_, 10)), "END:VCARD")) {
+                return false;
+            }
+            if (quotedPrintable < 0) {
+                const std::size_t end = HeaderEnd(first);
+                quotedPrintable = end != std::string_view::npos &&
+                                  ContainsNoCase(first.substr(0, end), "QUOTED-PRINTABLE");
+            }
+            return quotedPrintable == 1;
+        };
+        const auto folds = [&] {
+            return pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t');
+        };
+        if (!softBreak(first) && !folds()) {
+            tooLong = first.size() > kMaxVCardLineBytes;
+            line = first;
+            return true;
+        }
+        joined_.assign(first);
+        for (;;) {
+            if (softBreak(joined_)) {
+                joined_.pop_back();
+                joined_ += Physical();
+            } else if (folds()) {
+                // RFC 2425 and 6350 drop the blank that starts the folded line; vCard 2.1, as
+                // RFC 822, keeps it.
+                joined_ += Physical().substr(keepFoldBlank_ ? 0 : 1);
+            } else {
+                break;
+            }
+            if (joined_.size() > kMaxVCardLineBytes) {
+                tooLong = true;
+                break;
+            }
+        }
+        line = joined_;
+        return true;
+    }
+
+    std::size_t LineNumber() const { return start_; }  // where the last logical line began
+    void KeepFoldBlank(bool keep) { keepFoldBlank_ = keep; }
+
+private:
+    // The next physical line without its line end (CR LF, LF or CR).
+    std::string_view Physical() {
+        const char* data = text_.data();
+        const std::size_t size = text_.size();
+        std::size_t end = pos_;
+        while (end < size && data[end] != '\n' && data[end] != '\r') {
+            ++end;
+        }
+        const std::string_view line = text_.substr(pos_, end - pos_);
+        pos_ = end +
+               (end < size && data[end] == '\r' && end + 1 < size && data[end + 1] == '\n' ? 2 : 1);
+        ++lines_;
+        return line;
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    std::size_t lines_ = 0;
+    std::size_t start_ = 0;
+    bool keepFoldBlank_ = false;
+    std::string joined_;
+};
+
+struct ContentLine {
+    std::string_view group;
+    std::string_view name;
+    std::string_view params;  // after the name's ";", up to the colon
+    std::string_view value;   // as written: encoded and escaped
+};
+
+bool SplitContentLine(std::string_view line, ContentLine& out) {
+    const std::size_t end = HeaderEnd(line);
+    if (end == std::string_view::npos) {
+        return false;  // no content line, such as a base64 line of a vCard 2.1 photo
+    }
+    const std::string_view head = line.substr(0, end);
+    out.value = line.substr(end + 1);
+    const std::size_t semicolon = head.find(';');
+    std::string_view name = head.substr(0, semicolon);
+    out.params =
+        semicolon == std::string_view::npos ? std::string_view{} : head.substr(semicolon + 1);
+    const std::size_t dot = name.rfind('.');
+    out.group = dot == std::string_view::npos ? std::string_view{} : Trim(name.substr(0, dot));
+    out.name = Trim(dot == std::string_view::npos ? name : name.substr(dot + 1));
+    return true;
+}
+
+// `text` split at every `separator` outside quotes (quoted) or not escaped with "\" (escaped).
+template <typename Part>
+void ForEachPart(std::string_view text, char separator, bool quotes, Part part) {
+    bool quoted = false;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (quotes && text[i] == '"') {
+            quoted = !quoted;
+        } else if (!quotes && text[i] == '\\') {
+            ++i;
+        } else if (text[i] == separator && !quoted) {
+            part(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    part(text.substr(std::min(start, text.size())));
+}
+
+struct Params {
+    bool quotedPrintable = false;
+    std::string_view charset;
+    bool text = false;  // VALUE=text
+    bool omitYear = false;
+    std::string_view omitYearValue;
+    int pref = 101;  // 1 most preferred; 101 not marked
+};
+
+Params ReadParams(std::string_view text) {
+    Params params;
+    if (text.empty()) {
+        return params;
+    }
+    ForEachPart(text, ';', true, [&](std::string_view param) {
+        const std::size_t equals = param.find('=');
+        // vCard 2.1 writes a bare value (PREF, QUOTED-PRINTABLE) for TYPE= or ENCODING=.
+        const std::string_view name =
+            equals == std::string_view::npos ? "" : Trim(param.substr(0, equals));
+        const std::string_view value =
+            Unquote(equals == std::string_view::npos ? param : param.substr(equals + 1));
+        if (name.empty() || EqualsNoCase(name, "TYPE")) {
+            ForEachPart(value, ',', true, [&](std::string_view item) {
+                item = Unquote(item);
+                if (EqualsNoCase(item, "PREF")) {
+                    params.pref = std::min(params.pref, 1);
+                } else if (name.empty() && EqualsNoCase(item, "QUOTED-PRINTABLE")) {
+                    params.quotedPrintable = true;
+                }
+            });
+        } else if (EqualsNoCase(name, "ENCODING")) {
+            params.quotedPrintable = EqualsNoCase(value, "QUOTED-PRINTABLE");
+        } else if (EqualsNoCase(name, "CHARSET")) {
+            params.charset = value;
+        } else if (EqualsNoCase(name, "VALUE")) {
+            params.text = EqualsNoCase(value, "text");
+        } else if (EqualsNoCase(name, "PREF")) {
+            const int rank = ParseInt(value);
+            params.pref = std::min(params.pref, rank >= 1 && rank <= 100 ? rank : 100);
+        } else if (EqualsNoCase(name, "X-APPLE-OMIT-YEAR")) {
+            params.omitYear = true;
+            params.omitYearValue = value;
+        }
+    });
+    return params;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    const char upper = Upper(c);
+    return upper >= 'A' && upper <= 'F' ? upper - 'A' + 10 : -1;
+}
+
+std::string DecodeQuotedPrintable(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '=' && i + 2 < text.size() && HexDigit(text[i + 1]) >= 0 &&
+            HexDigit(text[i + 2]) >= 0) {
+            out += static_cast<char>(HexDigit(text[i + 1]) * 16 + HexDigit(text[i + 2]));
+            i += 2;
+        } else if (!(text[i] == '=' && i + 1 == text.size())) {  // a last soft break goes
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// "\n" and "\N" are line breaks; "\," "\;" "\\" (and any other escaped character) the character.
+std::string Unescape(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size()) {
+            ++i;
+            out += text[i] == 'n' || text[i] == 'N' ? '\n' : text[i];
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+int DaysIn(int month, int year) {
+    static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = year == 0 || (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0));
+    return month == 2 && !leap ? 28 : kDays[month - 1];
+}
+
+// 19800415, 1980-04-15, with a time after a "T"; --0415 and --04-15 without a year.
+VCardDate ParseDate(std::string_view value, const Params& params) {
+    VCardDate date;
+    value = Trim(value);
+    date.text = Shorten(value);
+    date.kind = params.text ? VCardDate::Kind::NotADate : VCardDate::Kind::Invalid;
+    if (params.text) {
+        return date;
+    }
+    std::string_view digits = value.substr(0, value.find_first_of("Tt"));
+    std::string_view year;
+    if (digits.size() == 10 && digits[4] == '-' && digits[7] == '-') {
+        year = digits.substr(0, 4);
+        digits = digits.substr(5);
+    } else if (digits.size() == 8 && digits[0] != '-') {
+        year = digits.substr(0, 4);
+        digits = digits.substr(4);
+    } else if (digits.starts_with("--")) {
+        digits.remove_prefix(2);
+    } else {
+        return date;
+    }
+    if (digits.size() < 4) {
+        return date;
+    }
+    const std::string month(digits.substr(0, 2));
+    const std::string day(digits.substr(digits.size() == 5 && digits[2] == '-' ? 3 : 2));
+    const auto allDigits = [](std::string_view text, std::size_t count) {
+        return text.size() == count &&
+               std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!allDigits(month, 2) || !allDigits(day, 2) || !(year.empty() || allDigits(year, 4))) {
+        return date;
+    }
+    // Apple writes a date without a year in a leap year of its own choosing, and names it.
+    const bool omit =
+        params.omitYear && (params.omitYearValue.empty() || params.omitYearValue == year);
+    date.year = year.empty() || omit ? 0 : ParseInt(year);
+    date.month = ParseInt(month);
+    date.day = ParseInt(day);
+    if (date.month < 1 || date.month > 12 || date.day < 1 ||
+        date.day > DaysIn(date.month, date.year)) {
+        date.year = date.month = date.day = 0;
+        return date;
+    }
+    date.kind = VCardDate::Kind::Date;
+    return date;
+}
+
+// A usable date wins over one that is not; otherwise the first one stays.
+void KeepDate(VCardDate& kept, VCardDate date) {
+    if (kept.kind == VCardDate::Kind::None ||
+        (kept.kind != VCardDate::Kind::Date && date.kind == VCardDate::Kind::Date)) {
+        kept = std::move(date);
+    }
+}
+
+// An address the data file can hold: no blanks, control characters or commas.
+std::string MailAddress(std::string_view text) {
+    text = Trim(text);
+    if (text.size() >= 7 && EqualsNoCase(text.substr(0, 7), "mailto:")) {
+        text.remove_prefix(7);
+    }
+    const bool usable = std::none_of(text.begin(), text.end(), [](char c) {
+        return static_cast<unsigned char>(c) <= ' ' || c == 0x7F || c == ',';
+    });
+    return usable ? std::string(text) : std::string();
+}
+
+// Appends `word` to `words`, a blank between them.
+void AddWord(std::string& words, std::string_view word) {
+    if (!words.empty() && !word.empty()) {
+        words += ' ';
+    }
+    words += word;
+}
+
+// "Given Family" of N:Family;Given;Additional;Prefix;Suffix; several values of one part, split
+// by commas, stand side by side.
+std::string NameFromN(std::string_view value) {
+    std::string parts[2];
+    int index = 0;
+    ForEachPart(value, ';', false, [&](std::string_view part) {
+        if (index < 2) {
+            ForEachPart(part, ',', false, [&](std::string_view word) {
+                AddWord(parts[index], Trim(Unescape(word)));
+            });
+        }
+        ++index;
+    });
+    AddWord(parts[1], parts[0]);
+    return std::move(parts[1]);
+}
+
+struct Card {
+    VCardContact contact;
+    std::string fullName;
+    std::string nName;
+    int emailPref = 1000;
+    std::vector<std::pair<std::string, VCardDate>> appleDates;  // X-ABDATE by group
+    std::set<std::string> anniversaryGroups;                    // upper case
+
+    void Take(const ContentLine& line, Charsets& charsets) {
+        const std::string_view name = line.name;
+        const bool fn = EqualsNoCase(name, "FN");
+        const bool n = EqualsNoCase(name, "N");
+        const bool email = EqualsNoCase(name, "EMAIL");
+        const bool bday = EqualsNoCase(name, "BDAY");
+        const bool anniversary =
+            EqualsNoCase(name, "ANNIVERSARY") || EqualsNoCase(name, "X-ANNIVERSARY") ||
+            EqualsNoCase(name, "X-EVOLUTION-ANNIVERSARY") || EqualsNoCase(name, "X-MS-ANNIVERSARY");
+        const bool appleDate = EqualsNoCase(name, "X-ABDATE") && !line.group.empty();
+        const bool appleLabel = EqualsNoCase(name, "X-ABLABEL") && !line.group.empty();
+        if (!(fn || n || email || bday || anniversary || appleDate || appleLabel) ||
+            (fn && !fullName.empty()) || (n && !nName.empty())) {
+            return;
+        }
+        const Params params = ReadParams(line.params);
+        if (email && params.pref >= emailPref) {
+            return;
+        }
+        const std::string text = charsets.ToUtf8(
+            params.quotedPrintable ? DecodeQuotedPrintable(line.value) : std::string(line.value),
+            params.charset);
+        if (fn) {
+            fullName = Trim(Unescape(text));
+        } else if (n) {
+            nName = NameFromN(text);
+        } else if (email) {
+            if (std::string address = MailAddress(Unescape(text)); !address.empty()) {
+                contact.email = std::move(address);
+                emailPref = params.pref;
+            }
+        } else if (bday) {
+            KeepDate(contact.birthday, ParseDate(Unescape(text), params));
+        } else if (anniversary) {
+            KeepDate(contact.anniversary, ParseDate(Unescape(text), params));
+        } else if (appleDate) {
+            appleDates.emplace_back(std::string(line.group), ParseDate(Unescape(text), params));
+        } else if (ContainsNoCase(text, "anniversary")) {  // _$!<Anniversary>!$_
+            std::string group(line.group);
+            std::transform(group.begin(), group.end(), group.begin(), Upper);
+            anniversaryGroups.insert(std::move(group));
+        }
+    }
+
+    VCardContact Finish() {
+        contact.name = !fullName.empty() ? std::move(fullName) : std::move(nName);
+        for (auto& [group, date] : appleDates) {
+            std::transform(group.begin(), group.end(), group.begin(), Upper);
+            if (anniversaryGroups.count(group) != 0) {
+                KeepDate(contact.anniversary, std::move(date));
+            }
+        }
+        return std::move(contact);
+    }
+};
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t length = SequenceLength(text);
+        if (length == 0) {
+            return false;
+        }
+        text.remove_prefix(length);
+    }
+    return true;
+}
+
+VCardParse ParseVCards(std::string_view text, std::size_t maxContacts) {
+    VCardParse result;
+    const auto fail = [&](std::string message) {
+        result.contacts.clear();
+        result.error = std::move(message);
+        return std::move(result);
+    };
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
+        return fail("UTF-16 text: only vCard files in UTF-8 (or with a CHARSET) can be read");
+    }
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    }
+    if (const void* nul = std::memchr(text.data(), '\0', text.size())) {
+        const auto at = static_cast<const char*>(nul) - text.data();
+        return fail("binary data (a NUL byte on line " +
+                    std::to_string(std::count(text.data(), text.data() + at, '\n') + 1) +
+                    "), not a vCard file");
+    }
+    LineReader reader(text);
+    Charsets charsets;
+    Card card;
+    std::size_t depth = 0;  // an embedded card (a vCard 2.1 AGENT) is no contact of its own
+    bool anyCard = false;
+    std::string_view line;
+    bool tooLong = false;
+    while (reader.Next(line, tooLong)) {
+        if (tooLong) {
+            return fail("line " + std::to_string(reader.LineNumber()) + " is longer than " +
+                        std::to_string(kMaxVCardLineBytes >> 20) +
+                        " MB, more than a vCard line may be");
+        }
+        ContentLine content;
+        if (!SplitContentLine(line, content)) {
+            continue;
+        }
+        const bool isVCard = EqualsNoCase(Trim(content.value), "VCARD");
+        if (EqualsNoCase(content.name, "BEGIN") && isVCard) {
+            if (depth++ == 0) {
+                if (result.contacts.size() >= maxContacts) {
+                    return fail("more than " + std::to_string(maxContacts) +
+                                " contacts, more than Ovrana can keep");
+                }
+                anyCard = true;
+                card = Card{};
+                card.contact.line = reader.LineNumber();
+                reader.KeepFoldBlank(false);
+            }
+        } else if (depth > 0 && EqualsNoCase(content.name, "END") && isVCard) {
+            if (--depth == 0) {
+                result.contacts.push_back(card.Finish());
+            }
+        } else if (depth == 1 && EqualsNoCase(content.name, "VERSION")) {
+            reader.KeepFoldBlank(Trim(content.value) == "2.1");
+        } else if (depth == 1) {
+            card.Take(content, charsets);
+        }
+    }
+    if (depth > 0) {
+        return fail("the card that begins on line " + std::to_string(card.contact.line) +
+                    " has no END:VCARD");
+    }
+    if (!anyCard) {
+        return fail("not a vCard file: no line says BEGIN:VCARD");
+    }
+    return result;
+}
+
+VCardParse ReadVCardFile(const std::string& path) {
+    std::string text;
+    const FileRead file = ReadPieces(path, kMaxDataFileBytes, true, [&](std::string_view piece) {
+        text.append(piece);
+        return true;
+    });
+    VCardParse result;
+    if (!file.complete) {
+        if (file.error == EISDIR) {
+            result.error = path + " is a folder, not a vCard file";
+        } else if (file.error == EINVAL) {
+            result.error = path + " is not a regular file";
+        } else if (file.error == EFBIG) {
+            result.error = path + " is larger than " + std::to_string(kMaxDataFileBytes >> 20) +
+                           " MB, more than Ovrana reads";
+        } else {
+            result.error =
+                "cannot read " + path + ": " + std::generic_category().message(file.error);
+        }
+        return result;
+    }
+    result = ParseVCards(text);
+    if (!result.error.empty()) {
+        result.error = path + ": " + result.error;
+    }
+    return result;
+}
