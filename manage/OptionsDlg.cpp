@@ -28,6 +28,7 @@
 #include <ctime>
 
 #include "EditPersonDlg.h"
+#include "ImportDlg.h"
 #include "controls/DaysBox.h"
 #include "controls/DialogKit.h"
 #include "controls/IconSet.h"
@@ -35,6 +36,7 @@
 #include "controls/TextFold.h"
 #include "controls/WebLinkStatic.h"
 #include "model/CalendarExport.h"
+#include "model/ContactImport.h"
 #include "model/DisplayText.h"
 #include "platform/QtServices.h"
 
@@ -561,8 +563,13 @@ void COptionsDlg::OnExport() {
     }
     // Absolute, so that a file named "-" is never taken for standard output.
     const QString path = QFileInfo(chosen).absoluteFilePath();
-    const CalendarTexts texts{tr("%1's birthday").toStdString(), tr("Born %1").toStdString(),
-                              tr("Since %1").toStdString()};
+    // The texts of ovrana --export, translated there.
+    const auto say = [](const char* source) {
+        return QCoreApplication::translate("Calendar", source).toStdString();
+    };
+    const CalendarTexts texts{say(QT_TRANSLATE_NOOP("Calendar", "%1's birthday")),
+                              say(QT_TRANSLATE_NOOP("Calendar", "Born %1")),
+                              say(QT_TRANSLATE_NOOP("Calendar", "Since %1"))};
     const CalendarExport calendar = ExportCalendar(*records, std::time(nullptr), texts);
     QString reason = QString::fromStdString(calendar.error);
     if (calendar) {
@@ -576,4 +583,35 @@ void COptionsDlg::OnExport() {
     }
 }
 
-void COptionsDlg::OnImport() {}
+void COptionsDlg::OnImport() {
+    const QString path = Modal::File(this, false, tr("Import contacts"), QDir::homePath(),
+                                     tr("vCard files (*.vcf *.vcard)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    const VCardParse parse = ReadVCardFile(QFile::encodeName(path).toStdString());
+    // The defaults as they stand, as New takes them.
+    ImportPlan plan = PlanImport(
+        parse.contacts, *records,
+        ImportDefaults{comboIcon->currentIndex(), editDays->Value(),
+                       QCoreApplication::translate("Import", "%1's anniversary").toStdString()});
+    const std::string& error = parse.error.empty() ? plan.error : parse.error;
+    if (!error.empty()) {
+        Modal::Warn(this, tr("No contacts were imported.") + "\n\n" + FromBytes(error));
+        return;
+    }
+    CImportDlg preview(plan, settings->dateFormat, this);
+    if (preview.exec() != QDialog::Accepted) {
+        return;
+    }
+    const std::vector<bool> chosen = preview.Chosen();
+    for (std::size_t i = 0; i < plan.records.size(); ++i) {
+        if (chosen[i]) {
+            auto record = std::make_unique<PersonRecord>(std::move(plan.records[i]));
+            UpdateRecord(*record, today);
+            records->push_back(std::move(record));
+            changed = true;
+        }
+    }
+    FillList();
+}

@@ -103,6 +103,13 @@ struct Options {
         };
         emit list->customContextMenuRequested({});
     }
+    void Import(const std::string& vcards) {  // through Import... from a file of `vcards`
+        TempDir dir;
+        WriteFile(dir.File("c.vcf"), vcards);
+        Modal::fileHook = [&](bool, const QString&) { return QString(dir.File("c.vcf").c_str()); };
+        dialog.findChild<QPushButton*>("buttonImport")->click();
+        Modal::fileHook = nullptr;
+    }
     void DoubleClick() { emit list->itemDoubleClicked(list->currentItem(), 0); }
 };
 
@@ -298,6 +305,68 @@ private slots:
         QCOMPARE(suggested, QDir::home().filePath("ovrana.ics"));
         QVERIFY(ReadFile(dir.File("a.ics")).find("SUMMARY:Émile's birthday") != std::string::npos);
         QVERIFY(warning.contains("/nonexistent/a.ics: No such file or directory"));
+    }
+
+    void importAddsTheCheckedContactsWithTheDefaults_data() {
+        QTest::addColumn<int>("unchecked");  // -1: none
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QStringList>("added");  // then the OK button's text
+        QTest::newRow("all") << -1 << 1
+                             << QStringList{"Carl", "Carl's anniversary", "Dora",
+                                            "Import 3 records"};
+        QTest::newRow("one unchecked") << 1 << 1 << QStringList{"Carl", "Dora", "Import 2 records"};
+        QTest::newRow("cancelled") << -1 << 0 << QStringList{"Import 3 records"};
+    }
+    void importAddsTheCheckedContactsWithTheDefaults() {
+        QFETCH(int, unchecked);
+        QFETCH(int, result);
+        QFETCH(QStringList, added);
+        Options o;
+        o.dialog.findChild<QAbstractSpinBox*>("editDays")->findChild<QLineEdit*>()->setText("3");
+        QStringList shown, names;
+        Modal::runHook = [&](QDialog& preview) {
+            auto* rows = preview.findChild<QTreeWidget*>("importRows");
+            rows->topLevelItem(std::max(unchecked, 0))
+                ->setCheckState(0, unchecked < 0 ? Qt::Checked : Qt::Unchecked);
+            for (auto* list : {rows, preview.findChild<QTreeWidget*>("skippedRows")}) {
+                for (int i = 0; i < list->topLevelItemCount(); ++i) {
+                    shown << list->topLevelItem(i)->text(1) + "," + list->topLevelItem(i)->text(2);
+                }
+            }
+            names << preview.findChild<QPushButton*>("okButton")->text();
+            return result;
+        };
+        o.Import(
+            "BEGIN:VCARD\nVERSION:4.0\nFN:Carl\nEMAIL:c@example.org\nBDAY:19800512\n"
+            "ANNIVERSARY:20050601\nEND:VCARD\nBEGIN:VCARD\nFN:Dora\nBDAY:--0704\nEND:VCARD\n"
+            "BEGIN:VCARD\nFN:Anna\nBDAY:19901207\nEND:VCARD\nBEGIN:VCARD\nFN:Eve\n"
+            "BDAY:19801301\nEND:VCARD\nBEGIN:VCARD\nFN:Fay\nEND:VCARD\n");
+        QCOMPARE(shown,
+                 QStringList({"12/05/80,c@example.org", "01/06/05,c@example.org", "4 July,",
+                              "already present,", "invalid date: 19801301,", "without a date,"}));
+        for (auto it = std::next(o.records.begin(), 7); it != o.records.end(); ++it) {
+            QCOMPARE((*it)->daysInAdvance * 100 + (*it)->icon, 304);
+            names.insert(names.size() - 1, QString::fromStdString((*it)->name));
+        }
+        QCOMPARE(names, added);
+        QCOMPARE(o.dialog.changed, result == 1);
+        QCOMPARE(o.Column(0).size(), 6 + added.size());
+    }
+
+    void importOfABadFileSaysWhyAndAddsNothing() {
+        Options o;
+        QString warning;
+        Modal::warnHook = [&](const QString& text) { warning += text + "|"; };
+        for (const std::string& text : {std::string("\x7f"
+                                                    "ELF\0\1",
+                                                    6),
+                                        std::string("FN:Anna\n")}) {
+            o.Import(text);
+        }
+        Modal::warnHook = nullptr;
+        QCOMPARE(warning.count("c.vcf"), 2);
+        QCOMPARE(o.records.size(), 7u);
+        QVERIFY(!o.dialog.changed);
     }
 
     void noticeIsPlainTextAboveTheList() {
