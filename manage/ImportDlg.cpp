@@ -23,8 +23,15 @@ QString DateText(const PersonRecord& record, const std::string& dateFormat) {
         // The list's pattern would show a year the contact does not have.
         return QLocale().toString(QDate(2000, record.month, record.day), QStringLiteral("d MMMM"));
     }
+    // A year of birth in two digits could be either century.
+    std::string pattern = dateFormat;
+    for (std::size_t at = 0; (at = pattern.find('%', at)) != std::string::npos; at += 2) {
+        if (at + 1 < pattern.size() && pattern[at + 1] == 'y') {
+            pattern[at + 1] = 'Y';
+        }
+    }
     return QString::fromStdString(
-        FormatDate(MakeDay(record.year, record.month, record.day), dateFormat));
+        FormatDate(MakeDay(record.year, record.month, record.day), pattern));
 }
 
 QString ReasonText(const SkippedContact& skipped) {

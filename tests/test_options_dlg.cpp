@@ -342,7 +342,7 @@ private slots:
             "BEGIN:VCARD\nFN:Anna\nBDAY:19901207\nEND:VCARD\nBEGIN:VCARD\nFN:Eve\n"
             "BDAY:19801301\nEND:VCARD\nBEGIN:VCARD\nFN:Fay\nEND:VCARD\n");
         QCOMPARE(shown,
-                 QStringList({"12/05/80,c@example.org", "01/06/05,c@example.org", "4 July,",
+                 QStringList({"12/05/1980,c@example.org", "01/06/2005,c@example.org", "4 July,",
                               "already present,", "invalid date: 19801301,", "without a date,"}));
         for (auto it = std::next(o.records.begin(), 7); it != o.records.end(); ++it) {
             QCOMPARE((*it)->daysInAdvance * 100 + (*it)->icon, 304);
