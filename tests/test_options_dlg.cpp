@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -68,23 +66,18 @@ struct Options {
     ~Options() {
         Modal::runHook = nullptr;
         Modal::menuHook = nullptr;
+        Modal::warnHook = nullptr;
+        Modal::fileHook = nullptr;
     }
 
-    QStringList Column(int column) const {
+    QStringList Column(int column) const {  // of the rows shown
         QStringList texts;
         for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            texts << list->topLevelItem(i)->text(column);
-        }
-        return texts;
-    }
-    QStringList Shown() const {
-        QStringList names;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
             if (!list->topLevelItem(i)->isHidden()) {
-                names << list->topLevelItem(i)->text(0);
+                texts << list->topLevelItem(i)->text(column);
             }
         }
-        return names;
+        return texts;
     }
     QLineEdit* Filter() const { return dialog.findChild<QLineEdit*>("filterBox"); }
     int Selected() const {
@@ -108,7 +101,6 @@ struct Options {
         WriteFile(dir.File("c.vcf"), vcards);
         Modal::fileHook = [&](bool, const QString&) { return QString(dir.File("c.vcf").c_str()); };
         dialog.findChild<QPushButton*>("buttonImport")->click();
-        Modal::fileHook = nullptr;
     }
     void DoubleClick() { emit list->itemDoubleClicked(list->currentItem(), 0); }
 };
@@ -229,21 +221,20 @@ private slots:
         QFETCH(QStringList, shown);
         Options o;
         QTest::keyClicks(o.Filter(), typed);
-        QCOMPARE(o.Shown(), shown);
-        for (int click = 0; click < 2; ++click) {  // the second one reverses the rows
-            emit o.list->header()->sectionClicked(0);
-        }
+        QCOMPARE(o.Column(0), shown);
+        emit o.list->header()->sectionClicked(0);  // in this order already; the second reverses
+        emit o.list->header()->sectionClicked(0);
         std::reverse(shown.begin(), shown.end());
-        QCOMPARE(o.Shown(), shown);
+        QCOMPARE(o.Column(0), shown);
     }
 
     void ctrlFFindsEscapeClearsThenCloses() {
         Options o;
         QTest::keyClick(&o.dialog, Qt::Key_F, Qt::ControlModifier);
-        QCOMPARE(QApplication::focusWidget(), o.Filter());
+        QCOMPARE(o.dialog.focusWidget(), o.Filter());
         QTest::keyClicks(o.Filter(), "zo");
         QTest::keyClick(o.Filter(), Qt::Key_Escape);
-        QCOMPARE(o.Shown().size() + o.Filter()->text().size(), qsizetype(7));
+        QCOMPARE(o.Column(0).size() + o.Filter()->text().size(), qsizetype(7));
         QVERIFY(o.dialog.isVisible());
         QTest::keyClick(o.Filter(), Qt::Key_Escape);
         QVERIFY(!o.dialog.isVisible());
@@ -267,28 +258,24 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("edit");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("kept");
-        QTest::newRow("new, hidden") << "zz" << false << "Carl"
-                                     << "";
-        QTest::newRow("new, shown") << "CA" << false << "Carl"
-                                    << "CA";
-        QTest::newRow("renamed, hidden") << "ann" << true << "Zed"
-                                         << "";
-        QTest::newRow("renamed, shown") << "ann" << true << "Annabel"
-                                        << "ann";
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("new, hidden") << "zz" << false << "Carl" << false;
+        QTest::newRow("new, shown") << "CA" << false << "Carl" << true;
+        QTest::newRow("renamed, hidden") << "ann" << true << "Zed" << false;
+        QTest::newRow("renamed, shown") << "ann" << true << "Annabel" << true;
     }
     void newAndEditClearTheFilterOnlyToShowTheirRecord() {
         QFETCH(QString, typed);
         QFETCH(bool, edit);
         QFETCH(QString, name);
-        QFETCH(QString, kept);
+        QFETCH(bool, kept);
         Options o;
         QTest::keyClicks(o.Filter(), typed);
         o.editedName = name;
         o.Select(0);
         edit ? o.DoubleClick() : o.dialog.findChild<QPushButton*>("buttonNew")->click();
-        QCOMPARE(o.Filter()->text(), kept);
-        QVERIFY(o.Shown().contains(name));
+        QCOMPARE(o.Filter()->text(), kept ? typed : QString());
+        QVERIFY(o.Column(0).contains(name));
     }
 
     void exportWritesTheCalendarOrSaysWhy() {
@@ -300,9 +287,7 @@ private slots:
             Modal::fileHook = [&](bool, const QString& shown) { return suggested = shown, path; };
             o.dialog.findChild<QPushButton*>("buttonExport")->click();
         }
-        Modal::warnHook = nullptr;
-        Modal::fileHook = nullptr;
-        QCOMPARE(suggested, QDir::home().filePath("ovrana.ics"));
+        QCOMPARE(suggested, qEnvironmentVariable("HOME") + "/ovrana.ics");
         QVERIFY(ReadFile(dir.File("a.ics")).find("SUMMARY:Émile's birthday") != std::string::npos);
         QVERIFY(warning.contains("/nonexistent/a.ics: No such file or directory"));
     }
@@ -312,9 +297,8 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::addColumn<QStringList>("added");  // then the OK button's text
         QTest::newRow("all") << -1 << 1
-                             << QStringList{"Carl", "Carl's anniversary", "Dora",
-                                            "Import 3 records"};
-        QTest::newRow("one unchecked") << 1 << 1 << QStringList{"Carl", "Dora", "Import 2 records"};
+                             << QStringList{"Cy", "Cy's anniversary", "Di", "Import 3 records"};
+        QTest::newRow("one unchecked") << 1 << 1 << QStringList{"Cy", "Di", "Import 2 records"};
         QTest::newRow("cancelled") << -1 << 0 << QStringList{"Import 3 records"};
     }
     void importAddsTheCheckedContactsWithTheDefaults() {
@@ -337,8 +321,8 @@ private slots:
             return result;
         };
         o.Import(
-            "BEGIN:VCARD\nVERSION:4.0\nFN:Carl\nEMAIL:c@example.org\nBDAY:19800512\n"
-            "ANNIVERSARY:20050601\nEND:VCARD\nBEGIN:VCARD\nFN:Dora\nBDAY:--0704\nEND:VCARD\n"
+            "BEGIN:VCARD\nVERSION:4.0\nFN:Cy\nEMAIL:c@example.org\nBDAY:19800512\n"
+            "ANNIVERSARY:20050601\nEND:VCARD\nBEGIN:VCARD\nFN:Di\nBDAY:--0704\nEND:VCARD\n"
             "BEGIN:VCARD\nFN:Anna\nBDAY:19901207\nEND:VCARD\nBEGIN:VCARD\nFN:Eve\n"
             "BDAY:19801301\nEND:VCARD\nBEGIN:VCARD\nFN:Fay\nEND:VCARD\n");
         QCOMPARE(shown,
@@ -357,13 +341,9 @@ private slots:
         Options o;
         QString warning;
         Modal::warnHook = [&](const QString& text) { warning += text + "|"; };
-        for (const std::string& text : {std::string("\x7f"
-                                                    "ELF\0\1",
-                                                    6),
-                                        std::string("FN:Anna\n")}) {
+        for (const std::string& text : {std::string(4, '\0'), std::string("FN:Anna\n")}) {
             o.Import(text);
         }
-        Modal::warnHook = nullptr;
         QCOMPARE(warning.count("c.vcf"), 2);
         QCOMPARE(o.records.size(), 7u);
         QVERIFY(!o.dialog.changed);
