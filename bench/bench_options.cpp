@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The Options dialog over a long list, as the user meets it: opening until the list is filled
-// and drawn, one header click on each column, and an edit that renames a record, which refills
-// the list. Run under QT_QPA_PLATFORM=offscreen; prints the median of each step in ms.
-// Usage: ovrana-bench-options <ovras.ini> <runs>
+// and drawn, one header click on each column, a key typed into the filter box, a second one and
+// Escape, and an edit that renames a record, which refills the list. Run under
+// QT_QPA_PLATFORM=offscreen; prints the median of each step in ms. Usage: ovrana-bench-options
+// <ovras.ini> <runs>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
@@ -54,7 +56,8 @@ int main(int argc, char** argv) {
     UpdateAllRecords(records, settings.today);
 
     const char* const steps[] = {"open",           "sort Name", "sort Birthday", "sort Warn",
-                                 "sort Age today", "sort Days", "edit"};
+                                 "sort Age today", "sort Days", "filter k",      "filter ka",
+                                 "filter Escape",  "edit"};
     std::map<std::string, std::vector<double>> times;
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
@@ -80,6 +83,17 @@ int main(int argc, char** argv) {
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
             Settle();
             times[steps[1 + column]].push_back(timer.nsecsElapsed() / 1e6);
+        }
+
+        // Each key hides or shows rows up to the whole list; "k" leaves about one row in six.
+        auto* filter = dialog.findChild<QLineEdit*>("filterBox");
+        const std::pair<Qt::Key, const char*> keys[] = {
+            {Qt::Key_K, "filter k"}, {Qt::Key_A, "filter ka"}, {Qt::Key_Escape, "filter Escape"}};
+        for (const auto& [key, step] : keys) {
+            timer.restart();
+            QTest::keyClick(filter, key);
+            Settle();
+            times[step].push_back(timer.nsecsElapsed() / 1e6);
         }
 
         // A new name puts the record elsewhere in name order: the whole list is filled again.

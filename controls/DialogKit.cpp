@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTreeWidgetItem>
@@ -31,6 +32,15 @@ void Modal::Warn(QWidget* parent, const QString& text) {
 
 int Modal::Run(QDialog& dialog) {
     return runHook ? runHook(dialog) : dialog.QDialog::exec();
+}
+
+QString Modal::File(QWidget* parent, bool save, const QString& caption, const QString& path,
+                    const QString& filter) {
+    if (fileHook) {
+        return fileHook(save, path);
+    }
+    return save ? QFileDialog::getSaveFileName(parent, caption, path, filter)
+                : QFileDialog::getOpenFileName(parent, caption, path, filter);
 }
 
 void SetRowRecord(QTreeWidgetItem& row, PersonRecord* record) {

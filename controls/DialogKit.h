@@ -21,10 +21,15 @@ public:
     static void Warn(QWidget* parent, const QString& text);
     // Runs `dialog` modally; its result.
     static int Run(QDialog& dialog);
+    // A file dialog starting at `path`: a file to read, or with `save` one to write. The chosen
+    // path, empty when cancelled.
+    static QString File(QWidget* parent, bool save, const QString& caption, const QString& path,
+                        const QString& filter);
 
     static inline std::function<int(QMenu&)> menuHook;
     static inline std::function<void(const QString&)> warnHook;
     static inline std::function<int(QDialog&)> runHook;
+    static inline std::function<QString(bool save, const QString& path)> fileHook;
 };
 
 // The record a list row shows; the row does not own it.

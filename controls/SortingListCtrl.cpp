@@ -6,6 +6,7 @@
 #include <QItemSelectionModel>
 #include <algorithm>
 
+#include "TextFold.h"
 #include "model/DatePattern.h"
 #include "platform/QtServices.h"
 
@@ -14,22 +15,13 @@ namespace {
 // Letters first without accents and case, so that Ölaf sorts among the O names; the full
 // case-folded text after a NUL breaks ties, so only texts that differ in case alone are equal.
 std::string FoldCase(std::string_view text) {
-    // Plain ASCII has no accents and only A to Z change case; most names are plain ASCII, and
-    // this spares them the Unicode tables, which dominate sorting a long list.
-    if (std::all_of(text.begin(), text.end(),
-                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-        const std::string folded = FoldAsciiCase(text);
-        std::string key = folded;
-        key += '\0';
-        key += folded;
-        return key;
-    }
-    const QString original = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    QString base = original.normalized(QString::NormalizationForm_KD);
-    base.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
-    std::string key = base.toCaseFolded().toStdString();
+    const std::string base = FoldAccentsAndCase(text);
+    std::string key = base;
     key += '\0';
-    key += original.toCaseFolded().toStdString();
+    key += IsAscii(text) ? base
+                         : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                               .toCaseFolded()
+                               .toStdString();
     return key;
 }
 
@@ -129,4 +121,5 @@ void CSortingListCtrl::SortRows(int column, int type, bool ascending) {
     if (!selection.isEmpty()) {
         selectionModel()->select(selection, QItemSelectionModel::Select);
     }
+    emit rowsReordered();
 }

@@ -33,6 +33,11 @@ public:
     // the name at position i.
     std::vector<std::size_t> NameOrder(const std::vector<std::string>& names) const;
 
+signals:
+    // After a sort: the rows went out of the view and back, and lost what only the view keeps
+    // about them, such as being hidden by row number.
+    void rowsReordered();
+
 private:
     // A left click on the header of `column`; the header reports no other buttons.
     void OnHeaderItemClick(int column);

@@ -83,6 +83,72 @@
     </message>
 </context>
 <context>
+    <name>CImportDlg</name>
+    <message>
+        <source>already present</source>
+        <translation>schon vorhanden</translation>
+    </message>
+    <message>
+        <source>without a date</source>
+        <translation>ohne Datum</translation>
+    </message>
+    <message>
+        <source>not a date: %1</source>
+        <translation>kein Datum: %1</translation>
+    </message>
+    <message>
+        <source>invalid date: %1</source>
+        <translation>ungültiges Datum: %1</translation>
+    </message>
+    <message>
+        <source>without a name</source>
+        <translation>ohne Namen</translation>
+    </message>
+    <message>
+        <source>Import contacts</source>
+        <translation>Kontakte importieren</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>(the contact on line %1)</source>
+        <translation>(der Kontakt in Zeile %1)</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Ausgelassen:</translation>
+    </message>
+    <message>
+        <source>New records:</source>
+        <translation>Neue Einträge:</translation>
+    </message>
+    <message>
+        <source>Import 1 record</source>
+        <translation>1 Eintrag importieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n records</source>
+        <translation>
+            <numerusform>%n Eintrag importieren</numerusform>
+            <numerusform>%n Einträge importieren</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>COptionsDlg</name>
     <message>
         <source>Options</source>
@@ -171,6 +237,42 @@
     <message>
         <source>Also remind me each morning while I stay logged in</source>
         <translation>Auch jeden Morgen erinnern, solange ich angemeldet bleibe</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importieren...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Export calendar</source>
+        <translation>Kalender exportieren</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>The calendar could not be written to %1: %2</source>
+        <translation>Der Kalender konnte nicht in %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Import contacts</source>
+        <translation>Kontakte importieren</translation>
+    </message>
+    <message>
+        <source>vCard files (*.vcf *.vcard)</source>
+        <translation>vCard-Dateien (*.vcf *.vcard)</translation>
+    </message>
+    <message>
+        <source>No contacts were imported.</source>
+        <translation>Es wurden keine Kontakte importiert.</translation>
     </message>
 </context>
 <context>

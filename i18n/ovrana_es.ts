@@ -83,6 +83,72 @@
     </message>
 </context>
 <context>
+    <name>CImportDlg</name>
+    <message>
+        <source>already present</source>
+        <translation>ya existe</translation>
+    </message>
+    <message>
+        <source>without a date</source>
+        <translation>sin fecha</translation>
+    </message>
+    <message>
+        <source>not a date: %1</source>
+        <translation>no es una fecha: %1</translation>
+    </message>
+    <message>
+        <source>invalid date: %1</source>
+        <translation>fecha no válida: %1</translation>
+    </message>
+    <message>
+        <source>without a name</source>
+        <translation>sin nombre</translation>
+    </message>
+    <message>
+        <source>Import contacts</source>
+        <translation>Importar contactos</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Correo</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>(the contact on line %1)</source>
+        <translation>(el contacto de la línea %1)</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Omitidos:</translation>
+    </message>
+    <message>
+        <source>New records:</source>
+        <translation>Registros nuevos:</translation>
+    </message>
+    <message>
+        <source>Import 1 record</source>
+        <translation>Importar 1 registro</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n records</source>
+        <translation>
+            <numerusform>Importar %n registro</numerusform>
+            <numerusform>Importar %n registros</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>COptionsDlg</name>
     <message>
         <source>Options</source>
@@ -171,6 +237,42 @@
     <message>
         <source>Also remind me each morning while I stay logged in</source>
         <translation>Avisarme también cada mañana mientras siga conectado</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrar</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importar...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Export calendar</source>
+        <translation>Exportar calendario</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Archivos iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>The calendar could not be written to %1: %2</source>
+        <translation>No se pudo escribir el calendario en %1: %2</translation>
+    </message>
+    <message>
+        <source>Import contacts</source>
+        <translation>Importar contactos</translation>
+    </message>
+    <message>
+        <source>vCard files (*.vcf *.vcard)</source>
+        <translation>Archivos vCard (*.vcf *.vcard)</translation>
+    </message>
+    <message>
+        <source>No contacts were imported.</source>
+        <translation>No se importó ningún contacto.</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,72 @@
     </message>
 </context>
 <context>
+    <name>CImportDlg</name>
+    <message>
+        <source>already present</source>
+        <translation>déjà présent</translation>
+    </message>
+    <message>
+        <source>without a date</source>
+        <translation>sans date</translation>
+    </message>
+    <message>
+        <source>not a date: %1</source>
+        <translation>pas une date : %1</translation>
+    </message>
+    <message>
+        <source>invalid date: %1</source>
+        <translation>date invalide : %1</translation>
+    </message>
+    <message>
+        <source>without a name</source>
+        <translation>sans nom</translation>
+    </message>
+    <message>
+        <source>Import contacts</source>
+        <translation>Importer des contacts</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Raison</translation>
+    </message>
+    <message>
+        <source>(the contact on line %1)</source>
+        <translation>(le contact de la ligne %1)</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Laissés de côté :</translation>
+    </message>
+    <message>
+        <source>New records:</source>
+        <translation>Nouvelles fiches :</translation>
+    </message>
+    <message>
+        <source>Import 1 record</source>
+        <translation>Importer 1 fiche</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n records</source>
+        <translation>
+            <numerusform>Importer %n fiche</numerusform>
+            <numerusform>Importer %n fiches</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>COptionsDlg</name>
     <message>
         <source>Options</source>
@@ -171,6 +237,42 @@
     <message>
         <source>Also remind me each morning while I stay logged in</source>
         <translation>Me prévenir aussi chaque matin tant que je reste connecté</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrer</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importer...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Export calendar</source>
+        <translation>Exporter le calendrier</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Fichiers iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>The calendar could not be written to %1: %2</source>
+        <translation>Impossible d’écrire le calendrier dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Import contacts</source>
+        <translation>Importer des contacts</translation>
+    </message>
+    <message>
+        <source>vCard files (*.vcf *.vcard)</source>
+        <translation>Fichiers vCard (*.vcf *.vcard)</translation>
+    </message>
+    <message>
+        <source>No contacts were imported.</source>
+        <translation>Aucun contact n’a été importé.</translation>
     </message>
 </context>
 <context>

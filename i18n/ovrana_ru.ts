@@ -84,6 +84,73 @@
     </message>
 </context>
 <context>
+    <name>CImportDlg</name>
+    <message>
+        <source>already present</source>
+        <translation>уже есть</translation>
+    </message>
+    <message>
+        <source>without a date</source>
+        <translation>без даты</translation>
+    </message>
+    <message>
+        <source>not a date: %1</source>
+        <translation>не дата: %1</translation>
+    </message>
+    <message>
+        <source>invalid date: %1</source>
+        <translation>неверная дата: %1</translation>
+    </message>
+    <message>
+        <source>without a name</source>
+        <translation>без имени</translation>
+    </message>
+    <message>
+        <source>Import contacts</source>
+        <translation>Импорт контактов</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Эл. почта</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Причина</translation>
+    </message>
+    <message>
+        <source>(the contact on line %1)</source>
+        <translation>(контакт в строке %1)</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Пропущены:</translation>
+    </message>
+    <message>
+        <source>New records:</source>
+        <translation>Новые записи:</translation>
+    </message>
+    <message>
+        <source>Import 1 record</source>
+        <translation>Импортировать 1 запись</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n records</source>
+        <translation>
+            <numerusform>Импортировать %n запись</numerusform>
+            <numerusform>Импортировать %n записи</numerusform>
+            <numerusform>Импортировать %n записей</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>COptionsDlg</name>
     <message>
         <source>Options</source>
@@ -172,6 +239,42 @@
     <message>
         <source>Also remind me each morning while I stay logged in</source>
         <translation>Напоминать и каждое утро, пока я в системе</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Фильтр</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Импорт...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Экспорт...</translation>
+    </message>
+    <message>
+        <source>Export calendar</source>
+        <translation>Экспорт календаря</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Файлы iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>The calendar could not be written to %1: %2</source>
+        <translation>Не удалось записать календарь в %1: %2</translation>
+    </message>
+    <message>
+        <source>Import contacts</source>
+        <translation>Импорт контактов</translation>
+    </message>
+    <message>
+        <source>vCard files (*.vcf *.vcard)</source>
+        <translation>Файлы vCard (*.vcf *.vcard)</translation>
+    </message>
+    <message>
+        <source>No contacts were imported.</source>
+        <translation>Контакты не импортированы.</translation>
     </message>
 </context>
 <context>

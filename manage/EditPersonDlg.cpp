@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <limits>
 
 #include "controls/DialogKit.h"
 #include "platform/QtServices.h"
@@ -63,6 +64,10 @@ CEditPersonDlg::CEditPersonDlg(QWidget* parent) : QDialog(parent) {
     editName->setObjectName("editName");
     editEmail = new QLineEdit(this);
     editEmail->setObjectName("editEmail");
+    // Qt's default of 32767 characters would cut a long stored text on OK, even untouched.
+    for (QLineEdit* box : {editName, editEmail}) {
+        box->setMaxLength(std::numeric_limits<int>::max());
+    }
     datePicker = new QDateEdit(this);
     datePicker->setObjectName("datePicker");
     datePicker->setCalendarPopup(true);

@@ -8,26 +8,35 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <cstring>
+#include <ctime>
 
 #include "EditPersonDlg.h"
+#include "ImportDlg.h"
 #include "controls/DaysBox.h"
 #include "controls/DialogKit.h"
 #include "controls/IconSet.h"
 #include "controls/SortingListCtrl.h"
+#include "controls/TextFold.h"
 #include "controls/WebLinkStatic.h"
+#include "model/CalendarExport.h"
+#include "model/ContactImport.h"
 #include "model/DisplayText.h"
 #include "platform/QtServices.h"
 
@@ -58,16 +67,37 @@ struct RowFormat {
 
 namespace {
 
+// What the filter box looks in: the name and the address, folded. The separator keeps a match
+// from spanning the two.
+std::string MatchText(const PersonRecord& record) {
+    return FoldAccentsAndCase(record.name) + '\x01' + FoldAccentsAndCase(record.email);
+}
+
 // A row of the list. It keeps only its record's address and works the texts out when the view
 // asks for them, so a list of 100,000 records costs little more than the records themselves;
 // the view asks only for the rows on screen, a sort for one column of every row.
 class RecordRow : public QTreeWidgetItem {
 public:
     RecordRow(std::shared_ptr<const RowFormat> format, PersonRecord* record)
-        : format_(std::move(format)), record_(record) {}
+        : format_(std::move(format)), record_(record) {
+        Fold();
+    }
 
     // Has the view word the record anew.
-    void Refresh() { emitDataChanged(); }
+    void Refresh() {
+        Fold();
+        emitDataChanged();
+    }
+
+    // Whether the filter shows the row. The view hides it by row number: asking it about an
+    // item, as QTreeWidgetItem::setHidden and isHidden do, searches the whole list for the item.
+    bool Shown() const { return shown_; }
+    void SetShown(bool shown) { shown_ = shown; }
+
+    // Whether the name or the address contains `folded`, a text folded as FoldAccentsAndCase.
+    bool Matches(const std::string& folded) const {
+        return folded_.find(folded) != std::string::npos;
+    }
 
     QVariant data(int column, int role) const override {
         if (role == Qt::DisplayRole || role == Qt::EditRole) {
@@ -109,8 +139,13 @@ private:
         }
     }
 
+    // Once per fill, not per keystroke.
+    void Fold() { folded_ = MatchText(*record_); }
+
     std::shared_ptr<const RowFormat> format_;
     PersonRecord* record_;
+    std::string folded_;
+    bool shown_ = true;
 };
 
 // The record's fields into the Edit person dialog, and the accepted form back.
@@ -144,6 +179,12 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     setWindowIcon(AppIcon());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
+
+    filterBox = new QLineEdit(this);
+    filterBox->setObjectName("filterBox");
+    filterBox->setPlaceholderText(tr("Filter"));
+    filterBox->setClearButtonEnabled(true);
+    filterBox->installEventFilter(this);
 
     list = new CSortingListCtrl(this);
     list->setObjectName("list");
@@ -198,6 +239,12 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     buttonNew = new QPushButton(tr("New ..."), this);
     buttonNew->setObjectName("buttonNew");
     buttonNew->setAutoDefault(false);
+    buttonImport = new QPushButton(tr("Import..."), this);
+    buttonImport->setObjectName("buttonImport");
+    buttonImport->setAutoDefault(false);
+    buttonExport = new QPushButton(tr("Export..."), this);
+    buttonExport->setObjectName("buttonExport");
+    buttonExport->setAutoDefault(false);
     auto* about = new QLabel(
         tr("Ovrana %1, by the Ovrana developers").arg(QStringLiteral(OVRANA_VERSION)), this);
     about->setObjectName("about");
@@ -213,6 +260,8 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     side->addWidget(defaults);
     auto* newRow = new QHBoxLayout;
     newRow->addWidget(buttonNew);
+    newRow->addWidget(buttonImport);
+    newRow->addWidget(buttonExport);
     newRow->addStretch();
     side->addLayout(newRow);
     side->addStretch();
@@ -236,13 +285,17 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     noticeLayout->addWidget(noticeText, 1);
     noticeBox->hide();
 
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(filterBox);
+    listColumn->addWidget(list, 1);
     auto* body = new QHBoxLayout;
-    body->addWidget(list, 1);
+    body->addLayout(listColumn, 1);
     body->addLayout(side);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(noticeBox);
     layout->addLayout(body, 1);
 
+    setTabOrder(filterBox, list);
     setTabOrder(list, checkOnceADay);
     setTabOrder(checkOnceADay, checkOnTop);
     setTabOrder(checkOnTop, checkNotify);
@@ -250,10 +303,21 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     setTabOrder(checkDaily, editDays);
     setTabOrder(editDays, comboIcon);
     setTabOrder(comboIcon, buttonNew);
-    setTabOrder(buttonNew, close);
+    setTabOrder(buttonNew, buttonImport);
+    setTabOrder(buttonImport, buttonExport);
+    setTabOrder(buttonExport, close);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &COptionsDlg::accept);
     connect(buttonNew, &QPushButton::clicked, this, &COptionsDlg::OnNewRecord);
+    connect(buttonImport, &QPushButton::clicked, this, &COptionsDlg::OnImport);
+    connect(buttonExport, &QPushButton::clicked, this, &COptionsDlg::OnExport);
+    connect(filterBox, &QLineEdit::textChanged, this, &COptionsDlg::ApplyFilter);
+    connect(list, &CSortingListCtrl::rowsReordered, this, &COptionsDlg::HideFilteredRows);
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] {
+        filterBox->setFocus(Qt::ShortcutFocusReason);
+        filterBox->selectAll();
+    });
     connect(list, &QTreeWidget::itemDoubleClicked, this, &COptionsDlg::OnDblclkList);
     connect(list, &QWidget::customContextMenuRequested, this, &COptionsDlg::OnRclickList);
     // Delete removes the selected record, but never while a text box takes the key.
@@ -318,7 +382,62 @@ void COptionsDlg::FillList() {
         rows.append(new RecordRow(rowFormat, byList[index]));
     }
     list->addTopLevelItems(rows);
+    if (!filterText.empty()) {
+        ApplyFilter();
+    }
     list->setUpdatesEnabled(true);
+}
+
+void COptionsDlg::ApplyFilter() {
+    filterText = FoldAccentsAndCase(filterBox->text().toStdString());
+    const bool updates = list->updatesEnabled();
+    list->setUpdatesEnabled(false);
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        // Every row is a RecordRow: FillList makes them all.
+        auto* row = static_cast<RecordRow*>(list->topLevelItem(i));
+        if (const bool shown = row->Matches(filterText); shown != row->Shown()) {
+            row->SetShown(shown);
+            list->setRowHidden(i, QModelIndex(), !shown);
+        }
+    }
+    // Delete and Edit act on the selection: it must be a row the user sees.
+    const QList<QTreeWidgetItem*> selected = list->selectedItems();
+    if (!selected.isEmpty() && !static_cast<RecordRow*>(selected.front())->Shown()) {
+        list->clearSelection();
+    }
+    list->setUpdatesEnabled(updates);
+}
+
+void COptionsDlg::HideFilteredRows() {
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        if (!static_cast<RecordRow*>(list->topLevelItem(i))->Shown()) {
+            list->setRowHidden(i, QModelIndex(), true);
+        }
+    }
+}
+
+void COptionsDlg::RevealRecord(const PersonRecord& record) {
+    if (MatchText(record).find(filterText) == std::string::npos) {
+        filterBox->clear();
+    }
+}
+
+bool COptionsDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == filterBox && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // Escape empties the box rather than closing the dialog; an empty box lets it close.
+        if (key == Qt::Key_Escape && !filterBox->text().isEmpty()) {
+            filterBox->clear();
+            return true;
+        }
+        // Enter goes on to the rows found rather than closing the dialog.
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            list->setFocus(Qt::OtherFocusReason);
+            SelectShownNear(0);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 PersonRecord* COptionsDlg::RecordAt(int row) const {
@@ -339,6 +458,22 @@ void COptionsDlg::SelectRow(int row) {
     list->scrollToItem(item, QAbstractItemView::EnsureVisible);
 }
 
+void COptionsDlg::SelectShownNear(int row) {
+    const int count = list->topLevelItemCount();
+    for (int i = std::max(row, 0); i < count; ++i) {
+        if (static_cast<RecordRow*>(list->topLevelItem(i))->Shown()) {
+            SelectRow(i);
+            return;
+        }
+    }
+    for (int i = std::min(row, count) - 1; i >= 0; --i) {
+        if (static_cast<RecordRow*>(list->topLevelItem(i))->Shown()) {
+            SelectRow(i);
+            return;
+        }
+    }
+}
+
 void COptionsDlg::OnNewRecord() {
     const CivilDate now = LocalDate(std::time(nullptr));
     auto record = std::make_unique<PersonRecord>();
@@ -354,6 +489,7 @@ void COptionsDlg::OnNewRecord() {
     }
     FromForm(dialog, *record);
     UpdateRecord(*record, today);
+    RevealRecord(*record);
     records->push_back(std::move(record));
     changed = true;
     FillList();
@@ -374,10 +510,11 @@ void COptionsDlg::EditRecord(int row) {
     changed = true;
     UpdateRecord(*record, today);
     if (record->name == oldName) {
-        // Every row is a RecordRow: FillList makes them all.
         static_cast<RecordRow*>(list->topLevelItem(row))->Refresh();
+        RevealRecord(*record);
         return;
     }
+    RevealRecord(*record);
     FillList();
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         if (RecordAt(i) == record) {
@@ -395,7 +532,7 @@ void COptionsDlg::DeleteRecord(int row) {
     delete list->takeTopLevelItem(row);
     RemoveRecord(*records, record);
     changed = true;
-    SelectRow(std::min(row, list->topLevelItemCount() - 1));
+    SelectShownNear(row);
 }
 
 void COptionsDlg::OnDblclkList() {
@@ -427,4 +564,66 @@ void COptionsDlg::OnRclickList() {
         default:
             break;
     }
+}
+
+void COptionsDlg::OnExport() {
+    const QString chosen =
+        Modal::File(this, true, tr("Export calendar"), QDir::home().filePath("ovrana.ics"),
+                    tr("iCalendar files (*.ics)"));
+    if (chosen.isEmpty()) {
+        return;
+    }
+    // Absolute, so that a file named "-" is never taken for standard output.
+    const QString path = QFileInfo(chosen).absoluteFilePath();
+    // The texts of ovrana --export, translated there.
+    const auto say = [](const char* source) {
+        return QCoreApplication::translate("Calendar", source).toStdString();
+    };
+    const CalendarTexts texts{say(QT_TRANSLATE_NOOP("Calendar", "%1's birthday")),
+                              say(QT_TRANSLATE_NOOP("Calendar", "Born %1")),
+                              say(QT_TRANSLATE_NOOP("Calendar", "Since %1"))};
+    const CalendarExport calendar = ExportCalendar(*records, std::time(nullptr), texts);
+    QString reason = QString::fromStdString(calendar.error);
+    if (calendar) {
+        if (const int error = WriteCalendar(QFile::encodeName(path).toStdString(), calendar.text);
+            error != 0) {
+            reason = QString::fromLocal8Bit(std::strerror(error));
+        }
+    }
+    if (!reason.isEmpty()) {
+        Modal::Warn(this, tr("The calendar could not be written to %1: %2").arg(path, reason));
+    }
+}
+
+void COptionsDlg::OnImport() {
+    const QString path = Modal::File(this, false, tr("Import contacts"), QDir::homePath(),
+                                     tr("vCard files (*.vcf *.vcard)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    const VCardParse parse = ReadVCardFile(QFile::encodeName(path).toStdString());
+    // The defaults as they stand, as New takes them.
+    ImportPlan plan = PlanImport(
+        parse.contacts, *records,
+        ImportDefaults{comboIcon->currentIndex(), editDays->Value(),
+                       QCoreApplication::translate("Import", "%1's anniversary").toStdString()});
+    const std::string& error = parse.error.empty() ? plan.error : parse.error;
+    if (!error.empty()) {
+        Modal::Warn(this, tr("No contacts were imported.") + "\n\n" + FromBytes(error));
+        return;
+    }
+    CImportDlg preview(plan, settings->dateFormat, this);
+    if (preview.exec() != QDialog::Accepted) {
+        return;
+    }
+    const std::vector<bool> chosen = preview.Chosen();
+    for (std::size_t i = 0; i < plan.records.size(); ++i) {
+        if (chosen[i]) {
+            auto record = std::make_unique<PersonRecord>(std::move(plan.records[i]));
+            UpdateRecord(*record, today);
+            records->push_back(std::move(record));
+            changed = true;
+        }
+    }
+    FillList();
 }

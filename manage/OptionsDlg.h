@@ -16,10 +16,12 @@ class DaysBox;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 // The record manager: every record with its next date, warning period, age today and days to
-// go; New, Edit and Delete; the two switches and the defaults for new records.
+// go, narrowed by a filter box; New, Edit and Delete; import of contacts and export of a calendar;
+// the two switches and the defaults for new records.
 class COptionsDlg : public QDialog {
     Q_OBJECT
 
@@ -41,6 +43,9 @@ public:
     int exec() override;
     void accept() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Context menu commands.
     static constexpr int ID_NEW = 32774;
@@ -48,9 +53,19 @@ private:
     static constexpr int ID_DELETE = 32773;
 
     void FillList();
+    // Hides the rows the filter box does not match; a hidden row loses the selection.
+    void ApplyFilter();
+    // Hides again the rows the filter hid, after a sort took them out of the view and back.
+    void HideFilteredRows();
+    // Empties the filter box when it would hide `record`.
+    void RevealRecord(const PersonRecord& record);
     int SelectedRow() const;  // -1 when none
     PersonRecord* RecordAt(int row) const;
     void SelectRow(int row);
+    // Selects the first shown row from `row` on, else the last shown one before it.
+    void SelectShownNear(int row);
+    void OnImport();
+    void OnExport();
     void OnNewRecord();
     void EditRecord(int row);
     void DeleteRecord(int row);
@@ -61,6 +76,8 @@ private:
     std::shared_ptr<const RowFormat> rowFormat;
 
     CSortingListCtrl* list;
+    QLineEdit* filterBox;
+    std::string filterText;  // the box's text folded, as the rows keep theirs
     QCheckBox* checkOnTop;
     QCheckBox* checkOnceADay;
     QCheckBox* checkNotify;
@@ -68,6 +85,8 @@ private:
     QComboBox* comboIcon;
     DaysBox* editDays;
     QPushButton* buttonNew;
+    QPushButton* buttonImport;
+    QPushButton* buttonExport;
     CWebLinkStatic* link;
     QWidget* noticeBox;
     QLabel* noticeText;

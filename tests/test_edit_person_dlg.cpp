@@ -123,6 +123,13 @@ private slots:
         });
         QCOMPARE(setYear.date.year, 1976);
     }
+
+    void longTextsKeepTheirBytes() {
+        CEditPersonDlg dialog;
+        dialog.name = dialog.email = std::string(40000, 'n') + "\xff";  // not UTF-8 either
+        RunAndOk(dialog);
+        QVERIFY(dialog.name == dialog.email && dialog.email == std::string(40000, 'n') + "\xff");
+    }
 };
 
 QTEST_MAIN(TestEditPersonDlg)

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -38,6 +39,7 @@ struct Options {
         }
         Append(records, Record("no year", 24, 12, 0));
         Append(records, Record("no date", 0, 0, 0));
+        (*std::next(records.begin(), 3))->email = "b@Müller.example";  // bert
         UpdateAllRecords(records, kToday);
         dialog.records = &records;
         dialog.settings = &settings;
@@ -64,15 +66,20 @@ struct Options {
     ~Options() {
         Modal::runHook = nullptr;
         Modal::menuHook = nullptr;
+        Modal::warnHook = nullptr;
+        Modal::fileHook = nullptr;
     }
 
-    QStringList Column(int column) const {
+    QStringList Column(int column) const {  // of the rows shown
         QStringList texts;
         for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            texts << list->topLevelItem(i)->text(column);
+            if (!list->topLevelItem(i)->isHidden()) {
+                texts << list->topLevelItem(i)->text(column);
+            }
         }
         return texts;
     }
+    QLineEdit* Filter() const { return dialog.findChild<QLineEdit*>("filterBox"); }
     int Selected() const {
         const auto rows = list->selectedItems();
         return rows.isEmpty() ? -1 : list->indexOfTopLevelItem(rows.front());
@@ -88,6 +95,12 @@ struct Options {
             return 0;
         };
         emit list->customContextMenuRequested({});
+    }
+    void Import(const std::string& vcards) {  // through Import... from a file of `vcards`
+        TempDir dir;
+        WriteFile(dir.File("c.vcf"), vcards);
+        Modal::fileHook = [&](bool, const QString&) { return QString(dir.File("c.vcf").c_str()); };
+        dialog.findChild<QPushButton*>("buttonImport")->click();
     }
     void DoubleClick() { emit list->itemDoubleClicked(list->currentItem(), 0); }
 };
@@ -198,12 +211,144 @@ private slots:
         QCOMPARE(o.records.size(), 5u);
     }
 
-    void withoutASelectionNothingHappens() {
+    void filterIgnoresCaseAndAccentsAndSurvivesASort_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("case") << "ANN" << QStringList{"Anna"};
+        QTest::newRow("accent in the name") << "emi" << QStringList{"Émile"};
+        QTest::newRow("accent typed") << "Ö" << QStringList{"no date", "no year", "ölaf", "zoe"};
+        QTest::newRow("e-mail") << "muller" << QStringList{"bert"};
+        QTest::newRow("not across name and e-mail") << "tb@" << QStringList{};
+    }
+    void filterIgnoresCaseAndAccentsAndSurvivesASort() {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, shown);
         Options o;
-        o.list->clearSelection();
+        QTest::keyClicks(o.Filter(), typed);
+        QCOMPARE(o.Column(0), shown);
+        emit o.list->header()->sectionClicked(0);  // in this order already; the second reverses
+        emit o.list->header()->sectionClicked(0);
+        std::reverse(shown.begin(), shown.end());
+        QCOMPARE(o.Column(0), shown);
+    }
+
+    void ctrlFFindsEscapeClearsThenCloses() {
+        Options o;
+        QTest::keyClick(&o.dialog, Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(o.dialog.focusWidget(), o.Filter());
+        QTest::keyClicks(o.Filter(), "zo");
+        QTest::keyClick(o.Filter(), Qt::Key_Escape);
+        QCOMPARE(o.Column(0).size() + o.Filter()->text().size(), qsizetype(7));
+        QVERIFY(o.dialog.isVisible());
+        QTest::keyClick(o.Filter(), Qt::Key_Escape);
+        QVERIFY(!o.dialog.isVisible());
+    }
+
+    void commandsActOnTheShownRows() {
+        Options o;
+        o.Select(2);  // Émile
+        QTest::keyClicks(o.Filter(), "l");
+        QTest::keyClick(o.list, Qt::Key_Delete);
+        QCOMPARE(o.list->selectedItems().value(0)->text(0), QString("ölaf"));
+        QTest::keyClicks(o.Filter(), "x");  // hides ölaf, and so unselects it
+        QTest::keyClick(o.list, Qt::Key_Delete);
         o.Menu("Delete");
         o.DoubleClick();
-        QTest::keyClick(o.list, Qt::Key_Delete);
+        QCOMPARE(o.records.size(), 6u);
+        QCOMPARE(o.shownDays, QString());
+    }
+
+    void newAndEditClearTheFilterOnlyToShowTheirRecord_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("new, hidden") << "zz" << false << "Carl" << false;
+        QTest::newRow("new, shown") << "CA" << false << "Carl" << true;
+        QTest::newRow("renamed, hidden") << "ann" << true << "Zed" << false;
+        QTest::newRow("renamed, shown") << "ann" << true << "Annabel" << true;
+    }
+    void newAndEditClearTheFilterOnlyToShowTheirRecord() {
+        QFETCH(QString, typed);
+        QFETCH(bool, edit);
+        QFETCH(QString, name);
+        QFETCH(bool, kept);
+        Options o;
+        QTest::keyClicks(o.Filter(), typed);
+        o.editedName = name;
+        o.Select(0);
+        edit ? o.DoubleClick() : o.dialog.findChild<QPushButton*>("buttonNew")->click();
+        QCOMPARE(o.Filter()->text(), kept ? typed : QString());
+        QVERIFY(o.Column(0).contains(name));
+    }
+
+    void exportWritesTheCalendarOrSaysWhy() {
+        Options o;
+        TempDir dir;
+        QString suggested, warning;
+        Modal::warnHook = [&](const QString& text) { warning = text; };
+        for (const QString& path : QStringList{dir.File("a.ics").c_str(), "/nonexistent/a.ics"}) {
+            Modal::fileHook = [&](bool, const QString& shown) { return suggested = shown, path; };
+            o.dialog.findChild<QPushButton*>("buttonExport")->click();
+        }
+        QCOMPARE(suggested, qEnvironmentVariable("HOME") + "/ovrana.ics");
+        QVERIFY(ReadFile(dir.File("a.ics")).find("SUMMARY:Émile's birthday") != std::string::npos);
+        QVERIFY(warning.contains("/nonexistent/a.ics: No such file or directory"));
+    }
+
+    void importAddsTheCheckedContactsWithTheDefaults_data() {
+        QTest::addColumn<int>("unchecked");  // -1: none
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QStringList>("added");  // then the OK button's text
+        QTest::newRow("all") << -1 << 1
+                             << QStringList{"Cy", "Cy's anniversary", "Di", "Import 3 records"};
+        QTest::newRow("one unchecked") << 1 << 1 << QStringList{"Cy", "Di", "Import 2 records"};
+        QTest::newRow("cancelled") << -1 << 0 << QStringList{"Import 3 records"};
+    }
+    void importAddsTheCheckedContactsWithTheDefaults() {
+        QFETCH(int, unchecked);
+        QFETCH(int, result);
+        QFETCH(QStringList, added);
+        Options o;
+        o.dialog.findChild<QAbstractSpinBox*>("editDays")->findChild<QLineEdit*>()->setText("3");
+        QStringList shown, names;
+        Modal::runHook = [&](QDialog& preview) {
+            auto* rows = preview.findChild<QTreeWidget*>("importRows");
+            rows->topLevelItem(std::max(unchecked, 0))
+                ->setCheckState(0, unchecked < 0 ? Qt::Checked : Qt::Unchecked);
+            for (auto* list : {rows, preview.findChild<QTreeWidget*>("skippedRows")}) {
+                for (int i = 0; i < list->topLevelItemCount(); ++i) {
+                    shown << list->topLevelItem(i)->text(1) + "," + list->topLevelItem(i)->text(2);
+                }
+            }
+            names << preview.findChild<QPushButton*>("okButton")->text();
+            return result;
+        };
+        o.Import(
+            "BEGIN:VCARD\nVERSION:4.0\nFN:Cy\nEMAIL:c@example.org\nBDAY:19800512\n"
+            "ANNIVERSARY:20050601\nEND:VCARD\nBEGIN:VCARD\nFN:Di\nBDAY:--0704\nEND:VCARD\n"
+            "BEGIN:VCARD\nFN:Anna\nBDAY:19901207\nEND:VCARD\nBEGIN:VCARD\nFN:Eve\n"
+            "BDAY:19801301\nEND:VCARD\nBEGIN:VCARD\nFN:Fay\nEND:VCARD\n");
+        QCOMPARE(shown,
+                 QStringList({"12/05/1980,c@example.org", "01/06/2005,c@example.org", "4 July,",
+                              "already present,", "invalid date: 19801301,", "without a date,"}));
+        for (auto it = std::next(o.records.begin(), 7); it != o.records.end(); ++it) {
+            QCOMPARE((*it)->daysInAdvance * 100 + (*it)->icon, 304);
+            names.insert(names.size() - 1, QString::fromStdString((*it)->name));
+        }
+        QCOMPARE(names, added);
+        QCOMPARE(o.dialog.changed, result == 1);
+        QCOMPARE(o.Column(0).size(), 6 + added.size());
+    }
+
+    void importOfABadFileSaysWhyAndAddsNothing() {
+        Options o;
+        QString warning;
+        Modal::warnHook = [&](const QString& text) { warning += text + "|"; };
+        for (const std::string& text : {std::string(4, '\0'), std::string("FN:Anna\n")}) {
+            o.Import(text);
+        }
+        QCOMPARE(warning.count("c.vcf"), 2);
         QCOMPARE(o.records.size(), 7u);
         QVERIFY(!o.dialog.changed);
     }

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#include "TextFold.h"
+
+#include <QString>
+#include <algorithm>
+
+#include "SortRules.h"
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+std::string FoldAccentsAndCase(std::string_view text) {
+    // Most names are plain ASCII; sparing them the Unicode tables keeps long lists quick.
+    if (IsAscii(text)) {
+        return FoldAsciiCase(text);
+    }
+    QString base = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                       .normalized(QString::NormalizationForm_KD);
+    base.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+    return base.toCaseFolded().toStdString();
+}
