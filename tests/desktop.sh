@@ -30,26 +30,12 @@ autostart=$source_dir/res/$id-autostart.desktop
 
 # Every file `cmake --install` puts under its prefix.
 expected_files() {
-    cat <<EOF
-bin/ovrana
-etc/xdg/autostart/$id-autostart.desktop
-lib/systemd/user/ovrana-daily.service
-lib/systemd/user/ovrana-daily.timer
-libexec/ovrana/ovrana-gui
-share/applications/$id.desktop
-share/doc/ovrana/guide.html
-share/icons/hicolor/128x128/apps/$id.png
-share/icons/hicolor/16x16/apps/$id.png
-share/icons/hicolor/22x22/apps/$id.png
-share/icons/hicolor/24x24/apps/$id.png
-share/icons/hicolor/256x256/apps/$id.png
-share/icons/hicolor/32x32/apps/$id.png
-share/icons/hicolor/48x48/apps/$id.png
-share/icons/hicolor/64x64/apps/$id.png
-share/icons/hicolor/scalable/apps/$id.svg
-share/man/man1/ovrana.1.gz
-share/metainfo/$id.metainfo.xml
-EOF
+    printf '%s\n' bin/ovrana etc/xdg/autostart/$id-autostart.desktop \
+        lib/systemd/user/ovrana-daily.{service,timer} libexec/ovrana/ovrana-gui \
+        share/applications/$id.desktop share/doc/ovrana/guide.html \
+        share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/$id.png \
+        share/icons/hicolor/scalable/apps/$id.svg share/man/man1/ovrana.1.gz \
+        share/metainfo/$id.metainfo.xml | LC_ALL=C sort
 }
 
 install_to() {  # install_to <prefix>
@@ -66,11 +52,7 @@ exec_words() {
     sed -n 's/^Exec=//p' "$1" | tr ' ' '\n'
 }
 
-png_size() {  # png_size <file>: WIDTHxHEIGHT from the PNG header
-    local bytes
-    read -ra bytes < <(od -An -tu1 -j16 -N8 "$1")
-    echo "$(((bytes[0] << 24) + (bytes[1] << 16) + (bytes[2] << 8) + bytes[3]))x$(((bytes[4] << 24) + (bytes[5] << 16) + (bytes[6] << 8) + bytes[7]))"
-}
+png_size() { file -b "$1" | sed -n 's/^PNG image data, \([0-9]*\) x \([0-9]*\),.*/\1x\2/p'; }
 
 case $case_name in
 desktop_entries)
