@@ -25,8 +25,10 @@ struct FakeLink {
         label.show();
     }
     ~FakeLink() { Modal::warnHook = nullptr; }
-    void Click() { QTest::mouseClick(&label, Qt::LeftButton); }
-    QColor Colour() const { return label.palette().color(QPalette::WindowText); }
+    QColor Click() {
+        QTest::mouseClick(&label, Qt::LeftButton);
+        return label.palette().color(QPalette::WindowText);
+    }
 };
 
 const QString kAddress = "https://example.org/ovrana%20page";
@@ -36,12 +38,11 @@ class TestWebLinkStatic : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { qunsetenv("BROWSER"); }
-
     void everyBrowserInOrderThenTheBox() {
         qputenv("BROWSER", "mybrowser --new-window \"%s\" --100%%:other");
         FakeLink link;
         link.Click();
+        qunsetenv("BROWSER");
         QCOMPARE(link.started,
                  QList<QStringList>({{"mybrowser", "--new-window", kAddress, "--100%"},
                                      {"other", kAddress},
@@ -55,43 +56,36 @@ private slots:
 
     void outcomesAndColours() {
         FakeLink link;
-        QVERIFY(link.label.font().underline());
         link.desktopOpens = true;
-        link.Click();
-        QCOMPARE(link.Colour(), kVisited);
+        QCOMPARE(link.Click(), kVisited);
         QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
         QCoreApplication::sendEvent(&link.label, &enter);  // hover wins over visited
-        QVERIFY(link.Colour() != kVisited);
+        QVERIFY(link.label.palette().color(QPalette::WindowText) != kVisited);
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(&link.label, &leave);
-        QCOMPARE(link.Colour(), kVisited);
         QTest::mouseClick(&link.label, Qt::RightButton);
         QVERIFY(link.started.isEmpty() && link.messages.isEmpty());
 
         // The first browser that starts ends the search.
         link.desktopOpens = false;
         link.results["sensible-browser"] = CWebLinkStatic::kOpened;
-        link.Click();
+        QCOMPARE(link.Click(), kVisited);
         QCOMPARE(link.started.size(), 2);
         QVERIFY(link.messages.isEmpty());
 
         // A browser that cannot run is the failure worth reporting; a failure forgets the visit.
         link.results = {{"x-www-browser", CWebLinkStatic::kAccessDenied}};
-        link.Click();
+        QCOMPARE(link.Click(), kNormal);
         QCOMPARE(link.messages, QStringList{"Unable to open hyperlink:\n\nThe operating system "
                                             "denied\naccess to the specified file."});
-        QCOMPARE(link.Colour(), kNormal);
 
         // Nothing a browser could take for one of its options is passed on.
         link.started.clear();
-        for (const char* text : {"  ", "--kiosk", "-x.example.org"}) {
+        for (const char* text : {"  ", "--kiosk", "-x.example.org", "www.example.org"}) {
             link.label.SetLink(text);
             link.Click();
         }
-        QVERIFY(link.started.isEmpty());
-        link.label.SetLink("www.example.org");
-        link.Click();
-        QCOMPARE(link.started.front().back(), QString("http://www.example.org"));
+        QCOMPARE(link.started.value(0).value(1), QString("http://www.example.org"));
     }
 };
 
