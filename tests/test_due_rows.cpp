@@ -32,14 +32,13 @@ TEST(Wording, EverySentenceForm) {
         {anna, MakeDay(2006, 5, 11), "", " anna is 30 tomorrow"},
         {Event(anna), MakeDay(2006, 5, 12), "", " anna today"},
         {Event(anna), MakeDay(2006, 5, 11), "", " anna tomorrow"},
-        {anna, MakeDay(2006, 5, 10), "%y-%m-%d", " Anna will be 30 on Friday 06-05-12 (in 2 days)"},
         {Record("Sara", 19, 7, 0), MakeDay(2026, 7, 10), "%d/%m/%y",
          " Sara on Sunday 19/07/26 (in 9 days)"},
         {Record("Sara", 19, 7, 0), MakeDay(2026, 7, 19), "", " Sara today"},
-        {Record("Sara", 19, 7, 0), MakeDay(2026, 7, 18), "", " Sara tomorrow"},
         {Record(" blank", 6, 1, 0), MakeDay(2026, 1, 1), "", "  blank on Tuesday  (in 5 days)"},
         // One pass fills the sentence in: a name's own "%2" or "%n" is no placeholder.
-        {Record("%2 %n", 6, 1, 1990), MakeDay(2026, 1, 1), "", " %2 %n will be 36 on Tuesday  (in 5 days)"},
+        {Record("%2 %n", 6, 1, 1990), MakeDay(2026, 1, 1), "",
+         " %2 %n will be 36 on Tuesday  (in 5 days)"},
         {Record("leap", 29, 2, 1980), MakeDay(2027, 2, 20), "%d/%m/%y",
          " Leap will be 47 on Monday 01/03/27 (in 9 days)"},
     };

@@ -3,35 +3,25 @@
 
 #include "controls/IconSet.h"
 
-namespace {
-
-QImage Picture(const QIcon& icon, qreal scale = 1.0) {
-    return icon.pixmap(QSize(16, 16), scale).toImage().convertToFormat(QImage::Format_ARGB32);
-}
-
-bool HasInk(const QImage& image) {
-    QImage blank(image.size(), image.format());
-    blank.fill(Qt::transparent);
-    return image != blank;
-}
-
-}  // namespace
-
 class TestIconSet : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each picture has ink and is drawn for a high-DPI screen's pixels, not scaled up from 16.
     void iconSet() {
+        QImage blank(32, 32, QImage::Format_ARGB32);
+        blank.fill(Qt::transparent);
+        QList<QIcon> icons{AppIcon()};
         for (int i = 0; i < kRecordIconCount; ++i) {
-            QVERIFY2(HasInk(Picture(RecordIcon(i))), qPrintable(QString::number(i)));
-            // Drawn for a high-DPI screen's device pixels, not scaled up from 16.
-            const QImage sharp = Picture(RecordIcon(i), 2.0);
-            QCOMPARE(sharp.size(), QSize(32, 32));
-            QVERIFY(sharp != Picture(RecordIcon(i)).scaled(32, 32));
+            icons << RecordIcon(i);
         }
-        QVERIFY(RecordIcon(-1).isNull());
-        QVERIFY(RecordIcon(kRecordIconCount).isNull());
-        QVERIFY(HasInk(Picture(AppIcon())));
+        for (const QIcon& icon : icons) {
+            const QImage sharp =
+                icon.pixmap(QSize(16, 16), 2.0).toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(sharp.size(), QSize(32, 32));
+            QVERIFY(sharp != blank && sharp != icon.pixmap(16, 16).toImage().scaled(32, 32));
+        }
+        QVERIFY(RecordIcon(-1).isNull() && RecordIcon(kRecordIconCount).isNull());
     }
 };
 

@@ -1,23 +1,54 @@
 // SPDX-License-Identifier: MIT
 #include <QTest>
 
-#include "model/Dates.h"
+#include "TestSupport.h"
 #include "platform/QtServices.h"
 #include "reminder/DueRecords.h"
 
 namespace {
 
-// Friday 1 January 2027; a birth year of 0 makes an event (no age).
-std::string Sentence(const QLocale& locale, const char* name, int birthYear, int daysBefore) {
-    PersonRecord record;
-    record.name = name;
-    record.day = 1;
-    record.month = 1;
-    record.year = birthYear;
-    record.notABirthday = birthYear == 0;
-    UpdateRecord(record, MakeDay(2027, 1, 1) - daysBefore);
-    return ComposeReminderText(record, "%d.%m.%y", QtTextServices(locale));
-}
+// Due on Friday 1 January 2027, `daysBefore` days ahead; a birth year of 0 makes an event.
+const struct {
+    const char* locale;
+    const char* name;
+    int birthYear, daysBefore;
+    const char* expected;
+} kRows[] = {
+    {"de_DE", "noah", 2026, 0, " noah wird heute 1"},
+    {"de_DE", "noah", 2006, 1, " noah wird morgen 21"},
+    {"de_DE", "noah", 2005, 2, " Noah wird 22 – am Freitag, 01.01.27 (in 2 Tagen)"},
+    {"de_DE", "noah", 1997, 5, " Noah wird 30 – am Freitag, 01.01.27 (in 5 Tagen)"},
+    {"de_DE", "hochzeit", 0, 0, " hochzeit – heute"},
+    {"de_DE", "hochzeit", 0, 1, " hochzeit – morgen"},
+    {"de_DE", "hochzeit", 0, 11, " Hochzeit – am Freitag, 01.01.27 (in 11 Tagen)"},
+    {"fr_FR", "noé", 2026, 0, " noé a 1 an aujourd’hui"},
+    {"fr_FR", "noé", 2006, 1, " noé aura 21 ans demain"},
+    {"fr_FR", "noé", 2005, 21, " Noé aura 22 ans le vendredi 01.01.27 (dans 21 jours)"},
+    {"fr_FR", "noces", 0, 0, " noces aujourd’hui"},
+    {"fr_FR", "noces", 0, 1, " noces demain"},
+    {"fr_FR", "noces", 0, 2, " Noces le vendredi 01.01.27 (dans 2 jours)"},
+    {"es_ES", "noé", 2026, 0, " noé cumple 1 año hoy"},
+    {"es_ES", "noé", 2006, 1, " noé cumple 21 años mañana"},
+    {"es_ES", "noé", 1997, 22, " Noé cumple 30 años el viernes 01.01.27 (dentro de 22 días)"},
+    {"es_ES", "boda", 0, 0, " boda hoy"},
+    {"es_ES", "boda", 0, 1, " boda mañana"},
+    {"es_ES", "boda", 0, 5, " Boda el viernes 01.01.27 (dentro de 5 días)"},
+    {"ru_RU", "ной", 2026, 0, " ной: сегодня исполняется 1 год"},
+    {"ru_RU", "ной", 2006, 1, " ной: завтра исполнится 21 год"},
+    {"ru_RU", "ной", 2005, 2, " Ной: исполнится 22 года — пятница, 01.01.27 (через 2 дня)"},
+    {"ru_RU", "ной", 1997, 5, " Ной: исполнится 30 лет — пятница, 01.01.27 (через 5 дней)"},
+    {"ru_RU", "ной", 2006, 11, " Ной: исполнится 21 год — пятница, 01.01.27 (через 11 дней)"},
+    {"ru_RU", "свадьба", 0, 0, " свадьба: сегодня"},
+    {"ru_RU", "свадьба", 0, 1, " свадьба: завтра"},
+    {"ru_RU", "свадьба", 0, 21, " Свадьба: пятница, 01.01.27 (через 21 день)"},
+    {"ru_RU", "свадьба", 0, 22, " Свадьба: пятница, 01.01.27 (через 22 дня)"},
+    // No translation: the English sentence, the locale's own weekday.
+    {"it_IT", "noah", 1997, 5, " Noah will be 30 on venerdì 01.01.27 (in 5 days)"},
+    {"C", "noah", 2026, 0, " noah is 1 today"},
+    {"C", "noah", 0, 1, " noah tomorrow"},
+    {"C", "noah", 2005, 21, " Noah will be 22 on Friday 01.01.27 (in 21 days)"},
+    {"en_GB", "noah", 0, 2, " Noah on Friday 01.01.27 (in 2 days)"},
+};
 
 }  // namespace
 
@@ -26,71 +57,17 @@ class TestTranslations : public QObject {
 
 private slots:
     // Every form, the plural forms of days and ages, names lower case as typed.
-    void everyForm_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("birthYear");
-        QTest::addColumn<int>("daysBefore");
-        QTest::addColumn<QString>("expected");
-        struct Case {
-            const char* locale;
-            const char* name;
-            int birthYear, daysBefore;
-            const char* expected;
-        };
-        const Case cases[] = {
-            {"de_DE", "noah", 2026, 0, " noah wird heute 1"},
-            {"de_DE", "noah", 2006, 1, " noah wird morgen 21"},
-            {"de_DE", "noah", 2005, 2, " Noah wird 22 – am Freitag, 01.01.27 (in 2 Tagen)"},
-            {"de_DE", "noah", 1997, 5, " Noah wird 30 – am Freitag, 01.01.27 (in 5 Tagen)"},
-            {"de_DE", "hochzeit", 0, 0, " hochzeit – heute"},
-            {"de_DE", "hochzeit", 0, 1, " hochzeit – morgen"},
-            {"de_DE", "hochzeit", 0, 11, " Hochzeit – am Freitag, 01.01.27 (in 11 Tagen)"},
-            {"fr_FR", "noé", 2026, 0, " noé a 1 an aujourd’hui"},
-            {"fr_FR", "noé", 2006, 1, " noé aura 21 ans demain"},
-            {"fr_FR", "noé", 2005, 21, " Noé aura 22 ans le vendredi 01.01.27 (dans 21 jours)"},
-            {"fr_FR", "noces", 0, 0, " noces aujourd’hui"},
-            {"fr_FR", "noces", 0, 1, " noces demain"},
-            {"fr_FR", "noces", 0, 2, " Noces le vendredi 01.01.27 (dans 2 jours)"},
-            {"es_ES", "noé", 2026, 0, " noé cumple 1 año hoy"},
-            {"es_ES", "noé", 2006, 1, " noé cumple 21 años mañana"},
-            {"es_ES", "noé", 1997, 22,
-             " Noé cumple 30 años el viernes 01.01.27 (dentro de 22 días)"},
-            {"es_ES", "boda", 0, 0, " boda hoy"},
-            {"es_ES", "boda", 0, 1, " boda mañana"},
-            {"es_ES", "boda", 0, 5, " Boda el viernes 01.01.27 (dentro de 5 días)"},
-            {"ru_RU", "ной", 2026, 0, " ной: сегодня исполняется 1 год"},
-            {"ru_RU", "ной", 2006, 1, " ной: завтра исполнится 21 год"},
-            {"ru_RU", "ной", 2005, 2, " Ной: исполнится 22 года — пятница, 01.01.27 (через 2 дня)"},
-            {"ru_RU", "ной", 1997, 5, " Ной: исполнится 30 лет — пятница, 01.01.27 (через 5 дней)"},
-            {"ru_RU", "ной", 2006, 11,
-             " Ной: исполнится 21 год — пятница, 01.01.27 (через 11 дней)"},
-            {"ru_RU", "свадьба", 0, 0, " свадьба: сегодня"},
-            {"ru_RU", "свадьба", 0, 1, " свадьба: завтра"},
-            {"ru_RU", "свадьба", 0, 21, " Свадьба: пятница, 01.01.27 (через 21 день)"},
-            {"ru_RU", "свадьба", 0, 22, " Свадьба: пятница, 01.01.27 (через 22 дня)"},
-            // No translation: the English sentence, the locale's own weekday.
-            {"it_IT", "noah", 1997, 5, " Noah will be 30 on venerdì 01.01.27 (in 5 days)"},
-            {"C", "noah", 2026, 0, " noah is 1 today"},
-            {"C", "noah", 0, 1, " noah tomorrow"},
-            {"C", "noah", 2005, 21, " Noah will be 22 on Friday 01.01.27 (in 21 days)"},
-            {"en_GB", "noah", 0, 2, " Noah on Friday 01.01.27 (in 2 days)"},
-        };
-        for (const Case& c : cases) {
-            QTest::addRow("%s %s %d %d", c.locale, c.name, c.birthYear, c.daysBefore)
-                << c.locale << c.name << c.birthYear << c.daysBefore << c.expected;
-        }
-    }
-
     void everyForm() {
-        QFETCH(QString, locale);
-        QFETCH(QString, name);
-        QFETCH(int, birthYear);
-        QFETCH(int, daysBefore);
-        QFETCH(QString, expected);
-        const std::string sentence = Sentence(locale == u"C" ? QLocale::c() : QLocale(locale),
-                                              name.toUtf8().constData(), birthYear, daysBefore);
-        QCOMPARE(QString::fromStdString(sentence), expected);
+        for (const auto& row : kRows) {
+            PersonRecord record = Record(row.name, 1, 1, row.birthYear);
+            record.notABirthday = row.birthYear == 0;
+            UpdateRecord(record, MakeDay(2027, 1, 1) - row.daysBefore);
+            const QLocale locale =
+                row.locale == std::string("C") ? QLocale::c() : QLocale(row.locale);
+            QCOMPARE(QString::fromStdString(
+                         ComposeReminderText(record, "%d.%m.%y", QtTextServices(locale))),
+                     QString(row.expected));
+        }
     }
 };
 

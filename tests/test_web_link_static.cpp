@@ -1,97 +1,80 @@
 // SPDX-License-Identifier: MIT
 #include <QEnterEvent>
+#include <QScopeGuard>
 #include <QTest>
 #include <QUrl>
 
 #include "controls/DialogKit.h"
 #include "controls/WebLinkStatic.h"
 
-// A link whose desktop, browsers and message box are stand-ins.
-struct FakeLink {
-    CWebLinkStatic label{"Ovrana home page"};
-    bool desktopOpens = false;
-    QList<QStringList> started;  // program, then arguments
-    QMap<QString, int> results;  // per program; missing ones are not found
-    QStringList messages;
-
-    FakeLink() {
-        label.SetLink("https://example.org/ovrana page");
-        label.openUrl = [this](const QUrl&) { return desktopOpens; };
-        label.startProcess = [this](const QString& program, const QStringList& arguments) {
-            started.append(QStringList{program} + arguments);
-            return results.value(program, CWebLinkStatic::kFileNotFound);
-        };
-        Modal::warnHook = [this](const QString& text) { messages.append(text); };
-        label.show();
-    }
-    ~FakeLink() { Modal::warnHook = nullptr; }
-    void Click() { QTest::mouseClick(&label, Qt::LeftButton); }
-    QColor Colour() const { return label.palette().color(QPalette::WindowText); }
-};
-
-const QString kAddress = "https://example.org/ovrana%20page";
-const QColor kNormal(0, 0, 238), kVisited(85, 26, 139);
-
 class TestWebLinkStatic : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { qunsetenv("BROWSER"); }
+    // The desktop, the browsers (missing unless in `results`) and the message box are stand-ins.
+    void openingAndColours() {
+        CWebLinkStatic label{"Ovrana home page"};
+        bool desktopOpens = false;
+        QList<QStringList> started;
+        QMap<QString, int> results;
+        QStringList messages;
+        label.SetLink("https://example.org/ovrana page");
+        label.openUrl = [&](const QUrl&) { return desktopOpens; };
+        label.startProcess = [&](const QString& program, const QStringList& arguments) {
+            started.append(QStringList{program} + arguments);
+            return results.value(program, CWebLinkStatic::kFileNotFound);
+        };
+        Modal::warnHook = [&](const QString& text) { messages.append(text); };
+        const auto unhook = qScopeGuard([] { Modal::warnHook = nullptr; });
+        label.show();
+        const auto click = [&] {
+            QTest::mouseClick(&label, Qt::LeftButton);
+            return label.palette().color(QPalette::WindowText);
+        };
+        const QString address = "https://example.org/ovrana%20page";
+        const QColor normal(0, 0, 238), visited(85, 26, 139);
 
-    void everyBrowserInOrderThenTheBox() {
         qputenv("BROWSER", "mybrowser --new-window \"%s\" --100%%:other");
-        FakeLink link;
-        link.Click();
-        QCOMPARE(link.started,
-                 QList<QStringList>({{"mybrowser", "--new-window", kAddress, "--100%"},
-                                     {"other", kAddress},
-                                     {"x-www-browser", kAddress},
-                                     {"sensible-browser", kAddress},
-                                     {"xdg-open", kAddress}}));
-        QCOMPARE(link.messages,
-                 QStringList{"Unable to open hyperlink:\n\nThere is no application associated\n"
-                             "with the given filename extension."});
-    }
+        QCOMPARE(click(), normal);
+        qunsetenv("BROWSER");
+        QCOMPARE(started, QList<QStringList>({{"mybrowser", "--new-window", address, "--100%"},
+                                              {"other", address},
+                                              {"x-www-browser", address},
+                                              {"sensible-browser", address},
+                                              {"xdg-open", address}}));
+        QCOMPARE(messages.value(0),
+                 "Unable to open hyperlink:\n\nThere is no application "
+                 "associated\nwith the given filename extension.");
+        started.clear(), messages.clear();
 
-    void outcomesAndColours() {
-        FakeLink link;
-        QVERIFY(link.label.font().underline());
-        link.desktopOpens = true;
-        link.Click();
-        QCOMPARE(link.Colour(), kVisited);
+        desktopOpens = true;
+        QCOMPARE(click(), visited);
         QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-        QCoreApplication::sendEvent(&link.label, &enter);  // hover wins over visited
-        QVERIFY(link.Colour() != kVisited);
+        QCoreApplication::sendEvent(&label, &enter);  // hover wins over visited
+        QVERIFY(label.palette().color(QPalette::WindowText) != visited);
         QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(&link.label, &leave);
-        QCOMPARE(link.Colour(), kVisited);
-        QTest::mouseClick(&link.label, Qt::RightButton);
-        QVERIFY(link.started.isEmpty() && link.messages.isEmpty());
+        QCoreApplication::sendEvent(&label, &leave);
+        QTest::mouseClick(&label, Qt::RightButton);
+        QVERIFY(started.isEmpty() && messages.isEmpty());
 
-        // The first browser that starts ends the search.
-        link.desktopOpens = false;
-        link.results["sensible-browser"] = CWebLinkStatic::kOpened;
-        link.Click();
-        QCOMPARE(link.started.size(), 2);
-        QVERIFY(link.messages.isEmpty());
+        desktopOpens = false;  // the first browser that starts ends the search
+        results["sensible-browser"] = CWebLinkStatic::kOpened;
+        QCOMPARE(click(), visited);
+        QCOMPARE(started.size(), 2);
+        QVERIFY(messages.isEmpty());
 
         // A browser that cannot run is the failure worth reporting; a failure forgets the visit.
-        link.results = {{"x-www-browser", CWebLinkStatic::kAccessDenied}};
-        link.Click();
-        QCOMPARE(link.messages, QStringList{"Unable to open hyperlink:\n\nThe operating system "
-                                            "denied\naccess to the specified file."});
-        QCOMPARE(link.Colour(), kNormal);
+        results = {{"x-www-browser", CWebLinkStatic::kAccessDenied}};
+        QCOMPARE(click(), normal);
+        QCOMPARE(messages, QStringList{"Unable to open hyperlink:\n\nThe operating system "
+                                       "denied\naccess to the specified file."});
 
-        // Nothing a browser could take for one of its options is passed on.
-        link.started.clear();
-        for (const char* text : {"  ", "--kiosk", "-x.example.org"}) {
-            link.label.SetLink(text);
-            link.Click();
+        started.clear();  // nothing a browser could take for one of its options is passed on
+        for (const char* text : {"  ", "--kiosk", "-x.example.org", "www.example.org"}) {
+            label.SetLink(text);
+            click();
         }
-        QVERIFY(link.started.isEmpty());
-        link.label.SetLink("www.example.org");
-        link.Click();
-        QCOMPARE(link.started.front().back(), QString("http://www.example.org"));
+        QCOMPARE(started.value(0).value(1), QString("http://www.example.org"));
     }
 };
 
