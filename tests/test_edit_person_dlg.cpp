@@ -95,9 +95,9 @@ private slots:
             setYear.findChild<QCheckBox*>("checkYearUnknown")->click();
             setYear.findChild<QDateEdit*>("datePicker")->setDate(QDate(1976, 5, 12));
         });
-        QCOMPARE(
-            QList<int>({noYear.date.year, noYear.date.day, impossible.date.day, setYear.date.year}),
-            QList<int>({0, 29, 31, 1976}));
+        QCOMPARE(QList<qint64>(
+                     {noYear.date.year, noYear.date.day, impossible.date.day, setYear.date.year}),
+                 QList<qint64>({0, 29, 31, 1976}));
     }
 
     void longTextsKeepTheirBytes() {
