@@ -26,7 +26,7 @@ ImportPlan Plan(std::string_view text, const RecordList& existing = {}) {
     return PlanImport(parse.contacts, existing, kDefaults);
 }
 
-// The data file lines an import adds, joined by "|";
+// The data file lines an import adds, which must read back as they were written, joined by "|";
 // each without the defaults ",3,-1,14," and "0," (not "info only") when it has them.
 std::string Lines(std::string_view text) {
     RecordList added;
@@ -34,6 +34,11 @@ std::string Lines(std::string_view text) {
         Append(added, std::move(record));
     }
     const std::string file = FormatRecords(added);
+    RecordList back;  // each name and address as it reads back
+    ParseRecords(file, back);
+    for (auto a = added.begin(), b = back.begin(); a != added.end(); ++a, ++b) {
+        EXPECT_EQ((*b)->name + (*b)->email, (*a)->name + (*a)->email);
+    }
     std::string lines;
     for (std::size_t start = file.find('\n') + 1, end;
          (end = file.find("\r\n", start)) != file.npos; start = end + 2) {
