@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # The desktop notification against a real service, dunst, on a private session bus that starts
 # no service on demand, and a virtual display.
-# Usage: notify.sh <path to ovrana> <case> [screenshot.png]
+# Usage: notify.sh <path to ovrana> <case>
 set -euo pipefail
 if [ -z "${OVRANA_PRIVATE_BUS:-}" ]; then
     config=$(mktemp)
@@ -15,13 +15,13 @@ program=$1
 work=$(mktemp -d)
 cd "$work"
 export XDG_CONFIG_HOME="$work/config" HOME="$work" TZ=Europe/Berlin XDG_RUNTIME_DIR="$work"
+export DISPLAY=:$((100 + RANDOM % 800))
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 fail() { echo "FAIL: $*" >&2; exit 1; }
-export DISPLAY=:$((100 + RANDOM % 800))
 Xvfb "$DISPLAY" -screen 0 1024x600x24 -nolisten tcp >/dev/null 2>&1 &
 pids=($!)
 trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
-wait_for() {  # wait_for <command...>: until it succeeds, at most 10 seconds
+wait_for() {  # until the command succeeds, at most 10 seconds
     for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return; sleep 0.1; done
     fail "timed out: $*"
 }
@@ -39,65 +39,39 @@ printf '[global]\nfont = DejaVu Sans 10\nwidth = 480\ndmenu = %s/pick.sh\n[dump]
     "$work" "$work" >dunstrc
 
 serve() { dunst -config dunstrc >/dev/null 2>&1 & pids+=($!); wait_for dunstctl count; }
-start() {
-    LC_ALL=en_GB.UTF-8 faketime '2026-12-20 10:00:00' "$program" >out 2>err &
-    app=$!
-    pids+=("$app")
-}
-notified() { start; wait_for test -s shown; }
+start() { LC_ALL=en_GB.UTF-8 faketime '2026-12-20 10:00:00' "$program" >out 2>err & app=$!; pids+=("$app"); }
+notified() { serve; start; wait_for test -s shown; }
+ended() { wait_for test ! -e "/proc/$app"; }
 window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1 || fail "no window $1: $(cat err)"; }
 no_window() { ! xdotool search --onlyvisible --name '^ Ovrana$' >/dev/null || fail "a window too"; }
 
 case $2 in
 default_action)
-    serve
     notified
     expected='Ovrana|3 dates coming up|Ölaf Ångström will be 38 on Thursday 24/12/26 (in 4 days)
 Uncle Tom & Co will be 76 on Thursday 31/12/26 (in 11 days)
 Noah will be 7 on Friday 01/01/27 (in 12 days)'
     [ "$(cat shown)" = "$expected" ] || { diff <(echo "$expected") shown; fail "notification differs"; }
     [ ! -e ovras.ini.lock ] || fail "the lock is held while the notification waits"
-    [ -z "${3:-}" ] || { sleep 1; import -window root "$3"; }
     no_window
     dunstctl action 0
     xdotool windowfocus --sync "$(window '^ Ovrana$')"
     # The first row's menu: "Don't remind me again until next year", then OK.
     xdotool key --delay 300 Tab Down Up Menu Down Return Return
-    wait_for test ! -e "/proc/$app"
+    ended
     grep -q '^Ölaf Ångström,24121988,9,2026,' ovras.ini || fail "not silenced: $(cat ovras.ini)"
     ;;
-options_action)
-    serve
-    notified
-    dunstctl context
-    window '^Options$' >/dev/null
-    no_window
-    ;;
+options_action) notified; dunstctl context; window '^Options$' >/dev/null; no_window ;;
 closed)
-    serve
-    notified
-    kill -0 "$app" && dunstctl close
-    wait_for test ! -e "/proc/$app"
+    notified; dunstctl close; ended
     grep -q '^lastrun=20261220$' config/Keldan/ovra.conf || fail "the run did not end normally"
     ;;
-service_gone)  # perhaps taken unseen: the window instead
-    serve
-    notified
-    kill "${pids[1]}"
-    window '^ Ovrana$' >/dev/null
-    ;;
+service_gone) notified; kill "${pids[1]}"; window '^ Ovrana$' >/dev/null ;;  # perhaps unseen
 no_display)
-    serve
-    DISPLAY='' start
-    wait_for test ! -e "/proc/$app"
+    serve; DISPLAY='' start; ended
     [ "$(wc -l <out)" -eq 3 ] && [ ! -e shown ] || fail "expected three rows as text: $(cat out err)"
     ;;
-no_service)
-    start
-    window '^ Ovrana$' >/dev/null
-    ;;
-*)
-    fail "unknown case $2"
-    ;;
+no_service) start; window '^ Ovrana$' >/dev/null ;;
+*) fail "unknown case $2" ;;
 esac
 echo "ok $2"
