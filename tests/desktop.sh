@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Checks what installing Ovrana puts on a desktop: the menu and logon entries, the metadata,
-# the man page, the installed tree and the Debian package.
-# Usage: desktop.sh <case> <source dir> <build dir>; CMAKE and CPACK name the tools to use.
+# What installing puts on a desktop. Usage: desktop.sh <case> <source dir> <build dir>;
+# CMAKE and CPACK name the tools to use.
 set -euo pipefail
-case_name=$1
-source_dir=$2
-build_dir=$3
+case_name=$1 source_dir=$2 build_dir=$3
 : "${CMAKE:=cmake}" "${CPACK:=cpack}"
 
 work=$(mktemp -d)
@@ -25,8 +22,6 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 id=org.ovrana.Ovrana
-launcher=$source_dir/res/$id.desktop
-autostart=$source_dir/res/$id-autostart.desktop
 
 # Every file `cmake --install` puts under its prefix.
 expected_files() {
@@ -38,31 +33,19 @@ expected_files() {
         share/metainfo/$id.metainfo.xml | LC_ALL=C sort
 }
 
-install_to() {  # install_to <prefix>
-    "$CMAKE" --install "$build_dir" --prefix "$1" >"$work/install.log" ||
-        fail "cmake --install failed: $(cat "$work/install.log")"
+prefix=$work/prefix
+install_tree() {
+    "$CMAKE" --install "$build_dir" --prefix "$prefix" >"$work/log" || fail "install: $(cat "$work/log")"
 }
-
-files_under() {  # files_under <dir>: its files and links, relative, sorted
-    (cd "$1" && find . -type f -o -type l) | sed 's#^\./##' | LC_ALL=C sort
-}
-
-# The command line of a desktop entry's Exec key, one word per line (ours use no quoting).
-exec_words() {
-    sed -n 's/^Exec=//p' "$1" | tr ' ' '\n'
-}
-
-png_size() { file -b "$1" | sed -n 's/^PNG image data, \([0-9]*\) x \([0-9]*\),.*/\1x\2/p'; }
+# A desktop entry's Exec words, one a line (ours use no quoting).
+exec_words() { sed -n 's/^Exec=//p' "$1" | tr ' ' '\n'; }
 
 case $case_name in
 desktop_entries)
-    for entry in "$launcher" "$autostart"; do
-        desktop-file-validate "$entry" || fail "$entry is not a valid desktop entry"
-    done
+    desktop-file-validate "$source_dir"/res/$id{,-autostart}.desktop || fail "invalid desktop entry"
     ;;
 metainfo)
-    appstreamcli validate --no-net "$source_dir/res/$id.metainfo.xml" ||
-        fail "the AppStream metadata does not validate"
+    appstreamcli validate --no-net "$source_dir/res/$id.metainfo.xml" || fail "metainfo invalid"
     ;;
 man_page)
     for page in "$source_dir/man/ovrana.1" "$build_dir/man/ovrana.1.gz"; do
@@ -74,56 +57,47 @@ man_page)
     done
     ;;
 install_tree)
-    install_to "$work/prefix"
-    diff -u <(expected_files) <(files_under "$work/prefix") || fail "installed files differ"
-    for png in "$work"/prefix/share/icons/hicolor/*/apps/$id.png; do
-        folder=$(basename "$(dirname "$(dirname "$png")")")
-        [ "$(png_size "$png")" = "$folder" ] || fail "$png is $(png_size "$png") pixels"
+    install_tree
+    diff -u <(expected_files) <(cd "$prefix" && find . -type f -o -type l | sed 's#^\./##' | LC_ALL=C sort) ||
+        fail "installed files differ"
+    for png in "$prefix"/share/icons/hicolor/*/apps/$id.png; do
+        size=$(file -b "$png" | sed -n 's/^PNG image data, \([0-9]*\) x \([0-9]*\),.*/\1x\2/p')
+        [[ $png == */$size/apps/* ]] || fail "$png is $size pixels"
     done
     # Cross-checks the metadata against the installed launcher and icon.
-    appstreamcli validate-tree --no-net "$work/prefix" || fail "the installed tree does not validate"
-    # The daily units run the installed program and pass systemd's own check.
-    units=$work/prefix/lib/systemd/user
-    grep -qx "ExecStart=$work/prefix/bin/ovrana --home --daily" "$units/ovrana-daily.service" ||
+    appstreamcli validate-tree --no-net "$prefix" || fail "the installed tree does not validate"
+    units=$prefix/lib/systemd/user
+    grep -qx "ExecStart=$prefix/bin/ovrana --home --daily" "$units/ovrana-daily.service" ||
         fail "the daily service does not run the installed program"
-    MANPATH=$work/prefix/share/man systemd-analyze verify "$units"/ovrana-daily.{service,timer} ||
+    MANPATH=$prefix/share/man systemd-analyze verify "$units"/ovrana-daily.{service,timer} ||
         fail "the daily units do not verify"
     ;;
 entries_start_in_home)
-    # The menu launcher and the logon entry must use the records in the home directory, even
-    # when the session starts them somewhere else; `ovrana` typed in a terminal keeps its own.
-    install_to "$work/prefix"
+    # The launcher and the logon entry use the records at home wherever they start; `ovrana`
+    # typed in a terminal keeps the current directory.
+    install_tree
     export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" TZ=Europe/Berlin
-    export PATH="$work/prefix/bin:$PATH"
+    export PATH="$prefix/bin:$PATH"
     unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
-    mkdir -p "$HOME" "$work/elsewhere"
+    mkdir -p "$HOME" "$work/elsewhere" && cd "$work/elsewhere"
     printf '%s\r\n' '# header' 'Sara,07120000,7,-1,5,0,0,,' >"$HOME/ovras.ini"
-    printf '%s\r\n' '# header' 'Elsewhere,07120000,7,-1,5,0,0,,' >"$work/elsewhere/ovras.ini"
-    cd "$work/elsewhere"
-
-    mapfile -t command < <(exec_words "$work/prefix/etc/xdg/autostart/$id-autostart.desktop")
-    faketime '2026-12-06 08:30:00' "${command[@]}" >out 2>err || fail "logon entry: $(cat err)"
-    [ "$(cat out)" = ' Sara tomorrow' ] || fail "logon entry did not remind from home: $(cat out err)"
-
-    faketime '2026-12-06 08:30:00' ovrana >out 2>err || fail "ovrana: $(cat err)"
-    [ "$(cat out)" = ' Elsewhere tomorrow' ] || fail "ovrana left the current directory: $(cat out)"
-
+    printf '%s\r\n' '# header' 'Elsewhere,07120000,7,-1,5,0,0,,' >ovras.ini
+    mapfile -t command < <(exec_words "$prefix/etc/xdg/autostart/$id-autostart.desktop")
+    for run in "Sara:${command[*]}" "Elsewhere:ovrana"; do
+        faketime '2026-12-06 08:30:00' ${run#*:} >out 2>err || fail "${run#*:}: $(cat err)"
+        [ "$(cat out)" = " ${run%%:*} tomorrow" ] || fail "${run#*:} read elsewhere: $(cat out err)"
+    done
     # The launcher's Options dialog stays open: look where it runs, then close it.
-    mapfile -t command < <(exec_words "$work/prefix/share/applications/$id.desktop")
+    mapfile -t command < <(exec_words "$prefix/share/applications/$id.desktop")
     QT_QPA_PLATFORM=offscreen "${command[@]}" >out 2>err &
     pids+=($!)
-    for _ in $(seq 100); do
-        [ "$(readlink "/proc/$!/cwd")" = "$HOME" ] && break
-        sleep 0.1
-    done
+    for _ in $(seq 100); do [ "$(readlink "/proc/$!/cwd")" = "$HOME" ] && break || sleep 0.1; done
     [ "$(readlink "/proc/$!/cwd")" = "$HOME" ] || fail "the launcher does not run in the home directory"
-    kill "$!"
     ;;
 deb_package)
     "$CPACK" -G DEB -B "$work/deb" --config "$build_dir/CPackConfig.cmake" >"$work/cpack.log" 2>&1 ||
         fail "cpack failed: $(cat "$work/cpack.log")"
     deb=$(echo "$work"/deb/ovrana_*.deb)
-    [ -f "$deb" ] || fail "no package: $(ls "$work/deb")"
     # Packaged for /usr, with the logon entry where sessions look for it.
     diff -u <(expected_files | sed -e 's#^#usr/#' -e 's#^usr/etc/#etc/#' | LC_ALL=C sort) \
         <(dpkg-deb -c "$deb" | grep -v '/$' | sed 's#.* \./##' | LC_ALL=C sort) ||
@@ -135,9 +109,7 @@ deb_package)
     done
     # Installed, the timer is enabled for every user; removed or purged, nothing stays. Only as
     # root on a machine without the package.
-    if [ "$(id -u)" -ne 0 ] || dpkg-query -W ovrana >/dev/null 2>&1; then
-        echo "skipped installing the package"
-    else
+    if [ "$(id -u)" -eq 0 ] && ! dpkg-query -W ovrana >/dev/null 2>&1; then
         pids+=(purge)
         state() { find /etc/systemd/user /var/lib/systemd/deb-systemd-user-helper-enabled 2>/dev/null | sort; }
         state >"$work/before"
@@ -153,8 +125,6 @@ deb_package)
         done
     fi
     ;;
-*)
-    fail "unknown case $case_name"
-    ;;
+*) fail "unknown case $case_name" ;;
 esac
 echo "ok $case_name"

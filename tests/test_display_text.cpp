@@ -38,6 +38,7 @@ TEST(DisplayText, ReplaceControls) {
         {"\x1b[2J\tÖ\x7f", "?[2J\tÖ?"},
         {"a\u009b1m b\x9b", "a?1m b?"},  // C1 as UTF-8 and as a lone byte
         {"\u2068\u05D0\u2069", "\u2068\u05D0\u2069"},
+        {"\xf4\x8f\xbf\xbf\xf5\x80\x80\x80", "\xf4\x8f\xbf\xbf\xf5???"},  // U+10FFFF; no 0xF5
     };
     for (const auto& row : rows) {
         EXPECT_EQ(ReplaceControls(row.in), row.out);

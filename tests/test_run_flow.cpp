@@ -13,9 +13,7 @@ namespace {
 class FakeDialogs : public DialogHost {
 public:
     ReminderOutcome RunReminder(RecordList& records, AppSettings& settings) override {
-        calls += "R";
-        seenFormat = settings.dateFormat;
-        seenRecords = records.size();
+        calls += "R", seenFormat = settings.dateFormat, seenRecords = records.size();
         if (silenceFirst && !records.empty()) {
             records.front()->skipYear = records.front()->nextYear;
         }
@@ -23,8 +21,7 @@ public:
     }
     bool RunOptions(RecordList& records, AppSettings& settings,
                     const std::string& notice) override {
-        calls += "O";
-        told += notice;
+        calls += "O", told += notice;
         if (duringOptions) {
             duringOptions();
         }
@@ -34,10 +31,7 @@ public:
         settings.defaultDays = 30;
         return addInOptions;
     }
-    void ShowMessage(const std::string& text) override {
-        calls += "M";
-        told += text;
-    }
+    void ShowMessage(const std::string& text) override { calls += "M", told += text; }
     NotifyOutcome Notify(const RecordList&, const AppSettings&) override {
         calls += "N";
         if (duringNotify) {
@@ -46,10 +40,9 @@ public:
         return notified;
     }
     NotifyOutcome notified = NotifyOutcome::NotSent;
-    std::function<void()> duringNotify;
+    std::function<void()> duringNotify, duringOptions;
     std::size_t seenRecords = 0;
     std::string calls, told, seenFormat;
-    std::function<void()> duringOptions;
     bool pressOptions = false, silenceFirst = false, addInOptions = false;
 };
 
@@ -61,12 +54,7 @@ class RunFlow : public ::testing::Test {
 protected:
     // 6 December 2026 at noon, local time; the run ends the next day.
     void Run(bool hasArguments, bool daily = false) {
-        std::tm tm{};
-        tm.tm_year = 126;
-        tm.tm_mon = 11;
-        tm.tm_mday = 6;
-        tm.tm_hour = 12;
-        tm.tm_isdst = -1;
+        std::tm tm{0, 0, 12, 6, 11, 126, 0, 0, -1, 0, nullptr};
         const std::time_t start = std::mktime(&tm);
         int reads = 0;
         CReminderApp app({[&] { return start + 3600 * 24 * reads++; },
@@ -141,7 +129,8 @@ TEST_F(RunFlow, NotificationAndDailyTable) {
         dialogs.notified = c.notified;
         Run(false, c.daily);
         EXPECT_EQ(dialogs.calls, c.shown);
-        EXPECT_EQ(store.values == before, c.daily && !c.dailyOption) << "switched off writes nothing";
+        EXPECT_EQ(store.values == before, c.daily && !c.dailyOption)
+            << "switched off writes nothing";
     }
 }
 
@@ -167,13 +156,10 @@ TEST_F(RunFlow, FirstRunStartsFromTheDefaults) {
     EXPECT_EQ(dialogs.calls, "RO");
     EXPECT_EQ(dialogs.seenFormat, "%d/%m/%y");
     EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_EQ(store.values, (std::map<std::string, std::string>{{"aot", "0"},
-                                                                {"daily", "1"},
-                                                                {"days", "30"},
-                                                                {"icon", "1"},
-                                                                {"lastrun", "2026126"},
-                                                                {"notify", "0"},
-                                                                {"onceaday", "0"}}));
+    const std::map<std::string, std::string> defaults = {
+        {"aot", "0"},           {"daily", "1"},  {"days", "30"},   {"icon", "1"},
+        {"lastrun", "2026126"}, {"notify", "0"}, {"onceaday", "0"}};
+    EXPECT_EQ(store.values, defaults);
 }
 
 TEST_F(RunFlow, OnlyChangesAreWritten) {
@@ -195,43 +181,37 @@ TEST_F(RunFlow, OnlyChangesAreWritten) {
 TEST_F(RunFlow, WhatCannotBeSavedIsTold) {
     const std::string edited = kData + "By hand,01012000,1,-1,14,0,0,,\r\n";
     struct Case {
-        const char* what;
+        std::string what;
         bool arguments;
-        const char* shown;
-        std::string told;
+        const char *shown, *told;
     };
+    // "@" stands for the data file's path.
+    const char* busy =
+        "Ovrana is already running and using the data file @. Changes made here cannot be saved; "
+        "close the other Ovrana window first, then start Ovrana again to make changes.";
     const Case cases[] = {
         {"pipe", false, "RO",
-         "The data file " + path +
-             " exists but could not be read completely. It is left as it "
-             "is: changes made now cannot be saved this time."},
-        {"busy", true, "O",
-         "Ovrana is already running and using the data file " + path +
-             ". Changes made here "
-             "cannot be saved; close the other Ovrana window first, then start Ovrana again to "
-             "make "
-             "changes."},
-        {"busy", false, "RM", ""},
+         "The data file @ exists but could not be read completely. It is left as it is: changes "
+         "made now cannot be saved this time."},
+        {"busy", true, "O", busy},
+        {"busy", false, "RM", busy},
         {"edited", true, "OM",
-         "Your changes were not saved: " + path +
-             " was changed by another program while Ovrana "
-             "was running, and it keeps those changes."},
+         "Your changes were not saved: @ was changed by another program while Ovrana was running, "
+         "and it keeps those changes."},
         {"no backup", true, "OM",
-         "Your changes could not be saved to " + path +
-             ": Is a directory. The file was not "
-             "changed."},
+         "Your changes could not be saved to @: Is a directory. The file was not changed."},
         {"no lock", true, "O", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        std::filesystem::remove_all(path);
-        std::filesystem::remove_all(path + ".lock");
-        std::filesystem::remove(path + ".bak");
+        for (const char* suffix : {"", ".lock", ".bak"}) {
+            std::filesystem::remove_all(path + suffix);
+        }
         std::unique_ptr<RunLock> other;
         dialogs = FakeDialogs();
         dialogs.addInOptions = c.arguments;
         dialogs.silenceFirst = !c.arguments;
-        const std::string what = c.what;
+        const std::string& what = c.what;
         if (what == "pipe") {
             ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
         } else {
@@ -248,7 +228,10 @@ TEST_F(RunFlow, WhatCannotBeSavedIsTold) {
         }
         Run(c.arguments);
         EXPECT_EQ(dialogs.calls, c.shown);
-        const std::string told = c.told.empty() && what == "busy" ? cases[1].told : c.told;
+        std::string told = c.told;
+        if (const auto at = told.find('@'); at != std::string::npos) {
+            told.replace(at, 1, path);
+        }
         EXPECT_EQ(dialogs.told, told);
         if (what == "pipe") {
             EXPECT_TRUE(std::filesystem::is_fifo(path));

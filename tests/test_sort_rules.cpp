@@ -80,12 +80,14 @@ TEST(SortRules, DateTexts) {
                {"01/03/07", "-", "31/04/07", "29/02/07", "1/1/07x", "28/02/2007", "2007-01-03"},
                true),
         (Cells{"28/02/2007", "29/02/07", "01/03/07", "-", "31/04/07", "1/1/07x", "2007-01-03"}));
-    // Full dates use the year (29/02/07 does not exist) and an optional time.
-    EXPECT_EQ(
-        Sorted(LSORT_DATETIME,
-               {"03/01/07 10:00", "03/01/07", "29/02/07", "04/12/06 23:59:59", "03/01/07 9:30"},
-               true),
-        (Cells{"04/12/06 23:59:59", "03/01/07", "03/01/07 9:30", "03/01/07 10:00", "29/02/07"}));
+    // Full dates use the year (29/02/07 and 29/02/2100 do not exist) and an optional time;
+    // "\r" is a blank.
+    EXPECT_EQ(Sorted(LSORT_DATETIME,
+                     {"03/01/07 10:00", "03/01/07", "29/02/07", "04/12/06 23:59:59",
+                      "03/01/07 9:30", "29/02/2100", "03/01/2006\r", "29/02/2000"},
+                     true),
+              (Cells{"29/02/2000", "03/01/2006\r", "04/12/06 23:59:59", "03/01/07", "03/01/07 9:30",
+                     "03/01/07 10:00", "29/02/07", "29/02/2100"}));
     // A literal percent sign in the pattern; a time glued to the year and a conversion the list
     // never writes make no date.
     EXPECT_EQ(Sorted(LSORT_DAYMONTH, {"100% 05-07-07", "100% 01-07-07"}, true, "100%% %m-%y-%d"),
