@@ -36,7 +36,8 @@ struct AppServices {
     DialogHost& dialogs;
     std::string dataPath = "ovras.ini";
     const TextServices* text =
-        nullptr;  // the user's language for what they are told; null: English
+        nullptr;               // the user's language for what they are told; null: English
+    bool settingsKept = true;  // false: no home to keep them in, which the user is told
 };
 
 // Owns the records and the settings for the whole run and decides which dialogs the user sees.

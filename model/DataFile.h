@@ -59,7 +59,8 @@ enum class SaveStatus {
 
 struct SaveResult {
     SaveStatus status = SaveStatus::Failed;
-    int error = 0;  // errno of the failure
+    int error = 0;     // errno of the failure
+    std::string file;  // the file that failed, when it is not the data file
     explicit operator bool() const { return status == SaveStatus::Saved; }
 };
 

@@ -140,6 +140,22 @@ bad_input_settings)
     run_ovrana
     grep -qx ' Anna is 36 today' out && [ -d "$conf" ] || fail "unreadable settings: $(cat out err)"
     ;;
+no_proc)
+    # Without /proc the partner is found from argv[0], never in the working folder, which is the
+    # data folder. A sanitizer's runtime cannot start without /proc.
+    ! ldd "$program" | grep -q libasan || exit 77
+    mkdir bin
+    cp "$program" bin/ovrana
+    for gui in ovrana-gui bin/ovrana-gui; do printf '#!/bin/sh\necho %s >>ran\n' "$gui" >"$gui"; done
+    chmod +x ovrana-gui bin/ovrana-gui
+    bare() { unshare --mount --propagation private sh -c 'umount -l /proc && exec "$@"' - "$@"; }
+    bare bin/ovrana --options && PATH="$PWD/bin:$PATH" bare ovrana --options || fail "not started"
+    rm bin/ovrana-gui
+    status=0
+    bare bin/ovrana --options 2>err || status=$?
+    [ "$status" -eq 1 ] && grep -q 'cannot start ovrana-gui' err || fail "status $status: $(cat err)"
+    [ "$(cat ran)" = "$(printf 'bin/ovrana-gui\nbin/ovrana-gui')" ] || fail "ran: $(cat ran)"
+    ;;
 *)
     fail "unknown case $case_name"
     ;;

@@ -39,7 +39,8 @@ TEST(Wording, EverySentenceForm) {
         {Record("Sara", 19, 7, 0), MakeDay(2026, 7, 18), "", " Sara tomorrow"},
         {Record(" blank", 6, 1, 0), MakeDay(2026, 1, 1), "", "  blank on Tuesday  (in 5 days)"},
         // One pass fills the sentence in: a name's own "%2" or "%n" is no placeholder.
-        {Record("%2 %n", 6, 1, 1990), MakeDay(2026, 1, 1), "", " %2 %n will be 36 on Tuesday  (in 5 days)"},
+        {Record("%2 %n", 6, 1, 1990), MakeDay(2026, 1, 1), "",
+         " %2 %n will be 36 on Tuesday  (in 5 days)"},
         {Record("leap", 29, 2, 1980), MakeDay(2027, 2, 20), "%d/%m/%y",
          " Leap will be 47 on Monday 01/03/27 (in 9 days)"},
     };

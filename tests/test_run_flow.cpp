@@ -155,9 +155,15 @@ TEST_F(RunFlow, WhatCannotBeSavedIsTold) {
              "was running, and it keeps those changes."},
         {"no backup", true, "OM",
          "Your changes could not be saved to " + path +
-             ": Is a directory. The file was not "
-             "changed."},
-        {"no lock", true, "O", ""},
+             ".bak: Is a directory. The file was not changed."},
+        {"no lock", true, "O",
+         "Ovrana could not take its lock " + path +
+             ".lock: Is a directory. Changes made here cannot be saved, as another Ovrana could "
+             "be changing the data file at the same time."},
+        {"dangling", true, "O",
+         "The data file " + path + " points to " + dir.File("unmounted/ovras.ini") +
+             ", which does not exist. It is left as it is: changes made now cannot be saved "
+             "this time."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -171,6 +177,8 @@ TEST_F(RunFlow, WhatCannotBeSavedIsTold) {
         const std::string what = c.what;
         if (what == "pipe") {
             ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        } else if (what == "dangling") {
+            std::filesystem::create_symlink(dir.File("unmounted/ovras.ini"), path);
         } else {
             WriteFile(path, kData);
         }
@@ -189,8 +197,8 @@ TEST_F(RunFlow, WhatCannotBeSavedIsTold) {
         EXPECT_EQ(dialogs.told, told);
         if (what == "pipe") {
             EXPECT_TRUE(std::filesystem::is_fifo(path));
-        } else if (what == "no lock") {
-            EXPECT_EQ(ReadFile(path), kData + "Added,01022003,0,-1,14,0,0,,\r\n");
+        } else if (what == "dangling") {
+            EXPECT_TRUE(std::filesystem::is_symlink(path));
         } else {
             EXPECT_EQ(ReadFile(path), what == "edited" ? edited : kData);
         }

@@ -75,16 +75,17 @@ TEST(SettingsFile, ReadsAndWritesTheFormQtWrites) {
     }
 }
 
-TEST(SettingsFile, FoundWhereQtLooks) {
+// The XDG rule, which both programs follow: a relative XDG_CONFIG_HOME is ignored, and without
+// an absolute HOME there is no place for the settings, neither the working nor the root folder.
+TEST(SettingsFile, FollowsTheXdgRule) {
     struct Case {
         const char *xdg, *home, *expected;
     };
     const Case cases[] = {
         {"/x/config", "/home/anna", "/x/config/Keldan/ovra.conf"},
-        {"relative", "/home/anna", ""},
-        {nullptr, "/home/anna", "/home/anna/.config/Keldan/ovra.conf"},
+        {"relcfg", "/home/anna", "/home/anna/.config/Keldan/ovra.conf"},
         {"", "/home/anna", "/home/anna/.config/Keldan/ovra.conf"},
-        {nullptr, nullptr, ""},
+        {"relcfg", nullptr, ""},
         {nullptr, "home", ""},
     };
     for (const Case& c : cases) {
