@@ -104,6 +104,7 @@ TEST_F(RunFlow, DecisionTable) {
 TEST_F(RunFlow, FirstRunStartsFromTheDefaults) {
     Run(false);
     EXPECT_EQ(dialogs.calls, "RO");
+    EXPECT_EQ(dialogs.told, "") << "no data file is no failure";
     EXPECT_EQ(dialogs.seenFormat, "%d/%m/%y");
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_EQ(store.values, (std::map<std::string, std::string>{{"aot", "0"},
