@@ -212,6 +212,7 @@ TEST(DataFile, SavingNeverTakesAFileFromItsOwner) {
         {"read-only to the saver", 0444, 0, EACCES},
         {"shared with the saver's group", 0660, 0, EPERM},
         {"another user's, saved by root", 0640, 1234, 0},
+        {"the group's, saved by its owner", 0660, 0, 0},
         {"with a second name", 0600, 0, EMLINK},
     };
     RecordList mine;
