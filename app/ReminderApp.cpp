@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ReminderApp.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -75,6 +76,14 @@ std::string SaveFailureText(const SaveResult& result, const std::string& file,
                                      "Your changes were not saved: %1 was changed by another "
                                      "program while Ovrana was running, and it keeps those "
                                      "changes."),
+                   {file});
+    }
+    if (result.error == EMLINK) {
+        return Say(text,
+                   QT_TRANSLATE_NOOP("Notice",
+                                     "Your changes were not saved: %1 has other names (hard "
+                                     "links), and a new file in its place would split it from "
+                                     "them. The file was not changed."),
                    {file});
     }
     return Say(text,

@@ -301,6 +301,10 @@ kein Programm verknüpft.</translation>
         <source>No home folder is set (HOME), so the options cannot be kept: Ovrana uses the defaults this time.</source>
         <translation>Es ist kein Home-Ordner gesetzt (HOME), daher können die Einstellungen nicht gespeichert werden: Ovrana verwendet diesmal die Standardwerte.</translation>
     </message>
+    <message>
+        <source>Your changes were not saved: %1 has other names (hard links), and a new file in its place would split it from them. The file was not changed.</source>
+        <translation>Ihre Änderungen wurden nicht gespeichert: %1 hat weitere Namen (harte Links), und eine neue Datei an ihrer Stelle würde sie von diesen trennen. Die Datei wurde nicht verändert.</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>

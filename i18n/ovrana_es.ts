@@ -301,6 +301,10 @@ a esta extensión de archivo.</translation>
         <source>No home folder is set (HOME), so the options cannot be kept: Ovrana uses the defaults this time.</source>
         <translation>No hay ninguna carpeta personal definida (HOME), así que las opciones no se pueden conservar: esta vez Ovrana usa los valores predeterminados.</translation>
     </message>
+    <message>
+        <source>Your changes were not saved: %1 has other names (hard links), and a new file in its place would split it from them. The file was not changed.</source>
+        <translation>Sus cambios no se guardaron: %1 tiene otros nombres (enlaces duros), y un archivo nuevo en su lugar lo separaría de ellos. El archivo no se modificó.</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>

@@ -301,6 +301,10 @@ with the given filename extension.</source>
         <source>No home folder is set (HOME), so the options cannot be kept: Ovrana uses the defaults this time.</source>
         <translation>Aucun dossier personnel n’est défini (HOME), les options ne peuvent donc pas être conservées : Ovrana utilise cette fois les valeurs par défaut.</translation>
     </message>
+    <message>
+        <source>Your changes were not saved: %1 has other names (hard links), and a new file in its place would split it from them. The file was not changed.</source>
+        <translation>Vos modifications n’ont pas été enregistrées : %1 a d’autres noms (liens physiques), et un nouveau fichier à sa place l’en séparerait. Le fichier n’a pas été modifié.</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>

@@ -302,6 +302,10 @@ with the given filename extension.</source>
         <source>No home folder is set (HOME), so the options cannot be kept: Ovrana uses the defaults this time.</source>
         <translation>Домашняя папка не задана (HOME), поэтому настройки сохранить нельзя: в этот раз Ovrana использует значения по умолчанию.</translation>
     </message>
+    <message>
+        <source>Your changes were not saved: %1 has other names (hard links), and a new file in its place would split it from them. The file was not changed.</source>
+        <translation>Изменения не сохранены: у файла %1 есть другие имена (жёсткие ссылки), и новый файл на его месте отделил бы его от них. Файл не изменён.</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>

@@ -161,6 +161,10 @@ TEST_F(RunFlow, WhatCannotBeSavedIsTold) {
          "Ovrana could not take its lock " + path +
              ".lock: Is a directory. Changes made here cannot be saved, as another Ovrana could "
              "be changing the data file at the same time."},
+        {"linked", true, "OM",
+         "Your changes were not saved: " + path +
+             " has other names (hard links), and a new file in its place would split it from "
+             "them. The file was not changed."},
         {"dangling", true, "O",
          "The data file " + path + " points to " + dir.File("unmounted/ovras.ini") +
              ", which does not exist. It is left as it is: changes made now cannot be saved "
@@ -189,6 +193,8 @@ TEST_F(RunFlow, WhatCannotBeSavedIsTold) {
             std::filesystem::create_directory(path + ".lock");
         } else if (what == "edited") {
             dialogs.duringOptions = [&] { WriteFile(path, edited); };
+        } else if (what == "linked") {
+            std::filesystem::create_hard_link(path, dir.File("other name"));
         } else if (what == "no backup") {
             std::filesystem::create_directory(path + ".bak");
         }
