@@ -69,14 +69,14 @@ int RunImport(const std::string& dataPath, const std::string& vcardPath,
     for (const PersonRecord& record : plan.records) {
         records.push_back(std::make_unique<PersonRecord>(record));
     }
-    const SaveResult saved = plan.records.empty() ? SaveResult{SaveStatus::Saved}
+    const SaveResult saved = plan.records.empty() ? SaveResult{SaveStatus::Saved, 0}
                                                   : SaveRecords(dataPath, records, &read);
     FreeRecords(records);
     if (saved.status == SaveStatus::ChangedOnDisk) {
         return Fail(dataPath + " was changed by another program meanwhile; nothing was imported");
     }
     if (!saved) {
-        return Fail("cannot save " + dataPath + ": " +
+        return Fail("cannot save " + (saved.file.empty() ? dataPath : saved.file) + ": " +
                     std::generic_category().message(saved.error) + "; nothing was imported");
     }
     const std::string summary = ImportSummary(plan) + "\n";

@@ -19,29 +19,57 @@
 
 namespace {
 
-std::string OwnFolder() {
+// The folder of this program, never the working folder, which is the data folder: a program
+// planted there must not run. Without /proc, from argv[0] as execvp found it. Empty when unknown.
+std::string OwnFolder(const char* argv0) {
     char path[PATH_MAX];
     const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0) {
-        return ".";
+    std::string exe;
+    if (length > 0) {
+        exe.assign(path, static_cast<std::size_t>(length));
+    } else if (argv0 != nullptr && *argv0 != '\0') {
+        const std::string start = ::getcwd(path, sizeof path) != nullptr ? path : "";
+        const auto absolute = [&](const std::string& name) {
+            return name.front() == '/' || start.empty() ? name : start + "/" + name;
+        };
+        if (std::strchr(argv0, '/') != nullptr) {
+            exe = absolute(argv0);
+        } else {
+            const char* search = std::getenv("PATH");
+            std::string folders = search != nullptr ? search : "/bin:/usr/bin";
+            for (std::size_t from = 0; from <= folders.size();) {
+                std::size_t colon = folders.find(':', from);
+                colon = colon == std::string::npos ? folders.size() : colon;
+                const std::string folder = folders.substr(from, colon - from);
+                const std::string candidate =
+                    absolute((folder.empty() ? "." : folder) + "/" + argv0);
+                if (::access(candidate.c_str(), X_OK) == 0) {
+                    exe = candidate;
+                    break;
+                }
+                from = colon + 1;
+            }
+        }
     }
-    const std::string exe(path, static_cast<std::size_t>(length));
-    return exe.substr(0, exe.rfind('/'));
+    const std::size_t slash = exe.rfind('/');
+    return slash == std::string::npos || exe.front() != '/' ? "" : exe.substr(0, slash);
 }
 
 // Beside this program in a build tree, in its own folder of libexec when installed. The
 // arguments, the environment and the working folder go along unchanged.
-[[noreturn]] void HandOver(char** argv) {
-    const std::string folder = OwnFolder();
-    int error = 0;
-    for (const std::string& candidate :
-         {folder + "/ovrana-gui", folder + "/" OVRANA_GUI_RELATIVE_DIR "/ovrana-gui"}) {
-        ::execv(candidate.c_str(), argv);
-        if (error == 0 || errno != ENOENT) {
-            error = errno;
+[[noreturn]] void HandOver(const std::string& folder, char** argv) {
+    int error = ENOENT;
+    if (!folder.empty()) {
+        for (const std::string& candidate :
+             {folder + "/ovrana-gui", folder + "/" OVRANA_GUI_RELATIVE_DIR "/ovrana-gui"}) {
+            ::execv(candidate.c_str(), argv);
+            if (error == ENOENT) {
+                error = errno;
+            }
         }
     }
-    std::fprintf(stderr, "ovrana: cannot start ovrana-gui from %s: %s\n", folder.c_str(),
+    std::fprintf(stderr, "ovrana: cannot start ovrana-gui from %s: %s\n",
+                 folder.empty() ? "the folder of ovrana, which cannot be found" : folder.c_str(),
                  std::strerror(error));
     std::exit(1);
 }
@@ -53,8 +81,11 @@ int main(int argc, char** argv) {
     if (const int status = AnswerAndExit(line); status >= 0) {
         return status;
     }
-    if (line.command != CommandLine::Command::Logon && line.command != CommandLine::Command::Daily) {
-        HandOver(argv);
+    // Before --home changes the working folder that a relative argv[0] is read against.
+    const std::string folder = OwnFolder(argv[0]);
+    if (line.command != CommandLine::Command::Logon &&
+        line.command != CommandLine::Command::Daily) {
+        HandOver(folder, argv);
     }
     if (line.home) {
         EnterHome();
@@ -62,7 +93,7 @@ int main(int argc, char** argv) {
     const QuietLogonFiles files{[] { return std::time(nullptr); }, SettingsFilePath(),
                                 kDataFileName, line.command == CommandLine::Command::Daily};
     if (RunQuietLogon(files) == QuietLogon::HandOver) {
-        HandOver(argv);
+        HandOver(folder, argv);
     }
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "ReminderApp.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -42,6 +43,33 @@ std::string BusyNotice(const std::string& file, const TextServices* text) {
                {file});
 }
 
+std::string NoLockNotice(const std::string& file, int error, const TextServices* text) {
+    return Say(text,
+               QT_TRANSLATE_NOOP("Notice",
+                                 "Ovrana could not take its lock %1: %2. Changes made here cannot "
+                                 "be saved, as another Ovrana could be changing the data file at "
+                                 "the same time."),
+               {file, std::generic_category().message(error)});
+}
+
+// A link into a drive that is not mounted: the records are there, only not now.
+std::string DanglingNotice(const std::string& file, const std::string& target,
+                           const TextServices* text) {
+    return Say(text,
+               QT_TRANSLATE_NOOP("Notice",
+                                 "The data file %1 points to %2, which does not exist. It is left "
+                                 "as it is: changes made now cannot be saved this time."),
+               {file, target});
+}
+
+std::string NoHomeNotice(const TextServices* text) {
+    return Say(text,
+               QT_TRANSLATE_NOOP("Notice",
+                                 "No home folder is set (HOME), so the options cannot be kept: "
+                                 "Ovrana uses the defaults this time."),
+               {});
+}
+
 std::string SaveFailureText(const SaveResult& result, const std::string& file,
                             const TextServices* text) {
     if (result.status == SaveStatus::ChangedOnDisk) {
@@ -50,6 +78,14 @@ std::string SaveFailureText(const SaveResult& result, const std::string& file,
                                      "Your changes were not saved: %1 was changed by another "
                                      "program while Ovrana was running, and it keeps those "
                                      "changes."),
+                   {file});
+    }
+    if (result.error == EMLINK) {
+        return Say(text,
+                   QT_TRANSLATE_NOOP("Notice",
+                                     "Your changes were not saved: %1 has other names (hard "
+                                     "links), and a new file in its place would split it from "
+                                     "them. The file was not changed."),
                    {file});
     }
     return Say(text,
@@ -110,10 +146,22 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
     // Why changes of this run cannot be written; empty when they can. A file read only in part
     // would be replaced by what little was read.
     std::string notice;
-    if (load == LoadStatus::Unreadable) {
+    std::error_code noLink;
+    const std::filesystem::path target = std::filesystem::read_symlink(services_.dataPath, noLink);
+    if (load == LoadStatus::Unreadable && !noLink &&
+        !std::filesystem::exists(services_.dataPath, noLink)) {
+        notice = DanglingNotice(ShownPath(services_.dataPath), target.string(), services_.text);
+    } else if (load == LoadStatus::Unreadable) {
         notice = UnreadableNotice(ShownPath(services_.dataPath), services_.text);
     } else if (lock.state() == RunLock::State::Busy) {
         notice = BusyNotice(ShownPath(services_.dataPath), services_.text);
+    } else if (lock.state() == RunLock::State::Unavailable) {
+        // Unlocked, two runs could both edit and one would lose its edits.
+        notice =
+            NoLockNotice(ShownPath(services_.dataPath + ".lock"), lock.error(), services_.text);
+    }
+    if (!services_.settingsKept) {
+        services_.dialogs.ShowMessage(NoHomeNotice(services_.text));
     }
 
     bool changed = false;
@@ -138,8 +186,9 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
         // The file must still be what was read: another program may have changed it meanwhile.
         const SaveResult saved = SaveRecords(services_.dataPath, records, &read);
         if (!saved) {
+            const std::string& failed = saved.file.empty() ? services_.dataPath : saved.file;
             services_.dialogs.ShowMessage(
-                SaveFailureText(saved, ShownPath(services_.dataPath), services_.text));
+                SaveFailureText(saved, ShownPath(failed), services_.text));
         }
     }
     // The day whose reminders this run worked out, even when its window closed after midnight.

@@ -48,7 +48,8 @@ struct AppServices {
     DialogHost& dialogs;
     std::string dataPath = "ovras.ini";
     const TextServices* text =
-        nullptr;  // the user's language for what they are told; null: English
+        nullptr;               // the user's language for what they are told; null: English
+    bool settingsKept = true;  // false: no home to keep them in, which the user is told
 };
 
 // Whether a run already happened today so that this one shows nothing: with "once a day", and

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <QGuiApplication>
 #include <ctime>
+#include <optional>
 
 #include "Arguments.h"
 #include "Commands.h"
@@ -8,6 +9,7 @@
 #include "WindowHost.h"
 #include "model/DataFile.h"
 #include "platform/QtServices.h"
+#include "platform/SettingsFile.h"
 
 // The whole program; `ovrana` hands it every run that shows something.
 int main(int argc, char** argv) {
@@ -21,7 +23,14 @@ int main(int argc, char** argv) {
     // Lets the desktop match the windows to the menu launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ovrana.Ovrana"));
 
-    QSettingsStore store;
+    // Without a home the run works with the defaults and keeps nothing.
+    const std::string settingsPath = SettingsFilePath();
+    MapStore unkept;
+    std::optional<QSettingsStore> kept;
+    if (!settingsPath.empty()) {
+        kept.emplace(QString::fromStdString(settingsPath));
+    }
+    KeyValueStore& store = kept ? static_cast<KeyValueStore&>(*kept) : unkept;
     WindowHost host(argc, argv);
     const TextServices& text = host.Text();
     if (line.command == CommandLine::Command::Export) {
@@ -41,7 +50,7 @@ int main(int argc, char** argv) {
              text.Translate("Import", QT_TRANSLATE_NOOP("Import", "%1's anniversary"), -1)});
     }
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host,
-                      "ovras.ini", &text});
+                      "ovras.ini", &text, kept.has_value()});
     app.InitInstance(line.hasArguments, line.command == CommandLine::Command::Daily);
     return host.ExitStatus(line.hasArguments);
 }

@@ -421,6 +421,22 @@ kein Programm verknüpft.</translation>
         <source>Your changes could not be saved to %1: %2. The file was not changed.</source>
         <translation>Ihre Änderungen konnten nicht in %1 gespeichert werden: %2. Die Datei wurde nicht verändert.</translation>
     </message>
+    <message>
+        <source>Ovrana could not take its lock %1: %2. Changes made here cannot be saved, as another Ovrana could be changing the data file at the same time.</source>
+        <translation>Ovrana konnte die Sperrdatei %1 nicht anlegen: %2. Änderungen hier können nicht gespeichert werden, da ein anderes Ovrana die Datendatei zur selben Zeit ändern könnte.</translation>
+    </message>
+    <message>
+        <source>The data file %1 points to %2, which does not exist. It is left as it is: changes made now cannot be saved this time.</source>
+        <translation>Die Datendatei %1 verweist auf %2, das nicht existiert. Sie bleibt, wie sie ist: Was Sie jetzt ändern, kann diesmal nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>No home folder is set (HOME), so the options cannot be kept: Ovrana uses the defaults this time.</source>
+        <translation>Es ist kein Home-Ordner gesetzt (HOME), daher können die Einstellungen nicht gespeichert werden: Ovrana verwendet diesmal die Standardwerte.</translation>
+    </message>
+    <message>
+        <source>Your changes were not saved: %1 has other names (hard links), and a new file in its place would split it from them. The file was not changed.</source>
+        <translation>Ihre Änderungen wurden nicht gespeichert: %1 hat weitere Namen (harte Links), und eine neue Datei an ihrer Stelle würde sie von diesen trennen. Die Datei wurde nicht verändert.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

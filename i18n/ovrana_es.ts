@@ -421,6 +421,22 @@ a esta extensión de archivo.</translation>
         <source>Your changes could not be saved to %1: %2. The file was not changed.</source>
         <translation>No se pudieron guardar sus cambios en %1: %2. El archivo no se modificó.</translation>
     </message>
+    <message>
+        <source>Ovrana could not take its lock %1: %2. Changes made here cannot be saved, as another Ovrana could be changing the data file at the same time.</source>
+        <translation>Ovrana no pudo obtener su bloqueo %1: %2. Los cambios hechos aquí no se pueden guardar, porque otro Ovrana podría estar modificando el archivo de datos al mismo tiempo.</translation>
+    </message>
+    <message>
+        <source>The data file %1 points to %2, which does not exist. It is left as it is: changes made now cannot be saved this time.</source>
+        <translation>El archivo de datos %1 apunta a %2, que no existe. Se deja como está: los cambios que haga ahora no se podrán guardar esta vez.</translation>
+    </message>
+    <message>
+        <source>No home folder is set (HOME), so the options cannot be kept: Ovrana uses the defaults this time.</source>
+        <translation>No hay ninguna carpeta personal definida (HOME), así que las opciones no se pueden conservar: esta vez Ovrana usa los valores predeterminados.</translation>
+    </message>
+    <message>
+        <source>Your changes were not saved: %1 has other names (hard links), and a new file in its place would split it from them. The file was not changed.</source>
+        <translation>Sus cambios no se guardaron: %1 tiene otros nombres (enlaces duros), y un archivo nuevo en su lugar lo separaría de ellos. El archivo no se modificó.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

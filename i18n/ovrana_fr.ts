@@ -421,6 +421,22 @@ with the given filename extension.</source>
         <source>Your changes could not be saved to %1: %2. The file was not changed.</source>
         <translation>Impossible d’enregistrer vos modifications dans %1 : %2. Le fichier n’a pas été modifié.</translation>
     </message>
+    <message>
+        <source>Ovrana could not take its lock %1: %2. Changes made here cannot be saved, as another Ovrana could be changing the data file at the same time.</source>
+        <translation>Ovrana n’a pas pu poser son verrou %1 : %2. Les modifications faites ici ne peuvent pas être enregistrées, car une autre instance d’Ovrana pourrait modifier le fichier de données en même temps.</translation>
+    </message>
+    <message>
+        <source>The data file %1 points to %2, which does not exist. It is left as it is: changes made now cannot be saved this time.</source>
+        <translation>Le fichier de données %1 pointe vers %2, qui n’existe pas. Il reste tel quel : les modifications faites maintenant ne pourront pas être enregistrées cette fois-ci.</translation>
+    </message>
+    <message>
+        <source>No home folder is set (HOME), so the options cannot be kept: Ovrana uses the defaults this time.</source>
+        <translation>Aucun dossier personnel n’est défini (HOME), les options ne peuvent donc pas être conservées : Ovrana utilise cette fois les valeurs par défaut.</translation>
+    </message>
+    <message>
+        <source>Your changes were not saved: %1 has other names (hard links), and a new file in its place would split it from them. The file was not changed.</source>
+        <translation>Vos modifications n’ont pas été enregistrées : %1 a d’autres noms (liens physiques), et un nouveau fichier à sa place l’en séparerait. Le fichier n’a pas été modifié.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -423,6 +423,22 @@ with the given filename extension.</source>
         <source>Your changes could not be saved to %1: %2. The file was not changed.</source>
         <translation>Не удалось сохранить изменения в %1: %2. Файл не изменён.</translation>
     </message>
+    <message>
+        <source>Ovrana could not take its lock %1: %2. Changes made here cannot be saved, as another Ovrana could be changing the data file at the same time.</source>
+        <translation>Ovrana не удалось установить блокировку %1: %2. Сделанные здесь изменения сохранить нельзя: другой экземпляр Ovrana может в это же время изменять файл данных.</translation>
+    </message>
+    <message>
+        <source>The data file %1 points to %2, which does not exist. It is left as it is: changes made now cannot be saved this time.</source>
+        <translation>Файл данных %1 указывает на %2, которого не существует. Он останется без изменений: сделанные сейчас изменения на этот раз сохранить не получится.</translation>
+    </message>
+    <message>
+        <source>No home folder is set (HOME), so the options cannot be kept: Ovrana uses the defaults this time.</source>
+        <translation>Домашняя папка не задана (HOME), поэтому настройки сохранить нельзя: в этот раз Ovrana использует значения по умолчанию.</translation>
+    </message>
+    <message>
+        <source>Your changes were not saved: %1 has other names (hard links), and a new file in its place would split it from them. The file was not changed.</source>
+        <translation>Изменения не сохранены: у файла %1 есть другие имена (жёсткие ссылки), и новый файл на его месте отделил бы его от них. Файл не изменён.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -29,31 +29,25 @@ std::string_view TakeField(std::string_view& line) {
 }
 
 std::string TakeName(std::string_view& line) {
-    if (line.empty() || line.front() != '"') {
-        return std::string(TakeField(line));
-    }
-    // Quoted: up to the closing quote; a doubled quote inside stands for one quote.
-    line.remove_prefix(1);
-    std::string name;
-    std::size_t i = 0;
-    for (;; ++i) {
-        if (i >= line.size()) {
-            // No closing quote: the name is empty and one more character goes.
-            line.remove_prefix(std::min<std::size_t>(1, line.size()));
-            return {};
-        }
-        if (line[i] == '"') {
-            if (i + 1 < line.size() && line[i + 1] == '"') {
-                name += '"';
+    // Quoted only when the closing quote ends the field: older writers put names such as
+    // "Big" Tom down bare, and an unclosed quote is text too.
+    if (!line.empty() && line.front() == '"') {
+        std::string name;
+        for (std::size_t i = 1; i < line.size(); ++i) {
+            if (line[i] != '"') {
+                name += line[i];
+            } else if (i + 1 < line.size() && line[i + 1] == '"') {
+                name += '"';  // a doubled quote stands for one
                 ++i;
-                continue;
+            } else if (i + 1 == line.size() || line[i + 1] == ',') {
+                line.remove_prefix(std::min(i + 2, line.size()));
+                return name;
+            } else {
+                break;
             }
-            break;
         }
-        name += line[i];
     }
-    line.remove_prefix(std::min(i + 2, line.size()));  // closing quote and the comma after it
-    return name;
+    return std::string(TakeField(line));
 }
 
 // A line break inside a value would split its record in two.
@@ -272,13 +266,24 @@ SaveResult SaveRecords(const std::string& path, const RecordList& records,
     if (file.exists && current == text) {
         return {SaveStatus::Saved, 0};  // nothing to replace, and the backup stays one step back
     }
-    // The previous version becomes the backup, as private as the file, before the new one takes
-    // its place, so at every moment the file is complete, old or new.
+    // The previous version becomes the backup, as private as the file and with its owner, before
+    // the new one takes its place, so at every moment the file is complete, old or new.
     if (file.exists) {
         struct stat info {};
-        const mode_t mode = ::stat(target.c_str(), &info) == 0 ? info.st_mode & 07777 : 0600;
-        if (const int error = ReplaceFile(target + ".bak", current, mode)) {
-            return {SaveStatus::Failed, error};
+        if (::stat(target.c_str(), &info) != 0) {
+            return {SaveStatus::Failed, errno};
+        }
+        // The folder may let anyone replace a file its owner made read-only to them.
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+            return {SaveStatus::Failed, errno};
+        }
+        // A new file in its place would split it from its other names. Writing in place would
+        // keep them, but a save killed halfway would then tear the file.
+        if (info.st_nlink > 1) {
+            return {SaveStatus::Failed, EMLINK};
+        }
+        if (const int error = ReplaceFile(target + ".bak", current, info)) {
+            return {SaveStatus::Failed, error, target + ".bak"};
         }
     }
     if (const int error = ReplaceFile(target, text)) {

@@ -58,8 +58,11 @@ enum class SaveStatus {
 };
 
 struct SaveResult {
+    SaveResult(SaveStatus status, int error, std::string file = {})
+        : status(status), error(error), file(std::move(file)) {}
     SaveStatus status = SaveStatus::Failed;
-    int error = 0;  // errno of the failure
+    int error = 0;     // errno of the failure
+    std::string file;  // the file that failed, when it is not the data file
     explicit operator bool() const { return status == SaveStatus::Saved; }
 };
 

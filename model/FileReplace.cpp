@@ -15,6 +15,7 @@ namespace {
 
 constexpr std::string_view kTempMark = ".ovrana-new.";
 constexpr std::size_t kTempLetters = 6;
+constexpr unsigned kKeep = static_cast<unsigned>(-1);  // fchown's "leave it as it is"
 constexpr std::string_view kLetters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
@@ -86,7 +87,9 @@ int NameUnnamed(int fd, const std::string& path, std::string& temp) {
 
 // A new file beside `target`, flushed to disk, with its name in `temp`. Returns 0 or the errno of
 // the failure, after which no new file is left.
-int WriteNew(const std::string& target, const std::string& text, mode_t mode, std::string& temp) {
+int WriteNew(const std::string& target, const std::string& text, const struct stat& like,
+             std::string& temp) {
+    const mode_t mode = like.st_mode & 07777;
     temp.clear();
     int fd = ::open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     const bool unnamed = fd >= 0;
@@ -99,8 +102,16 @@ int WriteNew(const std::string& target, const std::string& text, mode_t mode, st
             return errno;
         }
     }
+    // Saving someone else's file must not make it the saver's: where the system does not let
+    // the owner be kept, nothing is saved. Owner first, as a change of owner may clear mode bits.
     int error = 0;
-    if (::fchmod(fd, mode) != 0 || !WriteAll(fd, text) || ::fsync(fd) != 0) {
+    struct stat made {};
+    const auto otherOwner = [&] {
+        return (like.st_uid != kKeep && made.st_uid != like.st_uid) ||
+               (like.st_gid != kKeep && made.st_gid != like.st_gid);
+    };
+    if (::fstat(fd, &made) != 0 || (otherOwner() && ::fchown(fd, like.st_uid, like.st_gid) != 0) ||
+        ::fchmod(fd, mode) != 0 || !WriteAll(fd, text) || ::fsync(fd) != 0) {
         error = errno;
     }
     if (error == 0 && unnamed) {
@@ -133,7 +144,10 @@ FileRead ReadPieces(const std::string& path, std::size_t maxBytes, bool followLi
         ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | (followLinks ? 0 : O_NOFOLLOW));
     if (fd < 0) {
         file.error = errno;
-        file.exists = errno != ENOENT;
+        // A link into a drive that is not mounted is not a first run.
+        struct stat link {};
+        file.exists =
+            errno != ENOENT || (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode));
         return file;
     }
     file.exists = true;
@@ -173,9 +187,9 @@ FileRead ReadPieces(const std::string& path, std::size_t maxBytes, bool followLi
     return file;
 }
 
-int ReplaceFile(const std::string& path, const std::string& text, mode_t mode) {
+int ReplaceFile(const std::string& path, const std::string& text, const struct stat& like) {
     std::string temp;
-    if (const int error = WriteNew(path, text, mode, temp)) {
+    if (const int error = WriteNew(path, text, like, temp)) {
         return error;
     }
     if (::rename(temp.c_str(), path.c_str()) != 0) {
@@ -189,12 +203,14 @@ int ReplaceFile(const std::string& path, const std::string& text, mode_t mode) {
 
 int ReplaceFile(const std::string& path, const std::string& text) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) == 0) {
-        return ReplaceFile(path, text, info.st_mode & 07777);
+    if (::stat(path.c_str(), &info) != 0) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        info.st_mode = 0666 & ~mask;
+        info.st_uid = kKeep;  // as the folder gives them
+        info.st_gid = kKeep;
     }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return ReplaceFile(path, text, 0666 & ~mask);
+    return ReplaceFile(path, text, info);
 }
 
 void RemoveReplaceLeftovers(const std::string& path) {

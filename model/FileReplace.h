@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <sys/types.h>
+#include <sys/stat.h>
 
 #include <cstddef>
 #include <functional>
@@ -19,14 +19,16 @@ struct FileRead {
 
 // Reads a regular file piece by piece and hands each piece to `take`, which returns false to
 // stop; at most `maxBytes` are handed over, a longer file is not complete (EFBIG). Never waits on
-// a pipe or a device, which may never end. `followLinks` false refuses a symbolic link.
+// a pipe or a device, which may never end. `followLinks` false refuses a symbolic link; a link
+// whose target is missing exists but is not complete (ENOENT).
 FileRead ReadPieces(const std::string& path, std::size_t maxBytes, bool followLinks,
                     const std::function<bool(std::string_view)>& take);
 
-// Replaces `path` with `text`, keeping the file's mode, or giving it `mode`. Returns 0 or the
-// errno of the failure, which leaves the file as it was.
+// Replaces `path` with `text`, keeping the file's mode, owner and group, or giving it those of
+// `like`. Returns 0 or the errno of the failure, which leaves the file as it was; an owner or
+// group that cannot be kept is a failure (EPERM).
 int ReplaceFile(const std::string& path, const std::string& text);
-int ReplaceFile(const std::string& path, const std::string& text, mode_t mode);
+int ReplaceFile(const std::string& path, const std::string& text, const struct stat& like);
 
 // The new file of a replacement has no name until it is complete, where the file system allows
 // it; otherwise, and for the moment between naming it and putting it in place, it is called

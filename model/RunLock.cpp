@@ -15,9 +15,11 @@ RunLock::RunLock(std::string path) : path_(std::move(path)) {
         const int fd =
             ::open(path_.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
         if (fd < 0) {
+            error_ = errno;
             return;
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            error_ = errno;
             state_ = errno == EWOULDBLOCK ? State::Busy : State::Unavailable;
             ::close(fd);
             return;
@@ -32,6 +34,7 @@ RunLock::RunLock(std::string path) : path_(std::move(path)) {
         }
         ::close(fd);
     }
+    error_ = EAGAIN;  // removed under us every time
 }
 
 RunLock::~RunLock() {

@@ -11,7 +11,7 @@ public:
     enum class State {
         Held,
         Busy,         // another run holds it
-        Unavailable,  // cannot be had here (read-only folder, no locking): run without
+        Unavailable,  // cannot be had here (read-only folder, no locking, not a file)
     };
 
     // Tries once and never waits: a logon run may keep its window open for hours.
@@ -21,9 +21,11 @@ public:
     RunLock& operator=(const RunLock&) = delete;
 
     State state() const { return state_; }
+    int error() const { return error_; }  // errno of Unavailable
 
 private:
     std::string path_;
     int fd_ = -1;
     State state_ = State::Unavailable;
+    int error_ = 0;
 };

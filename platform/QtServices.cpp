@@ -33,11 +33,6 @@ std::unique_ptr<QTranslator> LoadProgramTranslator(const QLocale& locale, QStrin
 
 }  // namespace
 
-QSettingsStore::QSettingsStore()
-    : settings_(QSettings::NativeFormat, QSettings::UserScope, "Keldan", "ovra") {
-    settings_.setFallbacksEnabled(false);
-}
-
 QSettingsStore::QSettingsStore(const QString& fileName)
     : settings_(fileName, QSettings::IniFormat) {
     settings_.setFallbacksEnabled(false);

@@ -13,8 +13,8 @@ class QTranslator;
 // The per-user settings: the registry key on Windows, ~/.config/Keldan/ovra.conf on Linux.
 class QSettingsStore : public KeyValueStore {
 public:
-    QSettingsStore();
-    explicit QSettingsStore(const QString& fileName);  // an ini file of its own, for tests
+    // The file SettingsFilePath names, not the one Qt would guess, which may differ from it.
+    explicit QSettingsStore(const QString& fileName);
 
     bool IsEmpty() const override;
     std::optional<std::string> Read(const std::string& name) const override;

@@ -29,10 +29,11 @@ std::string AbsoluteFolder(const char* variable) {
 }  // namespace
 
 std::string SettingsFilePath() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg != nullptr && *xdg != '\0') {
-        const std::string folder = AbsoluteFolder("XDG_CONFIG_HOME");
-        return folder.empty() ? "" : folder + "/Keldan/ovra.conf";
+    // The XDG rule: a relative XDG_CONFIG_HOME is ignored. Without an absolute HOME there is no
+    // place for the settings at all, rather than one under the working or the root folder.
+    const std::string xdg = AbsoluteFolder("XDG_CONFIG_HOME");
+    if (!xdg.empty()) {
+        return xdg + "/Keldan/ovra.conf";
     }
     const std::string home = AbsoluteFolder("HOME");
     return home.empty() ? "" : home + "/.config/Keldan/ovra.conf";

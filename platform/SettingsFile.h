@@ -10,8 +10,8 @@
 // logon run that shows nothing. Only the plain form in which Qt writes this program's values is
 // understood; a file with anything else in it is left to Qt.
 
-// $XDG_CONFIG_HOME/Keldan/ovra.conf, or ~/.config/Keldan/ovra.conf without XDG_CONFIG_HOME;
-// empty when the variables do not name an absolute folder.
+// $XDG_CONFIG_HOME/Keldan/ovra.conf, or ~/.config/Keldan/ovra.conf when XDG_CONFIG_HOME is not
+// an absolute folder; empty when HOME is not one either. Both programs keep their settings here.
 std::string SettingsFilePath();
 
 // The values of a file that holds at most a "[General]" line, blank lines and name=value lines

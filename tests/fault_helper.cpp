@@ -48,8 +48,6 @@ public:
             std::fprintf(stderr, "%s\n", text.c_str());
         }
     }
-
-private:
     std::string name_, hold_;
 };
 

@@ -39,18 +39,12 @@ run_ovrana() {
 
 write_records() { printf '%s\r\n' "$header" "$@" >ovras.ini; }
 
-await() {  # await <file>: a sign that a process got that far
-    for _ in $(seq 600); do [ -e "$1" ] && return; sleep 0.05; done
-    fail "$1 never appeared"
-}
-
 case $case_name in
 kill_during_save)
     # Whenever a save dies, the file is one whole version or the other, and so is the backup;
     # nothing else is left beside them once the next run has held the lock.
     "$helper" versions
     mkdir data
-    left=0
     for round in $(seq "${ROUNDS:-40}"); do
         cp v0 data/ovras.ini
         "$helper" save-loop data/ovras.ini &
@@ -62,15 +56,11 @@ kill_during_save)
             [ -e "$file" ] || continue
             cmp -s "$file" v0 || cmp -s "$file" v1 || fail "round $round tore $file"
         done
-        if [ -n "$(ls data | grep -vx 'ovras.ini\|ovras.ini.bak')" ]; then
-            left=$((left + 1))
-            (cd data && "$helper" run Cleanup 2>/dev/null)
-        fi
+        (cd data && "$helper" run Cleanup 2>/dev/null)
         extra=$(ls data | grep -vx 'ovras.ini\|ovras.ini.bak' || true)
         [ -z "$extra" ] || fail "round $round left: $extra"
         rm -f data/ovras.ini.bak
     done
-    echo "rounds: ${ROUNDS:-40}, files left by a kill until the next run: $left"
     ;;
 half_read_file)
     # The first 64 KiB arrive, then a read fails: the part read is never saved over the whole.
@@ -88,7 +78,7 @@ two_runs)
     touch hold
     "$helper" run 'From first' hold 2>first &
     pids=($!)
-    await hold.open
+    for _ in $(seq 600); do [ -e hold.open ] && break; sleep 0.05; done
     run_ovrana --options
     grep -q 'already running' err || fail "no word of the open Options dialog: $(cat err)"
     kill -9 "${pids[0]}"
@@ -124,21 +114,30 @@ bad_input_data)
 bad_input_settings)
     write_records 'Anna,06121990,2,-1,14,0,0,,'
     mkdir -p "$(dirname "$conf")"
-    # Damaged, absurd, unreadable: the run goes on with what it can read.
+    # Damaged or unreadable: the run goes on with what it can read.
     { printf '[General]\ndays=9\n\0\0\0'; for i in $(seq 1 255); do printf "\\x$(printf %02x "$i")"; done; } >"$conf"
     run_ovrana
     grep -qx ' Anna is 36 today' out || fail "damaged settings: $(cat out err)"
-    printf '[General]\naot=99999999999999999999\nonceaday=-7\ndays=-99999999999\nicon=123456\nlastrun=%s\n' \
-        "$(head -c 1000 /dev/zero | tr '\0' 2)" >"$conf"
-    run_ovrana
-    grep -qx ' Anna is 36 today' out || fail "absurd settings: $(cat out err)"
-    for line in aot=1 onceaday=1 days=-2147483648 icon=123456 lastrun=2026126; do
-        grep -qx "$line" "$conf" || fail "no $line: $(cat "$conf")"
-    done
     rm "$conf"
     mkdir "$conf"
     run_ovrana
     grep -qx ' Anna is 36 today' out && [ -d "$conf" ] || fail "unreadable settings: $(cat out err)"
+    ;;
+no_proc)
+    # Without /proc the partner is found from argv[0], never in the working folder, which is the
+    # data folder. A sanitizer's runtime cannot start without /proc.
+    ! ldd "$program" | grep -q libasan || exit 77
+    mkdir bin
+    cp "$program" bin/ovrana
+    for gui in ovrana-gui bin/ovrana-gui; do printf '#!/bin/sh\necho %s >>ran\n' "$gui" >"$gui"; done
+    chmod +x ovrana-gui bin/ovrana-gui
+    bare() { unshare --mount --propagation private sh -c 'umount -l /proc && exec "$@"' - "$@"; }
+    bare bin/ovrana --options && PATH="$PWD/bin:$PATH" bare ovrana --options || fail "not started"
+    rm bin/ovrana-gui
+    status=0
+    bare bin/ovrana --options 2>err || status=$?
+    [ "$status" -eq 1 ] && grep -q 'cannot start ovrana-gui' err || fail "status $status: $(cat err)"
+    [ "$(cat ran)" = "$(printf 'bin/ovrana-gui\nbin/ovrana-gui')" ] || fail "ran: $(cat ran)"
     ;;
 *)
     fail "unknown case $case_name"

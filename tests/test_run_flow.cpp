@@ -154,6 +154,7 @@ TEST_F(RunFlow, TheNotificationWaitsWithoutTheLockAndTheWindowReadsAgain) {
 TEST_F(RunFlow, FirstRunStartsFromTheDefaults) {
     Run(false);
     EXPECT_EQ(dialogs.calls, "RO");
+    EXPECT_EQ(dialogs.told, "") << "no data file is no failure";
     EXPECT_EQ(dialogs.seenFormat, "%d/%m/%y");
     EXPECT_FALSE(std::filesystem::exists(path));
     const std::map<std::string, std::string> defaults = {
@@ -185,7 +186,8 @@ TEST_F(RunFlow, WhatCannotBeSavedIsTold) {
         bool arguments;
         const char *shown, *told;
     };
-    // "@" stands for the data file's path.
+    // "@" stands for the data file's path, "^" for where a dangling link points.
+    const std::string missing = dir.File("unmounted/ovras.ini");
     const char* busy =
         "Ovrana is already running and using the data file @. Changes made here cannot be saved; "
         "close the other Ovrana window first, then start Ovrana again to make changes.";
@@ -199,8 +201,17 @@ TEST_F(RunFlow, WhatCannotBeSavedIsTold) {
          "Your changes were not saved: @ was changed by another program while Ovrana was running, "
          "and it keeps those changes."},
         {"no backup", true, "OM",
-         "Your changes could not be saved to @: Is a directory. The file was not changed."},
-        {"no lock", true, "O", ""},
+         "Your changes could not be saved to @.bak: Is a directory. The file was not changed."},
+        {"no lock", true, "O",
+         "Ovrana could not take its lock @.lock: Is a directory. Changes made here cannot be "
+         "saved, "
+         "as another Ovrana could be changing the data file at the same time."},
+        {"linked", true, "OM",
+         "Your changes were not saved: @ has other names (hard links), and a new file in its place "
+         "would split it from them. The file was not changed."},
+        {"dangling", true, "O",
+         "The data file @ points to ^, which does not exist. It is left as it is: changes made now "
+         "cannot be saved this time."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -214,6 +225,8 @@ TEST_F(RunFlow, WhatCannotBeSavedIsTold) {
         const std::string& what = c.what;
         if (what == "pipe") {
             ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        } else if (what == "dangling") {
+            std::filesystem::create_symlink(missing, path);
         } else {
             WriteFile(path, kData);
         }
@@ -223,20 +236,24 @@ TEST_F(RunFlow, WhatCannotBeSavedIsTold) {
             std::filesystem::create_directory(path + ".lock");
         } else if (what == "edited") {
             dialogs.duringOptions = [&] { WriteFile(path, edited); };
+        } else if (what == "linked") {
+            std::filesystem::create_hard_link(path, dir.File("other name"));
         } else if (what == "no backup") {
             std::filesystem::create_directory(path + ".bak");
         }
         Run(c.arguments);
         EXPECT_EQ(dialogs.calls, c.shown);
         std::string told = c.told;
-        if (const auto at = told.find('@'); at != std::string::npos) {
-            told.replace(at, 1, path);
+        for (const auto& [mark, text] : {std::pair{'@', path}, {'^', missing}}) {
+            if (const auto at = told.find(mark); at != std::string::npos) {
+                told.replace(at, 1, text);
+            }
         }
         EXPECT_EQ(dialogs.told, told);
         if (what == "pipe") {
             EXPECT_TRUE(std::filesystem::is_fifo(path));
-        } else if (what == "no lock") {
-            EXPECT_EQ(ReadFile(path), kData + "Added,01022003,0,-1,14,0,0,,\r\n");
+        } else if (what == "dangling") {
+            EXPECT_TRUE(std::filesystem::is_symlink(path));
         } else {
             EXPECT_EQ(ReadFile(path), what == "edited" ? edited : kData);
         }
