@@ -12,7 +12,7 @@
 #include "app/QuietLogon.h"
 #include "model/DataFile.h"
 #include "reminder/DueRecords.h"
-#include "TestSupport.h"
+#include "tests/TestSupport.h"
 
 namespace {
 
