@@ -10,11 +10,15 @@
 #include "model/DisplayText.h"
 #include "model/RunLock.h"
 
+void PrintError(const std::string& text) {
+    const std::string line = "ovrana: " + ReplaceControls(text) + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
 namespace {
 
 int Fail(const std::string& text) {
-    const std::string safe = ReplaceControls(text);
-    std::fprintf(stderr, "ovrana: %s\n", safe.c_str());
+    PrintError(text);
     return 1;
 }
 

@@ -6,6 +6,9 @@
 #include "model/CalendarExport.h"
 #include "model/ContactImport.h"
 
+// A problem on standard error, "ovrana: " first, without control characters.
+void PrintError(const std::string& text);
+
 // The commands that work without any window. Each returns the exit status and reports a failure
 // on standard error.
 

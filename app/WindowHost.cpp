@@ -16,6 +16,7 @@
 #include <xcb/xcb.h>
 #endif
 
+#include "Commands.h"
 #include "controls/IconSet.h"
 #include "manage/OptionsDlg.h"
 #include "model/DisplayText.h"
@@ -29,13 +30,6 @@ namespace {
 bool IsSet(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0';
-}
-
-void PrintError(const std::string& text) {
-    std::fputs("ovrana: ", stderr);
-    const std::string safe = ReplaceControls(text);
-    std::fwrite(safe.data(), 1, safe.size(), stderr);
-    std::fputc('\n', stderr);
 }
 
 bool XReachable() {
