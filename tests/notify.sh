@@ -21,9 +21,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 Xvfb "$DISPLAY" -screen 0 1024x600x24 -nolisten tcp >/dev/null 2>&1 &
 pids=($!)
 trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
-wait_for() {  # until the command succeeds, at most 10 seconds
-    for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return; sleep 0.1; done
-    fail "timed out: $*"
+wait_for() {  # until the command succeeds; a guard against hangs, far above the usual time
+    for _ in $(seq 300); do "$@" >/dev/null 2>&1 && return; sleep 0.1; done
+    fail "timed out: $*: $(cat err 2>/dev/null)"
 }
 wait_for xdotool getmouselocation
 
