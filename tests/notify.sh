@@ -4,12 +4,11 @@
 # no service on demand, and a virtual display.
 # Usage: notify.sh <case> <path to ovrana>
 if [ -z "${OVRANA_PRIVATE_BUS:-}" ]; then
-    config=$(mktemp)
-    grep -v -e servicedir -e includedir /usr/share/dbus-1/session.conf >"$config"
-    OVRANA_PRIVATE_BUS=1 dbus-run-session --config-file="$config" -- bash "$0" "$@" && status=0 || status=$?
-    rm -f "$config"
-    exit $status
+    export OVRANA_PRIVATE_BUS=$(mktemp)  # the bus's settings, removed once it has read them
+    grep -v -e servicedir -e includedir /usr/share/dbus-1/session.conf >"$OVRANA_PRIVATE_BUS"
+    exec dbus-run-session --config-file="$OVRANA_PRIVATE_BUS" -- bash "$0" "$@"
 fi
+rm "$OVRANA_PRIVATE_BUS"
 source "$(dirname "$0")/common.sh"
 program=$2
 start_display

@@ -9,6 +9,7 @@ program=$2 helper=$3 failing_read=$4
 # ovrana on 6 December 2026 without a display, which ends well.
 run_ovrana() { at '2026-12-06 08:30:00' || fail "ovrana ended with status $?: $(head -c 2000 err)"; }
 write_records() { printf '%s\r\n' "$header" "$@" >ovras.ini; }
+all_bytes() { for i in $(seq "$1" 255); do printf "\\x$(printf %02x "$i")"; done; }  # <from>
 card() { printf '%s\r\n' BEGIN:VCARD VERSION:3.0 "FN:$1" BDAY:2000-01-01 END:VCARD >card.vcf; }
 
 case $1 in
@@ -60,12 +61,11 @@ two_runs)
 bad_input_data)
     # Each file: <name> <expected rows>. A name of 20 MB; every byte value, NUL included, reaching
     # the row as it is; 50 MB of records, all of them kept.
-    all_bytes() { for i in $(seq 0 255); do printf "\\x$(printf %02x "$i")"; done; }
     { printf '%s\r\n' "$header"; head -c 20000000 /dev/zero | tr '\0' x
       printf ',06121990,2,-1,14,0,0,,\r\nAnna,06121990,2,-1,14,0,0,,\r\n'; } >long_line
-    { printf '%s\r\n' "$header"; all_bytes; printf '\r\n'
+    { printf '%s\r\n' "$header"; all_bytes 0; printf '\r\n'
       printf 'An\0na \xff\xfe\xc3,06121990,2,-1,14,0,0,,\r\n\0\0\0\r\nBob,06121990,2,-1,14,0,0,,\r\n'
-      all_bytes; } >binary_bytes
+      all_bytes 0; } >binary_bytes
     awk -v header="$header" 'BEGIN { printf "%s\r\n", header
         for (i = 0; i < 810000; i++)
             printf "Person %06d,01061990,%d,-1,14,0,0,person%06d@example.org,\r\n", i, i % 17, i
@@ -85,7 +85,7 @@ bad_input_settings)
     # Damaged or unreadable: the run goes on with what it can read.
     write_records 'Anna,06121990,2,-1,14,0,0,,'
     mkdir -p "$(dirname "$conf")"
-    { printf '[General]\ndays=9\n\0\0\0'; for i in $(seq 1 255); do printf "\\x$(printf %02x "$i")"; done; } >"$conf"
+    { printf '[General]\ndays=9\n\0\0\0'; all_bytes 1; } >"$conf"
     run_ovrana
     grep -qx ' Anna is 36 today' out || fail "damaged settings: $(cat out err)"
     rm "$conf"
