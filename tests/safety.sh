@@ -10,21 +10,23 @@ program=$2 helper=$3 failing_read=$4
 run_ovrana() { at '2026-12-06 08:30:00' || fail "ovrana ended with status $?: $(head -c 2000 err)"; }
 write_records() { printf '%s\r\n' "$header" "$@" >ovras.ini; }
 all_bytes() { for i in $(seq "$1" 255); do printf "\\x$(printf %02x "$i")"; done; }  # <from>
+stop() { kill -9 "$1"; wait "$1" 2>/dev/null || true; }
 card() { printf '%s\r\n' BEGIN:VCARD VERSION:3.0 "FN:$1" BDAY:2000-01-01 END:VCARD >card.vcf; }
 
 case $1 in
 kill_during_save)
     # Whenever a save dies, the file is one whole version or the other, and so is the backup;
     # nothing else is left beside them once the next run has held the lock.
-    "$helper" versions
+    awk -v header="$header" 'BEGIN { printf "%s\r\n", header
+        for (i = 0; i < 5000; i++) printf "Person %d of version 0,01011950,0,-1,14,0,0,,\r\n", i }' >v0
+    sed 's/version 0/version 1/' v0 >v1
     mkdir data
     for round in $(seq "${ROUNDS:-40}"); do
         cp v0 data/ovras.ini
-        "$helper" save-loop data/ovras.ini &
+        "$helper" data/ovras.ini v0 v1 &
         pids=($!)
         sleep "$(printf '0.%03d' $((RANDOM % 300)))"
-        kill -9 "${pids[0]}"
-        wait "${pids[0]}" 2>/dev/null || true
+        stop "${pids[0]}"
         for file in data/ovras.ini data/ovras.ini.bak; do
             [ -e "$file" ] || continue
             cmp -s "$file" v0 || cmp -s "$file" v1 || fail "round $round tore $file"
@@ -52,8 +54,7 @@ two_runs)
     pids=($!)
     busy() { ! "$program" --options 2>err && grep -q 'already running' err; }
     wait_for busy
-    kill -9 "${pids[0]}"
-    wait "${pids[0]}" 2>/dev/null || true
+    stop "${pids[0]}"
     card 'After the kill'
     "$program" --import card.vcf >/dev/null 2>err || fail "a killed run still holds the file: $(cat err)"
     grep -q '^After the kill,' ovras.ini || fail "the record after the kill is lost"
@@ -82,16 +83,12 @@ bad_input_data)
     done
     ;;
 bad_input_settings)
-    # Damaged or unreadable: the run goes on with what it can read.
+    # Damaged: the run goes on with what it can read.
     write_records 'Anna,06121990,2,-1,14,0,0,,'
     mkdir -p "$(dirname "$conf")"
     { printf '[General]\ndays=9\n\0\0\0'; all_bytes 1; } >"$conf"
     run_ovrana
     grep -qx ' Anna is 36 today' out || fail "damaged settings: $(cat out err)"
-    rm "$conf"
-    mkdir "$conf"
-    run_ovrana
-    grep -qx ' Anna is 36 today' out && [ -d "$conf" ] || fail "unreadable settings: $(cat out err)"
     ;;
 no_proc)
     # Without /proc the partner is found from argv[0], never in the working folder, which is the
