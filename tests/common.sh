@@ -21,11 +21,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # at <time> <arguments>: $program at a pinned local time, output in out and err. Qt reads the
 # locale name itself, so it need not be installed.
-at() {
-    local when=$1
-    shift
-    LC_ALL=en_GB.UTF-8 faketime "$when" "$program" "$@" >out 2>err
-}
+at() { LC_ALL=en_GB.UTF-8 faketime "$1" "$program" "${@:2}" >out 2>err; }
 
 # Until the command succeeds; a guard against hangs, far above the usual time.
 wait_for() {
