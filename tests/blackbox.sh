@@ -31,7 +31,8 @@ unreachable_display)
             fail "$display: the run did not end normally"
     done
     # Rows that could not be written reminded nobody.
-    ! LC_ALL=en_GB.UTF-8 faketime '2026-12-06 08:30:00' "$program" >/dev/full || fail "exit status 0 though the rows went nowhere"
+    ! LC_ALL=en_GB.UTF-8 faketime '2026-12-06 08:30:00' "$program" >/dev/full ||
+        fail "exit status 0 though the rows went nowhere"
     ;;
 command_line)
     [ "$("$program" --version)" = "ovrana 0.1.0" ] && "$program" --help | grep -q -- '--import FILE' ||
