@@ -3,20 +3,10 @@
 # Drives the real windows of the built program with the keyboard on a virtual display (New,
 # Edit, Delete) and checks what reaches the data file.
 # Usage: gui_blackbox.sh <path to ovrana>
-set -euo pipefail
+source "$(dirname "$0")/common.sh"
 program=$1
-work=$(mktemp -d)
-cd "$work"
-export XDG_CONFIG_HOME="$work/config" HOME="$work" TZ=Europe/Berlin XDG_RUNTIME_DIR="$work"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-fail() { echo "FAIL: $*" >&2; exit 1; }
-export DISPLAY=:$((100 + RANDOM % 800))
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$! app=""
-trap '[ -n "$app" ] && kill "$app" 2>/dev/null; kill "$xvfb" 2>/dev/null; wait; rm -rf "$work"' EXIT
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+start_display
 
-header='# NAME , BIRTHDATE , ICON , SKIPYEAR , DAYSINADVANCE , NOTABIRTHDAY , INFOONLY , EMAIL'
 records=('Anna Lindqvist,12051976,2,-1,14,0,0,anna@example.org,'
          '"Smith, John",03031958,12,-1,7,0,0,john@example.com,'
          'Car insurance renewal,01092015,16,-1,20,1,0,,'
@@ -26,18 +16,14 @@ printf '%s\r\n' "$header" "${records[@]}" >ovras.ini
 keys() { xdotool key --delay 150 "$@"; sleep 0.5; }
 window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null || fail "no window $1"; }
 # Menus and dialogs take a moment: wait until <n> windows are visible (the root one counts).
-windows() {
-    for _ in $(seq 100); do
-        [ "$(xdotool search --onlyvisible --name '' | wc -l)" -eq "$1" ] && { sleep 0.3; return; }
-        sleep 0.1
-    done
-    fail "expected $1 visible windows"
-}
+visible() { [ "$(xdotool search --onlyvisible --name '' | wc -l)" -eq "$1" ]; }
+windows() { wait_for visible "$1"; sleep 0.3; }
 # Without a window manager nobody hands the focus back when a dialog closes.
 focus() { xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Options$' | head -n1)"; sleep 0.3; }
 
 LC_ALL=en_GB.UTF-8 faketime '2026-12-20 10:00:00' "$program" --options >out 2>err &
 app=$!
+pids+=("$app")
 window '^Options$'
 sleep 0.5
 keys Down Up Delete  # the first row, "Anna Lindqvist" (the list starts with no row selected)
@@ -57,8 +43,7 @@ keys Tab Tab Tab Tab Tab Tab ctrl+a 5 Return
 windows 2
 focus
 keys Escape
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || { app=""; break; }; sleep 0.1; done
-[ -z "$app" ] || fail "the program did not end"
+wait_for test ! -e "/proc/$app"
 expected=$(printf '%s\r\n' "$header" "${records[1]}" 'Car insurance renewal,01092015,16,-1,5,1,0,,' \
     "${records[3]}" 'Zoe Young,20122026,1,-1,14,0,0,,')
 [ "$(cat ovras.ini)" = "$expected" ] || { diff <(echo "$expected") ovras.ini; fail "data file differs"; }

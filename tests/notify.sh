@@ -2,35 +2,21 @@
 # SPDX-License-Identifier: MIT
 # The desktop notification against a real service, dunst, on a private session bus that starts
 # no service on demand, and a virtual display.
-# Usage: notify.sh <path to ovrana> <case>
-set -euo pipefail
+# Usage: notify.sh <case> <path to ovrana>
 if [ -z "${OVRANA_PRIVATE_BUS:-}" ]; then
-    config=$(mktemp)
-    grep -v -e servicedir -e includedir /usr/share/dbus-1/session.conf >"$config"
-    OVRANA_PRIVATE_BUS=1 dbus-run-session --config-file="$config" -- bash "$0" "$@" && status=0 || status=$?
-    rm -f "$config"
-    exit $status
+    export OVRANA_PRIVATE_BUS=$(mktemp)  # the bus's settings, removed once it has read them
+    grep -v -e servicedir -e includedir /usr/share/dbus-1/session.conf >"$OVRANA_PRIVATE_BUS"
+    exec dbus-run-session --config-file="$OVRANA_PRIVATE_BUS" -- bash "$0" "$@"
 fi
-program=$1
-work=$(mktemp -d)
-cd "$work"
-export XDG_CONFIG_HOME="$work/config" HOME="$work" TZ=Europe/Berlin XDG_RUNTIME_DIR="$work"
-export DISPLAY=:$((100 + RANDOM % 800))
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-fail() { echo "FAIL: $*" >&2; exit 1; }
-Xvfb "$DISPLAY" -screen 0 1024x600x24 -nolisten tcp >/dev/null 2>&1 &
-pids=($!)
-trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
-wait_for() {  # until the command succeeds; a guard against hangs, far above the usual time
-    for _ in $(seq 300); do "$@" >/dev/null 2>&1 && return; sleep 0.1; done
-    fail "timed out: $*: $(cat err 2>/dev/null)"
-}
-wait_for xdotool getmouselocation
+rm "$OVRANA_PRIVATE_BUS"
+source "$(dirname "$0")/common.sh"
+program=$2
+start_display
 
 printf '%s\r\n' '# header' 'Uncle Tom & Co,31121950,15,-1,14,0,0,,' 'Ölaf Ångström,24121988,9,-1,10,0,0,,' \
     'Mika,05011990,4,-1,14,0,0,,' 'Noah,01012020,10,-1,30,0,0,,' >ovras.ini
 mkdir -p config/Keldan
-printf '[General]\nlastrun=2026125\nnotify=1\n' >config/Keldan/ovra.conf
+printf '[General]\nlastrun=2026125\nnotify=1\n' >"$conf"
 # What dunst shows, as its rules' scripts see it; its context menu picks the Options action.
 printf '#!/bin/sh\nprintf "%%s|%%s|%%s\\n" "$DUNST_APP_NAME" "$DUNST_SUMMARY" "$DUNST_BODY" >>shown\n' >dump.sh
 printf '#!/bin/sh\ngrep Options\n' >pick.sh
@@ -45,7 +31,7 @@ ended() { wait_for test ! -e "/proc/$app"; }
 window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1 || fail "no window $1: $(cat err)"; }
 no_window() { ! xdotool search --onlyvisible --name '^ Ovrana$' >/dev/null || fail "a window too"; }
 
-case $2 in
+case $1 in
 default_action)
     notified
     expected='Ovrana|3 dates coming up|Ölaf Ångström will be 38 on Thursday 24/12/26 (in 4 days)
@@ -64,7 +50,7 @@ Noah will be 7 on Friday 01/01/27 (in 12 days)'
 options_action) notified; dunstctl context; window '^Options$' >/dev/null; no_window ;;
 closed)
     notified; dunstctl close; ended
-    grep -q '^lastrun=20261220$' config/Keldan/ovra.conf || fail "the run did not end normally"
+    grep -q '^lastrun=20261220$' "$conf" || fail "the run did not end normally"
     ;;
 service_gone) notified; kill "${pids[1]}"; window '^ Ovrana$' >/dev/null ;;  # perhaps unseen
 no_display)
@@ -72,6 +58,6 @@ no_display)
     [ "$(wc -l <out)" -eq 3 ] && [ ! -e shown ] || fail "expected three rows as text: $(cat out err)"
     ;;
 no_service) start; window '^ Ovrana$' >/dev/null ;;
-*) fail "unknown case $2" ;;
+*) fail "unknown case $1" ;;
 esac
-echo "ok $2"
+echo "ok $1"

@@ -2,61 +2,37 @@
 # SPDX-License-Identifier: MIT
 # Data safety with real processes on real files: saves killed halfway, reads that fail, overlapping
 # runs, and input far beyond the usual.
-# Usage: safety.sh <ovrana> <fault_helper> <failing_read.so> <case>   (ROUNDS: kills, default 40)
-set -euo pipefail
-program=$1
-helper=$2
-failing_read=$3
-case_name=$4
+# Usage: safety.sh <case> <ovrana> <fault_helper> <failing_read.so>   (ROUNDS: kills, default 40)
+source "$(dirname "$0")/common.sh"
+program=$2 helper=$3 failing_read=$4
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir "$work/run" "$work/config"
-cd "$work/run"
-export XDG_CONFIG_HOME="$work/config" HOME="$work" TZ=Europe/Berlin
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
-# faketime and the read fault are preloaded ahead of a sanitizer's runtime.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
-conf="$XDG_CONFIG_HOME/Keldan/ovra.conf"
-header='# NAME , BIRTHDATE , ICON , SKIPYEAR , DAYSINADVANCE , NOTABIRTHDAY , INFOONLY , EMAIL'
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# ovrana on 6 December 2026 without a display; standard output and error go to out and err.
-run_ovrana() {
-    local status=0 expected=0
-    LC_ALL=en_GB.UTF-8 faketime '2026-12-06 08:30:00' "$program" "$@" >out 2>err || status=$?
-    # Without a display the Options dialog asked for cannot be shown: status 1.
-    [ "${1:-}" != --options ] || expected=1
-    [ "$status" -eq "$expected" ] || fail "ovrana ended with status $status: $(head -c 2000 err)"
-}
-
+# ovrana on 6 December 2026 without a display, which ends well.
+run_ovrana() { at '2026-12-06 08:30:00' || fail "ovrana ended with status $?: $(head -c 2000 err)"; }
 write_records() { printf '%s\r\n' "$header" "$@" >ovras.ini; }
+all_bytes() { for i in $(seq "$1" 255); do printf "\\x$(printf %02x "$i")"; done; }  # <from>
+stop() { kill -9 "$1"; wait "$1" 2>/dev/null || true; }
+card() { printf '%s\r\n' BEGIN:VCARD VERSION:3.0 "FN:$1" BDAY:2000-01-01 END:VCARD >card.vcf; }
 
-case $case_name in
+case $1 in
 kill_during_save)
     # Whenever a save dies, the file is one whole version or the other, and so is the backup;
     # nothing else is left beside them once the next run has held the lock.
-    "$helper" versions
+    awk -v header="$header" 'BEGIN { printf "%s\r\n", header
+        for (i = 0; i < 5000; i++) printf "Person %d of version 0,01011950,0,-1,14,0,0,,\r\n", i }' >v0
+    sed 's/version 0/version 1/' v0 >v1
     mkdir data
     for round in $(seq "${ROUNDS:-40}"); do
         cp v0 data/ovras.ini
-        "$helper" save-loop data/ovras.ini &
+        "$helper" data/ovras.ini v0 v1 &
         pids=($!)
         sleep "$(printf '0.%03d' $((RANDOM % 300)))"
-        kill -9 "${pids[0]}"
-        wait "${pids[0]}" 2>/dev/null || true
+        stop "${pids[0]}"
         for file in data/ovras.ini data/ovras.ini.bak; do
             [ -e "$file" ] || continue
             cmp -s "$file" v0 || cmp -s "$file" v1 || fail "round $round tore $file"
         done
-        (cd data && "$helper" run Cleanup 2>/dev/null)
+        # Takes the lock, then cannot show the Options dialog without a display.
+        (cd data && "$program" --options 2>/dev/null || true)
         extra=$(ls data | grep -vx 'ovras.ini\|ovras.ini.bak' || true)
         [ -z "$extra" ] || fail "round $round left: $extra"
         rm -f data/ovras.ini.bak
@@ -64,38 +40,33 @@ kill_during_save)
     ;;
 half_read_file)
     # The first 64 KiB arrive, then a read fails: the part read is never saved over the whole.
-    lines=()
-    for i in $(seq 2000); do lines+=("Person $i,01011990,1,-1,14,0,0,person$i@example.org,"); done
-    write_records "${lines[@]}"
+    { echo "$header"; seq -f 'Person %g,01011990,1,-1,14,0,0,someone@example.org,' 2000; } >ovras.ini
     cp ovras.ini before
-    LD_PRELOAD=$failing_read "$helper" run Added 2>err
+    card Added
+    ! LD_PRELOAD=$failing_read "$program" --import card.vcf 2>err || fail "imported"
     grep -q 'could not be read completely' err || fail "no notice: $(cat err)"
     cmp -s ovras.ini before && [ ! -e ovras.ini.bak ] || fail "the data file was replaced"
     ;;
 two_runs)
-    # A run killed with its window open holds nobody back.
+    # A run killed with its Options dialog open holds nobody back.
     write_records 'Anna,12051976,2,-1,14,0,0,,'
-    touch hold
-    "$helper" run 'From first' hold 2>first &
+    QT_QPA_PLATFORM=offscreen "$program" --options 2>/dev/null &
     pids=($!)
-    for _ in $(seq 600); do [ -e hold.open ] && break; sleep 0.05; done
-    run_ovrana --options
-    grep -q 'already running' err || fail "no word of the open Options dialog: $(cat err)"
-    kill -9 "${pids[0]}"
-    wait "${pids[0]}" 2>/dev/null || true
-    "$helper" run 'After the kill' 2>second
-    [ ! -s second ] || fail "a killed run still holds the file: $(cat second)"
-    grep -q 'After the kill' ovras.ini || fail "the record after the kill is lost"
+    busy() { ! "$program" --options 2>err && grep -q 'already running' err; }
+    wait_for busy
+    stop "${pids[0]}"
+    card 'After the kill'
+    "$program" --import card.vcf >/dev/null 2>err || fail "a killed run still holds the file: $(cat err)"
+    grep -q '^After the kill,' ovras.ini || fail "the record after the kill is lost"
     ;;
 bad_input_data)
     # Each file: <name> <expected rows>. A name of 20 MB; every byte value, NUL included, reaching
     # the row as it is; 50 MB of records, all of them kept.
-    all_bytes() { for i in $(seq 0 255); do printf "\\x$(printf %02x "$i")"; done; }
     { printf '%s\r\n' "$header"; head -c 20000000 /dev/zero | tr '\0' x
       printf ',06121990,2,-1,14,0,0,,\r\nAnna,06121990,2,-1,14,0,0,,\r\n'; } >long_line
-    { printf '%s\r\n' "$header"; all_bytes; printf '\r\n'
+    { printf '%s\r\n' "$header"; all_bytes 0; printf '\r\n'
       printf 'An\0na \xff\xfe\xc3,06121990,2,-1,14,0,0,,\r\n\0\0\0\r\nBob,06121990,2,-1,14,0,0,,\r\n'
-      all_bytes; } >binary_bytes
+      all_bytes 0; } >binary_bytes
     awk -v header="$header" 'BEGIN { printf "%s\r\n", header
         for (i = 0; i < 810000; i++)
             printf "Person %06d,01061990,%d,-1,14,0,0,person%06d@example.org,\r\n", i, i % 17, i
@@ -112,16 +83,12 @@ bad_input_data)
     done
     ;;
 bad_input_settings)
+    # Damaged: the run goes on with what it can read.
     write_records 'Anna,06121990,2,-1,14,0,0,,'
     mkdir -p "$(dirname "$conf")"
-    # Damaged or unreadable: the run goes on with what it can read.
-    { printf '[General]\ndays=9\n\0\0\0'; for i in $(seq 1 255); do printf "\\x$(printf %02x "$i")"; done; } >"$conf"
+    { printf '[General]\ndays=9\n\0\0\0'; all_bytes 1; } >"$conf"
     run_ovrana
     grep -qx ' Anna is 36 today' out || fail "damaged settings: $(cat out err)"
-    rm "$conf"
-    mkdir "$conf"
-    run_ovrana
-    grep -qx ' Anna is 36 today' out && [ -d "$conf" ] || fail "unreadable settings: $(cat out err)"
     ;;
 no_proc)
     # Without /proc the partner is found from argv[0], never in the working folder, which is the
@@ -134,13 +101,10 @@ no_proc)
     bare() { unshare --mount --propagation private sh -c 'umount -l /proc && exec "$@"' - "$@"; }
     bare bin/ovrana --options && PATH="$PWD/bin:$PATH" bare ovrana --options || fail "not started"
     rm bin/ovrana-gui
-    status=0
-    bare bin/ovrana --options 2>err || status=$?
-    [ "$status" -eq 1 ] && grep -q 'cannot start ovrana-gui' err || fail "status $status: $(cat err)"
+    ! bare bin/ovrana --options 2>err || fail "started a missing program"
+    grep -q 'cannot start ovrana-gui' err || fail "no word of the missing program: $(cat err)"
     [ "$(cat ran)" = "$(printf 'bin/ovrana-gui\nbin/ovrana-gui')" ] || fail "ran: $(cat ran)"
     ;;
-*)
-    fail "unknown case $case_name"
-    ;;
+*) fail "unknown case $1" ;;
 esac
-echo "ok $case_name"
+echo "ok $1"

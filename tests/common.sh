@@ -1,0 +1,37 @@
+# SPDX-License-Identifier: MIT
+# Sourced by the test scripts: a fresh home as working directory, no display, a pinned zone.
+set -euo pipefail
+work=$(mktemp -d)
+pids=()  # killed at the end
+cleanup() {
+    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+cd "$work"
+export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work TZ=Europe/Berlin
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+# faketime and the read fault are preloaded ahead of a sanitizer's runtime.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
+conf=$XDG_CONFIG_HOME/Keldan/ovra.conf
+header='# NAME , BIRTHDATE , ICON , SKIPYEAR , DAYSINADVANCE , NOTABIRTHDAY , INFOONLY , EMAIL'
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# at <time> <arguments>: $program at a pinned local time, output in out and err. Qt reads the
+# locale name itself, so it need not be installed.
+at() { LC_ALL=en_GB.UTF-8 faketime "$1" "$program" "${@:2}" >out 2>err; }
+
+# Until the command succeeds; a guard against hangs, far above the usual time.
+wait_for() {
+    for _ in $(seq 300); do "$@" >/dev/null 2>&1 && return; sleep 0.1; done
+    fail "timed out: $*: $(cat err 2>/dev/null)"
+}
+
+start_display() {
+    export DISPLAY=:$((100 + RANDOM % 800))
+    Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    pids+=($!)
+    wait_for xdotool getmouselocation
+}
