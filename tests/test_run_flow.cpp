@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstring>
+
 #include "TestSupport.h"
 #include "app/ReminderApp.h"
 #include "model/DataFile.h"
@@ -22,9 +24,7 @@ public:
     bool RunOptions(RecordList& records, AppSettings& settings,
                     const std::string& notice) override {
         calls += "O", told += notice;
-        if (meanwhile) {
-            meanwhile();
-        }
+        meanwhile();
         if (addInOptions) {
             Append(records, Record("Added", 1, 2, 2003));
         }
@@ -34,13 +34,11 @@ public:
     void ShowMessage(const std::string& text) override { calls += "M", told += text; }
     NotifyOutcome Notify(const RecordList&, const AppSettings&) override {
         calls += "N";
-        if (meanwhile) {
-            meanwhile();
-        }
+        meanwhile();
         return notified;
     }
     NotifyOutcome notified = NotifyOutcome::NotSent;
-    std::function<void()> meanwhile;  // another program, while a dialog or notification waits
+    std::function<void()> meanwhile = [] {};  // another program, while a dialog or notice waits
     std::size_t seenRecords = 0;
     std::string calls, told;
     bool pressOptions = false, silenceFirst = false, addInOptions = false;
@@ -100,6 +98,8 @@ TEST_F(RunFlow, DecisionTable) {
         EXPECT_FALSE(std::filesystem::exists(path + ".lock")) << "the lock's holder tidies up";
         // The day the run worked out, though it ended the next day: its reminders are to come.
         EXPECT_EQ(store.values["lastrun"], "2026126");
+        EXPECT_EQ(store.values["days"], std::strchr(c.shown, 'O') ? "30" : "0")
+            << "as Options left it";
     }
 }
 
@@ -154,25 +154,13 @@ TEST_F(RunFlow, TheNotificationWaitsWithoutTheLockAndTheWindowReadsAgain) {
     EXPECT_TRUE(dialogs.told.empty()) << "saved over what was read after the notification";
 }
 
-TEST_F(RunFlow, WhatChangedIsWritten) {
-    WriteFile(path, kData);
-    dialogs.silenceFirst = true;
-    Run(false);
-    EXPECT_EQ(ReadFile(path), std::string(kDataFileHeader) +
-                                  "\r\nAnna,12051976,2,2027,14,0,0,anna@example.org,\r\n"
-                                  "Bob,24121990,3,-1,7,0,0,,\r\n");
-    WriteFile(path, kData);
-    dialogs = FakeDialogs();
-    dialogs.pressOptions = dialogs.addInOptions = true;
-    Run(false);
-    EXPECT_EQ(ReadFile(path), kData + "Added,01022003,0,-1,14,0,0,,\r\n");
-    EXPECT_EQ(store.values["days"], "30") << "as the Options dialog left it";
-}
-
-// Whatever keeps this run's changes from the file is told once, in the Options dialog when it
-// is open, and the file keeps what it holds.
-TEST_F(RunFlow, WhatCannotBeSavedIsTold) {
+// The changes of a run are saved; whatever keeps them from the file is told once, in the Options
+// dialog when it is open, and the file keeps what it holds.
+TEST_F(RunFlow, ChangesAreSavedOrWhyNotIsTold) {
     const std::string edited = kData + "By hand,01012000,1,-1,14,0,0,,\r\n";
+    const std::string silenced = std::string(kDataFileHeader) +
+                                 "\r\nAnna,12051976,2,2027,14,0,0,anna@example.org,\r\n"
+                                 "Bob,24121990,3,-1,7,0,0,,\r\n";
     const std::string missing = dir.File("unmounted/ovras.ini");
     const std::string busy = "already running and using the data file " + path + ".";
     struct Case {
@@ -180,12 +168,15 @@ TEST_F(RunFlow, WhatCannotBeSavedIsTold) {
         bool arguments;
         const char* shown;
         std::string told;  // a part of it
+        std::string file = kData;
     };
     const Case cases[] = {
+        {"saved", true, "O", "", kData + "Added,01022003,0,-1,14,0,0,,\r\n"},
+        {"saved", false, "R", "", silenced},
         {"pipe", false, "RO", path + " exists but could not be read completely."},
         {"busy", true, "O", busy},
         {"busy", false, "RM", busy},
-        {"edited", true, "OM", path + " was changed by another program"},
+        {"edited", true, "OM", path + " was changed by another program", edited},
         {"no backup", true, "OM", "saved to " + path + ".bak: Is a directory."},
         {"no lock", true, "O", "lock " + path + ".lock: Is a directory."},
         {"linked", true, "OM", path + " has other names (hard links)"},
@@ -223,7 +214,7 @@ TEST_F(RunFlow, WhatCannotBeSavedIsTold) {
         EXPECT_NE(dialogs.told.find(c.told), std::string::npos) << dialogs.told;
         ASSERT_EQ(std::filesystem::symlink_status(path).type(), type);
         if (type == std::filesystem::file_type::regular) {
-            EXPECT_EQ(ReadFile(path), what == "edited" ? edited : kData);
+            EXPECT_EQ(ReadFile(path), c.file);
         }
     }
 }
