@@ -82,8 +82,7 @@ TEST_F(RunFlow, DecisionTable) {
         {false, true, false, false, "O"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << c.arguments << c.onceADayHolds << c.fileLoads << c.pressOptions);
+        SCOPED_TRACE(&c - cases);
         std::filesystem::remove(path);
         if (c.fileLoads) {
             WriteFile(path, kData);
@@ -191,21 +190,20 @@ TEST_F(RunFlow, ChangesAreSavedOrWhyNotIsTold) {
         dialogs = FakeDialogs();
         dialogs.addInOptions = c.arguments;
         dialogs.silenceFirst = !c.arguments;
-        const std::string& what = c.what;
-        if (what == "pipe") {
+        if (c.what == "pipe") {
             ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-        } else if (what == "dangling") {
+        } else if (c.what == "dangling") {
             std::filesystem::create_symlink(missing, path);
         } else {
             WriteFile(path, kData);
         }
-        if (what == "busy") {
+        if (c.what == "busy") {
             other = std::make_unique<RunLock>(path + ".lock");
-        } else if (what == "no lock" || what == "no backup") {
-            std::filesystem::create_directory(path + (what == "no lock" ? ".lock" : ".bak"));
-        } else if (what == "edited") {
+        } else if (c.what == "no lock" || c.what == "no backup") {
+            std::filesystem::create_directory(path + (c.what == "no lock" ? ".lock" : ".bak"));
+        } else if (c.what == "edited") {
             dialogs.meanwhile = [&] { WriteFile(path, edited); };
-        } else if (what == "linked") {
+        } else if (c.what == "linked") {
             std::filesystem::create_hard_link(path, dir.File("other name"));
         }
         const auto type = std::filesystem::symlink_status(path).type();
