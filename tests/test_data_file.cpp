@@ -16,15 +16,17 @@ namespace {
 
 const std::string kHeader = std::string(kDataFileHeader) + "\r\n";
 
-RecordList Parse(const std::string& text) {
+// A data line read and written back.
+std::string ReadBack(const std::string& line) {
     RecordList records;
-    ParseRecords(text, records);
-    return records;
+    ParseRecords("header\n" + line + "\n", records);
+    return FormatRecords(records);
 }
 
-PersonRecord Line(const std::string& line) {
-    RecordList records = Parse("header\n" + line + "\n");
-    return records.empty() ? PersonRecord{} : *records.front();
+RecordList Mine() {
+    RecordList records;
+    Append(records, Record("Mine", 1, 1, 2000));
+    return records;
 }
 
 std::size_t FilesIn(const TempDir& dir) {
@@ -33,7 +35,7 @@ std::size_t FilesIn(const TempDir& dir) {
 
 }  // namespace
 
-// Each record as the file holds it, and back with every stored field.
+// Each record as the file holds it, and read back the same.
 TEST(DataFile, WritesTheExactFormatAndReadsItBack) {
     PersonRecord full = Record("Ölaf Ångström", 29, 2, 1980, 365);
     full.icon = 16;
@@ -46,35 +48,24 @@ TEST(DataFile, WritesTheExactFormatAndReadsItBack) {
     extremes.skipYear = INT_MAX;
     PersonRecord pasted = Record("Anna\nSmith", 1, 2, 1990);  // a line break would split it
     pasted.email = "a@b\n.org";
-    struct Case {
-        PersonRecord record;
-        std::string line, name{}, email{};  // the name and address read back, when they differ
-    };
-    const Case cases[] = {
+    const std::pair<PersonRecord, const char*> cases[] = {
         {full, "Ölaf Ångström,29021980,16,2027,365,7,1,\"Doe, John\"@example.com,"},
         {extremes, "Extremes,31129999,-1,2147483647,-2147483648,0,0,,"},
         {Record("\"Big\" Tom", 1, 1, 2000), "\"\"\"Big\"\" Tom\",01012000,0,-1,14,0,0,,"},
         {Record("\"\"", 2, 2, 0), "\"\"\"\"\"\",02020000,0,-1,14,0,0,,"},
         {Record("with \"quotes\" inside", 3, 3, 1999),
          "with \"quotes\" inside,03031999,0,-1,14,0,0,,"},
-        {Record("The \"Big\", Day", 1, 1, 2000), "\"The Big, Day\",01012000,0,-1,14,0,0,,",
-         "The Big, Day"},  // loses its quotes, as it always has
+        // Loses its quotes, as it always has.
+        {Record("The \"Big\", Day", 1, 1, 2000), "\"The Big, Day\",01012000,0,-1,14,0,0,,"},
         {Record("", 0, 0, 0, -3), ",00000000,0,-1,-3,0,0,,"},
-        {pasted, "Anna Smith,01021990,0,-1,14,0,0,a@b .org,", "Anna Smith", "a@b .org"},
+        {pasted, "Anna Smith,01021990,0,-1,14,0,0,a@b .org,"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.line);
+    for (const auto& [record, line] : cases) {
         RecordList records;
-        Append(records, c.record);
-        EXPECT_EQ(FormatRecords(records), kHeader + c.line + "\r\n");
-        const PersonRecord got = Line(c.line);
-        const PersonRecord& r = c.record;
-        EXPECT_EQ(got.name, c.name.empty() ? r.name : c.name);
-        EXPECT_EQ(got.email, c.email.empty() ? r.email : c.email);
-        EXPECT_EQ(std::tie(got.day, got.month, got.year, got.icon, got.skipYear, got.daysInAdvance,
-                           got.notABirthday, got.infoOnly),
-                  std::tie(r.day, r.month, r.year, r.icon, r.skipYear, r.daysInAdvance,
-                           r.notABirthday, r.infoOnly));
+        Append(records, record);
+        const std::string file = kHeader + line + "\r\n";
+        EXPECT_EQ(FormatRecords(records), file);
+        EXPECT_EQ(ReadBack(line), file);
     }
 }
 
@@ -99,18 +90,7 @@ TEST(DataFile, ReaderQuirks) {
          "N,99999999,2147483647,-2147483648,2147483647,-1,0,,"},
     };
     for (const auto& [line, back] : cases) {
-        RecordList records;
-        Append(records, Line(line));
-        EXPECT_EQ(FormatRecords(records), kHeader + back + "\r\n") << line;
-    }
-}
-
-TEST(DataFile, LinesAndLineEnds) {
-    for (const std::string text : {"h\nA,\n\nB,", "h\r\nA,\r\n\r\nB,\r\n"}) {
-        const RecordList records = Parse(text);
-        ASSERT_EQ(records.size(), 3u) << "a blank line is a record too";
-        EXPECT_EQ(records.front()->name, "A");
-        EXPECT_EQ(records.back()->name, "B");
+        EXPECT_EQ(ReadBack(line), kHeader + back + "\r\n") << line;
     }
 }
 
@@ -135,26 +115,20 @@ TEST(DataFile, WhatIsNotAPlainFileIsNeitherWaitedOnNorReplaced) {
     std::filesystem::create_symlink(dir.File("loop"), dir.File("loop"));
     std::filesystem::create_symlink(dir.File("unmounted/ovras.ini"), dir.File("dangling"));
     std::filesystem::create_directory(dir.File("folder"));
-    RecordList mine;
-    Append(mine, Record("Mine", 1, 1, 2000));
     for (const char* name : {"pipe", "device", "loop", "dangling", "folder"}) {
         SCOPED_TRACE(name);
         RecordList records;
         EXPECT_EQ(LoadRecords(dir.File(name), records), LoadStatus::Unreadable);
-        EXPECT_EQ(SaveRecords(dir.File(name), mine).status, SaveStatus::Failed);
+        EXPECT_EQ(SaveRecords(dir.File(name), Mine()).status, SaveStatus::Failed);
     }
-    EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe")));
-    EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder")));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("dangling")));
-    EXPECT_EQ(FilesIn(dir), 5u);
 }
 
 // Through a symbolic link, a save updates the file it names, not the link.
 TEST(DataFile, SaveKeepsThePreviousVersionAsBackup) {
     TempDir dir;
     const std::string path = dir.File("ovras.ini"), real = dir.File("real.ini");
-    RecordList first, second;
-    Append(first, Record("First", 1, 1, 2000));
+    const RecordList first = Mine();
+    RecordList second;
     Append(second, Record("Second", 2, 2, 2000));
     ASSERT_TRUE(SaveRecords(real, first));
     EXPECT_FALSE(std::filesystem::exists(real + ".bak")) << "nothing to keep on the first save";
@@ -166,9 +140,8 @@ TEST(DataFile, SaveKeepsThePreviousVersionAsBackup) {
     EXPECT_EQ(ReadFile(real + ".bak"), FormatRecords(first));
     EXPECT_EQ(ReadFile(real), FormatRecords(second));
     for (const std::string& file : {real, real + ".bak"}) {
-        struct stat info {};
-        ::stat(file.c_str(), &info);
-        EXPECT_EQ(info.st_mode & 0777, 0600u) << file << " is as private as the file was";
+        EXPECT_EQ(std::filesystem::status(file).permissions(), std::filesystem::perms{0600})
+            << file << " is as private as the file was";
     }
     // Saving what the file already holds leaves the backup one version back.
     ASSERT_TRUE(SaveRecords(path, second));
@@ -197,7 +170,7 @@ TEST(DataFile, AWriteThatFailsReplacesNothing) {
 }
 
 // A save as `nobody` (EACCES, EPERM) or root in a folder anyone may write: the file stays its
-// owner's, whole, with its other names, or is not saved.
+// owner's, whole, or is not saved.
 TEST(DataFile, SavingNeverTakesAFileFromItsOwner) {
     if (::geteuid() != 0) {
         GTEST_SKIP() << "needs root, to give files to others";
@@ -213,10 +186,8 @@ TEST(DataFile, SavingNeverTakesAFileFromItsOwner) {
         {"shared with the saver's group", 0660, 0, EPERM},
         {"another user's, saved by root", 0640, 1234, 0},
         {"the group's, saved by its owner", 0660, 0, 0},
-        {"with a second name", 0600, 0, EMLINK},
     };
-    RecordList mine;
-    Append(mine, Record("Mine", 1, 1, 2000));
+    const RecordList mine = Mine();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TempDir dir;
@@ -225,14 +196,10 @@ TEST(DataFile, SavingNeverTakesAFileFromItsOwner) {
         WriteFile(path, "old");
         ASSERT_EQ(::chown(path.c_str(), c.owner, 65534), 0);
         ::chmod(path.c_str(), c.mode);
-        if (c.error == EMLINK) {
-            std::filesystem::create_hard_link(path, dir.File("other name"));
-        }
         const pid_t child = ::fork();
         if (child == 0) {
-            const bool nobody = c.error == EACCES || c.error == EPERM;
-            ::_exit(nobody && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 ||
-                               ::setuid(65534) != 0)
+            ::_exit(c.error != 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 ||
+                                     ::setuid(65534) != 0)
                         ? 99
                         : SaveRecords(path, mine).error);
         }
@@ -258,16 +225,13 @@ TEST(DataFile, ChangesBySomeoneElseAreNeverOverwritten) {
         SaveStatus expected;
     };
     const Case cases[] = {
-        {"unchanged", "theirs", "theirs", SaveStatus::Saved},
-        {"changed", "theirs", "theirs, edited", SaveStatus::ChangedOnDisk},
         {"changed, same size", "theirs", "THEIRS", SaveStatus::ChangedOnDisk},
         {"made meanwhile", nullptr, "theirs", SaveStatus::ChangedOnDisk},
         {"removed meanwhile", "theirs", nullptr, SaveStatus::Saved},
     };
     TempDir dir;
     const std::string path = dir.File("ovras.ini");
-    RecordList mine;
-    Append(mine, Record("Mine", 1, 1, 2000));
+    const RecordList mine = Mine();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(path);
