@@ -60,7 +60,7 @@ QuietLogon RunQuietLogon(const QuietLogonFiles& files) {
     if (load != LoadStatus::Loaded || (remind && due)) {
         return QuietLogon::HandOver;
     }
-    SaveSettings(store, settings, RunDateText(LocalDate(files.clock())));
+    SaveSettings(store, settings, todayText);  // the day worked out, even past midnight
     // The same text again, the usual case from the second run of a day on, is not rewritten.
     const std::string text = FormatSettingsText(store.values);
     if (text != settingsText) {

@@ -61,7 +61,10 @@ TEST(QuietLogon, DoneOnlyWhenNothingIsShown) {
         struct stat before {};
         ::stat(settings.c_str(), &before);
         const std::string was = ReadFile(settings);
-        const QuietLogon result = RunQuietLogon({[now] { return now; }, settings, data, c.daily});
+        // The clock passes midnight during the run.
+        const QuietLogon result =
+            RunQuietLogon({[now, reads = 0]() mutable { return now + 86400 * reads++; }, settings,
+                           data, c.daily});
         EXPECT_EQ(result, c.done ? QuietLogon::Done : QuietLogon::HandOver);
         EXPECT_EQ(ReadFile(settings),
                   c.done ? Settings("2026126", c.settings == today ? "1" : "0") : was);
