@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -125,11 +124,6 @@ private slots:
         QCOMPARE(o.Row(0) + " " + o.Row(3) + " " + o.Row(4),
                  QString("Anna|07/12/26|14|35|1 no date|-|14|-|- no year|24/12/26|14|-|-"));
         QVERIFY(!o.dialog.changed);
-        QStringList titles;
-        for (const QGroupBox* box : o.dialog.findChildren<QGroupBox*>()) {
-            titles << box->title();
-        }
-        QCOMPARE(titles, QStringList({" Options ", " Default for new records "}));
     }
 
     void closeStoresTheSwitchesEscapeDoesNot() {
@@ -149,19 +143,16 @@ private slots:
         }
     }
 
-    void newTakesTheDefaultsAsTheyStand() {
+    void newTakesTheDefaultsAsTheyStandCancelChangesNothing() {
         Options o;
         o.Days()->setText("3");
-        o.editedName = "Carl";
+        o.editedName = "!";
         o.Click("buttonNew");
         QCOMPARE(o.shown, QString("4/3"));
-        QCOMPARE(o.Column(0)[2], QString("Carl"));
-        QVERIFY(o.dialog.changed);
-        QCOMPARE(o.records.back()->skipYear, -1);
-        o.editedName = "!";
         o.Select(0);
-        o.Menu("New");
-        QCOMPARE(o.records.size(), 8u);
+        o.DoubleClick();
+        QCOMPARE(o.records.size(), 7u);
+        QVERIFY(!o.dialog.changed);
     }
 
     void editKeepsTheRowSelectedWhereverItGoes() {
@@ -174,13 +165,6 @@ private slots:
         o.editedName = "Aaron";
         o.Menu("Edit");
         QCOMPARE(o.Row(o.Selected()), QString("Aaron|07/12/26|14|35|1"));
-
-        Options cancelled;
-        cancelled.editedName = "!";
-        cancelled.Select(0);
-        cancelled.DoubleClick();
-        QCOMPARE(cancelled.Column(0).first(), QString("Anna"));
-        QVERIFY(!cancelled.dialog.changed);
     }
 
     void deleteSelectsTheNextRowButNeverFromATextBox() {
@@ -213,7 +197,6 @@ private slots:
             emit o.list->header()->sectionClicked(0);
             std::reverse(shown.begin(), shown.end());
             QCOMPARE(o.Column(0), shown);
-            QVERIFY(!o.list->header()->isSortIndicatorShown());
         }
     }
 
@@ -277,45 +260,44 @@ private slots:
     }
 
     void importAddsTheCheckedContactsWithTheDefaults() {
-        for (const int result : {QDialog::Accepted, QDialog::Rejected}) {
-            Options o;
-            o.Days()->setText("3");
-            QStringList shown, added;
-            Modal::runHook = [&](QDialog& preview) {
-                auto* rows = preview.findChild<QTreeWidget*>("importRows");
-                shown << preview.findChild<QPushButton*>("okButton")->text();
-                rows->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
-                shown << preview.findChild<QPushButton*>("okButton")->text();
-                for (auto* list : {rows, preview.findChild<QTreeWidget*>("skippedRows")}) {
-                    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-                        shown << list->topLevelItem(i)->text(1) + "," +
-                                     list->topLevelItem(i)->text(2);
-                    }
+        Options o;
+        o.Days()->setText("3");
+        QStringList shown;
+        Modal::runHook = [&](QDialog& preview) {
+            auto* rows = preview.findChild<QTreeWidget*>("importRows");
+            auto* ok = preview.findChild<QPushButton*>("okButton");
+            shown << ok->text();
+            rows->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+            shown << ok->text();
+            for (auto* list : {rows, preview.findChild<QTreeWidget*>("skippedRows")}) {
+                for (int i = 0; i < list->topLevelItemCount(); ++i) {
+                    shown << list->topLevelItem(i)->text(1) + "," + list->topLevelItem(i)->text(2);
                 }
-                return result;
-            };
-            o.Import(
-                "BEGIN:VCARD\nVERSION:4.0\nFN:Cy\nEMAIL:c@example.org\nBDAY:19800512\n"
-                "ANNIVERSARY:20050601\nEND:VCARD\nBEGIN:VCARD\nFN:Di\nBDAY:--0704\nEND:VCARD\n"
-                "BEGIN:VCARD\nFN:Anna\nBDAY:19901207\nEND:VCARD\nBEGIN:VCARD\nFN:Eve\n"
-                "BDAY:19801301\nEND:VCARD\nBEGIN:VCARD\nFN:Fay\nEND:VCARD\n");
-            QCOMPARE(shown, QStringList({"Import 3 records", "Import 2 records",
-                                         "12/05/1980,c@example.org", "01/06/2005,c@example.org",
-                                         "4 July,", "already present,", "invalid date: 19801301,",
-                                         "without a date,"}));
-            for (auto it = std::next(o.records.begin(), 7); it != o.records.end(); ++it) {
-                added << QString("%1 %2/%3")
-                             .arg((*it)->name.c_str())
-                             .arg((*it)->icon)
-                             .arg((*it)->daysInAdvance);
             }
-            QCOMPARE(added, result ? QStringList({"Cy 4/3", "Di 4/3"}) : QStringList());
-            QCOMPARE(o.dialog.changed, bool(result));
-            QCOMPARE(o.Column(0).size(), 7 + added.size());
+            return int(QDialog::Accepted);
+        };
+        o.Import(
+            "BEGIN:VCARD\nVERSION:4.0\nFN:Cy\nEMAIL:c@example.org\nBDAY:19800512\n"
+            "ANNIVERSARY:20050601\nEND:VCARD\nBEGIN:VCARD\nFN:Di\nBDAY:--0704\nEND:VCARD\n"
+            "BEGIN:VCARD\nFN:Anna\nBDAY:19901207\nEND:VCARD\nBEGIN:VCARD\nFN:Eve\n"
+            "BDAY:19801301\nEND:VCARD\nBEGIN:VCARD\nFN:Fay\nEND:VCARD\n");
+        QCOMPARE(shown,
+                 QStringList({"Import 3 records", "Import 2 records", "12/05/1980,c@example.org",
+                              "01/06/2005,c@example.org", "4 July,", "already present,",
+                              "invalid date: 19801301,", "without a date,"}));
+        QStringList added;
+        for (auto it = std::next(o.records.begin(), 7); it != o.records.end(); ++it) {
+            added << QString("%1 %2/%3")
+                         .arg((*it)->name.c_str())
+                         .arg((*it)->icon)
+                         .arg((*it)->daysInAdvance);
         }
+        QCOMPARE(added, QStringList({"Cy 4/3", "Di 4/3"}));
+        QVERIFY(o.dialog.changed);
+        QCOMPARE(o.Column(0).size(), 9);
     }
 
-    void importOfABadFileSaysWhyAndAddsNothing() {
+    void importOfABadFileOrCancelledAddsNothing() {
         Options o;
         QString warning;
         Modal::warnHook = [&](const QString& text) { warning += text + "|"; };
@@ -323,6 +305,8 @@ private slots:
             o.Import(text);
         }
         QCOMPARE(warning.count("c.vcf"), 2);
+        Modal::runHook = [](QDialog&) { return int(QDialog::Rejected); };
+        o.Import("BEGIN:VCARD\nFN:Cy\nBDAY:19800512\nEND:VCARD\n");
         QCOMPARE(o.records.size(), 7u);
         QVERIFY(!o.dialog.changed);
     }

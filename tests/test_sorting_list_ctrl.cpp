@@ -20,9 +20,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QTreeWidgetItem* anna = list.topLevelItem(1);
         list.setCurrentItem(anna);
-        const auto names = [&](int column, Qt::MouseButton button = Qt::LeftButton) {
+        const auto names = [&](int column) {
             QHeaderView* header = list.header();
-            QTest::mouseClick(header->viewport(), button, {},
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                               {header->sectionViewportPosition(column) + 5, 5});
             QString names;
             for (int i = 0; i < list.topLevelItemCount(); ++i) {
@@ -32,12 +32,11 @@ private slots:
         };
         QCOMPARE(names(1), "bert Anna cleo ");  // sorting is off until enabled
         list.EnableSort(true);
-        QCOMPARE(names(1, Qt::RightButton), "bert Anna cleo ");
         QCOMPARE(names(1), "cleo Anna bert ");
         QCOMPARE(names(1), "bert Anna cleo ");  // the same header again reverses
         QCOMPARE(names(0), "Anna bert cleo ");  // another one starts ascending
-        QCOMPARE(list.currentItem(), anna);
         QCOMPARE(list.selectedItems(), QList<QTreeWidgetItem*>{anna});
+        QCOMPARE(list.currentItem(), anna);
         QVERIFY(!list.SetColumnTypes({LSORT_TEXT, LSORT_LAST + 1}));  // rejects the whole list
         QCOMPARE(names(0), "Anna bert cleo ");
     }
