@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include <QEnterEvent>
-#include <QScopeGuard>
 #include <QTest>
 #include <QUrl>
 
@@ -25,7 +24,6 @@ private slots:
             return results.value(program, CWebLinkStatic::kFileNotFound);
         };
         Modal::warnHook = [&](const QString& text) { messages.append(text); };
-        const auto unhook = qScopeGuard([] { Modal::warnHook = nullptr; });
         label.show();
         const auto click = [&] {
             QTest::mouseClick(&label, Qt::LeftButton);
@@ -49,21 +47,11 @@ private slots:
 
         desktopOpens = true;
         QCOMPARE(click(), visited);
-        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-        QCoreApplication::sendEvent(&label, &enter);  // hover wins over visited
-        QVERIFY(label.palette().color(QPalette::WindowText) != visited);
-        QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(&label, &leave);
         QTest::mouseClick(&label, Qt::RightButton);
         QVERIFY(started.isEmpty() && messages.isEmpty());
 
-        desktopOpens = false;  // the first browser that starts ends the search
-        results["sensible-browser"] = CWebLinkStatic::kOpened;
-        QCOMPARE(click(), visited);
-        QCOMPARE(started.size(), 2);
-        QVERIFY(messages.isEmpty());
-
         // A browser that cannot run is the failure worth reporting; a failure forgets the visit.
+        desktopOpens = false;
         results = {{"x-www-browser", CWebLinkStatic::kAccessDenied}};
         QCOMPARE(click(), normal);
         QCOMPARE(messages, QStringList{"Unable to open hyperlink:\n\nThe operating system "
@@ -75,6 +63,14 @@ private slots:
             click();
         }
         QCOMPARE(started.value(0).value(1), QString("http://www.example.org"));
+
+        started.clear();  // the first browser that starts ends the search
+        results = {{"sensible-browser", CWebLinkStatic::kOpened}};
+        QCOMPARE(click(), visited);
+        QCOMPARE(started.size(), 2);
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QCoreApplication::sendEvent(&label, &enter);  // hover wins over visited
+        QVERIFY(label.palette().color(QPalette::WindowText) != visited);
     }
 };
 
