@@ -1,17 +1,64 @@
 // SPDX-License-Identifier: MIT
 #include <QEnterEvent>
+#include <QHeaderView>
 #include <QTest>
 #include <QUrl>
 
 #include "controls/DialogKit.h"
+#include "controls/IconSet.h"
+#include "controls/SortingListCtrl.h"
 #include "controls/WebLinkStatic.h"
 
-class TestWebLinkStatic : public QObject {
+class TestControls : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each picture has ink and is drawn for a high-DPI screen's pixels, not scaled up from 16.
+    void iconSet() {
+        QImage blank(32, 32, QImage::Format_ARGB32);
+        blank.fill(Qt::transparent);
+        for (int i = -1; i < kRecordIconCount; ++i) {  // -1: the program's own
+            const QIcon icon = i < 0 ? AppIcon() : RecordIcon(i);
+            const QImage sharp =
+                icon.pixmap(QSize(16, 16), 2.0).toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(sharp.size(), QSize(32, 32));
+            QVERIFY(sharp != blank && sharp != icon.pixmap(16, 16).toImage().scaled(32, 32));
+        }
+        QVERIFY(RecordIcon(-1).isNull() && RecordIcon(kRecordIconCount).isNull());
+    }
+
+    // The orders themselves are SortRules' table; here only what the widget adds.
+    void sortingListHeaderClicks() {
+        CSortingListCtrl list;
+        list.setHeaderLabels({"Name", "Days"});
+        for (const QStringList& row : {QStringList{"bert", "10"}, {"Anna", "9"}, {"cleo", "-"}}) {
+            new QTreeWidgetItem(&list, row);
+        }
+        QVERIFY(list.SetColumnTypes({LSORT_TEXT, LSORT_INTEGER}));
+        list.EnableSort(true);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QTreeWidgetItem* anna = list.topLevelItem(1);
+        list.setCurrentItem(anna);
+        const auto names = [&](int column) {
+            QHeaderView* header = list.header();
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              {header->sectionViewportPosition(column) + 5, 5});
+            QString names;
+            for (int i = 0; i < list.topLevelItemCount(); ++i) {
+                names += list.topLevelItem(i)->text(0) + ' ';
+            }
+            return names;
+        };
+        QCOMPARE(names(1), "cleo Anna bert ");
+        QCOMPARE(names(1), "bert Anna cleo ");  // the same header again reverses
+        QCOMPARE(names(0), "Anna bert cleo ");  // another one starts ascending
+        QCOMPARE(list.currentItem(), anna);
+        QCOMPARE(list.selectedItems(), QList<QTreeWidgetItem*>{anna});
+    }
+
     // The desktop, the browsers (missing unless in `results`) and the message box are stand-ins.
-    void openingAndColours() {
+    void webLinkOpeningAndColours() {
         CWebLinkStatic label{"Ovrana home page"};
         bool desktopOpens = false;
         QList<QStringList> started;
@@ -44,10 +91,10 @@ private slots:
                  "Unable to open hyperlink:\n\nThere is no application "
                  "associated\nwith the given filename extension.");
         started.clear(), messages.clear();
+        QTest::mouseClick(&label, Qt::RightButton);
 
         desktopOpens = true;
         QCOMPARE(click(), visited);
-        QTest::mouseClick(&label, Qt::RightButton);
         QVERIFY(started.isEmpty() && messages.isEmpty());
 
         // A browser that cannot run is the failure worth reporting; a failure forgets the visit.
@@ -74,5 +121,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWebLinkStatic)
-#include "test_web_link_static.moc"
+QTEST_MAIN(TestControls)
+#include "test_controls.moc"
