@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,6 +98,26 @@ struct Options {
     }
     void DoubleClick() { emit list->itemDoubleClicked(list->currentItem(), 0); }
 };
+
+// Runs `dialog`, lets `act` work on its controls, then presses OK; the warnings shown.
+QStringList RunAndOk(
+    CEditPersonDlg& dialog, const std::function<void()>& act = [] {}) {
+    QStringList warnings;
+    Modal::warnHook = [&](const QString& text) { warnings << text; };
+    Modal::runHook = [&](QDialog& shown) {
+        act();
+        shown.accept();
+        return shown.result();
+    };
+    dialog.exec();
+    Modal::warnHook = nullptr;
+    Modal::runHook = nullptr;
+    return warnings;
+}
+
+QString Text(QObject& dialog, const char* label) {
+    return dialog.findChild<QLabel*>(label)->text();
+}
 
 }  // namespace
 
@@ -291,6 +312,74 @@ private slots:
         o.dialog.OnInitDialog();
         QCOMPARE(notice->findChild<QLabel*>("noticeText")->textFormat(), Qt::PlainText);
         QVERIFY(notice->isVisible() && notice->geometry().bottom() < o.list->geometry().top());
+    }
+
+    // The Edit person dialog, as New and Edit open it.
+    void captionAndLabelsFollowTheForm() {
+        CEditPersonDlg dialog, other;
+        dialog.notABirthday = 1;
+        RunAndOk(dialog, [&] {
+            QTest::keyClicks(dialog.findChild<QLineEdit*>("editName"), "Anna");
+            QCOMPARE(dialog.windowTitle() + Text(dialog, "labelName") + Text(dialog, "labelDate"),
+                     QString("Anna - propertiesEvent:First date:"));
+            dialog.findChild<QCheckBox*>("checkNotABirthday")->click();
+            QCOMPARE(Text(dialog, "labelName") + Text(dialog, "labelDate"),
+                     QString("Name:Birthday:"));
+        });
+        other.notABirthday = 7;  // from a hand-edited file: kept unless the box is clicked
+        RunAndOk(other, [&] { QCOMPARE(Text(other, "labelDate"), QString("Birth date:")); });
+        QCOMPARE(QList<int>({dialog.notABirthday, other.notABirthday}), QList<int>({0, 7}));
+    }
+
+    void badInputIsRefusedAndKeepsTheRecord() {
+        const QString range = "Please enter a whole number of days between 0 and 365.";
+        const std::tuple<QString, QString, QString> rows[] = {
+            // days, e-mail, the warning (none: accepted)
+            {"0", "old@example.org", ""},
+            {"365", "old@example.org", ""},
+            {"366", "old@example.org", range},
+            {"", "old@example.org", range},
+            {"5", "a,b@example.org", "An e-mail address cannot contain a comma."},
+        };
+        for (const auto& [days, email, warning] : rows) {
+            CEditPersonDlg dialog;
+            dialog.warnDays = 500;  // shown as it is, refused only on OK
+            dialog.email = "old@example.org";
+            const QStringList warnings = RunAndOk(dialog, [&] {
+                QCOMPARE(dialog.findChild<QLineEdit*>("editWarnDays")->text(), QString("500"));
+                dialog.findChild<QLineEdit*>("editWarnDays")->setText(days);
+                dialog.findChild<QLineEdit*>("editEmail")->setText(email);
+            });
+            QCOMPARE(warnings, warning.isEmpty() ? QStringList() : QStringList{warning});
+            QCOMPARE(dialog.warnDays, warning.isEmpty() ? days.toInt() : 500);
+            QCOMPARE(dialog.email, std::string("old@example.org"));
+        }
+    }
+
+    void datesThePickerCannotShowAreKept() {
+        CEditPersonDlg noYear, impossible, setYear;
+        noYear.date = {0, 2, 29};
+        RunAndOk(noYear, [&] {
+            QVERIFY(noYear.findChild<QCheckBox*>("checkYearUnknown")->isChecked());
+            QVERIFY(!noYear.findChild<QDateEdit*>("datePicker")->displayFormat().contains('y'));
+        });
+        impossible.date = {1990, 4, 31};
+        RunAndOk(impossible);
+        setYear.date = {0, 5, 12};  // clearing "Year unknown" asks for a year
+        RunAndOk(setYear, [&] {
+            setYear.findChild<QCheckBox*>("checkYearUnknown")->click();
+            setYear.findChild<QDateEdit*>("datePicker")->setDate(QDate(1976, 5, 12));
+        });
+        QCOMPARE(QList<qint64>(
+                     {noYear.date.year, noYear.date.day, impossible.date.day, setYear.date.year}),
+                 QList<qint64>({0, 29, 31, 1976}));
+    }
+
+    void longTextsKeepTheirBytes() {
+        CEditPersonDlg dialog;
+        dialog.name = dialog.email = std::string(40000, 'n') + "\xff";  // not UTF-8 either
+        RunAndOk(dialog);
+        QVERIFY(dialog.name == dialog.email && dialog.email == std::string(40000, 'n') + "\xff");
     }
 };
 
