@@ -134,7 +134,6 @@ private slots:
             rows << o.Column(column).mid(2, 3).join(' ');
         }
         QCOMPARE(rows, QStringList({"07/12/26 - 24/12/26", "14 14 14", "35 - -", "1 - -"}));
-        QVERIFY(!o.dialog.changed);
     }
 
     void closeStoresTheSwitchesEscapeDoesNot() {
@@ -144,7 +143,6 @@ private slots:
                 o.dialog.findChild<QCheckBox*>(box)->toggle();
             }
             o.dialog.findChild<QComboBox*>("comboIcon")->setCurrentIndex(-1);
-            QCOMPARE(o.Days()->text(), QString("9"));
             o.Days()->setText("500");  // typed, not clamped
             QTest::keyClick(&o.dialog, close ? Qt::Key_Return : Qt::Key_Escape);
             const AppSettings& s = o.settings;

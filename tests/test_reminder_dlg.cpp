@@ -63,29 +63,20 @@ class TestReminderDlg : public QObject {
     Q_OBJECT
 
 private slots:
-    void rowsWithTheirRecordsAndPicturesThenOptions() {
+    // Rows nearest first, each with its record and picture. An e-mail changes nothing;
+    // silencing takes the first selected row, down to the last one, and the window stays open.
+    void rowsAndTheirMenu() {
         Reminder r;
         PersonRecord& cleo = r.Add("cleo", 3, 7);
-        PersonRecord& anna = r.Add("anna", 0, 2);
-        QVERIFY(r.dlg.OnInitDialog());
-        QCOMPARE(r.List()->topLevelItem(1)->text(0),
-                 " Cleo will be 27 on Friday 01/01/27 (in 3 days)");
-        QCOMPARE(QList<void*>({r.RecordAt(0), r.RecordAt(1)}), QList<void*>({&anna, &cleo}));
-        QCOMPARE(r.List()->topLevelItem(1)->icon(0).cacheKey(), RecordIcon(7).cacheKey());
-        r.dlg.show();
-        QTest::mouseClick(r.dlg.findChild<QPushButton*>("optionsButton"), Qt::LeftButton);
-        QVERIFY(!r.dlg.isVisible() && r.dlg.optionsRequested == 1);
-    }
-
-    // An e-mail changes nothing; silencing takes the first selected row, down to the last one,
-    // and the window stays open.
-    void recordMenu() {
-        Reminder r;
-        r.Add("Tom & Jerry", 0, 1, "tj+o'hara@example.org");
+        PersonRecord& tom = r.Add("Tom & Jerry", 0, 1, "tj+o'hara@example.org");
         PersonRecord& bob = r.Add("bob", 1);
-        PersonRecord& cleo = r.Add("cleo", 3);
         QVERIFY(r.dlg.OnInitDialog());
         r.dlg.show();
+        QCOMPARE(r.List()->topLevelItem(2)->text(0),
+                 " Cleo will be 27 on Friday 01/01/27 (in 3 days)");
+        QCOMPARE(r.List()->topLevelItem(2)->icon(0).cacheKey(), RecordIcon(7).cacheKey());
+        QCOMPARE(QList<void*>({r.RecordAt(0), r.RecordAt(1), r.RecordAt(2)}),
+                 QList<void*>({&tom, &bob, &cleo}));
         r.Menu({});  // nothing selected: no menu
         r.Menu({1});
         r.command = 5724;
@@ -107,6 +98,8 @@ private slots:
                  QByteArray("mailto:tj+o'hara@example.org?Subject=Happy%20Birthday!"));
         QCOMPARE(r.warnings, QStringList("No e-mail program could be started to write to "
                                          "tj+o'hara@example.org."));
+        QTest::mouseClick(r.dlg.findChild<QPushButton*>("optionsButton"), Qt::LeftButton);
+        QVERIFY(!r.dlg.isVisible() && r.dlg.optionsRequested == 1);
     }
 };
 
