@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <QEnterEvent>
-#include <QHeaderView>
 #include <QTest>
 #include <QUrl>
 
 #include "controls/DialogKit.h"
 #include "controls/IconSet.h"
-#include "controls/SortingListCtrl.h"
 #include "controls/WebLinkStatic.h"
 
 class TestControls : public QObject {
@@ -25,36 +23,6 @@ private slots:
             QVERIFY(sharp != blank && sharp != icon.pixmap(16, 16).toImage().scaled(32, 32));
         }
         QVERIFY(RecordIcon(-1).isNull() && RecordIcon(kRecordIconCount).isNull());
-    }
-
-    // The orders themselves are SortRules' table; here only what the widget adds.
-    void sortingListHeaderClicks() {
-        CSortingListCtrl list;
-        list.setHeaderLabels({"Name", "Days"});
-        for (const QStringList& row : {QStringList{"bert", "10"}, {"Anna", "9"}, {"cleo", "-"}}) {
-            new QTreeWidgetItem(&list, row);
-        }
-        QVERIFY(list.SetColumnTypes({LSORT_TEXT, LSORT_INTEGER}));
-        list.EnableSort(true);
-        list.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&list));
-        QTreeWidgetItem* anna = list.topLevelItem(1);
-        list.setCurrentItem(anna);
-        const auto names = [&](int column) {
-            QHeaderView* header = list.header();
-            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                              {header->sectionViewportPosition(column) + 5, 5});
-            QString names;
-            for (int i = 0; i < list.topLevelItemCount(); ++i) {
-                names += list.topLevelItem(i)->text(0) + ' ';
-            }
-            return names;
-        };
-        QCOMPARE(names(1), "cleo Anna bert ");
-        QCOMPARE(names(1), "bert Anna cleo ");  // the same header again reverses
-        QCOMPARE(names(0), "Anna bert cleo ");  // another one starts ascending
-        QCOMPARE(list.currentItem(), anna);
-        QCOMPARE(list.selectedItems(), QList<QTreeWidgetItem*>{anna});
     }
 
     // The desktop, the browsers (missing unless in `results`) and the message box are stand-ins.
