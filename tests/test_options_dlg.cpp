@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QEnterEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,9 +10,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include "TestSupport.h"
 #include "controls/DialogKit.h"
+#include "controls/IconSet.h"
+#include "controls/WebLinkStatic.h"
 #include "manage/EditPersonDlg.h"
 #include "manage/OptionsDlg.h"
 
@@ -59,13 +63,6 @@ struct Options {
             qFatal("the dialog did not open");
         }
     }
-    ~Options() {
-        Modal::runHook = nullptr;
-        Modal::menuHook = nullptr;
-        Modal::warnHook = nullptr;
-        Modal::fileHook = nullptr;
-    }
-
     QStringList Column(int column) const {  // of the rows shown
         QStringList texts;
         for (int i = 0; i < list->topLevelItemCount(); ++i) {
@@ -110,8 +107,6 @@ QStringList RunAndOk(
         return shown.result();
     };
     dialog.exec();
-    Modal::warnHook = nullptr;
-    Modal::runHook = nullptr;
     return warnings;
 }
 
@@ -125,7 +120,15 @@ class TestOptionsDlg : public QObject {
     Q_OBJECT
 
 private slots:
-    void rowsInNameOrderWithDashesForWhatIsUnknown() {
+    void cleanup() {  // no answer outlives its test
+        Modal::runHook = nullptr;
+        Modal::menuHook = nullptr;
+        Modal::warnHook = nullptr;
+        Modal::fileHook = nullptr;
+    }
+
+    // Rows in name order with dashes for what is unknown; a notice as plain text above them.
+    void whatTheDialogShows() {
         Options o;
         QCOMPARE(o.Column(0),
                  QStringList({"Anna", "bert", "Émile", "no date", "no year", "ölaf", "zoe"}));
@@ -134,6 +137,12 @@ private slots:
             rows << o.Column(column).mid(2, 3).join(' ');
         }
         QCOMPARE(rows, QStringList({"07/12/26 - 24/12/26", "14 14 14", "35 - -", "1 - -"}));
+        auto* notice = o.dialog.findChild<QWidget*>("notice");
+        QVERIFY(!notice->isVisible());
+        o.dialog.notice = "<b>x</b>";
+        o.dialog.OnInitDialog();
+        QCOMPARE(notice->findChild<QLabel*>("noticeText")->textFormat(), Qt::PlainText);
+        QVERIFY(notice->isVisible() && notice->geometry().bottom() < o.list->geometry().top());
     }
 
     void closeStoresTheSwitchesEscapeDoesNot() {
@@ -317,16 +326,6 @@ private slots:
         QVERIFY(!o.dialog.changed);
     }
 
-    void noticeIsPlainTextAboveTheList() {
-        Options o;
-        auto* notice = o.dialog.findChild<QWidget*>("notice");
-        QVERIFY(!notice->isVisible());
-        o.dialog.notice = "<b>x</b>";
-        o.dialog.OnInitDialog();
-        QCOMPARE(notice->findChild<QLabel*>("noticeText")->textFormat(), Qt::PlainText);
-        QVERIFY(notice->isVisible() && notice->geometry().bottom() < o.list->geometry().top());
-    }
-
     // The Edit person dialog, as New and Edit open it.
     void captionAndLabelsFollowTheForm() {
         CEditPersonDlg dialog, other;
@@ -364,8 +363,9 @@ private slots:
         }
     }
 
-    void datesThePickerCannotShowAreKept() {
-        CEditPersonDlg noYear, impossible, setYear;
+    // Dates the picker cannot show, texts too long or not UTF-8: kept as they were.
+    void whatTheControlsCannotShowIsKept() {
+        CEditPersonDlg noYear, impossible, setYear, longTexts;
         noYear.date = {0, 2, 29};
         RunAndOk(noYear, [&] {
             QVERIFY(noYear.findChild<QCheckBox*>("checkYearUnknown")->isChecked());
@@ -381,13 +381,88 @@ private slots:
         QCOMPARE(QList<qint64>(
                      {noYear.date.year, noYear.date.day, impossible.date.day, setYear.date.year}),
                  QList<qint64>({0, 29, 31, 1976}));
+        const std::string text = std::string(40000, 'n') + "\xff";
+        longTexts.name = longTexts.email = text;
+        RunAndOk(longTexts);
+        QVERIFY(longTexts.name == text && longTexts.email == text);
     }
 
-    void longTextsKeepTheirBytes() {
-        CEditPersonDlg dialog;
-        dialog.name = dialog.email = std::string(40000, 'n') + "\xff";  // not UTF-8 either
-        RunAndOk(dialog);
-        QVERIFY(dialog.name == dialog.email && dialog.email == std::string(40000, 'n') + "\xff");
+    // The controls the dialogs share.
+    // Each picture has ink and is drawn for a high-DPI screen's pixels, not scaled up from 16.
+    void iconSet() {
+        QImage blank(32, 32, QImage::Format_ARGB32);
+        blank.fill(Qt::transparent);
+        for (int i = -1; i < kRecordIconCount; ++i) {  // -1: the program's own
+            const QIcon icon = i < 0 ? AppIcon() : RecordIcon(i);
+            const QImage sharp =
+                icon.pixmap(QSize(16, 16), 2.0).toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(sharp.size(), QSize(32, 32));
+            QVERIFY(sharp != blank && sharp != icon.pixmap(16, 16).toImage().scaled(32, 32));
+        }
+        QVERIFY(RecordIcon(-1).isNull() && RecordIcon(kRecordIconCount).isNull());
+    }
+
+    // The desktop, the browsers (missing unless in `results`) and the message box are stand-ins.
+    void webLinkOpeningAndColours() {
+        CWebLinkStatic label{"Ovrana home page"};
+        bool desktopOpens = false;
+        QList<QStringList> started;
+        QMap<QString, int> results;
+        QStringList messages;
+        label.SetLink("https://example.org/ovrana page");
+        label.openUrl = [&](const QUrl&) { return desktopOpens; };
+        label.startProcess = [&](const QString& program, const QStringList& arguments) {
+            started.append(QStringList{program} + arguments);
+            return results.value(program, CWebLinkStatic::kFileNotFound);
+        };
+        Modal::warnHook = [&](const QString& text) { messages.append(text); };
+        label.show();
+        const auto click = [&] {
+            QTest::mouseClick(&label, Qt::LeftButton);
+            return label.palette().color(QPalette::WindowText);
+        };
+        const QString address = "https://example.org/ovrana%20page";
+        const QColor normal(0, 0, 238), visited(85, 26, 139);
+
+        qputenv("BROWSER", "mybrowser --new-window \"%s\" --100%%:other");
+        QCOMPARE(click(), normal);
+        qunsetenv("BROWSER");
+        QCOMPARE(started, QList<QStringList>({{"mybrowser", "--new-window", address, "--100%"},
+                                              {"other", address},
+                                              {"x-www-browser", address},
+                                              {"sensible-browser", address},
+                                              {"xdg-open", address}}));
+        QCOMPARE(messages.value(0),
+                 "Unable to open hyperlink:\n\nThere is no application "
+                 "associated\nwith the given filename extension.");
+        started.clear(), messages.clear();
+        QTest::mouseClick(&label, Qt::RightButton);
+
+        desktopOpens = true;
+        QCOMPARE(click(), visited);
+        QVERIFY(started.isEmpty() && messages.isEmpty());
+
+        // A browser that cannot run is the failure worth reporting; a failure forgets the visit.
+        desktopOpens = false;
+        results = {{"x-www-browser", CWebLinkStatic::kAccessDenied}};
+        QCOMPARE(click(), normal);
+        QCOMPARE(messages, QStringList{"Unable to open hyperlink:\n\nThe operating system "
+                                       "denied\naccess to the specified file."});
+
+        started.clear();  // nothing a browser could take for one of its options is passed on
+        for (const char* text : {"  ", "--kiosk", "-x.example.org", "www.example.org"}) {
+            label.SetLink(text);
+            click();
+        }
+        QCOMPARE(started.value(0).value(1), QString("http://www.example.org"));
+
+        started.clear();  // the first browser that starts ends the search
+        results = {{"sensible-browser", CWebLinkStatic::kOpened}};
+        QCOMPARE(click(), visited);
+        QCOMPARE(started.size(), 2);
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QCoreApplication::sendEvent(&label, &enter);  // hover wins over visited
+        QVERIFY(label.palette().color(QPalette::WindowText) != visited);
     }
 };
 
