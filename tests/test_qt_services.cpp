@@ -8,13 +8,8 @@
 
 namespace {
 
-// Due on Friday 1 January 2027, `daysBefore` days ahead; a birth year of 0 makes an event.
-const struct {
-    const char* locale;
-    const char* name;
-    int birthYear, daysBefore;
-    const char* expected;
-} kRows[] = {
+// Locale, name, birth year (0: an event), days before Friday 1 January 2027, sentence.
+const std::tuple<const char*, const char*, int, int, const char*> kRows[] = {
     {"de_DE", "noah", 2026, 0, " noah wird heute 1"},
     {"de_DE", "noah", 2006, 1, " noah wird morgen 21"},
     {"de_DE", "noah", 2005, 2, " Noah wird 22 – am Freitag, 01.01.27 (in 2 Tagen)"},
@@ -55,12 +50,12 @@ class TestQtServices : public QObject {
 private slots:
     // Every form, the plural forms of days and ages, names lower case as typed.
     void everySentenceForm() {
-        for (const auto& row : kRows) {
-            PersonRecord record = Record(row.name, 1, 1, row.birthYear);
-            record.notABirthday = row.birthYear == 0;
-            UpdateRecord(record, MakeDay(2027, 1, 1) - row.daysBefore);
-            QCOMPARE(ComposeReminderText(record, "%d.%m.%y", QtTextServices(QLocale(row.locale))),
-                     std::string(row.expected));
+        for (const auto& [locale, name, birthYear, daysBefore, expected] : kRows) {
+            PersonRecord record = Record(name, 1, 1, birthYear);
+            record.notABirthday = birthYear == 0;
+            UpdateRecord(record, MakeDay(2027, 1, 1) - daysBefore);
+            QCOMPARE(ComposeReminderText(record, "%d.%m.%y", QtTextServices(QLocale(locale))),
+                     std::string(expected));
         }
     }
 
