@@ -376,16 +376,15 @@ private slots:
             return int(QDialog::Accepted);
         };
         o.Import(
-            "BEGIN:VCARD\nVERSION:4.0\nFN:Cy\nEMAIL:c@example.org\nBDAY:19800512\n"
-            "ANNIVERSARY:20050601\nEND:VCARD\nBEGIN:VCARD\nFN:Di\nBDAY:--0704\nEND:VCARD\n"
-            "BEGIN:VCARD\nFN:Anna\nBDAY:19901207\nEND:VCARD\nBEGIN:VCARD\nFN:Eve\n"
-            "BDAY:19801301\nEND:VCARD\nBEGIN:VCARD\nFN:Fay\nEND:VCARD\n");
-        QCOMPARE(shown,
-                 QStringList({"Import 3 records", "Import 2 records", "12/05/1980,c@example.org",
-                              "01/06/2005,c@example.org", "4 July,", "already present,",
-                              "invalid date: 19801301,", "without a date,"}));
-        QCOMPARE(o.Column(0), QStringList({"Anna", "bert", "Cy", "Di", "Émile", "no date",
-                                           "no year", "ölaf", "zoe"}));
+            "BEGIN:VCARD\nVERSION:4.0\nFN:Di\nBDAY:--0704\nEND:VCARD\n"
+            "BEGIN:VCARD\nFN:Cy\nEMAIL:c@example.org\nBDAY:19800512\nEND:VCARD\n"
+            "BEGIN:VCARD\nFN:Anna\nBDAY:19901207\nEND:VCARD\n"
+            "BEGIN:VCARD\nFN:Eve\nBDAY:19801301\nEND:VCARD\nBEGIN:VCARD\nFN:Fay\nEND:VCARD\n");
+        QCOMPARE(shown, QStringList({"Import 2 records", "Import 1 record", "4 July,",
+                                     "12/05/1980,c@example.org", "already present,",
+                                     "invalid date: 19801301,", "without a date,"}));
+        QCOMPARE(o.Column(0),
+                 QStringList({"Anna", "bert", "Di", "Émile", "no date", "no year", "ölaf", "zoe"}));
         QCOMPARE(QList<int>({o.records.back()->icon, o.records.back()->daysInAdvance}),
                  QList<int>({4, 3}));
         QVERIFY(o.dialog.changed);
