@@ -340,7 +340,7 @@ private slots:
             o.Select(0);
             edit ? o.DoubleClick() : o.Click("buttonNew");
             QCOMPARE(o.Filter()->text(), kept ? typed : QString());
-            QVERIFY(o.Column(0).contains(name));
+            QVERIFY(o.Column(0).contains(name) && o.dialog.changed);
         }
     }
 
