@@ -1,62 +1,91 @@
 // SPDX-License-Identifier: MIT
-#include <sys/stat.h>
-
-#include <QTemporaryDir>
 #include <QTest>
 
+#include "TestSupport.h"
 #include "platform/QtServices.h"
+#include "reminder/DueRecords.h"
+
+namespace {
+
+// Locale, name, birth year (0: an event), days before Friday 1 January 2027, sentence.
+const std::tuple<const char*, const char*, int, int, const char*> kRows[] = {
+    {"de_DE", "noah", 2026, 0, " noah wird heute 1"},
+    {"de_DE", "noah", 2006, 1, " noah wird morgen 21"},
+    {"de_DE", "noah", 2005, 2, " Noah wird 22 – am Freitag, 01.01.27 (in 2 Tagen)"},
+    {"de_DE", "hochzeit", 0, 0, " hochzeit – heute"},
+    {"de_DE", "hochzeit", 0, 1, " hochzeit – morgen"},
+    {"de_DE", "hochzeit", 0, 11, " Hochzeit – am Freitag, 01.01.27 (in 11 Tagen)"},
+    {"fr_FR", "noé", 2026, 0, " noé a 1 an aujourd’hui"},
+    {"fr_FR", "noé", 2006, 1, " noé aura 21 ans demain"},
+    {"fr_FR", "noé", 2005, 21, " Noé aura 22 ans le vendredi 01.01.27 (dans 21 jours)"},
+    {"fr_FR", "noces", 0, 0, " noces aujourd’hui"},
+    {"fr_FR", "noces", 0, 1, " noces demain"},
+    {"fr_FR", "noces", 0, 2, " Noces le vendredi 01.01.27 (dans 2 jours)"},
+    {"es_ES", "noé", 2026, 0, " noé cumple 1 año hoy"},
+    {"es_ES", "noé", 2006, 1, " noé cumple 21 años mañana"},
+    {"es_ES", "noé", 1997, 22, " Noé cumple 30 años el viernes 01.01.27 (dentro de 22 días)"},
+    {"es_ES", "boda", 0, 0, " boda hoy"},
+    {"es_ES", "boda", 0, 1, " boda mañana"},
+    {"es_ES", "boda", 0, 5, " Boda el viernes 01.01.27 (dentro de 5 días)"},
+    {"ru_RU", "ной", 2026, 0, " ной: сегодня исполняется 1 год"},
+    {"ru_RU", "ной", 2006, 1, " ной: завтра исполнится 21 год"},
+    {"ru_RU", "ной", 2005, 2, " Ной: исполнится 22 года — пятница, 01.01.27 (через 2 дня)"},
+    {"ru_RU", "ной", 1997, 5, " Ной: исполнится 30 лет — пятница, 01.01.27 (через 5 дней)"},
+    {"ru_RU", "ной", 2006, 11, " Ной: исполнится 21 год — пятница, 01.01.27 (через 11 дней)"},
+    {"ru_RU", "свадьба", 0, 0, " свадьба: сегодня"},
+    {"ru_RU", "свадьба", 0, 1, " свадьба: завтра"},
+    {"ru_RU", "свадьба", 0, 21, " Свадьба: пятница, 01.01.27 (через 21 день)"},
+    {"ru_RU", "свадьба", 0, 22, " Свадьба: пятница, 01.01.27 (через 22 дня)"},
+    // No translation: the English sentence, the locale's own weekday.
+    {"it_IT", "noah", 1997, 5, " Noah will be 30 on venerdì 01.01.27 (in 5 days)"},
+};
+
+}  // namespace
 
 class TestQtServices : public QObject {
     Q_OBJECT
 
 private slots:
-    void upperFirst_data() {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("rest byte for byte")
-            << QByteArray("a\xff\0z", 4) << QByteArray("A\xff\0z", 4);
-        QTest::newRow("title case") << QByteArray("ǆemal") << QByteArray("ǅemal");
-        QTest::newRow("three bytes") << QByteArray("ⓐb") << QByteArray("Ⓐb");
-        QTest::newRow("four bytes") << QByteArray("😀 x") << QByteArray("😀 x");
-        QTest::newRow("invalid") << QByteArray("\xff\xfe x") << QByteArray("\xff\xfe x");
-        QTest::newRow("cut") << QByteArray("\xc3") << QByteArray("\xc3");
-        QTest::newRow("empty") << QByteArray() << QByteArray();
-    }
-    void upperFirst() {
-        QFETCH(QByteArray, text);
-        const std::string result = QtTextServices().UpperFirst(text.toStdString());
-        QTEST(QByteArray::fromStdString(result), "expected");
+    // Every form, the plural forms of days and ages, names lower case as typed.
+    void everySentenceForm() {
+        for (const auto& [locale, name, birthYear, daysBefore, expected] : kRows) {
+            PersonRecord record = Record(name, 1, 1, birthYear);
+            record.notABirthday = birthYear == 0;
+            UpdateRecord(record, MakeDay(2027, 1, 1) - daysBefore);
+            QCOMPARE(ComposeReminderText(record, "%d.%m.%y", QtTextServices(QLocale(locale))),
+                     std::string(expected));
+        }
     }
 
-    void sunday() { QCOMPARE(QtTextServices().DayName(0), std::string("Sunday")); }
+    void upperFirst() {
+        const std::pair<std::string, std::string> rows[] = {
+            {std::string("a\xff\0z", 4), std::string("A\xff\0z", 4)},  // the rest byte for byte
+            {"ǆemal", "ǅemal"},                                        // title case, not upper case
+            {"ⓐb", "Ⓐb"},                                              // three bytes
+            {"𐐨x", "𐐀x"},                                              // four bytes
+            {"\xff\xfe x", "\xff\xfe x"},                              // not UTF-8
+            {"\xc3", "\xc3"},                                          // cut short
+            {"", ""},
+        };
+        for (const auto& [text, expected] : rows) {
+            QCOMPARE(QtTextServices().UpperFirst(text), expected);
+        }
+        QCOMPARE(QtTextServices().DayName(0), std::string("Sunday"));
+    }
 
     // A hand-edited list reads as its text; writing back what is stored leaves the file alone.
     void settingsStore() {
-        QTemporaryDir dir;
-        const QString file = dir.filePath("ovra.conf");
-        const auto inode = [&] {
-            struct stat info {};
-            return ::stat(file.toLocal8Bit().constData(), &info) == 0 ? info.st_ino : 0;
-        };
-        const auto write = [&](const char* aot) {
-            QSettingsStore store(file);
-            store.Write("days", "14");
-            store.Write("aot", aot);
-        };
+        TempDir dir;
+        const QString file = QString::fromStdString(dir.File("ovra.conf"));
         QVERIFY(QSettingsStore(file).IsEmpty());
-        write("0");
-        const auto before = inode();
-        write("0");
-        QCOMPARE(inode(), before);
-        QFile raw(file);
-        QVERIFY(raw.open(QIODevice::Append) && raw.write("list=1,2\n") > 0);
-        raw.close();
+        WriteFile(dir.File("ovra.conf"), "[General]\n; kept\ndays=14\nlist=1,2\n");
+        QSettingsStore(file).Write("days", "14");
+        QVERIFY(ReadFile(dir.File("ovra.conf")).find("; kept") != std::string::npos);
+        QSettingsStore(file).Write("days", "15");
         const QSettingsStore store(file);
         QVERIFY(!store.IsEmpty() && !store.Read("none"));
-        QCOMPARE(store.Read("days"), std::optional<std::string>("14"));
+        QCOMPARE(store.Read("days"), std::optional<std::string>("15"));
         QCOMPARE(store.Read("list"), std::optional<std::string>("1,2"));
-        write("1");
-        QVERIFY(inode() != before);
     }
 };
 
