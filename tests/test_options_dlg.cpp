@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
-#include <QEnterEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,15 +8,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
-#include <QUrl>
 
 #include "TestSupport.h"
 #include "controls/DialogKit.h"
-#include "controls/IconSet.h"
-#include "controls/WebLinkStatic.h"
-#include "manage/EditPersonDlg.h"
 #include "manage/OptionsDlg.h"
-#include "reminder/ReminderDlg.h"
 
 namespace {
 
@@ -97,71 +90,9 @@ struct Options {
     void DoubleClick() { emit list->itemDoubleClicked(list->currentItem(), 0); }
 };
 
-// Runs `dialog`, lets `act` work on its controls, then presses OK; the warnings shown.
-QStringList RunAndOk(
-    CEditPersonDlg& dialog, const std::function<void()>& act = [] {}) {
-    QStringList warnings;
-    Modal::warnHook = [&](const QString& text) { warnings << text; };
-    Modal::runHook = [&](QDialog& shown) {
-        act();
-        shown.accept();
-        return shown.result();
-    };
-    dialog.exec();
-    return warnings;
-}
-
-QString Text(QObject& dialog, const char* label) {
-    return dialog.findChild<QLabel*>(label)->text();
-}
-
-// A reminder window over its own records. Menus answer `command` and are kept as
-// "text=id|-|..."; URLs are collected instead of opened.
-struct Reminder {
-    FakeText text;
-    RecordList records;
-    AppSettings settings;
-    CReminderDlg dlg{nullptr, &text};
-    int command = 0;
-    QStringList menus, warnings;
-    QList<QUrl> opened;
-    bool opens = true;
-
-    Reminder() {
-        settings.dateFormat = "%d/%m/%y", dlg.records = &records, dlg.settings = &settings;
-        Modal::menuHook = [this](QMenu& menu) {
-            QStringList items;
-            for (const QAction* a : menu.actions()) {
-                items << (a->isSeparator() ? "-" : a->text() + "=" + a->data().toString());
-            }
-            menus << items.join('|');
-            return command;
-        };
-        Modal::warnHook = [this](const QString& text) { warnings << text; };
-        dlg.openUrl = [this](const QUrl& url) { return opened << url, opens; };
-    }
-    // Due in `days` days; in 3 days that is Friday 1 January 2027.
-    PersonRecord& Add(const std::string& name, int days, int icon = 1, std::string email = {}) {
-        PersonRecord r = Record(name, 1, 1, 2000);
-        r.age = 27, r.nextYear = 2027, r.daysUntil = days, r.icon = icon, r.email = email;
-        return *Append(records, r);
-    }
-    QTreeWidget* List() const { return dlg.findChild<QTreeWidget*>("list"); }
-    void* RecordAt(int row) const { return RowRecord(List()->topLevelItem(row)); }
-    void Menu(std::initializer_list<int> rows) {
-        List()->clearSelection();
-        for (int row : rows) {
-            List()->topLevelItem(row)->setSelected(true);
-        }
-        emit List()->customContextMenuRequested({});
-    }
-};
-
-const QString kSkipItem = "Don't remind me again until next year=32771";
-
 }  // namespace
 
-class TestWindows : public QObject {
+class TestOptionsDlg : public QObject {
     Q_OBJECT
 
 private slots:
@@ -172,46 +103,6 @@ private slots:
         Modal::fileHook = nullptr;
     }
 
-    // Rows nearest first, each with its record and picture. An e-mail changes nothing;
-    // silencing takes the first selected row, down to the last one, and the window stays open.
-    void rowsAndTheirMenu() {
-        Reminder r;
-        PersonRecord& cleo = r.Add("cleo", 3, 7);
-        PersonRecord& tom = r.Add("Tom & Jerry", 0, 1, "tj+o'hara@example.org");
-        PersonRecord& bob = r.Add("bob", 1);
-        QVERIFY(r.dlg.OnInitDialog());
-        r.dlg.show();
-        QCOMPARE(r.List()->topLevelItem(2)->text(0),
-                 " Cleo will be 27 on Friday 01/01/27 (in 3 days)");
-        QCOMPARE(r.List()->topLevelItem(2)->icon(0).cacheKey(), RecordIcon(7).cacheKey());
-        QCOMPARE(QList<void*>({r.RecordAt(0), r.RecordAt(1), r.RecordAt(2)}),
-                 QList<void*>({&tom, &bob, &cleo}));
-        r.Menu({});  // nothing selected: no menu
-        r.Menu({1});
-        r.command = 5724;
-        r.Menu({0});
-        r.opens = false;
-        r.Menu({0});
-        QVERIFY(!r.dlg.changed);
-        r.command = 32771;
-        r.Menu({2, 1});
-        QVERIFY(bob.skipYear == 2027 && cleo.skipYear == -1 && r.RecordAt(1) == &cleo);
-        while (r.List()->topLevelItemCount() > 0) {
-            r.Menu({0});
-        }
-        QVERIFY(r.dlg.isVisible() && r.dlg.changed);
-        QCOMPARE(r.menus.mid(0, 2),
-                 QStringList({kSkipItem,  // the name's & is text, not a mnemonic
-                              kSkipItem + "|-|Email Tom && Jerry (tj+o'hara@example.org)=5724"}));
-        QCOMPARE(r.opened.value(0).toEncoded(),
-                 QByteArray("mailto:tj+o'hara@example.org?Subject=Happy%20Birthday!"));
-        QCOMPARE(r.warnings, QStringList("No e-mail program could be started to write to "
-                                         "tj+o'hara@example.org."));
-        QTest::mouseClick(r.dlg.findChild<QPushButton*>("optionsButton"), Qt::LeftButton);
-        QVERIFY(!r.dlg.isVisible() && r.dlg.optionsRequested == 1);
-    }
-
-    // The Options dialog.
     // Rows in name order with dashes for what is unknown; a notice as plain text above them.
     void whatTheDialogShows() {
         Options o;
@@ -403,142 +294,7 @@ private slots:
         QCOMPARE(o.records.size(), 7u);
         QVERIFY(!o.dialog.changed);
     }
-
-    // The Edit person dialog, as New and Edit open it.
-    void captionAndLabelsFollowTheForm() {
-        CEditPersonDlg dialog, other;
-        dialog.notABirthday = 1;
-        RunAndOk(dialog, [&] {
-            QTest::keyClicks(dialog.findChild<QLineEdit*>("editName"), "Anna");
-            QCOMPARE(dialog.windowTitle() + Text(dialog, "labelName") + Text(dialog, "labelDate"),
-                     QString("Anna - propertiesEvent:First date:"));
-            dialog.findChild<QCheckBox*>("checkNotABirthday")->click();
-            QCOMPARE(Text(dialog, "labelName") + Text(dialog, "labelDate"),
-                     QString("Name:Birthday:"));
-        });
-        other.notABirthday = 7;  // from a hand-edited file: kept unless the box is clicked
-        RunAndOk(other, [&] { QCOMPARE(Text(other, "labelDate"), QString("Birth date:")); });
-        QCOMPARE(QList<int>({dialog.notABirthday, other.notABirthday}), QList<int>({0, 7}));
-    }
-
-    void badInputIsRefusedAndKeepsTheRecord() {
-        const std::tuple<QString, QString, bool> rows[] = {
-            // days, e-mail, refused with a warning
-            {"0", "a@example.org", false},  {"365", "", false}, {"366", "", true}, {"", "", true},
-            {"5", "a,b@example.org", true},
-        };
-        for (const auto& [days, email, refused] : rows) {
-            CEditPersonDlg dialog;
-            dialog.warnDays = 500;  // shown as it is, refused only on OK
-            const QStringList warnings = RunAndOk(dialog, [&] {
-                QCOMPARE(dialog.findChild<QLineEdit*>("editWarnDays")->text(), QString("500"));
-                dialog.findChild<QLineEdit*>("editWarnDays")->setText(days);
-                dialog.findChild<QLineEdit*>("editEmail")->setText(email);
-            });
-            QCOMPARE(warnings.size(), int(refused));
-            QCOMPARE(dialog.warnDays, refused ? 500 : days.toInt());
-            QCOMPARE(dialog.email, refused ? "" : email.toStdString());
-        }
-    }
-
-    // Dates the picker cannot show, texts too long or not UTF-8: kept as they were.
-    void whatTheControlsCannotShowIsKept() {
-        CEditPersonDlg noYear, impossible, setYear, longTexts;
-        noYear.date = {0, 2, 29};
-        RunAndOk(noYear, [&] {
-            QVERIFY(noYear.findChild<QCheckBox*>("checkYearUnknown")->isChecked());
-            QVERIFY(!noYear.findChild<QDateEdit*>("datePicker")->displayFormat().contains('y'));
-        });
-        impossible.date = {1990, 4, 31};
-        RunAndOk(impossible);
-        setYear.date = {0, 5, 12};  // clearing "Year unknown" asks for a year
-        RunAndOk(setYear, [&] {
-            setYear.findChild<QCheckBox*>("checkYearUnknown")->click();
-            setYear.findChild<QDateEdit*>("datePicker")->setDate(QDate(1976, 5, 12));
-        });
-        QCOMPARE(QList<qint64>(
-                     {noYear.date.year, noYear.date.day, impossible.date.day, setYear.date.year}),
-                 QList<qint64>({0, 29, 31, 1976}));
-        const std::string text = std::string(40000, 'n') + "\xff";
-        longTexts.name = longTexts.email = text;
-        RunAndOk(longTexts);
-        QVERIFY(longTexts.name == text && longTexts.email == text);
-    }
-
-    // Each picture has ink and is drawn for a high-DPI screen's pixels, not scaled up from 16.
-    void iconSet() {
-        QImage blank(32, 32, QImage::Format_ARGB32);
-        blank.fill(Qt::transparent);
-        for (int i = -1; i < kRecordIconCount; ++i) {  // -1: the program's own
-            const QIcon icon = i < 0 ? AppIcon() : RecordIcon(i);
-            const QImage sharp =
-                icon.pixmap(QSize(16, 16), 2.0).toImage().convertToFormat(QImage::Format_ARGB32);
-            QCOMPARE(sharp.size(), QSize(32, 32));
-            QVERIFY(sharp != blank && sharp != icon.pixmap(16, 16).toImage().scaled(32, 32));
-        }
-        QVERIFY(RecordIcon(-1).isNull() && RecordIcon(kRecordIconCount).isNull());
-    }
-
-    // The desktop, the browsers (missing unless in `results`) and the message box are stand-ins.
-    void webLinkOpeningAndColours() {
-        CWebLinkStatic label{"Ovrana home page"};
-        bool desktopOpens = false;
-        QList<QStringList> started;
-        QMap<QString, int> results;
-        QStringList messages;
-        label.SetLink("https://example.org/ovrana page");
-        label.openUrl = [&](const QUrl&) { return desktopOpens; };
-        label.startProcess = [&](const QString& program, const QStringList& arguments) {
-            started.append(QStringList{program} + arguments);
-            return results.value(program, CWebLinkStatic::kFileNotFound);
-        };
-        Modal::warnHook = [&](const QString& text) { messages.append(text); };
-        label.show();
-        const auto click = [&] {
-            QTest::mouseClick(&label, Qt::LeftButton);
-            return label.palette().color(QPalette::WindowText);
-        };
-        const QString address = "https://example.org/ovrana%20page";
-        const QColor normal(0, 0, 238), visited(85, 26, 139);
-
-        qputenv("BROWSER", "mybrowser --new-window \"%s\" --100%%:other");
-        QCOMPARE(click(), normal);
-        qunsetenv("BROWSER");
-        QCOMPARE(started, QList<QStringList>({{"mybrowser", "--new-window", address, "--100%"},
-                                              {"other", address},
-                                              {"x-www-browser", address},
-                                              {"sensible-browser", address},
-                                              {"xdg-open", address}}));
-        QVERIFY(messages.size() == 1 && messages[0].contains("no application associated"));
-        started.clear(), messages.clear();
-        QTest::mouseClick(&label, Qt::RightButton);
-
-        desktopOpens = true;
-        QCOMPARE(click(), visited);
-        QVERIFY(started.isEmpty() && messages.isEmpty());
-
-        // A browser that cannot run is the failure worth reporting; a failure forgets the visit.
-        desktopOpens = false;
-        results = {{"x-www-browser", CWebLinkStatic::kAccessDenied}};
-        QCOMPARE(click(), normal);
-        QVERIFY(messages.size() == 1 && messages[0].contains("denied\naccess"));
-
-        started.clear();  // nothing a browser could take for one of its options is passed on
-        for (const char* text : {"  ", "--kiosk", "-x.example.org", "www.example.org"}) {
-            label.SetLink(text);
-            click();
-        }
-        QCOMPARE(started.value(0).value(1), QString("http://www.example.org"));
-
-        started.clear();  // the first browser that starts ends the search
-        results = {{"sensible-browser", CWebLinkStatic::kOpened}};
-        QCOMPARE(click(), visited);
-        QCOMPARE(started.size(), 2);
-        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-        QCoreApplication::sendEvent(&label, &enter);  // hover wins over visited
-        QVERIFY(label.palette().color(QPalette::WindowText) != visited);
-    }
 };
 
-QTEST_MAIN(TestWindows)
-#include "test_windows.moc"
+QTEST_MAIN(TestOptionsDlg)
+#include "test_options_dlg.moc"
