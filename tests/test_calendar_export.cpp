@@ -33,13 +33,6 @@ std::string EventOf(const PersonRecord& record) {
     return std::regex_replace(std::regex_replace(event, alarm, "$1"), std::regex("\r\n"), "|");
 }
 
-PersonRecord With(PersonRecord record, int skipYear, int notABirthday = 0, int infoOnly = 0) {
-    record.skipYear = skipYear;
-    record.notABirthday = notABirthday;
-    record.infoOnly = static_cast<std::uint8_t>(infoOnly);
-    return record;
-}
-
 const std::string kAnna = "DTSTART;VALUE=DATE:19900512|RRULE:FREQ=YEARLY|";
 const std::string kBorn = "SUMMARY:Anna's birthday|DESCRIPTION:Born 1990";
 const std::string kDec3 = "DTSTART;VALUE=DATE:20261203|RRULE:FREQ=YEARLY|SUMMARY:";

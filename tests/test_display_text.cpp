@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "TestSupport.h"
 #include "model/DisplayText.h"
-#include "reminder/DueRecords.h"
 
-namespace {
 #define FSI "\u2068"
 #define PDI "\u2069"
-}  // namespace
 
 TEST(DisplayText, IsolateBidi) {
     const struct {
@@ -42,17 +38,5 @@ TEST(DisplayText, ReplaceControls) {
     };
     for (const auto& row : rows) {
         EXPECT_EQ(ReplaceControls(row.in), row.out);
-    }
-}
-
-// A name cannot turn the sentence around it: the isolate wraps only the name.
-TEST(DisplayText, SentenceIsolatesTheName) {
-    const FakeText text;
-    for (auto [days, expected] :
-         {std::pair{0, " " FSI "eve\u202E" PDI " is 63 today"},
-          std::pair{3, " " FSI "Eve\u202E" PDI " will be 63 on Friday 12/05/06 (in 3 days)"}}) {
-        PersonRecord eve = Record("eve\u202E", 12, 5, 1943);
-        UpdateRecord(eve, MakeDay(2006, 5, 12 - days));
-        EXPECT_EQ(ComposeReminderText(eve, "%d/%m/%y", text), expected);
     }
 }
