@@ -28,12 +28,8 @@ TEST(SortRules, TextAndNumbers) {
     EXPECT_EQ(Sorted(LSORT_TEXT, names, true), (Cells{"abb", "abc", "ABC", "Abd"}));
     EXPECT_EQ(Sorted(LSORT_TEXT, names, false), (Cells{"Abd", "abc", "ABC", "abb"}));
     // The platform's folding decides beyond ASCII (here: Ö is ö).
-    auto foldUmlaut = [](std::string_view text) {
-        std::string folded = FoldAsciiCase(text);
-        for (std::size_t p; (p = folded.find("\xC3\x96")) != std::string::npos;) {
-            folded.replace(p, 2, "\xC3\xB6");
-        }
-        return folded;
+    const auto foldUmlaut = [](std::string_view text) {
+        return FoldAsciiCase(text == "\xC3\x96LAF" ? "\xC3\xB6laf" : text);
     };
     EXPECT_EQ(
         Sorted(LSORT_TEXT, {"\xC3\xB6laf", "Zoe", "\xC3\x96LAF", "anna"}, true, "", foldUmlaut),
@@ -108,29 +104,26 @@ TEST(SortRules, StrictWeakOrderWithManyEqualKeys) {
     for (std::size_t i = 0; i < 400; ++i) {
         cells.push_back(values[i * 7 % values.size()]);
     }
-    const SortContext context;
     for (int type = 0; type <= LSORT_LAST; ++type) {
         for (const bool ascending : {true, false}) {
             SCOPED_TRACE(testing::Message() << "type " << type << " ascending " << ascending);
             auto cmp = [&](const std::string& a, const std::string& b) {
-                return CompareSortKeys(type, MakeSortKey(type, a, context),
-                                       MakeSortKey(type, b, context), ascending);
+                return CompareSortKeys(type, MakeSortKey(type, a, {}), MakeSortKey(type, b, {}),
+                                       ascending);
             };
             for (const std::string& a : values) {
                 for (const std::string& b : values) {
                     ASSERT_EQ(cmp(a, b), -cmp(b, a)) << a << " / " << b;
                     for (const std::string& c : values) {
-                        if (cmp(a, b) <= 0 && cmp(b, c) <= 0) {
-                            ASSERT_LE(cmp(a, c), 0) << a << " / " << b << " / " << c;
-                        }
+                        ASSERT_TRUE(cmp(a, b) > 0 || cmp(b, c) > 0 || cmp(a, c) <= 0)
+                            << a << b << c;
                     }
                 }
             }
-            const std::vector<std::size_t> order = SortOrder(type, cells, ascending, context);
+            const std::vector<std::size_t> order = SortOrder(type, cells, ascending, {});
             for (std::size_t i = 1; i < order.size(); ++i) {
                 const int compared = cmp(cells[order[i - 1]], cells[order[i]]);
-                ASSERT_LE(compared, 0);
-                ASSERT_TRUE(compared < 0 || order[i - 1] < order[i]) << "equal rows swapped";
+                ASSERT_TRUE(compared < 0 || (compared == 0 && order[i - 1] < order[i]));
             }
         }
     }
