@@ -47,18 +47,12 @@ const struct {
     // No year (a negative one counts as none): from this year's occurrence, passed or not.
     {Record("Sara", 7, 1, -5, 5),
      "DTSTART;VALUE=DATE:20260107" + kYearly + "SUMMARY:Sara's birthday|TRIGGER:-P5D"},
-    // 29 February: a leap year to start in; a silenced common year's occurrence is 1 March.
-    {With(Record("Lea", 29, 2, 1996, 0), 2027),
-     "DTSTART;VALUE=DATE:19960229" + kLeap +
-         "EXDATE;VALUE=DATE:20270301|SUMMARY:Lea's birthday|DESCRIPTION:Born 1996|TRIGGER:PT0S"},
-    {Record("Lea", 29, 2, 0, 0),
-     "DTSTART;VALUE=DATE:20240229" + kLeap + "SUMMARY:Lea's birthday|TRIGGER:PT0S"},
+    // 29 February: the next leap year from the birth year on.
     {Record("Lea", 29, 2, 1991, 0),
      "DTSTART;VALUE=DATE:19920229" + kLeap +
          "SUMMARY:Lea's birthday|DESCRIPTION:Born 1991|TRIGGER:PT0S"},
     // Warnings: none where the reminder lists nothing, at most the year it looks ahead.
     {With(Record("Anna", 12, 5, 1990), -1, 0, 1), kAnna + kBorn},
-    {Record("Anna", 12, 5, 1990, -1), kAnna + kBorn},
     {Record("Anna", 12, 5, 1990, INT_MAX), kAnna + kBorn + "|TRIGGER:-P365D"},
     // Names: escaped by libical, made valid UTF-8 without control characters, "%1" kept.
     {Record("Smith, J; \\ \"jr\"\r\nII", 3, 12, 0, -1),
@@ -67,7 +61,6 @@ const struct {
      kDec3 + "\uFFFD\uFFFD\uFFFDR\uFFFDo\uFFFD\uFFFD\uFFFD\uFFFD\U0001F600\uFFFD's birthday"},
     {Record("50%1", 3, 12, 0, -1), kDec3 + "50%1's birthday"},
     // Impossible dates get no event.
-    {Record("x", 31, 4, 1990), ""},
     {Record("x", 30, 2, 1990), ""},
     {Record("x", 1, 13, 1990), ""},
     {Record("x", 0, 5, 1990), ""},
