@@ -7,10 +7,7 @@
 #define PDI "\u2069"
 
 TEST(DisplayText, IsolateBidi) {
-    const struct {
-        const char* in;
-        const char* out;
-    } rows[] = {
+    const std::pair<const char*, const char*> rows[] = {
         {"Anna Ölaf", "Anna Ölaf"},                            // no right-to-left: bytes unchanged
         {"bad\xff\xfe", "bad\xff\xfe"},                        // nor invalid UTF-8
         {"Eve\u202E", FSI "Eve\u202E" PDI},                    // an override stays inside
@@ -18,25 +15,20 @@ TEST(DisplayText, IsolateBidi) {
         {"x" PDI "\u202E", FSI "x\u202E" PDI},                 // a closer of ours is dropped
         {"\u2067a\u2067b" PDI, FSI "\u2067a\u2067b" PDI PDI PDI},  // its own isolates closed
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(IsolateBidi(row.in), row.out);
+    for (const auto& [in, out] : rows) {
+        EXPECT_EQ(IsolateBidi(in), out);
     }
 }
 
 TEST(DisplayText, ReplaceControls) {
-    const struct {
-        const char* in;
-        const char* out;
-    } rows[] = {
-        {"\x1b]0;pwned\x07"
-         "Eve",
-         "?]0;pwned?Eve"},
+    const std::pair<const char*, const char*> rows[] = {
+        {"\x1b]0;pwned\aEve", "?]0;pwned?Eve"},
         {"\x1b[2J\tÖ\x7f", "?[2J\tÖ?"},
         {"a\u009b1m b\x9b", "a?1m b?"},  // C1 as UTF-8 and as a lone byte
         {"\u2068\u05D0\u2069", "\u2068\u05D0\u2069"},
         {"\xf4\x8f\xbf\xbf\xf5\x80\x80\x80", "\xf4\x8f\xbf\xbf\xf5???"},  // U+10FFFF; no 0xF5
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(ReplaceControls(row.in), row.out);
+    for (const auto& [in, out] : rows) {
+        EXPECT_EQ(ReplaceControls(in), out);
     }
 }

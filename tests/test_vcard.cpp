@@ -47,7 +47,7 @@ std::string Lines(std::string_view text) {
 
 TEST(VCard, ReadsEveryDialect) {
     const std::pair<std::string, const char*> dialects[] = {
-        {Card("FN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:J=FCrg, =\nDr.\nEMAIL;INTERNET:"
+        {Card("FN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:J=FCrg,=20=\nDr.\nEMAIL;INTERNET:"
               "o@x.org\nEMAIL;INTERNET;PREF:j@x.org\nBDAY:19800415\n"
               "X-MS-ANNIVERSARY:20050611",
               "2.1"),
@@ -60,9 +60,10 @@ TEST(VCard, ReadsEveryDialect) {
          "\xC3\x89lodie Dupr\xC3\xA9,02011990,0,|Anna Maria,03011990,0,"},
         {Card("FN;CHARSET=windows-1252:Zo\xEB \x96\nBDAY:19800101", "2.1") +
              Card("FN:Ren\xE9\nBDAY:19800102", "2.1") +
-             Card("FN;CHARSET=UTF-8:R\xE9\xF5\xBD\nBDAY:19800103", "2.1"),
+             Card("FN;CHARSET=UTF-8:R\xE9\xF5\xBD\xC2\xB7\nBDAY:19800103", "2.1") +
+             Card("FN;CHARSET=ISO-8859-2:\xA3ucja\nBDAY:19800104", "2.1"),
          "Zo\xC3\xAB \xE2\x80\x93,01011980,0,|Ren\xC3\xA9,02011980,0,|"
-         "R\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD,03011980,0,"},
+         "R\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xC2\xB7,03011980,0,|\xC5\x81ucja,04011980,0,"},
         {"\xEF\xBB\xBF" +
              Card("FN:Ann\nEMAIL;type=INTERNET:h@x.org\nitem1.EMAIL;type=pref:a@x.org\n"
                   "item2.X-ABDATE;type=pref:2001-01-01\nitem2.X-ABLabel:_$!<Other>!$_\n"
@@ -82,10 +83,10 @@ TEST(VCard, ReadsEveryDialect) {
         {Card("N:Doe;Jane;Q.;Dr.;\nEMAIL;PREF=2:2@x.org\nEMAIL;PREF=1:1@x.org\n"
               "BDAY:--0415\nANNIVERSARY:20050611T000000Z",
               "4.0") +
-             Card("FN:Line\\nbreak \\\\ back\\; semi\n  with a fold\nBDAY:19991231", "4.0"),
+             Card("FN:Line\\nbreak \\\\ back\\; semi\n  with a fold\\\nBDAY:19991231", "4.0"),
          "Jane Doe,15040000,0,1@x.org|"
          "Jane Doe's anniversary,11062005,1,1@x.org|"
-         "Line break \\ back; semi with a fold,31121999,0,"},
+         "Line break \\ back; semi with a fold\\,31121999,0,"},
         {Card("FN:\"Bobby\" Tables\nBDAY:20000101\nEMAIL:a\\,b@x.org") +
              Card("FN:Smith\\, \"Jo\"\nBDAY:20000102"),
          "\"\"\"Bobby\"\" Tables\",01012000,0,|\"Smith, Jo\",02012000,0,"},
