@@ -27,7 +27,6 @@ std::time_t Local(int year, int month, int day, int hour, int minute) {
 }  // namespace
 
 TEST(Dates, CalendarRollsOverLikeMktime) {
-    EXPECT_EQ(D(1970, 1, 1), 0);
     EXPECT_EQ(D(2027, 2, 29), D(2027, 3, 1));
     EXPECT_EQ(D(2026, 13, 5), D(2027, 1, 5));
     EXPECT_EQ(D(2026, 0, 5), D(2025, 12, 5));
