@@ -174,10 +174,7 @@ TEST(VCard, ReadsOnlyRegularFilesOfReasonableSize) {
     WriteFile(dir.File("big.vcf"), "");
     ASSERT_EQ(::truncate(dir.File("big.vcf").c_str(), 257 << 20), 0);
     ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
-    ASSERT_EQ(::mkdir(dir.File("folder").c_str(), 0700), 0);
     const std::pair<std::string, std::string> bad[] = {
-        {"none.vcf", "cannot read %: No such file or directory"},
-        {"folder", "% is a folder, not a vCard file"},
         {"fifo", "% is not a regular file"},
         {"big.vcf", "% is larger than 256 MB, more than Ovrana reads"},
     };
