@@ -27,6 +27,14 @@ inline PersonRecord Record(std::string name, int day, int month, int year, int d
     return record;
 }
 
+inline PersonRecord With(PersonRecord record, int skipYear, int notABirthday = 0,
+                         int infoOnly = 0) {
+    record.skipYear = skipYear;
+    record.notABirthday = notABirthday;
+    record.infoOnly = static_cast<std::uint8_t>(infoOnly);
+    return record;
+}
+
 inline PersonRecord* Append(RecordList& records, PersonRecord record) {
     records.push_back(std::make_unique<PersonRecord>(std::move(record)));
     return records.back().get();

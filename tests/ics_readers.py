@@ -1,9 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""The calendar export read by programs that share no code with it.
-Usage: ics_readers.py <ovrana> icalendar|calcurse
-icalendar: python-icalendar parses it, dateutil expands the occurrences of 2024..2031.
-calcurse: calcurse imports it into fresh data and config folders."""
+"""The calendar export read by python-icalendar (dateutil expands the occurrences of 2024..2031)
+and imported by calcurse into fresh folders. Usage: ics_readers.py <ovrana> icalendar|calcurse"""
 import calendar, datetime, os, subprocess, sys, tempfile
 
 DATA = b"""# header
