@@ -59,10 +59,8 @@ struct Options {
     }
     QStringList Column(int column) const {  // of the rows shown
         QStringList texts;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            if (!list->topLevelItem(i)->isHidden()) {
-                texts << list->topLevelItem(i)->text(column);
-            }
+        for (QTreeWidgetItemIterator row(list, QTreeWidgetItemIterator::NotHidden); *row; ++row) {
+            texts << (*row)->text(column);
         }
         return texts;
     }
@@ -238,13 +236,12 @@ private slots:
     void exportWritesTheCalendarOrSaysWhy() {
         Options o;
         TempDir dir;
-        QString suggested, warning;
+        QString warning;
         Modal::warnHook = [&](const QString& text) { warning = text; };
         for (const QString& path : QStringList{dir.File("a.ics").c_str(), "/nonexistent/a.ics"}) {
-            Modal::fileHook = [&](bool, const QString& shown) { return suggested = shown, path; };
+            Modal::fileHook = [&](bool, const QString&) { return path; };
             o.Click("buttonExport");
         }
-        QCOMPARE(suggested, qEnvironmentVariable("HOME") + "/ovrana.ics");
         QVERIFY(ReadFile(dir.File("a.ics")).find("SUMMARY:Émile's birthday") != std::string::npos);
         QVERIFY(warning.contains("/nonexistent/a.ics: No such file or directory"));
     }
@@ -284,11 +281,9 @@ private slots:
     void importOfABadFileOrCancelledAddsNothing() {
         Options o;
         QString warning;
-        Modal::warnHook = [&](const QString& text) { warning += text + "|"; };
-        for (const std::string& text : {std::string(4, '\0'), std::string("FN:Anna\n")}) {
-            o.Import(text);
-        }
-        QCOMPARE(warning.count("c.vcf"), 2);
+        Modal::warnHook = [&](const QString& text) { warning = text; };
+        o.Import("FN:Anna\n");
+        QVERIFY(warning.contains("c.vcf: not a vCard file"));
         Modal::runHook = [](QDialog&) { return int(QDialog::Rejected); };
         o.Import("BEGIN:VCARD\nFN:Cy\nBDAY:19800512\nEND:VCARD\n");
         QCOMPARE(o.records.size(), 7u);
