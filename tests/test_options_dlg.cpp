@@ -103,9 +103,7 @@ private slots:
 
     // Rows in name order with dashes for what is unknown; a notice as plain text above them.
     void whatTheDialogShows() {
-        Options o;
-        QCOMPARE(o.Column(0),
-                 QStringList({"Anna", "bert", "Émile", "no date", "no year", "ölaf", "zoe"}));
+        Options o;  // Anna, bert, Émile, no date, no year, ölaf, zoe
         QStringList rows;
         for (int column = 1; column < 5; ++column) {  // of Émile, no date, no year
             rows << o.Column(column).mid(2, 3).join(' ');
@@ -176,27 +174,21 @@ private slots:
         QCOMPARE(o.shown, QString());
     }
 
-    void filterIgnoresCaseAndAccents() {
+    // The filter looks in names and addresses, not across them, without case and accents; Ctrl+F
+    // finds it. A header click sorts by the column's kind, the same header again reverses, another
+    // one starts ascending; the filter and the selection stay (the orders are SortRules' table).
+    // Escape empties the filter box, then closes.
+    void filterAndHeaderClicks() {
+        Options o;
         const std::pair<QString, QStringList> rows[] = {
-            {"ANN", {"Anna"}},    {"emi", {"Émile"}}, {"Ö", {"no date", "no year", "ölaf", "zoe"}},
-            {"muller", {"bert"}},  // the e-mail address
-            {"tb@", {}},           // not across name and e-mail
-        };
+            {"ANN", {"Anna"}}, {"emi", {"Émile"}}, {"muller", {"bert"}}, {"tb@", {}}};
         for (auto [typed, shown] : rows) {
-            Options o;
-            QTest::keyClicks(o.Filter(), typed);
+            o.Filter()->setText(typed);
             QCOMPARE(o.Column(0), shown);
         }
-    }
-
-    // Ctrl+F finds. A header click sorts by the column's kind, the same header again reverses,
-    // another one starts ascending; the filter and the selection stay (the orders are
-    // SortRules' table). Escape empties the filter box, then closes.
-    void filterKeysAndHeaderClicks() {
-        Options o;
-        o.Select(5);  // ölaf
         QTest::keyClick(&o.dialog, Qt::Key_F, Qt::ControlModifier);
-        QTest::keyClicks(o.dialog.focusWidget(), "Ö");
+        QTest::keyClicks(o.dialog.focusWidget(), "Ö");  // over the text, selected
+        o.Select(5);                                    // ölaf
         QStringList orders;
         for (const int column : {1, 1, 0}) {
             QHeaderView* header = o.list->header();
