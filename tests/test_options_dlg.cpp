@@ -40,6 +40,9 @@ struct Options {
         dialog.clock = [] { return kToday; };
         dialog.OnInitDialog();
         list = dialog.findChild<QTreeWidget*>("list");
+        Modal::menuHook = nullptr;  // no answer of an earlier test
+        Modal::warnHook = nullptr;
+        Modal::fileHook = nullptr;
         Modal::runHook = [this](QDialog& editor) {
             shown = QString::number(editor.findChild<QComboBox*>("comboIcon")->currentIndex()) +
                     "/" + editor.findChild<QLineEdit*>("editWarnDays")->text();
@@ -94,13 +97,6 @@ class TestOptionsDlg : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {  // no answer outlives its test
-        Modal::runHook = nullptr;
-        Modal::menuHook = nullptr;
-        Modal::warnHook = nullptr;
-        Modal::fileHook = nullptr;
-    }
-
     // Rows in name order with dashes for what is unknown; a notice as plain text above them.
     void whatTheDialogShows() {
         Options o;  // Anna, bert, Émile, no date, no year, ölaf, zoe
