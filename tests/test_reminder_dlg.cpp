@@ -80,8 +80,7 @@ private slots:
                               skip + "|-|Email Tom && Jerry (tj+o'hara@example.org)=5724"}));
         QCOMPARE(opened.value(0).toEncoded(),
                  QByteArray("mailto:tj+o'hara@example.org?Subject=Happy%20Birthday!"));
-        QCOMPARE(warnings, QStringList("No e-mail program could be started to write to "
-                                       "tj+o'hara@example.org."));
+        QVERIFY(warnings.size() == 1 && warnings[0].contains("write to tj+o'hara@example.org"));
         QTest::mouseClick(dlg.findChild<QPushButton*>("optionsButton"), Qt::LeftButton);
         QVERIFY(!dlg.isVisible() && dlg.optionsRequested == 1);
     }
