@@ -164,10 +164,7 @@ private slots:
         o.list->setFocus();
         QTest::keyClicks(o.Filter(), "x");  // hides bert, and so unselects it
         QTest::keyClick(o.list, Qt::Key_Delete);
-        o.Menu(o.kDelete);
-        o.DoubleClick();
         QCOMPARE(o.records.size(), 5u);
-        QCOMPARE(o.shown, QString());
     }
 
     // The filter looks in names and addresses, not across them, without case and accents; Ctrl+F
