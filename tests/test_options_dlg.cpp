@@ -40,6 +40,9 @@ struct Options {
         dialog.clock = [] { return kToday; };
         dialog.OnInitDialog();
         list = dialog.findChild<QTreeWidget*>("list");
+        Modal::menuHook = nullptr;  // no answer of an earlier test
+        Modal::warnHook = nullptr;
+        Modal::fileHook = nullptr;
         Modal::runHook = [this](QDialog& editor) {
             shown = QString::number(editor.findChild<QComboBox*>("comboIcon")->currentIndex()) +
                     "/" + editor.findChild<QLineEdit*>("editWarnDays")->text();
@@ -59,10 +62,8 @@ struct Options {
     }
     QStringList Column(int column) const {  // of the rows shown
         QStringList texts;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            if (!list->topLevelItem(i)->isHidden()) {
-                texts << list->topLevelItem(i)->text(column);
-            }
+        for (QTreeWidgetItemIterator row(list, QTreeWidgetItemIterator::NotHidden); *row; ++row) {
+            texts << (*row)->text(column);
         }
         return texts;
     }
@@ -96,18 +97,9 @@ class TestOptionsDlg : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {  // no answer outlives its test
-        Modal::runHook = nullptr;
-        Modal::menuHook = nullptr;
-        Modal::warnHook = nullptr;
-        Modal::fileHook = nullptr;
-    }
-
     // Rows in name order with dashes for what is unknown; a notice as plain text above them.
     void whatTheDialogShows() {
-        Options o;
-        QCOMPARE(o.Column(0),
-                 QStringList({"Anna", "bert", "Émile", "no date", "no year", "ölaf", "zoe"}));
+        Options o;  // Anna, bert, Émile, no date, no year, ölaf, zoe
         QStringList rows;
         for (int column = 1; column < 5; ++column) {  // of Émile, no date, no year
             rows << o.Column(column).mid(2, 3).join(' ');
@@ -172,33 +164,24 @@ private slots:
         o.list->setFocus();
         QTest::keyClicks(o.Filter(), "x");  // hides bert, and so unselects it
         QTest::keyClick(o.list, Qt::Key_Delete);
-        o.Menu(o.kDelete);
-        o.DoubleClick();
         QCOMPARE(o.records.size(), 5u);
-        QCOMPARE(o.shown, QString());
     }
 
-    void filterIgnoresCaseAndAccents() {
+    // The filter looks in names and addresses, not across them, without case and accents; Ctrl+F
+    // finds it. A header click sorts by the column's kind, the same header again reverses, another
+    // one starts ascending; the filter and the selection stay (the orders are SortRules' table).
+    // Escape empties the filter box, then closes.
+    void filterAndHeaderClicks() {
+        Options o;
         const std::pair<QString, QStringList> rows[] = {
-            {"ANN", {"Anna"}},    {"emi", {"Émile"}}, {"Ö", {"no date", "no year", "ölaf", "zoe"}},
-            {"muller", {"bert"}},  // the e-mail address
-            {"tb@", {}},           // not across name and e-mail
-        };
+            {"ANN", {"Anna"}}, {"emi", {"Émile"}}, {"muller", {"bert"}}, {"tb@", {}}};
         for (auto [typed, shown] : rows) {
-            Options o;
-            QTest::keyClicks(o.Filter(), typed);
+            o.Filter()->setText(typed);
             QCOMPARE(o.Column(0), shown);
         }
-    }
-
-    // Ctrl+F finds. A header click sorts by the column's kind, the same header again reverses,
-    // another one starts ascending; the filter and the selection stay (the orders are
-    // SortRules' table). Escape empties the filter box, then closes.
-    void filterKeysAndHeaderClicks() {
-        Options o;
-        o.Select(5);  // ölaf
         QTest::keyClick(&o.dialog, Qt::Key_F, Qt::ControlModifier);
-        QTest::keyClicks(o.dialog.focusWidget(), "Ö");
+        QTest::keyClicks(o.dialog.focusWidget(), "Ö");  // over the text, selected
+        o.Select(5);                                    // ölaf
         QStringList orders;
         for (const int column : {1, 1, 0}) {
             QHeaderView* header = o.list->header();
@@ -235,22 +218,24 @@ private slots:
         }
     }
 
-    void exportWritesTheCalendarOrSaysWhy() {
+    // Export writes the calendar or says why. Import adds nothing from a bad file or a cancelled
+    // preview; OK adds the contacts checked, with the defaults as they stand.
+    void exportAndImport() {
         Options o;
         TempDir dir;
-        QString suggested, warning;
+        QString warning;
         Modal::warnHook = [&](const QString& text) { warning = text; };
         for (const QString& path : QStringList{dir.File("a.ics").c_str(), "/nonexistent/a.ics"}) {
-            Modal::fileHook = [&](bool, const QString& shown) { return suggested = shown, path; };
+            Modal::fileHook = [&](bool, const QString&) { return path; };
             o.Click("buttonExport");
         }
-        QCOMPARE(suggested, qEnvironmentVariable("HOME") + "/ovrana.ics");
         QVERIFY(ReadFile(dir.File("a.ics")).find("SUMMARY:Émile's birthday") != std::string::npos);
         QVERIFY(warning.contains("/nonexistent/a.ics: No such file or directory"));
-    }
-
-    void importAddsTheCheckedContactsWithTheDefaults() {
-        Options o;
+        o.Import("FN:Anna\n");
+        QVERIFY(warning.contains("c.vcf: not a vCard file"));
+        Modal::runHook = [](QDialog&) { return int(QDialog::Rejected); };
+        o.Import("BEGIN:VCARD\nFN:Cy\nBDAY:19800512\nEND:VCARD\n");
+        QVERIFY(o.records.size() == 7 && !o.dialog.changed);
         o.Days()->setText("3");
         QStringList shown;
         Modal::runHook = [&](QDialog& preview) {
@@ -279,20 +264,6 @@ private slots:
         QCOMPARE(QList<int>({o.records.back()->icon, o.records.back()->daysInAdvance}),
                  QList<int>({4, 3}));
         QVERIFY(o.dialog.changed);
-    }
-
-    void importOfABadFileOrCancelledAddsNothing() {
-        Options o;
-        QString warning;
-        Modal::warnHook = [&](const QString& text) { warning += text + "|"; };
-        for (const std::string& text : {std::string(4, '\0'), std::string("FN:Anna\n")}) {
-            o.Import(text);
-        }
-        QCOMPARE(warning.count("c.vcf"), 2);
-        Modal::runHook = [](QDialog&) { return int(QDialog::Rejected); };
-        o.Import("BEGIN:VCARD\nFN:Cy\nBDAY:19800512\nEND:VCARD\n");
-        QCOMPARE(o.records.size(), 7u);
-        QVERIFY(!o.dialog.changed);
     }
 };
 
