@@ -160,15 +160,10 @@ TEST(VCard, RefusesBadInputWithAReason) {
 
 TEST(VCard, ReadsOnlyRegularFilesOfReasonableSize) {
     TempDir dir;
-    WriteFile(dir.File("big.vcf"), "");
-    ASSERT_EQ(::truncate(dir.File("big.vcf").c_str(), 257 << 20), 0);
-    ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
-    const std::pair<std::string, std::string> bad[] = {
-        {"fifo", "% is not a regular file"},
-        {"big.vcf", "% is larger than 256 MB, more than Ovrana reads"},
-    };
-    for (auto [name, error] : bad) {
-        error.replace(error.find('%'), 1, dir.File(name));
-        EXPECT_EQ(ReadVCardFile(dir.File(name)).error, error);
-    }
+    const std::string fifo = dir.File("fifo"), big = dir.File("big.vcf");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ReadVCardFile(fifo).error, fifo + " is not a regular file");
+    WriteFile(big, "");
+    ASSERT_EQ(::truncate(big.c_str(), 257 << 20), 0);
+    EXPECT_EQ(ReadVCardFile(big).error, big + " is larger than 256 MB, more than Ovrana reads");
 }
