@@ -77,15 +77,3 @@ TEST(CalendarExport, TextsOfTheCaller) {
               std::string::npos);
     EXPECT_NE(text.find("SUMMARY:W\r\nDESCRIPTION:Seit 1999"), std::string::npos);
 }
-
-// The same record keeps its UID whatever the day and the other records, so a calendar that
-// imports the file again updates its events; identical records differ by a count.
-TEST(CalendarExport, Uids) {
-    const auto uids = [](const std::string& text) {
-        return std::regex_replace(text, std::regex("UID:([^\r]*)"), "$1 ",
-                                  std::regex_constants::format_no_copy);
-    };
-    const PersonRecord anna = Record("Anna", 12, 5, 1990), bob = Record("Bob", 1, 1, 0);
-    EXPECT_EQ(uids(Export({bob, anna, anna}, kNow + 400 * 86400)),
-              uids(Export({bob})) + "5bf12907bd40e2ac-1@ovrana 5bf12907bd40e2ac-2@ovrana ");
-}
