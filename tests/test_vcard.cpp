@@ -21,9 +21,7 @@ std::string Card(std::string_view lines, std::string_view version = "3.0") {
 }
 
 ImportPlan Plan(std::string_view text, const RecordList& existing = {}) {
-    const VCardParse parse = ParseVCards(text);
-    EXPECT_EQ(parse.error, "");
-    return PlanImport(parse.contacts, existing, kDefaults);
+    return PlanImport(ParseVCards(text).contacts, existing, kDefaults);
 }
 
 // The data file lines an import adds, joined by "|"; each without the defaults ",3,-1,14," and
