@@ -19,9 +19,9 @@ Cells Sorted(int type, const Cells& cells, bool ascending,
 }  // namespace
 
 TEST(SortRules, TextAndNumbers) {
-    const Cells names = {"abc", "Abd", "ABC", "abb"};
-    EXPECT_EQ(Sorted(LSORT_TEXTCASE, names, true), (Cells{"ABC", "Abd", "abb", "abc"}));
-    EXPECT_EQ(Sorted(LSORT_TEXT, names, true), (Cells{"abb", "abc", "ABC", "Abd"}));
+    const Cells names = {"abc", "Abd", "ABC", "Zed", "abb"};
+    EXPECT_EQ(Sorted(LSORT_TEXTCASE, names, true), (Cells{"ABC", "Abd", "Zed", "abb", "abc"}));
+    EXPECT_EQ(Sorted(LSORT_TEXT, names, true), (Cells{"abb", "abc", "ABC", "Abd", "Zed"}));
 
     // "-" and other texts without a number count as 0.
     const Cells integers = {"10", "9", "-", "-3", "0", " +7 days", "abc"};
