@@ -7,13 +7,14 @@ import calendar, datetime, os, subprocess, sys, tempfile
 DATA = b"""# header
 Anna,12051990,2,-1,14,0,0,,
 "Smith, J; \\ jr",03121958,12,2027,7,0,0,,
-Leap,29021996,3,2027,21,0,0,,
+Leap,29021995,3,2027,21,0,0,,
 Leapless,29020000,3,-1,0,0,0,,
 April,31042000,1,-1,5,0,0,,
 Anna,12051990,2,-1,14,0,0,,
 \xff\xfeBad\xc3,05052005,1,-1,-1,0,0,,
 """
-# Summary: day, month, first year, silenced year, warning days (None: none).
+# Summary: day, month, first year (29 February: the next leap year), silenced year, warning days
+# (None: none).
 EXPECTED = {
     "Anna's birthday": (12, 5, 1990, None, 14),
     "Smith, J; \\ jr's birthday": (3, 12, 1958, 2027, 7),
@@ -24,9 +25,9 @@ EXPECTED = {
 NOW = 1781524800  # 2026-06-15 12:00 UTC
 
 
-def export(folder, output="-", now=NOW):
+def export(folder, output="-", now=NOW, records=DATA):
     with open(folder + "/ovras.ini", "wb") as data:
-        data.write(DATA)
+        data.write(records)
     run = subprocess.run(["faketime", "@%d" % now, sys.argv[1], "--export", output], cwd=folder,
                          env=dict(os.environ, TZ="UTC"), capture_output=True, check=True)
     assert output == "-" or run.stdout == b"", "output besides the file"
@@ -42,11 +43,16 @@ def check_icalendar(folder):
     from dateutil.rrule import rrulestr
     from icalendar import Calendar
 
-    events, later = (Calendar.from_ical(export(folder, *a)).walk("VEVENT")
-                     for a in ((folder + "/out.ics",), ("-", NOW + 366 * 86400)))
+    # A calendar that imports the file again updates its events: a record keeps its UID whatever
+    # the day and the other records; identical records differ by a count.
+    reordered = b"# header\n" + b"".join(reversed(DATA.splitlines(True)[1:]))
+    ics, later = (Calendar.from_ical(export(folder, *a)) for a in (
+        (folder + "/out.ics",), ("-", NOW + 366 * 86400, reordered)))
+    assert (ics["VERSION"], ics["PRODID"]) == ("2.0", "-//Ovrana//Ovrana//EN"), ics
+    events = ics.walk("VEVENT")
     uids = [str(e["UID"]) for e in events]
-    assert len(set(uids)) == len(EXPECTED) + 1, uids
-    assert uids == [str(e["UID"]) for e in later], "UIDs change from one export to the next"
+    assert len(set(uids)) == len(EXPECTED) + 1 and uids[0] == "5bf12907bd40e2ac-1@ovrana", uids
+    assert sorted(uids) == sorted(str(e["UID"]) for e in later.walk("VEVENT")), "UIDs change"
     for event in events:
         day, month, start, skip, warning = EXPECTED[str(event["SUMMARY"])]
         begin = event["DTSTART"].dt
@@ -56,9 +62,11 @@ def check_icalendar(folder):
                                               datetime.datetime(2031, 12, 31), inc=True)]
         want = [occurs(day, month, y) for y in range(max(start, 2024), 2032) if y != skip]
         assert begin == occurs(day, month, start), (event["SUMMARY"], begin)
+        assert event["DTSTAMP"].dt.timestamp() == NOW, event["DTSTAMP"]
         assert [d for d in got if d not in left_out] == want, (event["SUMMARY"], got, left_out)
-        alarms = [a["TRIGGER"].dt for a in event.walk("VALARM")]
-        assert alarms == ([] if warning is None else [-datetime.timedelta(days=warning)]), alarms
+        alarms = [(a["TRIGGER"].dt, a["DESCRIPTION"]) for a in event.walk("VALARM")]
+        want = [] if warning is None else [(-datetime.timedelta(days=warning), event["SUMMARY"])]
+        assert alarms == want, alarms
 
 
 def check_calcurse(folder):

@@ -11,17 +11,14 @@ const std::string kPattern = "%d/%m/%y";
 
 }  // namespace
 
-// The forms themselves are checked per language by the translations test; here what the rule
-// adds: the name isolated and capitalised inside the isolate, no age without a year, one pass.
+// The forms themselves are checked per language by the Qt text services' test; here what the
+// rule adds: the name isolated and capitalised inside the isolate, one pass, the leap day.
 TEST(Wording, SentenceForms) {
-    const PersonRecord eve = Record("eve\u202E", 12, 5, 1943), anna = Record("anna", 12, 5, 1976);
+    const PersonRecord eve = Record("eve\u202E", 12, 5, 1943);
     const std::tuple<PersonRecord, DayNumber, const char*> cases[] = {
         {eve, MakeDay(2006, 5, 9),
          " \u2068Eve\u202E\u2069 will be 63 on Friday 12/05/06 (in 3 days)"},
         {eve, MakeDay(2006, 5, 12), " \u2068eve\u202E\u2069 is 63 today"},
-        {anna, MakeDay(2006, 5, 11), " anna is 30 tomorrow"},
-        {With(anna, -1, 1), MakeDay(2006, 5, 12), " anna today"},
-        {Record("sara", 19, 7, 0), MakeDay(2026, 7, 10), " Sara on Sunday 19/07/26 (in 9 days)"},
         {Record("%2 %n", 6, 1, 1990), MakeDay(2026, 1, 1),
          " %2 %n will be 36 on Tuesday 06/01/26 (in 5 days)"},
         {Record("leap", 29, 2, 1980), MakeDay(2027, 2, 20),
@@ -61,7 +58,6 @@ TEST(Selection, WhichRecordsAreDueInWhichOrder) {
     std::vector<std::string> names;
     for (const ReminderRow& row : SelectDueRows(records, kPattern, kText)) {
         names.push_back(row.record->name);
-        EXPECT_EQ(row.icon, row.record->icon);
     }
     EXPECT_EQ(names, expected);
 }
