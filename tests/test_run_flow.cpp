@@ -58,8 +58,6 @@ protected:
         CReminderApp app({[&] { return start + 3600 * 24 * reads++; },
                           [] { return std::string("dd/MM/yyyy"); }, store, dialogs, path});
         app.InitInstance(hasArguments, daily);
-        EXPECT_EQ(app.settings.dateFormat, "%d/%m/%y");
-        EXPECT_TRUE(app.records.empty());
     }
 
     TempDir dir;
@@ -154,32 +152,38 @@ TEST_F(RunFlow, TheNotificationWaitsWithoutTheLockAndTheWindowReadsAgain) {
 }
 
 // The changes of a run are saved; whatever keeps them from the file is told once, in the Options
-// dialog when it is open, and the file keeps what it holds.
+// dialog when it is open, and the file keeps what it holds. A file removed meanwhile may be
+// written again; one made or edited meanwhile is someone else's.
 TEST_F(RunFlow, ChangesAreSavedOrWhyNotIsTold) {
-    const std::string edited = kData + "By hand,01012000,1,-1,14,0,0,,\r\n";
+    std::string edited = kData;
+    edited.replace(edited.find("Bob"), 3, "Rob");  // the same size
     const std::string silenced = std::string(kDataFileHeader) +
                                  "\r\nAnna,12051976,2,2027,14,0,0,anna@example.org,\r\n"
                                  "Bob,24121990,3,-1,7,0,0,,\r\n";
     const std::string missing = dir.File("unmounted/ovras.ini");
     const std::string busy = "already running and using the data file " + path + ".";
+    const std::string added = kData + "Added,01022003,0,-1,14,0,0,,\r\n";
+    const std::string changed = path + " was changed by another program";
     struct Case {
         std::string what;
         bool arguments;
         const char* shown;
-        std::string told;  // a part of it
-        std::string file = kData;
+        std::string told;          // a part of it
+        std::string file = kData;  // empty: not a plain file, left as it is
     };
     const Case cases[] = {
-        {"saved", true, "O", "", kData + "Added,01022003,0,-1,14,0,0,,\r\n"},
+        {"saved", true, "O", "", added},
         {"saved", false, "R", "", silenced},
-        {"pipe", false, "RO", path + " exists but could not be read completely."},
+        {"removed", true, "O", "", added},
+        {"pipe", false, "RO", path + " exists but could not be read completely.", ""},
         {"busy", true, "O", busy},
         {"busy", false, "RM", busy},
-        {"edited", true, "OM", path + " was changed by another program", edited},
+        {"edited", true, "OM", changed, edited},
+        {"made", true, "OM", changed, edited},
         {"no backup", true, "OM", "saved to " + path + ".bak: Is a directory."},
         {"no lock", true, "O", "lock " + path + ".lock: Is a directory."},
         {"linked", true, "OM", path + " has other names (hard links)"},
-        {"dangling", true, "O", path + " points to " + missing + ", which does not exist."},
+        {"dangling", true, "O", path + " points to " + missing + ", which does not exist.", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -194,15 +198,17 @@ TEST_F(RunFlow, ChangesAreSavedOrWhyNotIsTold) {
             ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
         } else if (c.what == "dangling") {
             std::filesystem::create_symlink(missing, path);
-        } else {
+        } else if (c.what != "made") {
             WriteFile(path, kData);
         }
         if (c.what == "busy") {
             other = std::make_unique<RunLock>(path + ".lock");
         } else if (c.what == "no lock" || c.what == "no backup") {
             std::filesystem::create_directory(path + (c.what == "no lock" ? ".lock" : ".bak"));
-        } else if (c.what == "edited") {
+        } else if (c.what == "edited" || c.what == "made") {
             dialogs.meanwhile = [&] { WriteFile(path, edited); };
+        } else if (c.what == "removed") {
+            dialogs.meanwhile = [&] { std::filesystem::remove(path); };
         } else if (c.what == "linked") {
             std::filesystem::create_hard_link(path, dir.File("other name"));
         }
@@ -210,8 +216,9 @@ TEST_F(RunFlow, ChangesAreSavedOrWhyNotIsTold) {
         Run(c.arguments);
         EXPECT_EQ(dialogs.calls, c.shown);
         EXPECT_NE(dialogs.told.find(c.told), std::string::npos) << dialogs.told;
-        ASSERT_EQ(std::filesystem::symlink_status(path).type(), type);
-        if (type == std::filesystem::file_type::regular) {
+        if (c.file.empty()) {
+            EXPECT_EQ(std::filesystem::symlink_status(path).type(), type);
+        } else {
             EXPECT_EQ(ReadFile(path), c.file);
         }
     }
