@@ -4,13 +4,6 @@
 #include "TestSupport.h"
 #include "app/Arguments.h"
 
-TEST(Arguments, OnlyHomeKeepsTheReminder) {
-    const char* argv[] = {"ovrana", "--home", "--options"};
-    EXPECT_TRUE(ReadCommandLine(2, argv).home);
-    EXPECT_FALSE(ReadCommandLine(2, argv).hasArguments);
-    EXPECT_TRUE(ReadCommandLine(3, argv).hasArguments);
-}
-
 // An unset HOME, or one that names the root, leaves the run where it is.
 TEST(Arguments, EntersOnlyAHomeThatCanBeEntered) {
     TempDir dir;
