@@ -13,8 +13,7 @@ case $1 in
 kill_during_save)
     # Whenever a save dies, the file is one whole version or the other, and so is the backup;
     # nothing else is left beside them once the next run has held the lock.
-    awk -v header="$header" 'BEGIN { printf "%s\r\n", header
-        for (i = 0; i < 5000; i++) printf "Person %d of version 0,01011950,0,-1,14,0,0,,\r\n", i }' >v0
+    { echo "$header"; seq -f 'Person %g of version 0,01011950,0,-1,14,0,0,,' 5000; } | sed 's/$/\r/' >v0
     sed 's/version 0/version 1/' v0 >v1
     mkdir data
     for round in $(seq "${ROUNDS:-40}"); do
