@@ -16,7 +16,6 @@ case $1 in
 unreachable_display)
     # No display, or one that cannot start, is no display: the rows come as text.
     write_data
-    cp ovras.ini before
     for display in NO_DISPLAY=1 DISPLAY=:97 WAYLAND_DISPLAY=stale-0 QT_QPA_PLATFORM=bogus; do
         rm -f "$conf"
         env "$display" LC_ALL=en_GB.UTF-8 faketime '2026-12-06 08:30:00' "$program" >out 2>err
@@ -27,8 +26,6 @@ unreachable_display)
  Noah will be 7 on Friday 01/01/27 (in 26 days)
 '
         [ "$display" != NO_DISPLAY=1 ] || [ ! -s err ] || fail "complained: $(cat err)"
-        grep -q '^lastrun=2026126$' "$conf" && [ ! -e ovras.ini.lock ] && cmp ovras.ini before ||
-            fail "$display: the run did not end normally"
     done
     # Rows that could not be written reminded nobody.
     ! LC_ALL=en_GB.UTF-8 faketime '2026-12-06 08:30:00' "$program" >/dev/full ||
@@ -56,32 +53,28 @@ Anna Smith\'s anniversary,11062005,1,-1,14,1,0,anna@example.org,\r\n'
         [ -s err ] && [ ! -s out ] && cmp -s ovras.ini before || fail "$bad: $(cat err)"
     done
     ;;
-quick_path_alone)
-    # Runs that show nothing need `ovrana` alone, not the program with Qt.
-    mkdir -p bin "$(dirname "$conf")"
-    cp "$program" bin/ovrana
-    program=$PWD/bin/ovrana
-    write_data
-    settings='[General]\naot=1\ndaily=0\ndays=9\nicon=2\nlastrun=2026125\nnotify=1\nonceaday=0\n'
-    printf "$settings" >"$conf"
-    at '2026-12-06 09:00:00' --home --daily || fail "switched off, yet it ran: $(cat err)"
-    [ ! -s out ] && [ ! -s err ] && cmp "$conf" <(printf "$settings") || fail "switched off, yet it wrote"
-    printf '%s\r\n' '# header' 'Far away,01061990,1,-1,14,0,0,,' 'Silenced,07121990,1,2026,14,0,0,,' >ovras.ini
-    at '2026-12-06 08:30:00'
-    [ ! -s out ] && [ ! -s err ] || fail "output when nothing is due: $(cat out err)"
-    grep -qx 'lastrun=2026126' "$conf" || fail "run date not written: $(cat "$conf")"
-    ;;
 daily)
     # The morning run after the logon's shows nothing, even without "once a day"; the next day's
-    # first run reminds again, the next day's second does not.
+    # first run reminds again, its second does not. Runs that show nothing, with the settings
+    # the program with Qt wrote, need `ovrana` alone.
+    mkdir bin
+    cp "$program" bin/ovrana
+    # silent <what output would mean> <time> <arguments>
+    silent() {
+        program=$PWD/bin/ovrana at "${@:2}" && [ ! -s out ] && [ ! -s err ] || fail "$1: $(cat out err)"
+    }
     write_data
     at '2026-12-06 08:30:00'
-    at '2026-12-06 09:00:00' --home --daily
-    [ ! -s out ] && [ ! -s err ] || fail "reminded twice on one day: $(cat out err)"
+    silent "reminded twice on one day" '2026-12-06 09:00:00' --home --daily
     at '2026-12-07 00:10:00' --daily
     head -n1 out | grep -qx ' Sara today' || fail "no reminder after midnight: $(cat out err)"
-    at '2026-12-07 09:00:00' --daily
-    [ ! -s out ] || fail "reminded twice on the next day: $(cat out)"
+    silent "reminded twice on the next day" '2026-12-07 09:00:00' --daily
+    sed -i 's/^daily=1$/daily=0/' "$conf"
+    cp "$conf" before
+    silent "switched off, yet it ran" '2026-12-08 09:00:00' --home --daily
+    cmp -s "$conf" before || fail "switched off, yet it wrote"
+    printf '%s\r\n' '# header' 'Far away,01061990,1,-1,14,0,0,,' 'Silenced,09121990,1,2026,14,0,0,,' >ovras.ini
+    silent "output when nothing is due" '2026-12-08 08:30:00'
     ;;
 *) fail "unknown case $1" ;;
 esac

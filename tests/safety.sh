@@ -1,24 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Data safety with real processes on real files: saves killed halfway, reads that fail, overlapping
-# runs, and input far beyond the usual.
-# Usage: safety.sh <case> <ovrana> <fault_helper> <failing_read.so>   (ROUNDS: kills, default 40)
+# Data safety with real processes on real files: saves killed halfway, overlapping runs, and input
+# far beyond the usual.
+# Usage: safety.sh <case> <ovrana> <fault_helper>   (ROUNDS: kills, default 40)
 source "$(dirname "$0")/common.sh"
-program=$2 helper=$3 failing_read=$4
+program=$2 helper=$3
 
-# ovrana on 6 December 2026 without a display, which ends well.
-run_ovrana() { at '2026-12-06 08:30:00' || fail "ovrana ended with status $?: $(head -c 2000 err)"; }
-write_records() { printf '%s\r\n' "$header" "$@" >ovras.ini; }
-all_bytes() { for i in $(seq "$1" 255); do printf "\\x$(printf %02x "$i")"; done; }  # <from>
+all_bytes() { for i in $(seq 0 255); do printf "\\x$(printf %02x "$i")"; done; }
 stop() { kill -9 "$1"; wait "$1" 2>/dev/null || true; }
-card() { printf '%s\r\n' BEGIN:VCARD VERSION:3.0 "FN:$1" BDAY:2000-01-01 END:VCARD >card.vcf; }
 
 case $1 in
 kill_during_save)
     # Whenever a save dies, the file is one whole version or the other, and so is the backup;
     # nothing else is left beside them once the next run has held the lock.
-    awk -v header="$header" 'BEGIN { printf "%s\r\n", header
-        for (i = 0; i < 5000; i++) printf "Person %d of version 0,01011950,0,-1,14,0,0,,\r\n", i }' >v0
+    { echo "$header"; seq -f 'Person %g of version 0,01011950,0,-1,14,0,0,,' 5000; } | sed 's/$/\r/' >v0
     sed 's/version 0/version 1/' v0 >v1
     mkdir data
     for round in $(seq "${ROUNDS:-40}"); do
@@ -38,57 +33,36 @@ kill_during_save)
         rm -f data/ovras.ini.bak
     done
     ;;
-half_read_file)
-    # The first 64 KiB arrive, then a read fails: the part read is never saved over the whole.
-    { echo "$header"; seq -f 'Person %g,01011990,1,-1,14,0,0,someone@example.org,' 2000; } >ovras.ini
-    cp ovras.ini before
-    card Added
-    ! LD_PRELOAD=$failing_read "$program" --import card.vcf 2>err || fail "imported"
-    grep -q 'could not be read completely' err || fail "no notice: $(cat err)"
-    cmp -s ovras.ini before && [ ! -e ovras.ini.bak ] || fail "the data file was replaced"
-    ;;
 two_runs)
-    # A run killed with its Options dialog open holds nobody back.
-    write_records 'Anna,12051976,2,-1,14,0,0,,'
+    # A run killed with its Options dialog open holds nobody back. A run that asks takes a free
+    # lock itself, so it asks only once the lock file is there.
+    printf '%s\r\n' "$header" 'Anna,12051976,2,-1,14,0,0,,' >ovras.ini
     QT_QPA_PLATFORM=offscreen "$program" --options 2>/dev/null &
     pids=($!)
-    busy() { ! "$program" --options 2>err && grep -q 'already running' err; }
+    busy() { [ -e ovras.ini.lock ] && ! "$program" --options 2>err && grep -q 'already running' err; }
     wait_for busy
     stop "${pids[0]}"
-    card 'After the kill'
+    printf '%s\r\n' BEGIN:VCARD VERSION:3.0 'FN:After the kill' BDAY:2000-01-01 END:VCARD >card.vcf
     "$program" --import card.vcf >/dev/null 2>err || fail "a killed run still holds the file: $(cat err)"
     grep -q '^After the kill,' ovras.ini || fail "the record after the kill is lost"
     ;;
 bad_input_data)
     # Each file: <name> <expected rows>. A name of 20 MB; every byte value, NUL included, reaching
-    # the row as it is; 50 MB of records, all of them kept.
+    # the row as it is.
     { printf '%s\r\n' "$header"; head -c 20000000 /dev/zero | tr '\0' x
       printf ',06121990,2,-1,14,0,0,,\r\nAnna,06121990,2,-1,14,0,0,,\r\n'; } >long_line
-    { printf '%s\r\n' "$header"; all_bytes 0; printf '\r\n'
+    { printf '%s\r\n' "$header"; all_bytes; printf '\r\n'
       printf 'An\0na \xff\xfe\xc3,06121990,2,-1,14,0,0,,\r\n\0\0\0\r\nBob,06121990,2,-1,14,0,0,,\r\n'
-      all_bytes 0; } >binary_bytes
-    awk -v header="$header" 'BEGIN { printf "%s\r\n", header
-        for (i = 0; i < 810000; i++)
-            printf "Person %06d,01061990,%d,-1,14,0,0,person%06d@example.org,\r\n", i, i % 17, i
-        printf "Anna,06121990,2,-1,14,0,0,,\r\n" }' >big_file
+      all_bytes; } >binary_bytes
     { printf ' Anna is 36 today\n '; head -c 20000000 /dev/zero | tr '\0' x; printf ' is 36 today\n'; } >long_line.rows
     # Control characters never reach the terminal; other bytes do as they are.
     printf ' Bob is 36 today\n An?na \xff\xfe\xc3 is 36 today\n' >binary_bytes.rows
-    printf ' Anna is 36 today\n' >big_file.rows
-    for name in long_line binary_bytes big_file; do
+    for name in long_line binary_bytes; do
         cp "$name" ovras.ini
-        run_ovrana
+        at '2026-12-06 08:30:00' || fail "$name: status $?: $(head -c 2000 err)"
         cmp -s <(grep -a 'today' out) "$name.rows" || fail "$name: $(head -c 300 out | od -c | head)"
         [ ! -s err ] && cmp -s ovras.ini "$name" || fail "$name: changed or complained: $(cat err)"
     done
-    ;;
-bad_input_settings)
-    # Damaged: the run goes on with what it can read.
-    write_records 'Anna,06121990,2,-1,14,0,0,,'
-    mkdir -p "$(dirname "$conf")"
-    { printf '[General]\ndays=9\n\0\0\0'; all_bytes 1; } >"$conf"
-    run_ovrana
-    grep -qx ' Anna is 36 today' out || fail "damaged settings: $(cat out err)"
     ;;
 no_proc)
     # Without /proc the partner is found from argv[0], never in the working folder, which is the

@@ -22,12 +22,11 @@ TEST(QuietLogon, DoneOnlyWhenNothingIsShown) {
     struct Case {
         const char* what;
         std::optional<std::string> settings, data;
-        bool done, daily = false;
+        bool done;
     };
     const std::string today = Settings("2026126", "1");
     const Case cases[] = {
         {"nothing due", Settings("2026125"), kFar, true},
-        {"run date already written", Settings("2026126"), kFar, true},
         {"due, shown once a day already", today, kFar + "Sara,07121990,7,-1,5,0,0,,", true},
         {"due today, last line without line end", Settings("2026125"), kFar + "Bob,06121990,",
          false},
@@ -38,8 +37,6 @@ TEST(QuietLogon, DoneOnlyWhenNothingIsShown) {
         {"no data file", Settings("2026125"), std::nullopt, false},
         {"data file cannot be read", today, "folder", false},
         {"settings through a link", "link", kFar, false},
-        {"daily, after a run today", Settings("2026126"), kFar + "Sara,07121990,7,-1,5,0,0,,\n",
-         true, true},
     };
     std::tm tm{0, 0, 12, 6, 11, 126, 0, 0, -1, 0, nullptr};
     const std::time_t now = std::mktime(&tm);
@@ -62,9 +59,8 @@ TEST(QuietLogon, DoneOnlyWhenNothingIsShown) {
         ::stat(settings.c_str(), &before);
         const std::string was = ReadFile(settings);
         // The clock passes midnight during the run.
-        const QuietLogon result =
-            RunQuietLogon({[now, reads = 0]() mutable { return now + 86400 * reads++; }, settings,
-                           data, c.daily});
+        const QuietLogon result = RunQuietLogon(
+            {[now, reads = 0]() mutable { return now + 86400 * reads++; }, settings, data, false});
         EXPECT_EQ(result, c.done ? QuietLogon::Done : QuietLogon::HandOver);
         EXPECT_EQ(ReadFile(settings),
                   c.done ? Settings("2026126", c.settings == today ? "1" : "0") : was);
