@@ -55,12 +55,6 @@ TEST(Dates, NextOccurrence) {
     for (const auto& [what, next, expected] : cases) {
         EXPECT_EQ(next, expected) << what;
     }
-    // Absurd values stay defined: clamped, never overflowing.
-    const auto far = Next(INT_MAX, INT_MAX, INT_MIN, dec6),
-               back = Next(INT_MIN, INT_MIN, INT_MAX, dec6);
-    EXPECT_TRUE(std::get<0>(far) == INT_MAX && std::get<2>(far) == INT_MAX);
-    EXPECT_TRUE(std::get<1>(back) < 0 && std::get<2>(back) == INT_MIN);
-    EXPECT_EQ(AgeToday(Record("x", INT_MAX, INT_MAX, INT_MIN), dec6), INT_MAX);
 }
 
 TEST(Dates, AgeToday) {

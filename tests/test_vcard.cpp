@@ -132,20 +132,14 @@ TEST(VCard, NoDuplicatesNorTooManyRecords) {
 
 TEST(VCard, RefusesBadInputWithAReason) {
     const std::string card = Card("FN:A\nBDAY:19800101");
-    const std::string tooLong = "line 6 is longer than 10 MB, more than a vCard line may be";
-    std::string million;
-    for (int i = 0; i <= 1'000'000; ++i) {
-        million += "BEGIN:VCARD\nEND:VCARD\n";
-    }
     const std::pair<std::string, std::string> bad[] = {
         {card + std::string("\0", 1), "binary data (a NUL byte on line 6), not a vCard file"},
         {"name,01011980,1,-1,14,0,0,,\r\n", "not a vCard file: no line says BEGIN:VCARD"},
         {"\xFF\xFE", "UTF-16 text: only vCard files in UTF-8 (or with a CHARSET) can be read"},
         {card + "BEGIN:VCARD\r\nFN:B\r\nBEGIN:VCARD\r\nEND:VCARD\r\n",
          "the card that begins on line 6 has no END:VCARD"},
-        {card + "NOTE:" + std::string(50 << 20, 'x') + "\r\n" + card, tooLong},
-        {card + "NOTE:" + std::string(10 << 20, 'x') + "\r\n y\r\n" + card, tooLong},
-        {million, "more than 1000000 contacts, more than Ovrana can keep"},
+        {card + "NOTE:" + std::string(10 << 20, 'x') + "\r\n y\r\n" + card,
+         "line 6 is longer than 10 MB, more than a vCard line may be"},
     };
     for (const auto& [text, error] : bad) {
         const VCardParse parse = ParseVCards(text);
