@@ -1,13 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include <QCheckBox>
-#include <QComboBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QtWidgets>
 
 #include "TestSupport.h"
 #include "controls/DialogKit.h"

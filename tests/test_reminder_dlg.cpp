@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include <QMenu>
-#include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
-#include <QUrl>
+#include <QtWidgets>
 
 #include "TestSupport.h"
 #include "controls/DialogKit.h"

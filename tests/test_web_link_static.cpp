@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include <QEnterEvent>
 #include <QTest>
-#include <QUrl>
+#include <QtWidgets>
 
 #include "controls/DialogKit.h"
 #include "controls/WebLinkStatic.h"
