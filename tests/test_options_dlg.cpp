@@ -135,9 +135,6 @@ private slots:
         o.editedName = "";
         o.DoubleClick();  // OK without changes still counts
         QVERIFY(o.dialog.changed && o.records.front()->skipYear == -1);
-        o.editedName = "Aaron";
-        o.Menu(o.kEdit);
-        QCOMPARE(o.Selected(), QString("Aaron"));  // wherever the row went
     }
 
     // Delete selects the next shown row, else the one before; never while a text box has the
@@ -206,6 +203,7 @@ private slots:
             edit ? o.DoubleClick() : o.Click("buttonNew");
             QCOMPARE(o.Filter()->text(), kept ? typed : QString());
             QVERIFY(o.Column(0).contains(name) && o.dialog.changed);
+            QVERIFY(!edit || o.Selected() == name);  // wherever the row went
         }
     }
 
