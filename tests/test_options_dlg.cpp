@@ -70,11 +70,6 @@ struct Options {
         return rows.isEmpty() ? QString() : rows.front()->text(0);
     }
     void Select(int row) { list->setCurrentItem(list->topLevelItem(row)); }
-    enum { kNew, kEdit, kDelete };
-    void Menu(int item) {  // right-click, then that item of the menu
-        Modal::menuHook = [item](QMenu& menu) { return menu.actions().at(item)->data().toInt(); };
-        emit list->customContextMenuRequested({});
-    }
     void Import(const std::string& vcards) {  // through Import... from a file of `vcards`
         TempDir dir;
         WriteFile(dir.File("c.vcf"), vcards);
@@ -147,7 +142,8 @@ private slots:
         QCOMPARE(o.Column(0), QStringList({"bert", "ölaf"}));
         QCOMPARE(o.Selected(), QString("ölaf"));
         QVERIFY(o.dialog.changed);
-        o.Menu(o.kDelete);
+        Modal::menuHook = [](QMenu& menu) { return menu.actions().at(2)->data().toInt(); };
+        emit o.list->customContextMenuRequested({});  // Delete, the menu's third item
         QCOMPARE(o.Selected(), QString("bert"));
         o.Filter()->setFocus();
         QTest::keyClick(o.Filter(), Qt::Key_Delete);
