@@ -49,9 +49,7 @@ struct Options {
             return editor.result();
         };
         dialog.show();
-        if (!QTest::qWaitForWindowActive(&dialog)) {
-            qFatal("the dialog did not open");
-        }
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
     }
     QStringList Column(int column) const {  // of the rows shown
         QStringList texts;
