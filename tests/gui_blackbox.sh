@@ -14,16 +14,13 @@ records=('Anna Lindqvist,12051976,2,-1,14,0,0,anna@example.org,'
 printf '%s\r\n' "$header" "${records[@]}" >ovras.ini
 
 keys() { xdotool key --delay 150 "$@"; sleep 0.5; }
-window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null || fail "no window $1"; }
 # Menus and dialogs take a moment: wait until <n> windows are visible (the root one counts).
 visible() { [ "$(xdotool search --onlyvisible --name '' | wc -l)" -eq "$1" ]; }
 windows() { wait_for visible "$1"; sleep 0.3; }
 # Without a window manager nobody hands the focus back when a dialog closes.
 focus() { xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Options$' | head -n1)"; sleep 0.3; }
 
-LC_ALL=en_GB.UTF-8 faketime '2026-12-20 10:00:00' "$program" --options >out 2>err &
-app=$!
-pids+=("$app")
+start --options
 window '^Options$'
 sleep 0.5
 keys Down Up Delete  # the first row, "Anna Lindqvist" (the list starts with no row selected)
