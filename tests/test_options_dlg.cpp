@@ -156,8 +156,7 @@ private slots:
     // stay. Escape empties the box, then closes.
     void filterAndHeaderClicks() {
         Options o;
-        const std::pair<QString, QStringList> rows[] = {
-            {"ANN", {"Anna"}}, {"muller", {"bert"}}, {"tb@", {}}};
+        const std::pair<QString, QStringList> rows[] = {{"muller", {"bert"}}, {"tb@", {}}};
         for (auto [typed, shown] : rows) {
             o.Filter()->setText(typed);
             QCOMPARE(o.Column(0), shown);
