@@ -9,8 +9,7 @@ start_display
 
 records=('Anna Lindqvist,12051976,2,-1,14,0,0,anna@example.org,'
          '"Smith, John",03031958,12,-1,7,0,0,john@example.com,'
-         'Car insurance renewal,01092015,16,-1,20,1,0,,'
-         'Ölaf Ångström,24121988,9,-1,10,0,0,olaf@example.net,')
+         'Car insurance renewal,01092015,16,-1,20,1,0,,')
 printf '%s\r\n' "$header" "${records[@]}" >ovras.ini
 
 keys() { xdotool key --delay 150 "$@"; sleep 0.5; }
@@ -42,6 +41,6 @@ focus
 keys Escape
 wait_for test ! -e "/proc/$app"
 expected=$(printf '%s\r\n' "$header" "${records[1]}" 'Car insurance renewal,01092015,16,-1,5,1,0,,' \
-    "${records[3]}" 'Zoe Young,20122026,1,-1,14,0,0,,')
+    'Zoe Young,20122026,1,-1,14,0,0,,')
 [ "$(cat ovras.ini)" = "$expected" ] || { diff <(echo "$expected") ovras.ini; fail "data file differs"; }
 echo ok
