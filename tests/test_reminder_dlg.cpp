@@ -12,8 +12,7 @@ class TestReminderDlg : public QObject {
 
 private slots:
     // Each row with its record and picture. An e-mail changes nothing; silencing takes the first
-    // selected row, down to the last one, and the window stays open. Menus answer `command` and
-    // are kept as "text=id|-|..."; URLs are collected instead of opened.
+    // selected row, down to the last one, the window open. Menus are kept as "text=id|-|...".
     void rowsAndTheirMenu() {
         FakeText text;
         RecordList records;
