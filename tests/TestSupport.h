@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <unistd.h>
-
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <string>
 
 #include "model/Dates.h"

@@ -35,3 +35,6 @@ start_display() {
     pids+=($!)
     wait_for xdotool getmouselocation
 }
+# The program at a pinned time in the background, as $app; the id of a window it shows.
+start() { LC_ALL=en_GB.UTF-8 faketime '2026-12-20 10:00:00' "$program" "$@" >out 2>err & app=$!; pids+=("$app"); }
+window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1 || fail "no window $1: $(cat err)"; }

@@ -9,21 +9,17 @@ start_display
 
 records=('Anna Lindqvist,12051976,2,-1,14,0,0,anna@example.org,'
          '"Smith, John",03031958,12,-1,7,0,0,john@example.com,'
-         'Car insurance renewal,01092015,16,-1,20,1,0,,'
-         'Ölaf Ångström,24121988,9,-1,10,0,0,olaf@example.net,')
+         'Car insurance renewal,01092015,16,-1,20,1,0,,')
 printf '%s\r\n' "$header" "${records[@]}" >ovras.ini
 
 keys() { xdotool key --delay 150 "$@"; sleep 0.5; }
-window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null || fail "no window $1"; }
 # Menus and dialogs take a moment: wait until <n> windows are visible (the root one counts).
 visible() { [ "$(xdotool search --onlyvisible --name '' | wc -l)" -eq "$1" ]; }
 windows() { wait_for visible "$1"; sleep 0.3; }
 # Without a window manager nobody hands the focus back when a dialog closes.
 focus() { xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Options$' | head -n1)"; sleep 0.3; }
 
-LC_ALL=en_GB.UTF-8 faketime '2026-12-20 10:00:00' "$program" --options >out 2>err &
-app=$!
-pids+=("$app")
+start --options
 window '^Options$'
 sleep 0.5
 keys Down Up Delete  # the first row, "Anna Lindqvist" (the list starts with no row selected)
@@ -45,6 +41,6 @@ focus
 keys Escape
 wait_for test ! -e "/proc/$app"
 expected=$(printf '%s\r\n' "$header" "${records[1]}" 'Car insurance renewal,01092015,16,-1,5,1,0,,' \
-    "${records[3]}" 'Zoe Young,20122026,1,-1,14,0,0,,')
+    'Zoe Young,20122026,1,-1,14,0,0,,')
 [ "$(cat ovras.ini)" = "$expected" ] || { diff <(echo "$expected") ovras.ini; fail "data file differs"; }
 echo ok

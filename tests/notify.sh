@@ -25,10 +25,8 @@ printf '[global]\nfont = DejaVu Sans 10\nwidth = 480\ndmenu = %s/pick.sh\n[dump]
     "$work" "$work" >dunstrc
 
 serve() { dunst -config dunstrc >/dev/null 2>&1 & pids+=($!); wait_for dunstctl count; }
-start() { LC_ALL=en_GB.UTF-8 faketime '2026-12-20 10:00:00' "$program" >out 2>err & app=$!; pids+=("$app"); }
 notified() { serve; start; wait_for test -s shown; }
 ended() { wait_for test ! -e "/proc/$app"; }
-window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1 || fail "no window $1: $(cat err)"; }
 no_window() { ! xdotool search --onlyvisible --name '^ Ovrana$' >/dev/null || fail "a window too"; }
 
 case $1 in

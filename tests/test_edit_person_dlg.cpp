@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include <QCheckBox>
-#include <QDateEdit>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTest>
+#include <QtWidgets>
 
 #include "TestSupport.h"
 #include "controls/DialogKit.h"

@@ -1,13 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include <QCheckBox>
-#include <QComboBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QtWidgets>
 
 #include "TestSupport.h"
 #include "controls/DialogKit.h"
@@ -56,9 +49,7 @@ struct Options {
             return editor.result();
         };
         dialog.show();
-        if (!QTest::qWaitForWindowActive(&dialog)) {
-            qFatal("the dialog did not open");
-        }
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
     }
     QStringList Column(int column) const {  // of the rows shown
         QStringList texts;
@@ -77,11 +68,6 @@ struct Options {
         return rows.isEmpty() ? QString() : rows.front()->text(0);
     }
     void Select(int row) { list->setCurrentItem(list->topLevelItem(row)); }
-    enum { kNew, kEdit, kDelete };
-    void Menu(int item) {  // right-click, then that item of the menu
-        Modal::menuHook = [item](QMenu& menu) { return menu.actions().at(item)->data().toInt(); };
-        emit list->customContextMenuRequested({});
-    }
     void Import(const std::string& vcards) {  // through Import... from a file of `vcards`
         TempDir dir;
         WriteFile(dir.File("c.vcf"), vcards);
@@ -142,9 +128,6 @@ private slots:
         o.editedName = "";
         o.DoubleClick();  // OK without changes still counts
         QVERIFY(o.dialog.changed && o.records.front()->skipYear == -1);
-        o.editedName = "Aaron";
-        o.Menu(o.kEdit);
-        QCOMPARE(o.Selected(), QString("Aaron"));  // wherever the row went
     }
 
     // Delete selects the next shown row, else the one before; never while a text box has the
@@ -155,9 +138,9 @@ private slots:
         o.Select(2);
         QTest::keyClick(o.list, Qt::Key_Delete);
         QCOMPARE(o.Column(0), QStringList({"bert", "ölaf"}));
-        QCOMPARE(o.Selected(), QString("ölaf"));
-        QVERIFY(o.dialog.changed);
-        o.Menu(o.kDelete);
+        QVERIFY(o.Selected() == "ölaf" && o.dialog.changed);
+        Modal::menuHook = [](QMenu& menu) { return menu.actions().at(2)->data().toInt(); };
+        emit o.list->customContextMenuRequested({});  // Delete, the menu's third item
         QCOMPARE(o.Selected(), QString("bert"));
         o.Filter()->setFocus();
         QTest::keyClick(o.Filter(), Qt::Key_Delete);
@@ -167,14 +150,12 @@ private slots:
         QCOMPARE(o.records.size(), 5u);
     }
 
-    // The filter looks in names and addresses, not across them, without case and accents; Ctrl+F
-    // finds it. A header click sorts by the column's kind, the same header again reverses, another
-    // one starts ascending; the filter and the selection stay (the orders are SortRules' table).
-    // Escape empties the filter box, then closes.
+    // The filter looks in names and addresses, not across them, folded; Ctrl+F finds it. Header
+    // clicks sort, the same one again reverses, another starts ascending; filter and selection
+    // stay. Escape empties the box, then closes.
     void filterAndHeaderClicks() {
         Options o;
-        const std::pair<QString, QStringList> rows[] = {
-            {"ANN", {"Anna"}}, {"emi", {"Émile"}}, {"muller", {"bert"}}, {"tb@", {}}};
+        const std::pair<QString, QStringList> rows[] = {{"muller", {"bert"}}, {"tb@", {}}};
         for (auto [typed, shown] : rows) {
             o.Filter()->setText(typed);
             QCOMPARE(o.Column(0), shown);
@@ -203,7 +184,6 @@ private slots:
         const std::tuple<QString, bool, QString, bool> rows[] = {
             // typed, Edit (or New), name, filter kept
             {"zz", false, "Carl", false},
-            {"CA", false, "Carl", true},
             {"ann", true, "Zed", false},
             {"ann", true, "Annabel", true},
         };
@@ -215,6 +195,7 @@ private slots:
             edit ? o.DoubleClick() : o.Click("buttonNew");
             QCOMPARE(o.Filter()->text(), kept ? typed : QString());
             QVERIFY(o.Column(0).contains(name) && o.dialog.changed);
+            QVERIFY(!edit || o.Selected() == name);  // wherever the row went
         }
     }
 

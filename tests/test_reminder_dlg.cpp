@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include <QMenu>
-#include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
-#include <QUrl>
+#include <QtWidgets>
 
 #include "TestSupport.h"
 #include "controls/DialogKit.h"
@@ -15,8 +12,7 @@ class TestReminderDlg : public QObject {
 
 private slots:
     // Each row with its record and picture. An e-mail changes nothing; silencing takes the first
-    // selected row, down to the last one, and the window stays open. Menus answer `command` and
-    // are kept as "text=id|-|..."; URLs are collected instead of opened.
+    // selected row, down to the last one, the window open. Menus are kept as "text=id|-|...".
     void rowsAndTheirMenu() {
         FakeText text;
         RecordList records;
