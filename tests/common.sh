@@ -12,7 +12,7 @@ trap cleanup EXIT
 cd "$work"
 export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work TZ=Europe/Berlin
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
-# faketime and the read fault are preloaded ahead of a sanitizer's runtime.
+# faketime is preloaded ahead of a sanitizer's runtime.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 conf=$XDG_CONFIG_HOME/Keldan/ovra.conf
 header='# NAME , BIRTHDATE , ICON , SKIPYEAR , DAYSINADVANCE , NOTABIRTHDAY , INFOONLY , EMAIL'
