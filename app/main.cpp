@@ -33,12 +33,11 @@ int main(int argc, char** argv) {
     KeyValueStore& store = kept ? static_cast<KeyValueStore&>(*kept) : unkept;
     WindowHost host(argc, argv);
     const TextServices& text = host.Text();
+    const Translator translate = [&](const char* context, const char* source) {
+        return text.Translate(context, source, -1);
+    };
     if (line.command == CommandLine::Command::Export) {
-        const auto say = [&](const char* source) { return text.Translate("Calendar", source, -1); };
-        return RunExport(kDataFileName, line.file,
-                         {say(QT_TRANSLATE_NOOP("Calendar", "%1's birthday")),
-                          say(QT_TRANSLATE_NOOP("Calendar", "Born %1")),
-                          say(QT_TRANSLATE_NOOP("Calendar", "Since %1"))});
+        return RunExport(kDataFileName, line.file, TranslatedCalendarTexts(translate));
     }
     if (line.command == CommandLine::Command::Import) {
         // New records take the user's defaults for new records.
@@ -46,8 +45,7 @@ int main(int argc, char** argv) {
         LoadSettings(store, settings, RunDateText(LocalDate(std::time(nullptr))));
         return RunImport(
             kDataFileName, line.file,
-            {settings.defaultIcon, settings.defaultDays,
-             text.Translate("Import", QT_TRANSLATE_NOOP("Import", "%1's anniversary"), -1)});
+            {settings.defaultIcon, settings.defaultDays, TranslatedAnniversaryName(translate)});
     }
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host,
                       "ovras.ini", &text, kept.has_value()});

@@ -57,6 +57,11 @@ QString GuideAddress() {
     return QStringLiteral("file:///usr/share/doc/ovrana/guide.html");
 }
 
+// The translations the windows installed.
+std::string AppTranslations(const char* context, const char* source) {
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
 }  // namespace
 
 // How a row words its record; shared by the rows, so they never reach into the dialog.
@@ -575,14 +580,8 @@ void COptionsDlg::OnExport() {
     }
     // Absolute, so that a file named "-" is never taken for standard output.
     const QString path = QFileInfo(chosen).absoluteFilePath();
-    // The texts of ovrana --export, translated there.
-    const auto say = [](const char* source) {
-        return QCoreApplication::translate("Calendar", source).toStdString();
-    };
-    const CalendarTexts texts{say(QT_TRANSLATE_NOOP("Calendar", "%1's birthday")),
-                              say(QT_TRANSLATE_NOOP("Calendar", "Born %1")),
-                              say(QT_TRANSLATE_NOOP("Calendar", "Since %1"))};
-    const CalendarExport calendar = ExportCalendar(*records, std::time(nullptr), texts);
+    const CalendarExport calendar =
+        ExportCalendar(*records, std::time(nullptr), TranslatedCalendarTexts(AppTranslations));
     QString reason = QString::fromStdString(calendar.error);
     if (calendar) {
         if (const int error = WriteCalendar(QFile::encodeName(path).toStdString(), calendar.text);
@@ -603,10 +602,9 @@ void COptionsDlg::OnImport() {
     }
     const VCardParse parse = ReadVCardFile(QFile::encodeName(path).toStdString());
     // The defaults as they stand, as New takes them.
-    ImportPlan plan = PlanImport(
-        parse.contacts, *records,
-        ImportDefaults{comboIcon->currentIndex(), editDays->Value(),
-                       QCoreApplication::translate("Import", "%1's anniversary").toStdString()});
+    ImportPlan plan = PlanImport(parse.contacts, *records,
+                                 ImportDefaults{comboIcon->currentIndex(), editDays->Value(),
+                                                TranslatedAnniversaryName(AppTranslations)});
     const std::string& error = parse.error.empty() ? plan.error : parse.error;
     if (!error.empty()) {
         Modal::Warn(this, tr("No contacts were imported.") + "\n\n" + FromBytes(error));

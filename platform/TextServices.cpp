@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "TextServices.h"
 
+#include "model/CalendarExport.h"
+
 std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> args, int n) {
     std::string result;
     result.reserve(pattern.size() + 32);
@@ -18,4 +20,14 @@ std::string FillIn(std::string_view pattern, std::initializer_list<std::string_v
         }
     }
     return result;
+}
+
+CalendarTexts TranslatedCalendarTexts(const Translator& say) {
+    return {say("Calendar", QT_TRANSLATE_NOOP("Calendar", "%1's birthday")),
+            say("Calendar", QT_TRANSLATE_NOOP("Calendar", "Born %1")),
+            say("Calendar", QT_TRANSLATE_NOOP("Calendar", "Since %1"))};
+}
+
+std::string TranslatedAnniversaryName(const Translator& say) {
+    return say("Import", QT_TRANSLATE_NOOP("Import", "%1's anniversary"));
 }

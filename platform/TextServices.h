@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -35,3 +36,13 @@ public:
 // that itself holds "%2" stays as it is. Any other % is kept.
 std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> args,
                    int n = -1);
+
+struct CalendarTexts;
+
+// A text of `context` in the user's language, by whichever translations the caller has at hand.
+using Translator = std::function<std::string(const char* context, const char* source)>;
+
+// What the calendar export and the contact import write into the user's calendar and records,
+// the same from the windows and from the command line.
+CalendarTexts TranslatedCalendarTexts(const Translator& translate);
+std::string TranslatedAnniversaryName(const Translator& translate);
