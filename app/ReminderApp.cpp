@@ -146,13 +146,14 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
     // Why changes of this run cannot be written; empty when they can. A file read only in part
     // would be replaced by what little was read.
     std::string notice;
-    std::error_code noLink;
-    const std::filesystem::path target = std::filesystem::read_symlink(services_.dataPath, noLink);
-    if (load == LoadStatus::Unreadable && !noLink &&
-        !std::filesystem::exists(services_.dataPath, noLink)) {
-        notice = DanglingNotice(ShownPath(services_.dataPath), target.string(), services_.text);
-    } else if (load == LoadStatus::Unreadable) {
-        notice = UnreadableNotice(ShownPath(services_.dataPath), services_.text);
+    if (load == LoadStatus::Unreadable) {
+        std::error_code noLink;
+        const std::filesystem::path target =
+            std::filesystem::read_symlink(services_.dataPath, noLink);
+        notice =
+            !noLink && !std::filesystem::exists(services_.dataPath, noLink)
+                ? DanglingNotice(ShownPath(services_.dataPath), target.string(), services_.text)
+                : UnreadableNotice(ShownPath(services_.dataPath), services_.text);
     } else if (lock.state() == RunLock::State::Busy) {
         notice = BusyNotice(ShownPath(services_.dataPath), services_.text);
     } else if (lock.state() == RunLock::State::Unavailable) {
