@@ -239,8 +239,7 @@ std::string ResolveTarget(const std::string& path) {
 
 void RemoveSaveLeftovers(const std::string& path) {
     const std::string target = ResolveTarget(path);
-    RemoveReplaceLeftovers(target);
-    RemoveReplaceLeftovers(target + ".bak");
+    RemoveReplaceLeftovers(target, {".bak"});
 }
 
 SaveResult SaveRecords(const std::string& path, const RecordList& records,

@@ -213,16 +213,23 @@ int ReplaceFile(const std::string& path, const std::string& text) {
     return ReplaceFile(path, text, info);
 }
 
-void RemoveReplaceLeftovers(const std::string& path) {
+void RemoveReplaceLeftovers(const std::string& path,
+                            std::initializer_list<std::string_view> alsoSuffixes) {
     const std::string folder = FolderOf(path);
     const std::string base = path.substr(path.rfind('/') + 1);
+    const auto isLeftover = [&](std::string_view name) {
+        return IsTempName(name, base) ||
+               std::any_of(alsoSuffixes.begin(), alsoSuffixes.end(), [&](std::string_view suffix) {
+                   return IsTempName(name, base + std::string(suffix));
+               });
+    };
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr) {
         return;
     }
     while (const dirent* entry = ::readdir(dir)) {
         struct stat info {};
-        if (IsTempName(entry->d_name, base) &&
+        if (isLeftover(entry->d_name) &&
             ::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
             S_ISREG(info.st_mode)) {
             ::unlinkat(::dirfd(dir), entry->d_name, 0);

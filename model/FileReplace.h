@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -33,5 +34,7 @@ int ReplaceFile(const std::string& path, const std::string& text, const struct s
 // The new file of a replacement has no name until it is complete, where the file system allows
 // it; otherwise, and for the moment between naming it and putting it in place, it is called
 // `path`.ovrana-new.XXXXXX. This removes such files, which a replacement killed halfway leaves;
-// only while no replacement of `path` can be running.
-void RemoveReplaceLeftovers(const std::string& path);
+// only while no replacement of `path` can be running. `alsoSuffixes` names files beside `path`
+// (`path` + suffix) whose leftovers go too, in the same one look at the folder.
+void RemoveReplaceLeftovers(const std::string& path,
+                            std::initializer_list<std::string_view> alsoSuffixes = {});
