@@ -91,12 +91,13 @@ TEST(VCard, ReadsEveryDialect) {
 }
 
 TEST(VCard, SkipsWhatIsNoDateWithItsReason) {
-    const std::string text =
-        Card("FN:A\nBDAY:1980-13-01") + Card("FN:B\nBDAY:1981-04-31") +
-        Card("FN:C\nBDAY:1981-02-29") + Card("FN:D\nBDAY:--04") +
-        Card("FN:E\nBDAY;VALUE=text:circa 1800") + Card("FN:F\nEMAIL:f@x.org") +
-        Card("FN:G\nBDAY:April 15\nANNIVERSARY:2000-02-30") + Card("EMAIL:h@x.org\nBDAY:19800101") +
-        Card("FN:I\nBDAY:1980-02-29") + Card("FN:J\nBDAY:--0229");
+    const std::string text = Card("FN:A\nBDAY:1980-13-01") + Card("FN:B\nBDAY:1981-04-31") +
+                             Card("FN:C\nBDAY:1981-02-29") + Card("FN:D\nBDAY:--04") +
+                             Card("FN:E\nBDAY;VALUE=text:circa 1800") +
+                             Card("FN:F\nEMAIL:f@x.org") +
+                             Card("FN:G\nBDAY:April 15\nANNIVERSARY:2000-02-30") +
+                             Card("EMAIL:h@x.org\nBDAY:19800101\nANNIVERSARY:20000101") +
+                             Card("FN:I\nBDAY:1980-02-29") + Card("FN:J\nBDAY:--0229");
     const ImportPlan plan = Plan(text);
     std::string skipped;
     for (const SkippedContact& s : plan.skipped) {
@@ -109,7 +110,7 @@ TEST(VCard, SkipsWhatIsNoDateWithItsReason) {
     EXPECT_EQ(Lines(text), "I,29021980,0,|J,29020000,0,");
     EXPECT_EQ(plan.skipped[2].line, 11u);
     EXPECT_EQ(ImportSummary(plan),
-              "Imported 2 records; skipped 0 already present, 7 without a date");
+              "Imported 2 records; skipped 0 already present, 7 without a date, 1 without a name");
 }
 
 // A contact twice in one file is added once; another name on the same day is no duplicate.
@@ -119,7 +120,7 @@ TEST(VCard, NoDuplicatesNorTooManyRecords) {
     RecordList records;
     Append(records, Record("Other", 15, 4, 1980));
     EXPECT_EQ(ImportSummary(Plan(text, records)),
-              "Imported 2 records; skipped 1 already present, 1 without a date");
+              "Imported 2 records; skipped 1 already present, 1 without a date, 0 without a name");
     const auto contacts = ParseVCards(text).contacts;
     EXPECT_EQ(PlanImport(contacts, records, kDefaults, 3).error, "");
     const ImportPlan full = PlanImport(contacts, records, kDefaults, 2);
