@@ -55,9 +55,13 @@ TEST(VCard, ReadsEveryDialect) {
         {Card("FN;CHARSET=windows-1252:Zo\xEB \x96\nBDAY:19800101", "2.1") +
              Card("FN:Ren\xE9\nBDAY:19800102", "2.1") +
              Card("FN;CHARSET=UTF-8:R\xE9\xF5\xBD\xC2\xB7\nBDAY:19800103", "2.1") +
-             Card("FN;CHARSET=ISO-8859-2:\xA3ucja\nBDAY:19800104", "2.1"),
+             Card("FN;CHARSET=ISO-8859-2:\xA3ucja\nBDAY:19800104", "2.1") +
+             Card("FN;CHARSET=UTF-7:Stra+AN8-e\nBDAY:19800105", "2.1") +
+             Card("FN;CHARSET=ISO-2022-JP:\x1B$B;3ED\x1B(B\nBDAY:19800106", "2.1"),
          "Zo\xC3\xAB \xE2\x80\x93,01011980,0,|Ren\xC3\xA9,02011980,0,|"
-         "R\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xC2\xB7,03011980,0,|\xC5\x81ucja,04011980,0,"},
+         "R\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xC2\xB7,03011980,0,|\xC5\x81ucja,04011980,0,|"
+         "Stra\xC3\x9F"
+         "e,05011980,0,|\xE5\xB1\xB1\xE7\x94\xB0,06011980,0,"},
         {"\xEF\xBB\xBF" +
              Card("FN:Ann\nEMAIL;type=INTERNET:h@x.org\nitem1.EMAIL;type=pref:a@x.org\n"
                   "item2.X-ABDATE;type=pref:2001-01-01\nitem2.X-ABLabel:_$!<Other>!$_\n"
