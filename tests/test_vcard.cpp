@@ -60,8 +60,7 @@ TEST(VCard, ReadsEveryDialect) {
              Card("FN;CHARSET=ISO-2022-JP:\x1B$B;3ED\x1B(B\nBDAY:19800106", "2.1"),
          "Zo\xC3\xAB \xE2\x80\x93,01011980,0,|Ren\xC3\xA9,02011980,0,|"
          "R\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xC2\xB7,03011980,0,|\xC5\x81ucja,04011980,0,|"
-         "Stra\xC3\x9F"
-         "e,05011980,0,|\xE5\xB1\xB1\xE7\x94\xB0,06011980,0,"},
+         "Straße,05011980,0,|山田,06011980,0,"},
         {"\xEF\xBB\xBF" +
              Card("FN:Ann\nEMAIL;type=INTERNET:h@x.org\nitem1.EMAIL;type=pref:a@x.org\n"
                   "item2.X-ABDATE;type=pref:2001-01-01\nitem2.X-ABLabel:_$!<Other>!$_\n"
@@ -95,13 +94,12 @@ TEST(VCard, ReadsEveryDialect) {
 }
 
 TEST(VCard, SkipsWhatIsNoDateWithItsReason) {
-    const std::string text = Card("FN:A\nBDAY:1980-13-01") + Card("FN:B\nBDAY:1981-04-31") +
-                             Card("FN:C\nBDAY:1981-02-29") + Card("FN:D\nBDAY:--04") +
-                             Card("FN:E\nBDAY;VALUE=text:circa 1800") +
-                             Card("FN:F\nEMAIL:f@x.org") +
-                             Card("FN:G\nBDAY:April 15\nANNIVERSARY:2000-02-30") +
-                             Card("EMAIL:h@x.org\nBDAY:19800101\nANNIVERSARY:20000101") +
-                             Card("FN:I\nBDAY:1980-02-29") + Card("FN:J\nBDAY:--0229");
+    const std::string text =
+        Card("FN:A\nBDAY:1980-13-01") + Card("FN:B\nBDAY:1981-04-31") +
+        Card("FN:C\nBDAY:1981-02-29") + Card("FN:D\nBDAY:--04") +
+        Card("FN:E\nBDAY;VALUE=text:circa 1800") + Card("FN:F\nEMAIL:f@x.org") +
+        Card("FN:G\nBDAY:April 15\nANNIVERSARY:2000-02-30") + Card("FN:I\nBDAY:1980-02-29") +
+        Card("FN:J\nBDAY:--0229") + Card("EMAIL:h@x.org\nBDAY:19800101\nANNIVERSARY:20000101");
     const ImportPlan plan = Plan(text);
     std::string skipped;
     for (const SkippedContact& s : plan.skipped) {
