@@ -19,5 +19,8 @@ std::string FoldAccentsAndCase(std::string_view text) {
     QString base = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
                        .normalized(QString::NormalizationForm_KD);
     base.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
-    return base.toCaseFolded().toStdString();
+    // Qt folds one letter to one, so "ß" (and "ẞ", which folds to it) stays; in full folding,
+    // which finds "Straße" from "strasse", it is "ss". Ligatures such as "ﬁ" the decomposition
+    // has split already.
+    return base.toCaseFolded().replace(QChar(0x00DF), QStringLiteral("ss")).toStdString();
 }

@@ -5,8 +5,8 @@
 #include <string_view>
 
 // `text` (UTF-8) without accents and with case folded, so that "Émile", "EMILE" and "emile"
-// fold alike: Unicode compatibility decomposition without the combining marks, then case
-// folding. Plain ASCII only has A to Z lower-cased.
+// fold alike: Unicode compatibility decomposition without the combining marks, then full case
+// folding ("ß" is "ss"). Plain ASCII only has A to Z lower-cased.
 std::string FoldAccentsAndCase(std::string_view text);
 
 // Whether `text` is plain ASCII, which folds without the Unicode tables.

@@ -10,13 +10,16 @@
 #include <memory>
 
 #include "Dates.h"
+#include "DisplayText.h"
 #include "FileReplace.h"
 
 namespace {
 
 // The reminder looks at most this many days ahead (see IsDue).
 constexpr int kMaxDaysAhead = 365;
-constexpr int kLastYear = 9999;  // dates have four digits in iCalendar
+// libical refuses any date after the year 3000, and one refused date fails the whole file.
+constexpr int kLastYear = 3000;
+constexpr int kLastLeapYear = 2996;  // 3000 is none
 
 bool IsLeap(std::int64_t year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -33,13 +36,14 @@ bool KnownYear(int year) {
     return year >= 1 && year <= kLastYear;
 }
 
-// The year of the first occurrence: the birth year, or this year when it is unknown. 29 February
+// The year of the first occurrence: the birth year, or this year when it is unknown or beyond
+// what the calendar takes (the reminder reminds such a record every year too). 29 February
 // needs a leap year: the next one from a birth year on (no occurrence before the birth), the last
 // one up to this year (so this year's occurrence is in); at the ends of the range the other way.
 int StartYear(const PersonRecord& record, int thisYear) {
     int year = KnownYear(record.year) ? record.year : thisYear;
     if (record.month == 2 && record.day == 29) {
-        const bool up = KnownYear(record.year) ? year <= kLastYear - 3 : year < 4;
+        const bool up = KnownYear(record.year) ? year <= kLastLeapYear : year < 4;
         while (!IsLeap(year)) {
             year += up ? 1 : -1;
         }
@@ -169,10 +173,12 @@ icalcomponent* MakeEvent(const PersonRecord& record, int thisYear, const std::st
             event, icalproperty_new_exdate(Date(record.skipYear, record.month, record.day)));
     }
 
+    // Isolated as the windows show it, so that no control in the name reorders the title.
+    const std::string name = IsolateBidi(record.name);
     const std::string summary =
-        record.notABirthday != 0 ? CleanText(record.name) : Fill(texts.birthday, record.name);
+        record.notABirthday != 0 ? CleanText(name) : Fill(texts.birthday, name);
     icalcomponent_add_property(event, icalproperty_new_summary(summary.c_str()));
-    if (KnownYear(record.year)) {
+    if (record.year > 0) {
         const std::string note =
             Fill(record.notABirthday != 0 ? texts.since : texts.born, std::to_string(record.year));
         icalcomponent_add_property(event, icalproperty_new_description(note.c_str()));
@@ -207,9 +213,9 @@ CalendarExport ExportCalendar(const RecordList& records, std::time_t now,
 
     const int thisYear =
         static_cast<int>(std::clamp<std::int64_t>(LocalDate(now).year, 1, kLastYear));
-    // A clock beyond year 9999 would give a stamp no reader takes.
+    // A clock beyond the calendar's last year would give a stamp libical refuses.
     const icaltimetype stamp = icaltime_from_timet_with_zone(
-        std::clamp<std::time_t>(now, 0, 253402300799), 0, icaltimezone_get_utc_timezone());
+        std::clamp<std::time_t>(now, 0, 32535215999), 0, icaltimezone_get_utc_timezone());
     std::map<std::uint64_t, int> seen;  // identical records get UIDs -1, -2, ...
     for (const auto& record : records) {
         if (!PossibleDate(*record)) {

@@ -24,7 +24,8 @@ struct CalendarExport {
 // month, on the days the reminder counts (29 February falls on 1 March in common years), with a
 // warning as many days ahead as the reminder would list it and without the silenced occurrence.
 // An event keeps its UID from one export to the next while its name and date stay. `now` gives
-// today's local date, where records without a year start, and the time stamp.
+// today's local date, where records without a year (or with one after 3000, which no date of
+// the file may pass) start, and the time stamp.
 CalendarExport ExportCalendar(const RecordList& records, std::time_t now,
                               const CalendarTexts& texts = {});
 

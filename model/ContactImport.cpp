@@ -60,6 +60,7 @@ ImportPlan PlanImport(const std::vector<VCardContact>& contacts, const RecordLis
     for (const VCardContact& contact : contacts) {
         const std::string name = StoredName(contact.name);
         bool usable = false;
+        bool nameless = false;
         for (const bool anniversary : {false, true}) {
             const VCardDate& date = anniversary ? contact.anniversary : contact.birthday;
             if (date.kind == VCardDate::Kind::None) {
@@ -77,8 +78,11 @@ ImportPlan PlanImport(const std::vector<VCardContact>& contacts, const RecordLis
             usable = true;
             skipped.date.clear();
             if (name.empty()) {
-                skipped.name.clear();
-                plan.skipped.push_back(std::move(skipped));
+                if (!nameless) {  // once for the contact, however many dates it has
+                    skipped.name.clear();
+                    plan.skipped.push_back(std::move(skipped));
+                }
+                nameless = true;
                 continue;
             }
             if (!present.insert(Key(skipped.name, date.day, date.month)).second) {
@@ -99,6 +103,7 @@ ImportPlan PlanImport(const std::vector<VCardContact>& contacts, const RecordLis
             record.email = contact.email;
             plan.records.push_back(std::move(record));
         }
+        plan.withoutName += nameless ? 1 : 0;
         if (!usable) {
             ++plan.withoutDate;
             if (contact.birthday.kind == VCardDate::Kind::None &&
@@ -136,5 +141,6 @@ std::string SkipReasonText(const SkippedContact& skipped) {
 std::string ImportSummary(const ImportPlan& plan) {
     return "Imported " + std::to_string(plan.records.size()) + " records; skipped " +
            std::to_string(plan.alreadyPresent) + " already present, " +
-           std::to_string(plan.withoutDate) + " without a date";
+           std::to_string(plan.withoutDate) + " without a date, " +
+           std::to_string(plan.withoutName) + " without a name";
 }

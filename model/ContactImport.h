@@ -43,6 +43,7 @@ struct ImportPlan {
     std::vector<SkippedContact> skipped;  // in file order
     std::size_t alreadyPresent = 0;       // records left out as already present
     std::size_t withoutDate = 0;  // contacts without any usable date (none, text or invalid)
+    std::size_t withoutName = 0;  // contacts with a date but without a name
     // Set when the import is refused (the records would be more than the data file may hold);
     // then nothing else is.
     std::string error;
@@ -60,5 +61,5 @@ std::string StoredName(std::string_view name);
 // "without a name".
 std::string SkipReasonText(const SkippedContact& skipped);
 
-// "Imported N records; skipped M already present, K without a date"
+// "Imported N records; skipped M already present, K without a date, L without a name"
 std::string ImportSummary(const ImportPlan& plan);

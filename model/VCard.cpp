@@ -138,18 +138,23 @@ public:
 
     // `bytes` in `charset` (empty: none named) as UTF-8. Text in no charset, or in one this system
     // does not know, stays as it is when it is UTF-8 and is taken for windows-1252 when not, as
-    // exporters wrote their system's charset without naming it.
+    // exporters wrote their system's charset without naming it. ASCII bytes are converted too:
+    // in ISO-2022-JP or UTF-7 they are other characters.
     std::string ToUtf8(std::string bytes, std::string_view charset) {
-        if (IsAscii(bytes)) {
-            return bytes;
-        }
         const bool utf8 = charset.empty() || EqualsNoCase(charset, "UTF-8") ||
                           EqualsNoCase(charset, "UTF8") || EqualsNoCase(charset, "US-ASCII");
+        if (utf8 && IsAscii(bytes)) {
+            return bytes;
+        }
         if (!utf8) {
             if (const iconv_t cd = Open(charset); cd != kNone) {
-                // The system's "UTF-8" under another name passes bytes that are none through.
-                std::string text = Convert(cd, bytes);
-                return IsValidUtf8(text) ? text : ReplaceBadUtf8(text);
+                bool clean = true;
+                std::string text = Convert(cd, bytes, clean);
+                // ASCII that is no text in the charset (a bare "+" in UTF-7) is read as it is.
+                if (clean || !IsAscii(bytes)) {
+                    // The system's "UTF-8" under another name passes bytes that are none through.
+                    return IsValidUtf8(text) ? text : ReplaceBadUtf8(text);
+                }
             }
         }
         if (IsValidUtf8(bytes)) {
@@ -157,7 +162,8 @@ public:
         }
         if (!EqualsNoCase(charset, "UTF-8") && !EqualsNoCase(charset, "UTF8")) {
             if (const iconv_t cd = Open("WINDOWS-1252"); cd != kNone) {
-                return Convert(cd, bytes);
+                bool clean = true;
+                return Convert(cd, bytes, clean);
             }
         }
         return ReplaceBadUtf8(bytes);
@@ -188,8 +194,8 @@ private:
         return cd;
     }
 
-    // Bytes that are no character in the charset become U+FFFD.
-    static std::string Convert(iconv_t cd, const std::string& bytes) {
+    // Bytes that are no character in the charset become U+FFFD; then `clean` is cleared.
+    static std::string Convert(iconv_t cd, const std::string& bytes, bool& clean) {
         constexpr auto kFailed = static_cast<std::size_t>(-1);
         ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
         std::string out(bytes.size() * 3 + 16, '\0');
@@ -216,6 +222,7 @@ private:
                 break;
             } else {
                 // EILSEQ or EINVAL: the byte starts no character of the charset.
+                clean = false;
                 out.replace(used, kReplacement.size(), kReplacement);
                 used += kReplacement.size();
                 ++in;

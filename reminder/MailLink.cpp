@@ -4,10 +4,11 @@
 namespace {
 
 // What an address may hold as it is: the unreserved characters and the delimiters an address
-// uses without ending it. A comma would start a second recipient.
+// uses without ending it. A comma would start a second recipient, and so would a semicolon for
+// some mail programs.
 bool KeptAsIs(unsigned char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           std::string_view("-._~!$'()*+;:@").find(static_cast<char>(c)) != std::string_view::npos;
+           std::string_view("-._~!$'()*+:@").find(static_cast<char>(c)) != std::string_view::npos;
 }
 
 }  // namespace

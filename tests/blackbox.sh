@@ -41,7 +41,7 @@ command_line)
         BEGIN:VCARD VERSION:3.0 'FN:No Date' END:VCARD >contacts.vcf
     for imported in 2 0; do
         at '2026-12-06 08:30:00' --import contacts.vcf
-        expect_file out "Imported $imported records; skipped $((2 - imported)) already present, 1 without a date
+        expect_file out "Imported $imported records; skipped $((2 - imported)) already present, 1 without a date, 0 without a name
 "
     done
     expect_file ovras.ini "$header"$'\r\nAnna Smith,15041980,1,-1,14,0,0,anna@example.org,\r

@@ -52,6 +52,12 @@ const struct {
     {Record(std::string("\xff\xc0\xafR\0o\x7f\xed\xa0\x80\xf0\x9f\x98\x80\xc3", 15), 3, 12, 0, -1),
      kDec3 + "\uFFFD\uFFFD\uFFFDR\uFFFDo\uFFFD\uFFFD\uFFFD\uFFFD\U0001F600\uFFFD's birthday"},
     {Record("50%1", 3, 12, 0, -1), kDec3 + "50%1's birthday"},
+    {Record("\u202Eevil", 3, 12, 0, -1), kDec3 + "\u2068\u202Eevil\u2069's birthday"},
+    // Years libical refuses (after 3000): from this year, as the reminder has it.
+    {With(Record("Far", 12, 5, 5000, -1), 5001),
+     "DTSTART;VALUE=DATE:20260512" + kYearly + "SUMMARY:Far's birthday|DESCRIPTION:Born 5000"},
+    {With(Record("L", 29, 2, 2998, -1), -1, 1),
+     "DTSTART;VALUE=DATE:29960229|RRULE:FREQ=YEARLY;BYYEARDAY=60|SUMMARY:L|DESCRIPTION:Since 2998"},
     // Impossible dates get no event.
     {Record("x", 30, 2, 1990), ""},
     {Record("x", 1, 13, 1990), ""},

@@ -55,9 +55,12 @@ TEST(VCard, ReadsEveryDialect) {
         {Card("FN;CHARSET=windows-1252:Zo\xEB \x96\nBDAY:19800101", "2.1") +
              Card("FN:Ren\xE9\nBDAY:19800102", "2.1") +
              Card("FN;CHARSET=UTF-8:R\xE9\xF5\xBD\xC2\xB7\nBDAY:19800103", "2.1") +
-             Card("FN;CHARSET=ISO-8859-2:\xA3ucja\nBDAY:19800104", "2.1"),
+             Card("FN;CHARSET=ISO-8859-2:\xA3ucja\nBDAY:19800104", "2.1") +
+             Card("FN;CHARSET=UTF-7:Stra+AN8-e\nBDAY:19800105", "2.1") +
+             Card("FN;CHARSET=ISO-2022-JP:\x1B$B;3ED\x1B(B\nBDAY:19800106", "2.1"),
          "Zo\xC3\xAB \xE2\x80\x93,01011980,0,|Ren\xC3\xA9,02011980,0,|"
-         "R\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xC2\xB7,03011980,0,|\xC5\x81ucja,04011980,0,"},
+         "R\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xC2\xB7,03011980,0,|\xC5\x81ucja,04011980,0,|"
+         "Straße,05011980,0,|山田,06011980,0,"},
         {"\xEF\xBB\xBF" +
              Card("FN:Ann\nEMAIL;type=INTERNET:h@x.org\nitem1.EMAIL;type=pref:a@x.org\n"
                   "item2.X-ABDATE;type=pref:2001-01-01\nitem2.X-ABLabel:_$!<Other>!$_\n"
@@ -95,8 +98,8 @@ TEST(VCard, SkipsWhatIsNoDateWithItsReason) {
         Card("FN:A\nBDAY:1980-13-01") + Card("FN:B\nBDAY:1981-04-31") +
         Card("FN:C\nBDAY:1981-02-29") + Card("FN:D\nBDAY:--04") +
         Card("FN:E\nBDAY;VALUE=text:circa 1800") + Card("FN:F\nEMAIL:f@x.org") +
-        Card("FN:G\nBDAY:April 15\nANNIVERSARY:2000-02-30") + Card("EMAIL:h@x.org\nBDAY:19800101") +
-        Card("FN:I\nBDAY:1980-02-29") + Card("FN:J\nBDAY:--0229");
+        Card("FN:G\nBDAY:April 15\nANNIVERSARY:2000-02-30") + Card("FN:I\nBDAY:1980-02-29") +
+        Card("FN:J\nBDAY:--0229") + Card("EMAIL:h@x.org\nBDAY:19800101\nANNIVERSARY:20000101");
     const ImportPlan plan = Plan(text);
     std::string skipped;
     for (const SkippedContact& s : plan.skipped) {
@@ -109,7 +112,7 @@ TEST(VCard, SkipsWhatIsNoDateWithItsReason) {
     EXPECT_EQ(Lines(text), "I,29021980,0,|J,29020000,0,");
     EXPECT_EQ(plan.skipped[2].line, 11u);
     EXPECT_EQ(ImportSummary(plan),
-              "Imported 2 records; skipped 0 already present, 7 without a date");
+              "Imported 2 records; skipped 0 already present, 7 without a date, 1 without a name");
 }
 
 // A contact twice in one file is added once; another name on the same day is no duplicate.
@@ -119,7 +122,7 @@ TEST(VCard, NoDuplicatesNorTooManyRecords) {
     RecordList records;
     Append(records, Record("Other", 15, 4, 1980));
     EXPECT_EQ(ImportSummary(Plan(text, records)),
-              "Imported 2 records; skipped 1 already present, 1 without a date");
+              "Imported 2 records; skipped 1 already present, 1 without a date, 0 without a name");
     const auto contacts = ParseVCards(text).contacts;
     EXPECT_EQ(PlanImport(contacts, records, kDefaults, 3).error, "");
     const ImportPlan full = PlanImport(contacts, records, kDefaults, 2);
