@@ -97,8 +97,8 @@ std::string SaveFailureText(const SaveResult& result, const std::string& file,
 
 }  // namespace
 
-bool AlreadyRanToday(const AppSettings& settings, const std::string& todayText, bool daily) {
-    return (settings.onceADay || daily) && settings.lastRun == todayText;
+bool AlreadyRanToday(const AppSettings& settings, const CivilDate& today, bool daily) {
+    return (settings.onceADay || daily) && IsRunDateOf(settings.lastRun, today);
 }
 
 // The notification may wait for hours: it is sent and waited on without the run lock, so that
@@ -119,14 +119,15 @@ NotifyOutcome CReminderApp::NotifyUnlocked() {
 
 void CReminderApp::InitInstance(bool hasArguments, bool daily) {
     const std::time_t started = services_.clock();
-    const std::string todayText = RunDateText(LocalDate(started));
+    const CivilDate todayDate = LocalDate(started);
+    const std::string todayText = RunDateText(todayDate);
     settings.today = MakeToday(started);
     settings.dateFormat = MakeDatePattern(services_.shortDatePattern());
     LoadSettings(services_.store, settings, todayText);
     if (daily && !settings.daily) {
         return;
     }
-    const bool remind = !hasArguments && !AlreadyRanToday(settings, todayText, daily);
+    const bool remind = !hasArguments && !AlreadyRanToday(settings, todayDate, daily);
     const NotifyOutcome notified =
         remind && settings.notify ? NotifyUnlocked() : NotifyOutcome::NotSent;
     if (notified == NotifyOutcome::Closed) {

@@ -54,7 +54,7 @@ struct AppServices {
 
 // Whether a run already happened today so that this one shows nothing: with "once a day", and
 // always for the daily run, which must not repeat the logon's reminder.
-bool AlreadyRanToday(const AppSettings& settings, const std::string& todayText, bool daily);
+bool AlreadyRanToday(const AppSettings& settings, const CivilDate& today, bool daily);
 
 // Owns the records and the settings for the whole run and decides which dialogs the user sees.
 class CReminderApp {
