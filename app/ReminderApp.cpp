@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "model/DatePattern.h"
@@ -128,8 +129,21 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
         return;
     }
     const bool remind = !hasArguments && !AlreadyRanToday(settings, todayDate, daily);
+    // Held while the window shows this day's reminder or its notification waits, when the run
+    // date is not written yet: a daily run then shows nothing and writes nothing. A window left
+    // open since another day does not hold back today's reminder.
+    std::optional<RunLock> showing;
+    if (remind && !services_.showingLockFolder.empty()) {
+        showing.emplace(services_.showingLockFolder + "/ovrana-showing-" + todayText + ".lock");
+        if (daily && showing->state() == RunLock::State::Busy) {
+            return;
+        }
+    }
     const NotifyOutcome notified =
         remind && settings.notify ? NotifyUnlocked() : NotifyOutcome::NotSent;
+    if (notified == NotifyOutcome::Stopped) {
+        return;  // unseen perhaps: the next run reminds again
+    }
     if (notified == NotifyOutcome::Closed) {
         SaveSettings(services_.store, settings, todayText);
         return;

@@ -55,7 +55,8 @@ protected:
         const std::time_t start = std::mktime(&tm);
         int reads = 0;
         CReminderApp app({[&] { return start + 3600 * 24 * reads++; },
-                          [] { return std::string("dd/MM/yyyy"); }, store, dialogs, path});
+                          [] { return std::string("dd/MM/yyyy"); }, store, dialogs, path, nullptr,
+                          true, dir.File(".")});
         app.InitInstance(hasArguments, daily);
     }
 
@@ -105,6 +106,7 @@ TEST_F(RunFlow, NotificationAndDailyTable) {
         bool daily, dailyOption, ranToday, notify, due;
         NotifyOutcome notified;
         const char* shown;
+        bool shownElsewhere = false;  // another run shows today's reminder
     };
     const Case cases[] = {
         {true, false, false, false, true, N::NotSent, ""},  // switched off
@@ -116,6 +118,8 @@ TEST_F(RunFlow, NotificationAndDailyTable) {
         {true, true, false, true, true, N::ShowWindow, "NR"},
         {false, true, false, true, true, N::OpenOptions, "NO"},
         {false, true, false, true, false, N::Closed, "R"},  // nothing due: no notification
+        {true, true, false, true, true, N::ShowWindow, "", true},
+        {false, true, false, false, true, N::NotSent, "R", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
@@ -126,10 +130,14 @@ TEST_F(RunFlow, NotificationAndDailyTable) {
         const auto before = store.values;
         dialogs = FakeDialogs();
         dialogs.notified = c.notified;
+        std::optional<RunLock> other;
+        if (c.shownElsewhere) {
+            other.emplace(dir.File("ovrana-showing-20261206.lock"));
+        }
         Run(false, c.daily);
         EXPECT_EQ(dialogs.calls, c.shown);
-        EXPECT_EQ(store.values == before, c.daily && !c.dailyOption)
-            << "switched off writes nothing";
+        EXPECT_EQ(store.values == before, c.daily && (!c.dailyOption || c.shownElsewhere))
+            << "switched off, or shown elsewhere, writes nothing";
     }
 }
 
