@@ -224,7 +224,7 @@ NotifyOutcome WindowHost::Notify(const RecordList& records, const AppSettings& s
     DesktopNotifier notifier;
     const std::optional<QString> action = notifier.NotifyAndWait(notice);
     if (!action) {
-        return NotifyOutcome::NotSent;
+        return notifier.Stopped() ? NotifyOutcome::Stopped : NotifyOutcome::NotSent;
     }
     return *action == u"default"   ? NotifyOutcome::ShowWindow
            : *action == u"options" ? NotifyOutcome::OpenOptions

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "DesktopNotifier.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusInterface>
@@ -8,6 +10,8 @@
 #include <QDBusReply>
 #include <QDBusServiceWatcher>
 #include <QEventLoop>
+#include <QSocketNotifier>
+#include <csignal>
 
 namespace {
 
@@ -33,6 +37,47 @@ QDBusArgument& operator<<(QDBusArgument& argument, const ImageData& data) {
 const QDBusArgument& operator>>(const QDBusArgument& argument, ImageData&) {
     return argument;  // never read
 }
+
+int stopPipe[2] = {-1, -1};
+
+void OnStopSignal(int) {
+    const char stop = 0;
+    [[maybe_unused]] const ssize_t written = ::write(stopPipe[1], &stop, 1);
+}
+
+// While it is alive, SIGTERM ends the wait instead of the process.
+class StopSignal {
+public:
+    StopSignal() {
+        if (::pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+            return;
+        }
+        struct sigaction action {};
+        action.sa_handler = OnStopSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        ::sigaction(SIGTERM, &action, &previous_);
+        notifier_.emplace(stopPipe[0], QSocketNotifier::Read);
+    }
+    ~StopSignal() {
+        if (!notifier_) {
+            return;
+        }
+        notifier_.reset();
+        ::sigaction(SIGTERM, &previous_, nullptr);
+        ::close(stopPipe[0]);
+        ::close(stopPipe[1]);
+        stopPipe[0] = stopPipe[1] = -1;
+    }
+    StopSignal(const StopSignal&) = delete;
+    StopSignal& operator=(const StopSignal&) = delete;
+
+    QSocketNotifier* Notifier() { return notifier_ ? &*notifier_ : nullptr; }
+
+private:
+    struct sigaction previous_ {};
+    std::optional<QSocketNotifier> notifier_;
+};
 
 }  // namespace
 
@@ -64,6 +109,12 @@ std::optional<QString> DesktopNotifier::NotifyAndWait(const DesktopNotice& notic
         qDBusRegisterMetaType<ImageData>();
         hints.insert(QStringLiteral("image-data"), QVariant::fromValue(ImageData{notice.icon}));
     }
+    // A stopped run (systemd stops the daily run's unit so that the next day's can start) takes
+    // its notification along: left behind, its actions would reach nobody.
+    StopSignal stop;
+    if (QSocketNotifier* notifier = stop.Notifier()) {
+        connect(notifier, &QSocketNotifier::activated, this, [this] { stopped_ = done_ = true; });
+    }
     // It waits until it is seen: a reminder that vanishes after seconds is easily missed.
     const QDBusReply<uint> sent =
         service.call(QStringLiteral("Notify"), notice.appName, uint(0), notice.desktopEntry,
@@ -79,6 +130,10 @@ std::optional<QString> DesktopNotifier::NotifyAndWait(const DesktopNotice& notic
     QEventLoop loop;
     while (!done_ && bus.isConnected()) {
         loop.processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    if (stopped_) {
+        service.call(QStringLiteral("CloseNotification"), id_);
+        return std::nullopt;
     }
     return result_;
 }

@@ -50,6 +50,25 @@ closed)
     notified; dunstctl close; ended
     grep -q '^lastrun=20261220$' "$conf" || fail "the run did not end normally"
     ;;
+daily_while_shown)
+    # While the logon's notification, then its window, shows today's reminder, a daily run
+    # shows nothing and ends.
+    notified
+    for then in 'dunstctl action 0' true; do
+        at '2026-12-20 10:00:00' --home --daily & pids+=($!)
+        wait_for test ! -e "/proc/$!"
+        [ "$(wc -l <shown)" -eq 3 ] || fail "a second notification: $(cat shown)"
+        $then
+        window '^ Ovrana$' >/dev/null
+    done
+    ;;
+stopped)
+    # As systemd stops the daily run of an earlier morning: its notification goes along, and
+    # no run date is written.
+    notified; kill -TERM "$(pgrep -P "$app")"; ended  # faketime's child
+    [ "$(dunstctl count displayed)" -eq 0 ] || fail "the notification stayed"
+    ! grep -q '^lastrun=20261220$' "$conf" || fail "a stopped run wrote its run date"
+    ;;
 service_gone) notified; kill "${pids[1]}"; window '^ Ovrana$' >/dev/null ;;  # perhaps unseen
 no_display)
     serve; DISPLAY='' start; ended
