@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "DesktopNotifier.h"
 
-#include <fcntl.h>
-#include <unistd.h>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusInterface>
@@ -10,8 +8,8 @@
 #include <QDBusReply>
 #include <QDBusServiceWatcher>
 #include <QEventLoop>
-#include <QSocketNotifier>
-#include <csignal>
+
+#include "StopSignal.h"
 
 namespace {
 
@@ -37,47 +35,6 @@ QDBusArgument& operator<<(QDBusArgument& argument, const ImageData& data) {
 const QDBusArgument& operator>>(const QDBusArgument& argument, ImageData&) {
     return argument;  // never read
 }
-
-int stopPipe[2] = {-1, -1};
-
-void OnStopSignal(int) {
-    const char stop = 0;
-    [[maybe_unused]] const ssize_t written = ::write(stopPipe[1], &stop, 1);
-}
-
-// While it is alive, SIGTERM ends the wait instead of the process.
-class StopSignal {
-public:
-    StopSignal() {
-        if (::pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
-            return;
-        }
-        struct sigaction action {};
-        action.sa_handler = OnStopSignal;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        ::sigaction(SIGTERM, &action, &previous_);
-        notifier_.emplace(stopPipe[0], QSocketNotifier::Read);
-    }
-    ~StopSignal() {
-        if (!notifier_) {
-            return;
-        }
-        notifier_.reset();
-        ::sigaction(SIGTERM, &previous_, nullptr);
-        ::close(stopPipe[0]);
-        ::close(stopPipe[1]);
-        stopPipe[0] = stopPipe[1] = -1;
-    }
-    StopSignal(const StopSignal&) = delete;
-    StopSignal& operator=(const StopSignal&) = delete;
-
-    QSocketNotifier* Notifier() { return notifier_ ? &*notifier_ : nullptr; }
-
-private:
-    struct sigaction previous_ {};
-    std::optional<QSocketNotifier> notifier_;
-};
 
 }  // namespace
 
@@ -111,10 +68,7 @@ std::optional<QString> DesktopNotifier::NotifyAndWait(const DesktopNotice& notic
     }
     // A stopped run (systemd stops the daily run's unit so that the next day's can start) takes
     // its notification along: left behind, its actions would reach nobody.
-    StopSignal stop;
-    if (QSocketNotifier* notifier = stop.Notifier()) {
-        connect(notifier, &QSocketNotifier::activated, this, [this] { stopped_ = done_ = true; });
-    }
+    const StopSignal stop([this] { stopped_ = done_ = true; });
     // It waits until it is seen: a reminder that vanishes after seconds is easily missed.
     const QDBusReply<uint> sent =
         service.call(QStringLiteral("Notify"), notice.appName, uint(0), notice.desktopEntry,

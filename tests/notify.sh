@@ -68,6 +68,13 @@ stopped)
     notified; kill -TERM "$(pgrep -P "$app")"; ended  # faketime's child
     [ "$(dunstctl count displayed)" -eq 0 ] || fail "the notification stayed"
     ! grep -q '^lastrun=20261220$' "$conf" || fail "a stopped run wrote its run date"
+    # Its window closes as by Escape: a row silenced in it is saved.
+    rm shown; start; wait_for test -s shown
+    dunstctl action 0
+    xdotool windowfocus --sync "$(window '^ Ovrana$')"
+    xdotool key --delay 300 Tab Down Up Menu Down Return
+    kill -TERM "$(pgrep -P "$app")"; ended
+    grep -q '^Ölaf Ångström,24121988,9,2026,' ovras.ini || fail "not silenced: $(cat ovras.ini)"
     ;;
 service_gone) notified; kill "${pids[1]}"; window '^ Ovrana$' >/dev/null ;;  # perhaps unseen
 no_display)
