@@ -39,14 +39,15 @@ QuietLogon RunQuietLogon(const QuietLogonFiles& files) {
     }
 
     const std::time_t started = files.clock();
-    const std::string todayText = RunDateText(LocalDate(started));
+    const CivilDate todayDate = LocalDate(started);
+    const std::string todayText = RunDateText(todayDate);
     MapStore store(std::move(*values));
     AppSettings settings;
     LoadSettings(store, settings, todayText);
     if (files.daily && !settings.daily) {
         return QuietLogon::Done;  // switched off: not even the run date is written
     }
-    const bool remind = !AlreadyRanToday(settings, todayText, files.daily);
+    const bool remind = !AlreadyRanToday(settings, todayDate, files.daily);
     // The records go through the data file's own reader, one at a time. The first due one ends
     // the reading when there is a reminder to show; without a reminder the file is still read to
     // its end, as one that cannot be read opens the Options dialog.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "model/DatePattern.h"
@@ -97,8 +98,8 @@ std::string SaveFailureText(const SaveResult& result, const std::string& file,
 
 }  // namespace
 
-bool AlreadyRanToday(const AppSettings& settings, const std::string& todayText, bool daily) {
-    return (settings.onceADay || daily) && settings.lastRun == todayText;
+bool AlreadyRanToday(const AppSettings& settings, const CivilDate& today, bool daily) {
+    return (settings.onceADay || daily) && IsRunDateOf(settings.lastRun, today);
 }
 
 // The notification may wait for hours: it is sent and waited on without the run lock, so that
@@ -119,16 +120,30 @@ NotifyOutcome CReminderApp::NotifyUnlocked() {
 
 void CReminderApp::InitInstance(bool hasArguments, bool daily) {
     const std::time_t started = services_.clock();
-    const std::string todayText = RunDateText(LocalDate(started));
+    const CivilDate todayDate = LocalDate(started);
+    const std::string todayText = RunDateText(todayDate);
     settings.today = MakeToday(started);
     settings.dateFormat = MakeDatePattern(services_.shortDatePattern());
     LoadSettings(services_.store, settings, todayText);
     if (daily && !settings.daily) {
         return;
     }
-    const bool remind = !hasArguments && !AlreadyRanToday(settings, todayText, daily);
+    const bool remind = !hasArguments && !AlreadyRanToday(settings, todayDate, daily);
+    // Held while the window shows this day's reminder or its notification waits, when the run
+    // date is not written yet: a daily run then shows nothing and writes nothing. A window left
+    // open since another day does not hold back today's reminder.
+    std::optional<RunLock> showing;
+    if (remind && !services_.showingLockFolder.empty()) {
+        showing.emplace(services_.showingLockFolder + "/ovrana-showing-" + todayText + ".lock");
+        if (daily && showing->state() == RunLock::State::Busy) {
+            return;
+        }
+    }
     const NotifyOutcome notified =
         remind && settings.notify ? NotifyUnlocked() : NotifyOutcome::NotSent;
+    if (notified == NotifyOutcome::Stopped) {
+        return;  // unseen perhaps: the next run reminds again
+    }
     if (notified == NotifyOutcome::Closed) {
         SaveSettings(services_.store, settings, todayText);
         return;

@@ -22,6 +22,7 @@ enum class NotifyOutcome {
     Closed,      // closed, dismissed or expired without an action
     ShowWindow,  // its default action
     OpenOptions,
+    Stopped,  // the run was told to end (SIGTERM) and took its notification along
 };
 
 // Runs the two dialogs; the program's one shows windows, or text where it cannot.
@@ -50,11 +51,13 @@ struct AppServices {
     const TextServices* text =
         nullptr;               // the user's language for what they are told; null: English
     bool settingsKept = true;  // false: no home to keep them in, which the user is told
+    // Where a run marks that it shows the user this day's reminder; empty: nowhere.
+    std::string showingLockFolder;
 };
 
 // Whether a run already happened today so that this one shows nothing: with "once a day", and
 // always for the daily run, which must not repeat the logon's reminder.
-bool AlreadyRanToday(const AppSettings& settings, const std::string& todayText, bool daily);
+bool AlreadyRanToday(const AppSettings& settings, const CivilDate& today, bool daily);
 
 // Owns the records and the settings for the whole run and decides which dialogs the user sees.
 class CReminderApp {

@@ -21,6 +21,7 @@
 #include "manage/OptionsDlg.h"
 #include "model/DisplayText.h"
 #include "platform/DesktopNotifier.h"
+#include "platform/StopSignal.h"
 #include "reminder/DueRecords.h"
 #include "reminder/Notification.h"
 #include "reminder/ReminderDlg.h"
@@ -156,6 +157,9 @@ ReminderOutcome WindowHost::RunReminder(RecordList& records, AppSettings& settin
         dialog.records = &records;
         dialog.settings = &settings;
         dialog.optionsRequested = -1;
+        // Stopped (an earlier morning's daily run, as the next one starts): closed as by Escape,
+        // so that records silenced in it are still saved.
+        const StopSignal stop([&dialog] { dialog.reject(); });
         dialog.exec();
         return {dialog.optionsRequested, dialog.changed};
     }
@@ -224,7 +228,7 @@ NotifyOutcome WindowHost::Notify(const RecordList& records, const AppSettings& s
     DesktopNotifier notifier;
     const std::optional<QString> action = notifier.NotifyAndWait(notice);
     if (!action) {
-        return NotifyOutcome::NotSent;
+        return notifier.Stopped() ? NotifyOutcome::Stopped : NotifyOutcome::NotSent;
     }
     return *action == u"default"   ? NotifyOutcome::ShowWindow
            : *action == u"options" ? NotifyOutcome::OpenOptions

@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
             {settings.defaultIcon, settings.defaultDays, TranslatedAnniversaryName(translate)});
     }
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host,
-                      "ovras.ini", &text, kept.has_value()});
+                      "ovras.ini", &text, kept.has_value(), RuntimeFolder()});
     app.InitInstance(line.hasArguments, line.command == CommandLine::Command::Daily);
     return host.ExitStatus(line.hasArguments);
 }

@@ -76,9 +76,10 @@ install(CODE [[
     else()
         set(CMAKE_INSTALL_FULL_BINDIR "${CMAKE_INSTALL_PREFIX}/${ovrana_bindir}")
     endif()
-    configure_file("${ovrana_unit_sources}/ovrana-daily.service"
-                   "${ovrana_unit_build}/ovrana-daily.service" @ONLY)
-    file(INSTALL "${ovrana_unit_build}/ovrana-daily.service"
+    configure_file("${ovrana_unit_sources}/ovrana-daily-reminder.service"
+                   "${ovrana_unit_build}/ovrana-daily-reminder.service" @ONLY)
+    file(INSTALL "${ovrana_unit_build}/ovrana-daily-reminder.service"
+                 "${ovrana_unit_sources}/ovrana-daily.service"
                  "${ovrana_unit_sources}/ovrana-daily.timer"
          DESTINATION "${CMAKE_INSTALL_PREFIX}/lib/systemd/user")
 ]])

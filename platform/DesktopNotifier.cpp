@@ -9,6 +9,8 @@
 #include <QDBusServiceWatcher>
 #include <QEventLoop>
 
+#include "StopSignal.h"
+
 namespace {
 
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
@@ -64,6 +66,9 @@ std::optional<QString> DesktopNotifier::NotifyAndWait(const DesktopNotice& notic
         qDBusRegisterMetaType<ImageData>();
         hints.insert(QStringLiteral("image-data"), QVariant::fromValue(ImageData{notice.icon}));
     }
+    // A stopped run (systemd stops the daily run's unit so that the next day's can start) takes
+    // its notification along: left behind, its actions would reach nobody.
+    const StopSignal stop([this] { stopped_ = done_ = true; });
     // It waits until it is seen: a reminder that vanishes after seconds is easily missed.
     const QDBusReply<uint> sent =
         service.call(QStringLiteral("Notify"), notice.appName, uint(0), notice.desktopEntry,
@@ -79,6 +84,10 @@ std::optional<QString> DesktopNotifier::NotifyAndWait(const DesktopNotice& notic
     QEventLoop loop;
     while (!done_ && bus.isConnected()) {
         loop.processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    if (stopped_) {
+        service.call(QStringLiteral("CloseNotification"), id_);
+        return std::nullopt;
     }
     return result_;
 }

@@ -24,6 +24,8 @@ public:
     // The key of the action invoked, or an empty string when the notification was closed,
     // dismissed or expired; nothing when no service took it, or the service went away.
     std::optional<QString> NotifyAndWait(const DesktopNotice& notice);
+    // The wait ended as the process was told to end (SIGTERM); the notification is closed.
+    bool Stopped() const { return stopped_; }
 
 private slots:
     void OnActionInvoked(uint id, const QString& key);
@@ -32,5 +34,6 @@ private slots:
 private:
     uint id_ = 0;
     bool done_ = false;
+    bool stopped_ = false;
     std::optional<QString> result_;
 };

@@ -2,6 +2,7 @@
 #include "Settings.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "model/Numbers.h"
 
@@ -21,10 +22,35 @@ std::optional<std::string> ReadValue(const KeyValueStore& store, const char* nam
     return value;
 }
 
+std::string UnpaddedRunDateText(std::int64_t year, int month, int day) {
+    return std::to_string(year) + std::to_string(month) + std::to_string(day);
+}
+
 }  // namespace
 
 std::string RunDateText(const CivilDate& date) {
-    return std::to_string(date.year) + std::to_string(date.month) + std::to_string(date.day);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04lld%02d%02d", static_cast<long long>(date.year),
+                  date.month, date.day);
+    return text;
+}
+
+bool IsRunDateOf(const std::string& lastRun, const CivilDate& date) {
+    if (lastRun == RunDateText(date)) {
+        return true;
+    }
+    if (lastRun != UnpaddedRunDateText(date.year, date.month, date.day)) {
+        return false;
+    }
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 1; day <= 31; ++day) {
+            if ((month != date.month || day != date.day) &&
+                UnpaddedRunDateText(date.year, month, day) == lastRun) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 void LoadSettings(KeyValueStore& store, AppSettings& settings, const std::string& runDate) {

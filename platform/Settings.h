@@ -14,14 +14,19 @@ struct AppSettings {
     std::uint8_t daily = 1;   // the daily run reminds too, not only the logon
     int defaultDays = 0;
     int defaultIcon = 0;  // -1: no icon selected
-    std::string lastRun;  // "%i%i%i" of year, month, day
+    std::string lastRun;  // RunDateText of the last run's day
     // Rebuilt at every start, never stored.
     std::string dateFormat;
     DayNumber today = 0;
 };
 
-// The run date text: year, month and day without separators or leading zeros (2026126).
+// The run date text: YYYYMMDD (20261206), decimal text that names one day only.
 std::string RunDateText(const CivilDate& date);
+
+// Whether `lastRun` names `date`. Older versions wrote the date without leading zeros, where 27
+// January and 7 December both read 2026127; such a text names `date` only when no other day of
+// its year reads the same, as a reminder too many is better than a day silenced.
+bool IsRunDateOf(const std::string& lastRun, const CivilDate& date);
 
 // Fills the options and lastRun from the store. When nothing is stored the defaults
 // (0, 0, 14, 1, notify 0, daily 1) are used and written back at once with `runDate`; otherwise a

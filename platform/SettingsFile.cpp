@@ -39,6 +39,15 @@ std::string SettingsFilePath() {
     return home.empty() ? "" : home + "/.config/Keldan/ovra.conf";
 }
 
+std::string RuntimeFolder() {
+    const std::string runtime = AbsoluteFolder("XDG_RUNTIME_DIR");
+    if (!runtime.empty()) {
+        return runtime;
+    }
+    const std::string settings = SettingsFilePath();
+    return settings.empty() ? "" : settings.substr(0, settings.rfind('/'));
+}
+
 std::optional<std::map<std::string, std::string>> ParseSettingsText(std::string_view text) {
     std::map<std::string, std::string> values;
     bool sectionSeen = false;

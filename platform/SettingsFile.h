@@ -14,6 +14,10 @@
 // an absolute folder; empty when HOME is not one either. Both programs keep their settings here.
 std::string SettingsFilePath();
 
+// A folder of this user's for marks that live as long as a run: $XDG_RUNTIME_DIR when it is
+// absolute, else the settings file's folder; empty when neither is known.
+std::string RuntimeFolder();
+
 // The values of a file that holds at most a "[General]" line, blank lines and name=value lines
 // of the seven known names, each at most once, with values of letters, digits and signs alone.
 // Nothing for any other text.

@@ -9,7 +9,7 @@ export LC_ALL=C.UTF-8
 # Every file `cmake --install` puts under its prefix.
 expected_files() {
     printf '%s\n' bin/ovrana etc/xdg/autostart/$id-autostart.desktop \
-        lib/systemd/user/ovrana-daily.{service,timer} libexec/ovrana/ovrana-gui \
+        lib/systemd/user/ovrana-daily{.timer,.service,-reminder.service} libexec/ovrana/ovrana-gui \
         share/applications/$id.desktop share/doc/ovrana/guide.html \
         share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/$id.png \
         share/icons/hicolor/scalable/apps/$id.svg share/man/man1/ovrana.1.gz \
@@ -39,9 +39,9 @@ install_tree)
     # The metadata, and checked against the installed launcher and icon.
     appstreamcli validate-tree --no-net "$prefix" || fail "the installed tree does not validate"
     units=$prefix/lib/systemd/user
-    grep -qx "ExecStart=$prefix/bin/ovrana --home --daily" "$units/ovrana-daily.service" ||
+    grep -qx "ExecStart=$prefix/bin/ovrana --home --daily" "$units/ovrana-daily-reminder.service" ||
         fail "the daily service does not run the installed program"
-    MANPATH=$prefix/share/man systemd-analyze verify "$units"/ovrana-daily.{service,timer} ||
+    MANPATH=$prefix/share/man systemd-analyze verify "$units"/ovrana-daily{.timer,.service,-reminder.service} ||
         fail "the daily units do not verify"
     ;;
 entries_start_in_home)
@@ -87,7 +87,7 @@ deb_package)
             dpkg -i "$deb" >log 2>&1 || fail "dpkg -i failed: $(cat log)"
             [ "$(readlink "$link")" = /usr/lib/systemd/user/ovrana-daily.timer ] ||
                 fail "the daily timer is not enabled"
-            grep -qx 'ExecStart=/usr/bin/ovrana --home --daily' /usr/lib/systemd/user/ovrana-daily.service ||
+            grep -qx 'ExecStart=/usr/bin/ovrana --home --daily' /usr/lib/systemd/user/ovrana-daily-reminder.service ||
                 fail "the packaged service does not run /usr/bin/ovrana"
             dpkg "$removal" ovrana >log 2>&1 || fail "dpkg $removal failed: $(cat log)"
             diff -u before <(state) || fail "dpkg $removal left the timer's links behind"

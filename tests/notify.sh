@@ -50,6 +50,32 @@ closed)
     notified; dunstctl close; ended
     grep -q '^lastrun=20261220$' "$conf" || fail "the run did not end normally"
     ;;
+daily_while_shown)
+    # While the logon's notification, then its window, shows today's reminder, a daily run
+    # shows nothing and ends.
+    notified
+    for then in 'dunstctl action 0' true; do
+        at '2026-12-20 10:00:00' --home --daily & pids+=($!)
+        wait_for test ! -e "/proc/$!"
+        [ "$(wc -l <shown)" -eq 3 ] || fail "a second notification: $(cat shown)"
+        $then
+        window '^ Ovrana$' >/dev/null
+    done
+    ;;
+stopped)
+    # As systemd stops the daily run of an earlier morning: its notification goes along, and
+    # no run date is written.
+    notified; kill -TERM "$(pgrep -P "$app")"; ended  # faketime's child
+    [ "$(dunstctl count displayed)" -eq 0 ] || fail "the notification stayed"
+    ! grep -q '^lastrun=20261220$' "$conf" || fail "a stopped run wrote its run date"
+    # Its window closes as by Escape: a row silenced in it is saved.
+    rm shown; start; wait_for test -s shown
+    dunstctl action 0
+    xdotool windowfocus --sync "$(window '^ Ovrana$')"
+    xdotool key --delay 300 Tab Down Up Menu Down Return
+    kill -TERM "$(pgrep -P "$app")"; ended
+    grep -q '^Ölaf Ångström,24121988,9,2026,' ovras.ini || fail "not silenced: $(cat ovras.ini)"
+    ;;
 service_gone) notified; kill "${pids[1]}"; window '^ Ovrana$' >/dev/null ;;  # perhaps unseen
 no_display)
     serve; DISPLAY='' start; ended

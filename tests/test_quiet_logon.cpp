@@ -24,10 +24,12 @@ TEST(QuietLogon, DoneOnlyWhenNothingIsShown) {
         std::optional<std::string> settings, data;
         bool done;
     };
-    const std::string today = Settings("2026126", "1");
+    const std::string today = Settings("20261206", "1");
     const Case cases[] = {
         {"nothing due", Settings("2026125"), kFar, true},
         {"due, shown once a day already", today, kFar + "Sara,07121990,7,-1,5,0,0,,", true},
+        {"due, 26 January's run reads the same", Settings("2026126", "1"),
+         kFar + "Sara,07121990,7,-1,5,0,0,,", false},
         {"due today, last line without line end", Settings("2026125"), kFar + "Bob,06121990,",
          false},
         {"due tomorrow", Settings("2026125"), kFar + "Sara,07121990,7,-1,5,0,0,,\n", false},
@@ -63,7 +65,7 @@ TEST(QuietLogon, DoneOnlyWhenNothingIsShown) {
             {[now, reads = 0]() mutable { return now + 86400 * reads++; }, settings, data, false});
         EXPECT_EQ(result, c.done ? QuietLogon::Done : QuietLogon::HandOver);
         EXPECT_EQ(ReadFile(settings),
-                  c.done ? Settings("2026126", c.settings == today ? "1" : "0") : was);
+                  c.done ? Settings("20261206", c.settings == today ? "1" : "0") : was);
         struct stat after {};
         ::stat(settings.c_str(), &after);
         EXPECT_EQ(before.st_ino == after.st_ino, !c.done || c.settings != Settings("2026125"))

@@ -55,7 +55,8 @@ protected:
         const std::time_t start = std::mktime(&tm);
         int reads = 0;
         CReminderApp app({[&] { return start + 3600 * 24 * reads++; },
-                          [] { return std::string("dd/MM/yyyy"); }, store, dialogs, path});
+                          [] { return std::string("dd/MM/yyyy"); }, store, dialogs, path, nullptr,
+                          true, dir.File(".")});
         app.InitInstance(hasArguments, daily);
     }
 
@@ -84,7 +85,8 @@ TEST_F(RunFlow, DecisionTable) {
         if (c.fileLoads) {
             WriteFile(path, kData);
         }
-        store.values = {{"onceaday", "1"}, {"lastrun", c.onceADayHolds ? "2026126" : "2026125"}};
+        // 2026126 is 26 January's run as well: it never counts as today's.
+        store.values = {{"onceaday", "1"}, {"lastrun", c.onceADayHolds ? "20261206" : "2026126"}};
         dialogs = FakeDialogs();
         dialogs.pressOptions = c.pressOptions;
         Run(c.arguments);
@@ -92,7 +94,7 @@ TEST_F(RunFlow, DecisionTable) {
         EXPECT_EQ(dialogs.told, "") << "no data file is no failure";
         EXPECT_EQ(std::filesystem::exists(path), c.fileLoads) << "nothing changed, nothing written";
         // The day the run worked out, though it ended the next day: its reminders are to come.
-        EXPECT_EQ(store.values["lastrun"], "2026126");
+        EXPECT_EQ(store.values["lastrun"], "20261206");
         EXPECT_EQ(store.values["days"], std::strchr(c.shown, 'O') ? "30" : "0")
             << "as Options left it";
     }
@@ -104,6 +106,7 @@ TEST_F(RunFlow, NotificationAndDailyTable) {
         bool daily, dailyOption, ranToday, notify, due;
         NotifyOutcome notified;
         const char* shown;
+        bool shownElsewhere = false;  // another run shows today's reminder
     };
     const Case cases[] = {
         {true, false, false, false, true, N::NotSent, ""},  // switched off
@@ -115,20 +118,26 @@ TEST_F(RunFlow, NotificationAndDailyTable) {
         {true, true, false, true, true, N::ShowWindow, "NR"},
         {false, true, false, true, true, N::OpenOptions, "NO"},
         {false, true, false, true, false, N::Closed, "R"},  // nothing due: no notification
+        {true, true, false, true, true, N::ShowWindow, "", true},
+        {false, true, false, false, true, N::NotSent, "R", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
         WriteFile(path, kData + (c.due ? "Cara,07121990,1,-1,14,0,0,,\r\n" : ""));
         store.values = {{"daily", c.dailyOption ? "1" : "0"},
                         {"notify", c.notify ? "1" : "0"},
-                        {"lastrun", c.ranToday ? "2026126" : "2026125"}};
+                        {"lastrun", c.ranToday ? "20261206" : "2026126"}};
         const auto before = store.values;
         dialogs = FakeDialogs();
         dialogs.notified = c.notified;
+        std::optional<RunLock> other;
+        if (c.shownElsewhere) {
+            other.emplace(dir.File("ovrana-showing-20261206.lock"));
+        }
         Run(false, c.daily);
         EXPECT_EQ(dialogs.calls, c.shown);
-        EXPECT_EQ(store.values == before, c.daily && !c.dailyOption)
-            << "switched off writes nothing";
+        EXPECT_EQ(store.values == before, c.daily && (!c.dailyOption || c.shownElsewhere))
+            << "switched off, or shown elsewhere, writes nothing";
     }
 }
 
