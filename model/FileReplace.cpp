@@ -234,25 +234,28 @@ int ReplaceFile(const std::string& path, const std::string& text) {
 }
 
 int WriteInto(const std::string& path, const std::string& text) {
-    std::string target = path;
     struct stat info {};
-    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-        char* real = ::realpath(path.c_str(), nullptr);
-        if (real == nullptr) {
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno != ENOENT) {
             return errno;
         }
-        target = real;
-        std::free(real);
-    }
-    if (::stat(target.c_str(), &info) != 0) {
-        return errno == ENOENT ? ReplaceFile(target, text) : errno;
+        // A link to nothing may point into a drive that is not mounted: nothing is made there.
+        return ::lstat(path.c_str(), &info) == 0 ? ENOENT : ReplaceFile(path, text);
     }
     if (S_ISDIR(info.st_mode)) {
         return EISDIR;
     }
+    // Opened by the name as given, so that /dev/stdout reaches a pipe as well.
     if (!S_ISREG(info.st_mode)) {
-        return WriteStream(target, text);
+        return WriteStream(path, text);
     }
+    // The file a link names is replaced, not the link.
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) {
+        return errno;
+    }
+    const std::string target = real;
+    std::free(real);
     // The folder may let anyone replace a file its owner made read-only to them.
     if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
         return errno;
