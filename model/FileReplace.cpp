@@ -268,8 +268,8 @@ int WriteInto(const std::string& path, const std::string& text) {
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
-    struct stat first {
-    }, second{};
+    struct stat first {};
+    struct stat second {};
     const bool firstThere = ::stat(a.c_str(), &first) == 0;
     const bool secondThere = ::stat(b.c_str(), &second) == 0;
     if (firstThere || secondThere) {
