@@ -10,7 +10,6 @@
 
 #include "model/DataFile.h"
 #include "model/DisplayText.h"
-#include "model/FileReplace.h"
 #include "model/RunLock.h"
 #include "model/VCard.h"
 
@@ -41,24 +40,17 @@ std::string Unreadable(const std::string& dataPath) {
                            : " points to " + target + ", which does not exist");
 }
 
-// Which of the files of the records `path` names, whatever link or name reaches it; empty when
-// none. A data file behind a link keeps its backup beside the file it points to.
-std::string OwnFile(const std::string& path, const std::string& dataPath) {
-    std::error_code noLink;
-    const std::string real = std::filesystem::canonical(dataPath, noLink).string();
-    for (const std::string& data : {dataPath, real}) {
-        if (data.empty()) {
-            continue;
-        }
-        if (SameFile(path, data)) {
+// The command line's words for one of the data file's own files.
+const char* OwnFileName(OwnFile own) {
+    switch (own) {
+        case OwnFile::Data:
             return "the data file";
-        }
-        if (SameFile(path, data + ".bak")) {
+        case OwnFile::Backup:
             return "the data file's backup";
-        }
-        if (SameFile(path, data + ".lock")) {
+        case OwnFile::Lock:
             return "the data file's lock";
-        }
+        case OwnFile::None:
+            break;
     }
     return "";
 }
@@ -93,8 +85,10 @@ VCardParse ReadContacts(const std::string& path) {
 }  // namespace
 
 int RunExport(const std::string& dataPath, const std::string& target, const CalendarTexts& texts) {
-    if (const std::string own = target == "-" ? "" : OwnFile(target, dataPath); !own.empty()) {
-        return Fail(target + " is " + own + "; nothing was exported, choose another file name");
+    if (const OwnFile own = target == "-" ? OwnFile::None : OwnFileNamed(target, dataPath);
+        own != OwnFile::None) {
+        return Fail(target + " is " + OwnFileName(own) +
+                    "; nothing was exported, choose another file name");
     }
     RecordList records;
     switch (LoadRecords(dataPath, records)) {

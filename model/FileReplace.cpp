@@ -276,9 +276,14 @@ bool SameFile(const std::string& a, const std::string& b) {
         return firstThere && secondThere && first.st_dev == second.st_dev &&
                first.st_ino == second.st_ino;
     }
+    // Absolute first: weakly_canonical leaves a relative name relative when nothing of it exists.
+    const auto named = [](const std::string& path, std::error_code& failed) {
+        const std::filesystem::path absolute = std::filesystem::absolute(path, failed);
+        return failed ? absolute : std::filesystem::weakly_canonical(absolute, failed);
+    };
     std::error_code failed, alsoFailed;
-    const std::filesystem::path named = std::filesystem::weakly_canonical(a, failed);
-    return !failed && named == std::filesystem::weakly_canonical(b, alsoFailed) && !alsoFailed;
+    const std::filesystem::path nameA = named(a, failed);
+    return !failed && nameA == named(b, alsoFailed) && !alsoFailed;
 }
 
 void RemoveReplaceLeftovers(const std::string& path,
