@@ -7,30 +7,41 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
+#include <system_error>
+
+#include "model/DisplayText.h"
 
 CommandLine ReadCommandLine(int argc, const char* const* argv) {
     using Command = CommandLine::Command;
     CommandLine line;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc && line.error.empty(); ++i) {
         const std::string_view argument = argv[i];
+        const bool fileCommand = argument == "--import" || argument == "--export";
         if (argument == "--home") {
             line.home = true;
+        } else if (fileCommand &&
+                   (line.command == Command::Import || line.command == Command::Export)) {
+            line.error = "one --import or --export at a time";
         } else if (argument == "--daily" &&
                    (line.command == Command::Logon || line.command == Command::Daily)) {
             line.command = Command::Daily;
         } else if (line.command != Command::Logon && line.command != Command::Options &&
                    line.command != Command::Daily) {
             continue;  // the first command stands
-        } else if (argument == "--import" || argument == "--export") {
+        } else if (fileCommand) {
             line.command = argument == "--import" ? Command::Import : Command::Export;
-            if (i + 1 < argc) {
-                // Named from where the user stands, before --home moves the run.
-                line.file = argv[++i];
-                if (line.file != "-") {
-                    line.file = std::filesystem::absolute(line.file).lexically_normal().string();
-                }
-            } else {
+            line.file = i + 1 < argc ? argv[++i] : "";
+            if (line.file.empty()) {
                 line.error = std::string(argument) + " needs a file name";
+            } else if (line.file != "-") {
+                // Named from where the user stands, before --home moves the run.
+                std::error_code failed;
+                const std::filesystem::path absolute = std::filesystem::absolute(line.file, failed);
+                if (failed) {
+                    line.fileError = failed.value();
+                } else {
+                    line.file = absolute.lexically_normal().string();
+                }
             }
         } else {
             line.command = argument == "--help" || argument == "-h" ? Command::Help
@@ -51,7 +62,8 @@ std::string UsageText() {
            "  --home          use the ovras.ini in your home directory, not the working "
            "directory\n"
            "  --daily         remind as at logon, unless a run already happened today\n"
-           "  --import FILE   add the birthdays and anniversaries of a vCard file\n"
+           "  --import FILE   add the birthdays and anniversaries of a vCard file (- for\n"
+           "                  standard input)\n"
            "  --export FILE   write the dates as an iCalendar file (- for standard output)\n"
            "  --help          show this help and exit\n"
            "  --version       show the version and exit\n"
@@ -68,6 +80,12 @@ int AnswerAndExit(const CommandLine& line) {
         std::fprintf(stderr, "ovrana: %s\nTry 'ovrana --help' for more information.\n",
                      line.error.c_str());
         return 2;
+    }
+    if (line.fileError != 0) {
+        std::fprintf(stderr, "ovrana: %s: cannot find the working folder: %s\n",
+                     ReplaceControls(line.file).c_str(),
+                     std::generic_category().message(line.fileError).c_str());
+        return 1;
     }
     if (line.command != CommandLine::Command::Help &&
         line.command != CommandLine::Command::Version) {

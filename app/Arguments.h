@@ -7,13 +7,15 @@
 // started from: the menu launcher and the logon entry both use it, so both find the same
 // ovras.ini. `--daily` is the morning timer's run: a logon run that shows nothing when a run
 // already happened today. `--help` and `--version` answer and end, `--import FILE` and
-// `--export FILE` work without a window; any other argument opens the Options dialog.
+// `--export FILE` work without a window, one of them at a time ("-": standard input or output);
+// any other argument opens the Options dialog.
 struct CommandLine {
     enum class Command { Logon, Daily, Options, Help, Version, Import, Export };
     bool home = false;
     Command command = Command::Logon;
     std::string file;           // of --import and --export
-    std::string error;          // a command given without what it needs
+    std::string error;          // a command given without what it needs, or given twice
+    int fileError = 0;          // errno when `file` could not be made absolute (no working folder)
     bool hasArguments = false;  // the Options dialog opens at once
 };
 
@@ -23,8 +25,9 @@ CommandLine ReadCommandLine(int argc, const char* const* argv);
 std::string UsageText();
 std::string VersionText();
 
-// Answers --help and --version on standard output and a command line error on standard error;
-// returns the exit status, or -1 for any other command.
+// Answers --help and --version on standard output, and a command line error (status 2) or a file
+// that cannot be found (status 1) on standard error; returns the exit status, or -1 for any other
+// command.
 int AnswerAndExit(const CommandLine& line);
 
 // Enters $HOME. Stays where it is when HOME is unset or names the root directory, and when the

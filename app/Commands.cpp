@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "Commands.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <memory>
 #include <system_error>
 
 #include "model/DataFile.h"
 #include "model/DisplayText.h"
 #include "model/RunLock.h"
+#include "model/VCard.h"
 
 void PrintError(const std::string& text) {
     const std::string line = "ovrana: " + ReplaceControls(text) + "\n";
@@ -22,16 +25,78 @@ int Fail(const std::string& text) {
     return 1;
 }
 
+// Where `path` points when it is a symbolic link to nothing, as to a drive not mounted; else empty.
+std::string MissingTarget(const std::string& path) {
+    std::error_code failed;
+    const std::filesystem::path target = std::filesystem::read_symlink(path, failed);
+    return !failed && !std::filesystem::exists(path, failed) ? target.string() : "";
+}
+
+// The data file read in part or not at all, in the window's words for a link to nothing.
+std::string Unreadable(const std::string& dataPath) {
+    const std::string target = MissingTarget(dataPath);
+    return "the data file " + dataPath +
+           (target.empty() ? " could not be read completely"
+                           : " points to " + target + ", which does not exist");
+}
+
+// The command line's words for one of the data file's own files.
+const char* OwnFileName(OwnFile own) {
+    switch (own) {
+        case OwnFile::Data:
+            return "the data file";
+        case OwnFile::Backup:
+            return "the data file's backup";
+        case OwnFile::Lock:
+            return "the data file's lock";
+        case OwnFile::None:
+            break;
+    }
+    return "";
+}
+
+// The contacts of a vCard file, or of standard input for "-".
+VCardParse ReadContacts(const std::string& path) {
+    if (path != "-") {
+        return ReadVCardFile(path);
+    }
+    std::string text;
+    char buffer[65536];
+    VCardParse result;
+    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, stdin)) {
+        if (n > kMaxDataFileBytes - text.size()) {
+            result.error = "standard input holds more than " +
+                           std::to_string(kMaxDataFileBytes >> 20) + " MB, more than Ovrana reads";
+            return result;
+        }
+        text.append(buffer, n);
+    }
+    if (std::ferror(stdin)) {
+        result.error = "cannot read standard input: " + std::generic_category().message(errno);
+        return result;
+    }
+    result = ParseVCards(text);
+    if (!result.error.empty()) {
+        result.error = "standard input: " + result.error;
+    }
+    return result;
+}
+
 }  // namespace
 
 int RunExport(const std::string& dataPath, const std::string& target, const CalendarTexts& texts) {
+    if (const OwnFile own = target == "-" ? OwnFile::None : OwnFileNamed(target, dataPath);
+        own != OwnFile::None) {
+        return Fail(target + " is " + OwnFileName(own) +
+                    "; nothing was exported, choose another file name");
+    }
     RecordList records;
     switch (LoadRecords(dataPath, records)) {
         case LoadStatus::Missing:
             return Fail("there is no data file " + dataPath + " to export");
         case LoadStatus::Unreadable:
             FreeRecords(records);
-            return Fail("the data file " + dataPath + " could not be read completely");
+            return Fail(Unreadable(dataPath));
         case LoadStatus::Loaded:
             break;
     }
@@ -40,7 +105,15 @@ int RunExport(const std::string& dataPath, const std::string& target, const Cale
     if (!calendar) {
         return Fail("the calendar could not be written: " + calendar.error);
     }
-    if (const int error = WriteCalendar(target, calendar.text); error != 0) {
+    const int error = WriteCalendar(target, calendar.text);
+    if (error == EMLINK) {
+        return Fail(target + " has other names (hard links), and a new file in its place would " +
+                    "split it from them; it was left as it is");
+    }
+    if (const std::string missing = MissingTarget(target); error == ENOENT && !missing.empty()) {
+        return Fail(target + " points to " + missing + ", which does not exist");
+    }
+    if (error != 0) {
         return Fail("cannot write " + (target == "-" ? "to standard output" : target) + ": " +
                     std::generic_category().message(error));
     }
@@ -49,21 +122,24 @@ int RunExport(const std::string& dataPath, const std::string& target, const Cale
 
 int RunImport(const std::string& dataPath, const std::string& vcardPath,
               const ImportDefaults& defaults) {
-    const VCardParse contacts = ReadVCardFile(vcardPath);
+    const VCardParse contacts = ReadContacts(vcardPath);
     if (!contacts.error.empty()) {
         return Fail(contacts.error);
     }
     const RunLock lock(dataPath + ".lock");
-    if (lock.state() != RunLock::State::Held) {
+    if (lock.state() == RunLock::State::Busy) {
         return Fail("the data file " + dataPath +
-                    " is in use by another Ovrana, or cannot be locked; nothing was imported");
+                    " is in use by another Ovrana; nothing was imported");
+    }
+    if (lock.state() == RunLock::State::Unavailable) {
+        return Fail("could not take the lock " + dataPath + ".lock: " +
+                    std::generic_category().message(lock.error()) + "; nothing was imported");
     }
     RecordList records;
     FileStamp read;
     if (LoadRecords(dataPath, records, &read) == LoadStatus::Unreadable) {
         FreeRecords(records);
-        return Fail("the data file " + dataPath +
-                    " could not be read completely; nothing was imported");
+        return Fail(Unreadable(dataPath) + "; nothing was imported");
     }
     const ImportPlan plan = PlanImport(contacts.contacts, records, defaults);
     if (!plan.error.empty()) {

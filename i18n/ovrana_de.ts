@@ -274,6 +274,22 @@
         <source>No contacts were imported.</source>
         <translation>Es wurden keine Kontakte importiert.</translation>
     </message>
+    <message>
+        <source>%1 is the file that holds your records.</source>
+        <translation>%1 ist die Datei, die Ihre Einträge enthält.</translation>
+    </message>
+    <message>
+        <source>%1 is the backup of your records.</source>
+        <translation>%1 ist die Sicherungskopie Ihrer Einträge.</translation>
+    </message>
+    <message>
+        <source>%1 is the lock file of your records.</source>
+        <translation>%1 ist die Sperrdatei Ihrer Einträge.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported. Choose another file name.</source>
+        <translation>Es wurde nichts exportiert. Wählen Sie einen anderen Dateinamen.</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>

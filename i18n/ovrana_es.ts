@@ -274,6 +274,22 @@
         <source>No contacts were imported.</source>
         <translation>No se importó ningún contacto.</translation>
     </message>
+    <message>
+        <source>%1 is the file that holds your records.</source>
+        <translation>%1 es el archivo que contiene sus registros.</translation>
+    </message>
+    <message>
+        <source>%1 is the backup of your records.</source>
+        <translation>%1 es la copia de seguridad de sus registros.</translation>
+    </message>
+    <message>
+        <source>%1 is the lock file of your records.</source>
+        <translation>%1 es el archivo de bloqueo de sus registros.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported. Choose another file name.</source>
+        <translation>No se exportó nada. Elija otro nombre de archivo.</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>

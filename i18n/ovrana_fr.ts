@@ -274,6 +274,22 @@
         <source>No contacts were imported.</source>
         <translation>Aucun contact n’a été importé.</translation>
     </message>
+    <message>
+        <source>%1 is the file that holds your records.</source>
+        <translation>%1 est le fichier qui contient vos fiches.</translation>
+    </message>
+    <message>
+        <source>%1 is the backup of your records.</source>
+        <translation>%1 est la copie de sauvegarde de vos fiches.</translation>
+    </message>
+    <message>
+        <source>%1 is the lock file of your records.</source>
+        <translation>%1 est le fichier de verrouillage de vos fiches.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported. Choose another file name.</source>
+        <translation>Rien n’a été exporté. Choisissez un autre nom de fichier.</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>

@@ -276,6 +276,22 @@
         <source>No contacts were imported.</source>
         <translation>Контакты не импортированы.</translation>
     </message>
+    <message>
+        <source>%1 is the file that holds your records.</source>
+        <translation>%1 — это файл, в котором хранятся ваши записи.</translation>
+    </message>
+    <message>
+        <source>%1 is the backup of your records.</source>
+        <translation>%1 — это резервная копия ваших записей.</translation>
+    </message>
+    <message>
+        <source>%1 is the lock file of your records.</source>
+        <translation>%1 — это файл блокировки ваших записей.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported. Choose another file name.</source>
+        <translation>Ничего не экспортировано. Выберите другое имя файла.</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>

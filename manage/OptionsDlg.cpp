@@ -580,6 +580,25 @@ void COptionsDlg::OnExport() {
     }
     // Absolute, so that a file named "-" is never taken for standard output.
     const QString path = QFileInfo(chosen).absoluteFilePath();
+    QString own;
+    switch (OwnFileNamed(QFile::encodeName(path).toStdString(), dataPath)) {
+        case OwnFile::Data:
+            own = tr("%1 is the file that holds your records.");
+            break;
+        case OwnFile::Backup:
+            own = tr("%1 is the backup of your records.");
+            break;
+        case OwnFile::Lock:
+            own = tr("%1 is the lock file of your records.");
+            break;
+        case OwnFile::None:
+            break;
+    }
+    if (!own.isEmpty()) {
+        Modal::Warn(this,
+                    own.arg(path) + "\n\n" + tr("Nothing was exported. Choose another file name."));
+        return;
+    }
     const CalendarExport calendar =
         ExportCalendar(*records, std::time(nullptr), TranslatedCalendarTexts(AppTranslations));
     QString reason = QString::fromStdString(calendar.error);

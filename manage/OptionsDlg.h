@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "model/DataFile.h"
 #include "model/Dates.h"
 #include "model/PersonRecord.h"
 #include "platform/Settings.h"
@@ -33,6 +34,8 @@ public:
     AppSettings* settings = nullptr;
     // Set before exec(): why changes made now cannot be saved; shown above the list.
     QString notice;
+    // The data file, whose own files Export never writes; the working folder's by default.
+    std::string dataPath = kDataFileName;
     // Set when a record was added, edited or deleted; never set back.
     bool changed = false;
     // Where today comes from; fixed when the dialog opens.

@@ -244,7 +244,7 @@ CalendarExport ExportCalendar(const RecordList& records, std::time_t now,
 
 int WriteCalendar(const std::string& path, const std::string& text) {
     if (path != "-") {
-        return ReplaceFile(path, text);
+        return WriteInto(path, text);
     }
     errno = 0;
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||

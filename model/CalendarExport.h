@@ -29,6 +29,6 @@ struct CalendarExport {
 CalendarExport ExportCalendar(const RecordList& records, std::time_t now,
                               const CalendarTexts& texts = {});
 
-// Writes `text` to `path` as a whole or not at all (see ReplaceFile), or to standard output when
-// `path` is "-". Returns 0 or the errno of the failure.
+// Writes `text` to `path` as WriteInto does, or to standard output when `path` is "-". Returns 0
+// or the errno of the failure.
 int WriteCalendar(const std::string& path, const std::string& text);

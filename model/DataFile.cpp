@@ -242,6 +242,22 @@ void RemoveSaveLeftovers(const std::string& path) {
     RemoveReplaceLeftovers(target, {".bak"});
 }
 
+OwnFile OwnFileNamed(const std::string& path, const std::string& dataPath) {
+    const std::string target = ResolveTarget(dataPath);
+    for (const std::string& data : {dataPath, target}) {
+        if (SameFile(path, data)) {
+            return OwnFile::Data;
+        }
+        if (SameFile(path, data + ".bak")) {
+            return OwnFile::Backup;
+        }
+        if (SameFile(path, data + ".lock")) {
+            return OwnFile::Lock;
+        }
+    }
+    return OwnFile::None;
+}
+
 SaveResult SaveRecords(const std::string& path, const RecordList& records,
                        const FileStamp* expected) {
     const std::string target = ResolveTarget(path);

@@ -51,6 +51,14 @@ LoadStatus LoadRecords(const std::string& path, RecordList& records, FileStamp* 
 // Removes what saves of `path` killed halfway left beside it; only while holding the run lock.
 void RemoveSaveLeftovers(const std::string& path);
 
+// The files a data file keeps for itself, which nothing but its own save and lock may write.
+enum class OwnFile { None, Data, Backup, Lock };
+
+// Which of the own files of the data file `dataPath` the name `path` reaches, by whatever link or
+// name; None for any other file. A data file behind a link keeps its backup beside the file it
+// points to, its lock beside the link.
+OwnFile OwnFileNamed(const std::string& path, const std::string& dataPath);
+
 enum class SaveStatus {
     Saved,
     ChangedOnDisk,  // the file no longer holds what was read: left alone

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -135,6 +136,25 @@ void SyncFolder(const std::string& file) {
     }
 }
 
+// Opens what is there without creating anything, so a FIFO or a device takes the text as it would
+// from `>`; a FIFO waits for its reader as the shell does.
+int WriteStream(const std::string& path, const std::string& text) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return errno;
+    }
+    struct stat info {};
+    // Whatever took the name meanwhile, it is not written without the checks of a regular file.
+    int error = ::fstat(fd, &info) != 0 ? errno : S_ISREG(info.st_mode) ? EAGAIN : 0;
+    if (error == 0 && !WriteAll(fd, text)) {
+        error = errno;
+    }
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    return error;
+}
+
 }  // namespace
 
 FileRead ReadPieces(const std::string& path, std::size_t maxBytes, bool followLinks,
@@ -211,6 +231,59 @@ int ReplaceFile(const std::string& path, const std::string& text) {
         info.st_gid = kKeep;
     }
     return ReplaceFile(path, text, info);
+}
+
+int WriteInto(const std::string& path, const std::string& text) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno != ENOENT) {
+            return errno;
+        }
+        // A link to nothing may point into a drive that is not mounted: nothing is made there.
+        return ::lstat(path.c_str(), &info) == 0 ? ENOENT : ReplaceFile(path, text);
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return EISDIR;
+    }
+    // Opened by the name as given, so that /dev/stdout reaches a pipe as well.
+    if (!S_ISREG(info.st_mode)) {
+        return WriteStream(path, text);
+    }
+    // The file a link names is replaced, not the link.
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) {
+        return errno;
+    }
+    const std::string target = real;
+    std::free(real);
+    // The folder may let anyone replace a file its owner made read-only to them.
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+        return errno;
+    }
+    // Writing in place would keep the other names, but a write cut short would tear the file.
+    if (info.st_nlink > 1) {
+        return EMLINK;
+    }
+    return ReplaceFile(target, text, info);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat first {};
+    struct stat second {};
+    const bool firstThere = ::stat(a.c_str(), &first) == 0;
+    const bool secondThere = ::stat(b.c_str(), &second) == 0;
+    if (firstThere || secondThere) {
+        return firstThere && secondThere && first.st_dev == second.st_dev &&
+               first.st_ino == second.st_ino;
+    }
+    // Absolute first: weakly_canonical leaves a relative name relative when nothing of it exists.
+    const auto named = [](const std::string& path, std::error_code& failed) {
+        const std::filesystem::path absolute = std::filesystem::absolute(path, failed);
+        return failed ? absolute : std::filesystem::weakly_canonical(absolute, failed);
+    };
+    std::error_code failed, alsoFailed;
+    const std::filesystem::path nameA = named(a, failed);
+    return !failed && nameA == named(b, alsoFailed) && !alsoFailed;
 }
 
 void RemoveReplaceLeftovers(const std::string& path,

@@ -31,6 +31,18 @@ FileRead ReadPieces(const std::string& path, std::size_t maxBytes, bool followLi
 int ReplaceFile(const std::string& path, const std::string& text);
 int ReplaceFile(const std::string& path, const std::string& text, const struct stat& like);
 
+// Writes `text` to `path` as `cp` and the shell's `>` do, without ever tearing a file or making
+// something else into a plain file: through a symbolic link into its target; into a FIFO or a
+// device as a stream; over a regular file as a whole replacement keeping its mode, owner and
+// group (see ReplaceFile); as a new file where there is none. Refuses a regular file the user may
+// not write (EACCES), one with other names, which a new file would split off (EMLINK), a link to
+// a missing file (ENOENT) and a folder (EISDIR). Returns 0 or the errno of the failure.
+int WriteInto(const std::string& path, const std::string& text);
+
+// Whether `a` and `b` name one file, links followed: the same device and inode, or, while neither
+// is there, the same name in the same folder.
+bool SameFile(const std::string& a, const std::string& b);
+
 // The new file of a replacement has no name until it is complete, where the file system allows
 // it; otherwise, and for the moment between naming it and putting it in place, it is called
 // `path`.ovrana-new.XXXXXX. This removes such files, which a replacement killed halfway leaves;

@@ -52,6 +52,34 @@ Anna Smith\'s anniversary,11062005,1,-1,14,1,0,anna@example.org,\r\n'
         ! at '2026-12-06 08:30:00' --import "$bad" || fail "imported $bad"
         [ -s err ] && [ ! -s out ] && cmp -s ovras.ini before || fail "$bad: $(cat err)"
     done
+    # Each row, in a folder of its own holding these records: <setup>|<command>|<status>|<check>.
+    # The export never writes the records, and writes what is at a name as `cp` would.
+    ovrana() { "$program" "$@"; }
+    nobody() { setpriv --reuid=65534 --regid=65534 --clear-groups "$program" "$@"; }
+    chmod 755 "$work"
+    while IFS='|' read -r setup command status check; do
+        mkdir row && cd row && cp ../before ovras.ini && eval "$setup"
+        code=0 && eval "$command" >"$work/out" 2>"$work/err" || code=$?
+        cd "$work/row" && [ "$code" = "$status" ] && eval "$check" || fail "$command: $code: $(cat ../err)"
+        cd "$work" && rm -rf row
+    done <<'ROWS'
+|ovrana --export ovras.ini|1|cmp -s ovras.ini ../before
+ln -s ovras.ini cal.ics|ovrana --export cal.ics|1|[ -L cal.ics ]
+cp ovras.ini ovras.ini.bak|ovrana --export "$PWD/ovras.ini.bak"|1|cmp -s ovras.ini.bak ../before
+|ovrana --export ovras.ini.lock|1|[ ! -e ovras.ini.lock ]
+echo old >real.ics && ln -s real.ics link.ics|ovrana --export link.ics|0|[ -L link.ics ] && grep -q END:VCALENDAR real.ics
+mkfifo pipe && { cat pipe >piped & pids+=($!); }|ovrana --export pipe|0|[ -p pipe ] && wait $! && grep -q END:VCALENDAR piped
+mknod full c 1 7|ovrana --export full|1|[ -c full ] && grep -q 'No space left' ../err
+chmod 777 . && echo old >ro.ics && chown 65534:65534 ro.ics && chmod 444 ro.ics|nobody --export ro.ics|1|grep -qx old ro.ics
+echo old >a.ics && ln a.ics b.ics|ovrana --export a.ics|1|[ a.ics -ef b.ics ]
+|ovrana --import ''|2|grep -q 'needs a file name' ../err
+mkdir gone && cd gone && rmdir ../gone|ovrana --export x.ics|1|grep -q 'working folder' ../err
+chmod 555 .|nobody --import ../contacts.vcf|1|grep -q 'lock.*Permission denied' ../err
+rm ovras.ini && ln -s missing/ovras.ini ovras.ini|ovrana --import ../contacts.vcf|1|grep -q 'points to missing/ovras.ini,' ../err
+|ovrana --import ../contacts.vcf --import ../contacts.vcf|2|cmp -s ovras.ini ../before
+|ovrana --export a.ics --export b.ics|2|[ ! -e a.ics ]
+rm ovras.ini|ovrana --import - <../contacts.vcf|0|grep -q '^Anna Smith,' ovras.ini
+ROWS
     ;;
 daily)
     # The morning run after the logon's shows nothing, even without "once a day"; the next day's

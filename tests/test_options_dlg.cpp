@@ -200,19 +200,24 @@ private slots:
         }
     }
 
-    // Export writes the calendar or says why. Import adds nothing from a bad file or a cancelled
-    // preview; OK adds the contacts checked, with the defaults as they stand.
+    // Export writes the calendar or says why, and never over the records, even through a link.
+    // Import adds nothing from a bad file or a cancelled preview; OK adds the contacts checked,
+    // with the defaults as they stand.
     void exportAndImport() {
         Options o;
         TempDir dir;
         QString warning;
-        Modal::warnHook = [&](const QString& text) { warning = text; };
-        for (const QString& path : QStringList{dir.File("a.ics").c_str(), "/nonexistent/a.ics"}) {
+        Modal::warnHook = [&](const QString& text) { warning += text; };
+        WriteFile(o.dialog.dataPath = dir.File("ovras.ini"), "kept");
+        std::filesystem::create_symlink(o.dialog.dataPath, dir.File("cal.ics"));
+        for (const QString& path : QStringList{dir.File("cal.ics").c_str(),
+                                               dir.File("a.ics").c_str(), "/nonexistent/a.ics"}) {
             Modal::fileHook = [&](bool, const QString&) { return path; };
             o.Click("buttonExport");
         }
         QVERIFY(ReadFile(dir.File("a.ics")).find("SUMMARY:Émile's birthday") != std::string::npos);
         QVERIFY(warning.contains("/nonexistent/a.ics: No such file or directory"));
+        QVERIFY(ReadFile(o.dialog.dataPath) == "kept" && warning.contains("cal.ics is the file"));
         o.Import("FN:Anna\n");
         QVERIFY(warning.contains("c.vcf: not a vCard file"));
         Modal::runHook = [](QDialog&) { return int(QDialog::Rejected); };
