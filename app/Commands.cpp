@@ -155,6 +155,10 @@ int RunImport(const std::string& dataPath, const std::string& vcardPath,
     if (saved.status == SaveStatus::ChangedOnDisk) {
         return Fail(dataPath + " was changed by another program meanwhile; nothing was imported");
     }
+    if (saved.status == SaveStatus::TooLarge) {
+        return Fail("with these records " + dataPath +
+                    " would be larger than Ovrana can read; nothing was imported");
+    }
     if (!saved) {
         return Fail("cannot save " + (saved.file.empty() ? dataPath : saved.file) + ": " +
                     std::generic_category().message(saved.error) + "; nothing was imported");

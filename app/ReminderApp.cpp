@@ -81,6 +81,13 @@ std::string SaveFailureText(const SaveResult& result, const std::string& file,
                                      "changes."),
                    {file});
     }
+    if (result.status == SaveStatus::TooLarge) {
+        return Say(text,
+                   QT_TRANSLATE_NOOP("Notice",
+                                     "Your changes were not saved: with them %1 would be larger "
+                                     "than Ovrana can read. The file was not changed."),
+                   {file});
+    }
     if (result.error == EMLINK) {
         return Say(text,
                    QT_TRANSLATE_NOOP("Notice",

@@ -453,6 +453,10 @@ kein Programm verknüpft.</translation>
         <source>Your changes were not saved: %1 has other names (hard links), and a new file in its place would split it from them. The file was not changed.</source>
         <translation>Ihre Änderungen wurden nicht gespeichert: %1 hat weitere Namen (harte Links), und eine neue Datei an ihrer Stelle würde sie von diesen trennen. Die Datei wurde nicht verändert.</translation>
     </message>
+    <message>
+        <source>Your changes were not saved: with them %1 would be larger than Ovrana can read. The file was not changed.</source>
+        <translation>Ihre Änderungen wurden nicht gespeichert: mit ihnen wäre %1 größer, als Ovrana lesen kann. Die Datei wurde nicht verändert.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -453,6 +453,10 @@ a esta extensión de archivo.</translation>
         <source>Your changes were not saved: %1 has other names (hard links), and a new file in its place would split it from them. The file was not changed.</source>
         <translation>Sus cambios no se guardaron: %1 tiene otros nombres (enlaces duros), y un archivo nuevo en su lugar lo separaría de ellos. El archivo no se modificó.</translation>
     </message>
+    <message>
+        <source>Your changes were not saved: with them %1 would be larger than Ovrana can read. The file was not changed.</source>
+        <translation>Sus cambios no se guardaron: con ellos, %1 sería más grande de lo que Ovrana puede leer. El archivo no se modificó.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -453,6 +453,10 @@ with the given filename extension.</source>
         <source>Your changes were not saved: %1 has other names (hard links), and a new file in its place would split it from them. The file was not changed.</source>
         <translation>Vos modifications n’ont pas été enregistrées : %1 a d’autres noms (liens physiques), et un nouveau fichier à sa place l’en séparerait. Le fichier n’a pas été modifié.</translation>
     </message>
+    <message>
+        <source>Your changes were not saved: with them %1 would be larger than Ovrana can read. The file was not changed.</source>
+        <translation>Vos modifications n’ont pas été enregistrées : avec elles, %1 serait plus grand que ce qu’Ovrana peut lire. Le fichier n’a pas été modifié.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

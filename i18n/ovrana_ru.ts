@@ -455,6 +455,10 @@ with the given filename extension.</source>
         <source>Your changes were not saved: %1 has other names (hard links), and a new file in its place would split it from them. The file was not changed.</source>
         <translation>Изменения не сохранены: у файла %1 есть другие имена (жёсткие ссылки), и новый файл на его месте отделил бы его от них. Файл не изменён.</translation>
     </message>
+    <message>
+        <source>Your changes were not saved: with them %1 would be larger than Ovrana can read. The file was not changed.</source>
+        <translation>Изменения не сохранены: с ними файл %1 стал бы больше, чем Ovrana может прочитать. Файл не изменён.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -17,14 +17,12 @@
 
 namespace {
 
-// Text before the first comma, or empty when there is none; then drop it and the comma.
+// Text before the first comma, then drop it and the comma. A hand-edited line may end without
+// the last comma: then the field is all that is left.
 std::string_view TakeField(std::string_view& line) {
-    const std::size_t comma = line.find(',');
-    if (comma == std::string_view::npos) {
-        return {};
-    }
+    const std::size_t comma = std::min(line.find(','), line.size());
     std::string_view field = line.substr(0, comma);
-    line.remove_prefix(comma + 1);
+    line.remove_prefix(std::min(comma + 1, line.size()));
     return field;
 }
 
@@ -43,16 +41,23 @@ std::string TakeName(std::string_view& line) {
                 line.remove_prefix(std::min(i + 2, line.size()));
                 return name;
             } else {
-                break;
+                // Damaged, as "Smith, Anna"x: all of it up to the next comma is the name, so
+                // that neither its text nor the fields after it are lost.
+                const std::size_t comma = std::min(line.find(',', i), line.size());
+                name = line.substr(0, comma);
+                line.remove_prefix(std::min(comma + 1, line.size()));
+                return name;
             }
         }
     }
     return std::string(TakeField(line));
 }
 
-// A line break inside a value would split its record in two.
+// A line break inside a value would split its record in two, and a NUL makes the reader refuse
+// the file.
 std::string OnOneLine(std::string text) {
     std::replace(text.begin(), text.end(), '\n', ' ');
+    std::replace(text.begin(), text.end(), '\0', ' ');
     return text;
 }
 
@@ -91,14 +96,22 @@ PersonRecord ParseRecordLine(std::string_view line) {
     record.notABirthday = ParseInt(TakeField(line));
     record.infoOnly = TakeField(line) == "1" ? 1 : 0;
     // The address is everything up to the line's last comma, so an address that holds a comma
-    // comes back whole; for lines as written (one trailing comma) this is the next field.
-    const std::size_t lastComma = line.rfind(',');
-    record.email =
-        lastComma == std::string_view::npos ? "" : std::string(line.substr(0, lastComma));
+    // comes back whole; for lines as written (one trailing comma) this is the next field. A line
+    // edited by hand may have lost that comma, not the address.
+    if (line.ends_with(',')) {
+        line.remove_suffix(1);
+    }
+    record.email = line;
 
     record.day = ParseInt(date.substr(0, 2));
     record.month = ParseInt(date.size() > 2 ? date.substr(2, 2) : std::string_view{});
-    record.year = ParseInt(date.size() > 4 ? date.substr(date.size() - 4) : date);
+    // The year follows day and month; a date such as 0303 has none, and gets none (0) rather
+    // than one made of its day and month.
+    if (date.size() > 8) {
+        record.year = ParseInt(date.substr(date.size() - 4));
+    } else if (date.size() > 4) {
+        record.year = ParseInt(date.substr(4));
+    }
     return record;
 }
 
@@ -115,19 +128,173 @@ std::string FormatRecordLine(const PersonRecord& record) {
     return line;
 }
 
-// Record lines from pieces of a data file: the first line is the header, every further one a
-// record, until kMaxRecords.
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | c >> 6);
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | c >> 18);
+        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// The text of a data file from its bytes, which arrive in pieces. Editors may save it as UTF-16
+// with a byte-order mark ("Unicode"): that becomes UTF-8. When the first line ends in a lone CR,
+// as old Mac editors write, every CR ends a line (a CR LF once); otherwise only LF does, as a CR
+// inside a value has always been kept. A NUL or broken UTF-16 means the file is not text as
+// this program knows it: refused, so that no save replaces what was not understood.
+class FileText {
+public:
+    // Hands the text of `piece` to `take`; false when refused or when `take` said stop.
+    template <class Take>
+    bool Feed(std::string_view piece, Take&& take) {
+        if (encoding_ != Encoding::Unknown) {
+            return Decode(piece, take);
+        }
+        // The byte-order mark takes two bytes, which may come in two pieces.
+        head_.append(piece);
+        if (head_.size() < 2) {
+            return true;
+        }
+        const std::string head = std::move(head_);
+        encoding_ = head.starts_with("\xFF\xFE")   ? Encoding::Utf16Le
+                    : head.starts_with("\xFE\xFF") ? Encoding::Utf16Be
+                                                   : Encoding::Bytes;
+        return Decode(std::string_view(head).substr(encoding_ == Encoding::Bytes ? 0 : 2), take);
+    }
+
+    template <class Take>
+    bool Finish(Take&& take) {
+        if (encoding_ == Encoding::Unknown) {
+            encoding_ = Encoding::Bytes;
+            if (!Decode(head_, take)) {
+                return false;
+            }
+        }
+        if (oddByte_ >= 0 || highSurrogate_ != 0) {
+            refused_ = true;  // a code unit or a pair cut off
+        }
+        return !refused_;
+    }
+
+    bool refused() const { return refused_; }
+
+private:
+    enum class Encoding { Unknown, Bytes, Utf16Le, Utf16Be };
+    enum class Ends { Unknown, Lf, Cr };
+
+    template <class Take>
+    bool Decode(std::string_view bytes, Take& take) {
+        if (encoding_ == Encoding::Bytes) {
+            return Cut(bytes, take);
+        }
+        std::string text;
+        text.reserve(bytes.size() * 3 / 2);
+        for (const char c : bytes) {
+            if (oddByte_ < 0) {
+                oddByte_ = static_cast<unsigned char>(c);
+                continue;
+            }
+            const auto second = static_cast<unsigned char>(c);
+            const char32_t unit =
+                encoding_ == Encoding::Utf16Le ? oddByte_ | second << 8 : oddByte_ << 8 | second;
+            oddByte_ = -1;
+            const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+            if (highSurrogate_ != 0) {
+                if (!low) {
+                    return Refuse();
+                }
+                AppendUtf8(text, 0x10000 + ((highSurrogate_ - 0xD800) << 10) + (unit - 0xDC00));
+                highSurrogate_ = 0;
+            } else if (unit >= 0xD800 && unit <= 0xDBFF) {
+                highSurrogate_ = unit;
+            } else if (low) {
+                return Refuse();
+            } else {
+                AppendUtf8(text, unit);
+            }
+        }
+        return Cut(text, take);
+    }
+
+    template <class Take>
+    bool Cut(std::string_view text, Take& take) {
+        if (text.find('\0') != std::string_view::npos) {
+            return Refuse();
+        }
+        std::string joined;
+        if (heldCr_) {
+            heldCr_ = false;
+            joined = "\r";
+            joined += text;
+            text = joined;
+        }
+        if (ends_ == Ends::Unknown) {
+            const std::size_t end = text.find_first_of("\r\n");
+            if (end == std::string_view::npos) {
+                return take(text);
+            }
+            if (text[end] == '\r' && end + 1 == text.size()) {
+                heldCr_ = true;  // the next piece tells whether an LF follows
+                return take(text.substr(0, end));
+            }
+            ends_ = text[end] == '\r' && text[end + 1] != '\n' ? Ends::Cr : Ends::Lf;
+        }
+        if (ends_ == Ends::Lf) {
+            return take(text);
+        }
+        std::string lines;
+        lines.reserve(text.size());
+        for (const char c : text) {
+            if (c != '\n' || !afterCr_) {
+                lines += c == '\r' ? '\n' : c;
+            }
+            afterCr_ = c == '\r';
+        }
+        return take(std::string_view(lines));
+    }
+
+    bool Refuse() {
+        refused_ = true;
+        return false;
+    }
+
+    Encoding encoding_ = Encoding::Unknown;
+    std::string head_;  // the first bytes, until there are two
+    int oddByte_ = -1;  // the first byte of a UTF-16 code unit
+    char32_t highSurrogate_ = 0;
+    Ends ends_ = Ends::Unknown;
+    bool heldCr_ = false;
+    bool afterCr_ = false;
+    bool refused_ = false;
+};
+
+// Record lines from pieces of a data file: the first line is the header, every further one that
+// is not blank a record, until kMaxRecords.
 class RecordLines {
 public:
     explicit RecordLines(const std::function<bool(PersonRecord&)>& take) : take_(take) {}
 
     bool Feed(std::string_view piece) {
-        return lines_.Feed(piece, [this](std::string_view line) { return Take(line); });
+        return text_.Feed(piece, [this](std::string_view text) {
+            return lines_.Feed(text, [this](std::string_view line) { return Take(line); });
+        });
     }
     bool Finish() {
-        return lines_.Finish([this](std::string_view line) { return Take(line); });
+        return text_.Finish([this](std::string_view text) {
+            return lines_.Feed(text, [this](std::string_view line) { return Take(line); });
+        }) && lines_.Finish([this](std::string_view line) { return Take(line); });
     }
-    bool overLimit() const { return overLimit_; }
+    // Beyond kMaxRecords, or not text as this program knows it.
+    bool refused() const { return overLimit_ || text_.refused(); }
 
 private:
     bool Take(std::string_view line) {
@@ -137,6 +304,9 @@ private:
         if (header_) {
             header_ = false;
             return true;
+        }
+        if (line.find_first_not_of(" \t\r\v\f") == std::string_view::npos) {
+            return true;  // a blank line holds no record
         }
         if (count_ == kMaxRecords) {
             overLimit_ = true;
@@ -148,6 +318,7 @@ private:
     }
 
     const std::function<bool(PersonRecord&)>& take_;
+    FileText text_;
     LineSplitter lines_;
     bool header_ = true;
     bool overLimit_ = false;
@@ -213,7 +384,7 @@ LoadStatus ReadRecords(const std::string& path, const std::function<bool(PersonR
     if (!stopped) {
         lines.Finish();
     }
-    return lines.overLimit() ? LoadStatus::Unreadable : LoadStatus::Loaded;
+    return lines.refused() ? LoadStatus::Unreadable : LoadStatus::Loaded;
 }
 
 LoadStatus LoadRecords(const std::string& path, RecordList& records, FileStamp* stamp) {
@@ -260,6 +431,9 @@ OwnFile OwnFileNamed(const std::string& path, const std::string& dataPath) {
 
 SaveResult SaveRecords(const std::string& path, const RecordList& records,
                        const FileStamp* expected) {
+    if (records.size() > kMaxRecords) {
+        return {SaveStatus::TooLarge, EFBIG};
+    }
     const std::string target = ResolveTarget(path);
     std::string current;
     Stamper stamper;
@@ -278,6 +452,9 @@ SaveResult SaveRecords(const std::string& path, const RecordList& records,
         return {SaveStatus::ChangedOnDisk, 0};
     }
     const std::string text = FormatRecords(records);
+    if (text.size() > kMaxDataFileBytes) {
+        return {SaveStatus::TooLarge, EFBIG};
+    }
     if (file.exists && current == text) {
         return {SaveStatus::Saved, 0};  // nothing to replace, and the backup stays one step back
     }

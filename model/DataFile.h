@@ -18,9 +18,10 @@ inline constexpr const char* kDataFileHeader =
 inline constexpr std::size_t kMaxDataFileBytes = std::size_t{256} << 20;
 inline constexpr std::size_t kMaxRecords = 1'000'000;
 
-// The text of a whole data file: the first line is skipped, every further line is a record, and
-// every line gives one; nothing is validated. Lines end in LF or CR LF; the last one may have no
-// line end. Returns false when it stopped after kMaxRecords.
+// The text of a whole data file: the first line is skipped, every further line that is not blank
+// is a record; nothing is validated. Lines end in LF or CR LF, or in CR when the first one does;
+// the last one may have no line end. UTF-16 with a byte-order mark is read as UTF-8. Returns
+// false when it stopped after kMaxRecords, at a NUL, or at UTF-16 that is not well formed.
 bool ParseRecords(std::string_view text, RecordList& records);
 std::string FormatRecords(const RecordList& records);
 
@@ -35,7 +36,7 @@ struct FileStamp {
 enum class LoadStatus {
     Loaded,
     Missing,     // no such file: the ordinary first run
-    Unreadable,  // exists but could not be read completely
+    Unreadable,  // exists but could not be read completely, or is not text the reader knows
 };
 
 // Reads the records of `path` one at a time, in file order, and hands each to `take`, which
@@ -62,6 +63,7 @@ OwnFile OwnFileNamed(const std::string& path, const std::string& dataPath);
 enum class SaveStatus {
     Saved,
     ChangedOnDisk,  // the file no longer holds what was read: left alone
+    TooLarge,       // more than the reader takes (EFBIG): nothing written
     Failed,
 };
 
@@ -77,6 +79,7 @@ struct SaveResult {
 // Replaces `path` with the records by ReplaceFile, so a failed save leaves the previous file
 // whole. The previous version is kept as `path`.bak. With `expected`, the file is replaced only
 // while it still holds what was read then; a file that exists now but did not then is never
-// overwritten.
+// overwritten. A file the reader would refuse, beyond kMaxRecords or kMaxDataFileBytes, is never
+// written.
 SaveResult SaveRecords(const std::string& path, const RecordList& records,
                        const FileStamp* expected = nullptr);

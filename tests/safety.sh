@@ -6,7 +6,7 @@
 source "$(dirname "$0")/common.sh"
 program=$2 helper=$3
 
-all_bytes() { for i in $(seq 0 255); do printf "\\x$(printf %02x "$i")"; done; }
+all_bytes() { for i in $(seq 1 255); do printf "\\x$(printf %02x "$i")"; done; }  # but NUL
 stop() { kill -9 "$1"; wait "$1" 2>/dev/null || true; }
 
 case $1 in
@@ -47,22 +47,36 @@ two_runs)
     grep -q '^After the kill,' ovras.ini || fail "the record after the kill is lost"
     ;;
 bad_input_data)
-    # Each file: <name> <expected rows>. A name of 20 MB; every byte value, NUL included, reaching
-    # the row as it is.
+    # Each file: <name> <expected rows>. A name of 20 MB; every byte value but NUL reaching the row
+    # as it is; UTF-16 ("Unicode") and CR line ends, as other editors save the file.
     { printf '%s\r\n' "$header"; head -c 20000000 /dev/zero | tr '\0' x
       printf ',06121990,2,-1,14,0,0,,\r\nAnna,06121990,2,-1,14,0,0,,\r\n'; } >long_line
     { printf '%s\r\n' "$header"; all_bytes; printf '\r\n'
-      printf 'An\0na \xff\xfe\xc3,06121990,2,-1,14,0,0,,\r\n\0\0\0\r\nBob,06121990,2,-1,14,0,0,,\r\n'
+      printf 'An\1na \xff\xfe\xc3,06121990,2,-1,14,0,0,,\r\n\1\2\3\r\nBob,06121990,2,-1,14,0,0,,\r\n'
       all_bytes; } >binary_bytes
+    printf '%s\r\n' "$header" 'Anna,06121990,2,-1,14,0,0,,' | iconv -t UTF-16 >utf16
+    printf '%s\r' "$header" 'Anna,06121990,2,-1,14,0,0,,' >cr_only
+    printf ' Anna is 36 today\n' | tee utf16.rows >cr_only.rows
     { printf ' Anna is 36 today\n '; head -c 20000000 /dev/zero | tr '\0' x; printf ' is 36 today\n'; } >long_line.rows
     # Control characters never reach the terminal; other bytes do as they are.
     printf ' Bob is 36 today\n An?na \xff\xfe\xc3 is 36 today\n' >binary_bytes.rows
-    for name in long_line binary_bytes; do
+    for name in long_line binary_bytes utf16 cr_only; do
         cp "$name" ovras.ini
         at '2026-12-06 08:30:00' || fail "$name: status $?: $(head -c 2000 err)"
         cmp -s <(grep -a 'today' out) "$name.rows" || fail "$name: $(head -c 300 out | od -c | head)"
         [ ! -s err ] && cmp -s ovras.ini "$name" || fail "$name: changed or complained: $(cat err)"
     done
+    # An import keeps every record of such a file; UTF-16 without a byte-order mark, its NULs a
+    # sign of text not understood, is refused.
+    printf '%s\r\n' BEGIN:VCARD VERSION:3.0 FN:Bob BDAY:1990-01-01 END:VCARD >card.vcf
+    for name in utf16 cr_only; do
+        cp "$name" ovras.ini
+        at '2026-12-06 08:30:00' --import card.vcf || fail "$name: $(cat err)"
+        printf '%s\r\n' "$header" 'Anna,06121990,2,-1,14,0,0,,' 'Bob,01011990,1,-1,14,0,0,,' |
+            cmp -s - ovras.ini || fail "$name: $(od -c ovras.ini | head)"
+    done
+    printf '%s\r\n' "$header" 'Anna,06121990,2,-1,14,0,0,,' | iconv -t UTF-16LE | tee nul >ovras.ini
+    ! at '2026-12-06 08:30:00' --import card.vcf && cmp -s ovras.ini nul || fail "imported into nul"
     ;;
 no_proc)
     # Without /proc the partner is found from argv[0], never in the working folder, which is the

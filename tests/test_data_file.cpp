@@ -72,36 +72,82 @@ TEST(DataFile, WritesTheExactFormatAndReadsItBack) {
 // Lines the program does not write, each as it is written back.
 TEST(DataFile, ReaderQuirks) {
     const std::pair<const char*, const char*> cases[] = {
-        {"", ",00000000,0,0,0,0,0,,"},
+        {"", nullptr},  // a blank line is no record
+        {" \t", nullptr},
         {"# not a comment,01012000,1,-1,14,0,0,,", "# not a comment,01012000,1,-1,14,0,0,,"},
-        {"Ann,01012000,1,-1,14,0,1", "Ann,01012000,1,-1,14,0,0,,"},
+        // A last field without its comma is kept.
+        {"Ann,01012000,1,-1,14,0,1", "Ann,01012000,1,-1,14,0,1,,"},
+        {"Bob,01011990,1,-1,14,0,0,bob@x.org", "Bob,01011990,1,-1,14,0,0,bob@x.org,"},
         {"Ann,01012000,1,-1,14,0,1,", "Ann,01012000,1,-1,14,0,1,,"},
         {"Ann,01012000,1,-1,14,0,2,", "Ann,01012000,1,-1,14,0,0,,"},
         {"Ann,01012000,1,-1,14,0, 1,", "Ann,01012000,1,-1,14,0,0,,"},
-        {"Ann,0101,1,-1,14,0,0,a@b", "Ann,01010101,1,-1,14,0,0,,"},
-        {"Ann,7,1,-1,14,0,0,,", "Ann,07000007,1,-1,14,0,0,,"},
+        // A short date has no year, or the one typed.
+        {"Ann,0303,1,-1,14,0,0,,", "Ann,03030000,1,-1,14,0,0,,"},
+        {"Ann,030390,1,-1,14,0,0,,", "Ann,03030090,1,-1,14,0,0,,"},
+        {"Ann,7,1,-1,14,0,0,,", "Ann,07000000,1,-1,14,0,0,,"},
         {"Ann,99-5abcd,1,-1,14,0,0,,", "Ann,99-50000,1,-1,14,0,0,,"},
         // Quoted only when the closing quote ends the field.
         {"\"Big\" Tom,06121990,2,-1,14,0,0,,", "\"\"\"Big\"\" Tom\",06121990,2,-1,14,0,0,,"},
         {"\"Anna,06121990,2,-1,14,0,0,,", "\"\"\"Anna\",06121990,2,-1,14,0,0,,"},
+        {"\"Smith, Anna\"x,12051976,1,-1,14,0,0,,", "\"Smith, Annax\",12051976,1,-1,14,0,0,,"},
         {"N,99999999999999999999,99999999999,-99999999999,2147483648,-1,0,,",
          "N,99999999,2147483647,-2147483648,2147483647,-1,0,,"},
     };
     for (const auto& [line, back] : cases) {
-        EXPECT_EQ(ReadBack(line), kHeader + back + "\r\n") << line;
+        EXPECT_EQ(ReadBack(line), back ? kHeader + back + "\r\n" : kHeader) << line;
     }
 }
 
-TEST(DataFile, RecordsBeyondTheLimitMakeTheFileUnreadable) {
+// Files as other editors save them: the same records, or refused rather than misread.
+TEST(DataFile, ReadsOtherEditorsFilesOrRefusesThem) {
+    const auto utf16 = [](std::u16string_view text, bool bigEndian) {
+        std::string bytes;
+        for (const char16_t unit : text) {
+            bytes += static_cast<char>(bigEndian ? unit >> 8 : unit & 0xFF);
+            bytes += static_cast<char>(bigEndian ? unit & 0xFF : unit >> 8);
+        }
+        return bytes;
+    };
+    const std::u16string text =
+        u"\uFEFFh\r\n\u00D6laf \U0001F382,06121990,2,-1,14,0,0,\u20AC@x,\r\n";
+    const std::string read = kHeader + "\u00D6laf \U0001F382,06121990,2,-1,14,0,0,\u20AC@x,\r\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {utf16(text, false), read},
+        {utf16(text, true), read},
+        {utf16(text.substr(0, 10) + text.substr(11), false), "refused"},  // half a pair
+        {utf16(text.substr(1), false), "refused"},  // no byte-order mark: NULs
+        {"h\rAnn,01012000,1,-1,14,0,0,,\rBob,02022000,1,-1,14,0,0,,\r\n",
+         kHeader + "Ann,01012000,1,-1,14,0,0,,\r\nBob,02022000,1,-1,14,0,0,,\r\n"},
+    };
     TempDir dir;
     const std::string path = dir.File("ovras.ini");
-    for (const std::size_t lines : {kMaxRecords, kMaxRecords + 1}) {
-        WriteFile(path, "header\n" + std::string(lines, '\n'));
+    for (const auto& [bytes, back] : cases) {
+        WriteFile(path, bytes);
+        RecordList records;
+        const LoadStatus status = LoadRecords(path, records);
+        EXPECT_EQ(status == LoadStatus::Loaded ? FormatRecords(records) : "refused", back);
+    }
+}
+
+// A file the reader would refuse is not read, nor ever written.
+TEST(DataFile, RecordsBeyondTheLimitAreNeitherReadNorSaved) {
+    TempDir dir;
+    const std::string path = dir.File("ovras.ini");
+    std::string text = "header\n";
+    RecordList records;
+    for (std::size_t i = 0; i <= kMaxRecords; ++i) {
+        text += i < kMaxRecords ? "x\n" : "";
+        Append(records, Record("x", 1, 1, 2000));
+    }
+    for (const std::string last : {"", "y"}) {
+        WriteFile(path, text + last);
         std::size_t seen = 0;
         const LoadStatus status = ReadRecords(path, [&](PersonRecord&) { return ++seen > 0; });
-        EXPECT_EQ(status, lines == kMaxRecords ? LoadStatus::Loaded : LoadStatus::Unreadable);
+        EXPECT_EQ(status, last.empty() ? LoadStatus::Loaded : LoadStatus::Unreadable);
         EXPECT_EQ(seen, kMaxRecords);
     }
+    EXPECT_EQ(SaveRecords(path, records).status, SaveStatus::TooLarge);
+    EXPECT_TRUE(ReadFile(path) == text + "y") << "nothing is written";
 }
 
 // A pipe would keep the reader waiting; a device may never end; a link loop cannot be opened;

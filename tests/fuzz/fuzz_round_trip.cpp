@@ -15,12 +15,14 @@
 
 namespace {
 
-// What the file can hold of a value: a line break would end the record, and a name with a
-// comma is quoted without its own quotes.
+// What the file can hold of a value: a line break would end the record, a NUL is no text, and
+// a name with a comma is quoted without its own quotes.
 PersonRecord Stored(const PersonRecord& record) {
     PersonRecord stored = record;
-    std::replace(stored.name.begin(), stored.name.end(), '\n', ' ');
-    std::replace(stored.email.begin(), stored.email.end(), '\n', ' ');
+    for (const char blank : {'\n', '\0'}) {
+        std::replace(stored.name.begin(), stored.name.end(), blank, ' ');
+        std::replace(stored.email.begin(), stored.email.end(), blank, ' ');
+    }
     if (stored.name.find(',') != std::string::npos) {
         std::erase(stored.name, '"');
     }
