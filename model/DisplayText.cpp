@@ -38,12 +38,6 @@ char32_t Decode(std::string_view text, std::size_t pos, std::size_t& length) {
     return code;
 }
 
-void Append(std::string& out, char32_t code) {
-    out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-}
-
 bool IsIsolateOpener(char32_t c) {
     return c >= 0x2066 && c <= 0x2068;
 }
@@ -74,7 +68,7 @@ std::string IsolateBidi(std::string_view text) {
     }
     std::string out;
     out.reserve(text.size() + 6);
-    Append(out, kFirstStrongIsolate);
+    AppendUtf8(out, kFirstStrongIsolate);
     int open = 0;  // isolates the text itself opened
     for (std::size_t pos = 0, length = 0; pos < text.size(); pos += length) {
         const char32_t c = Decode(text, pos, length);
@@ -85,9 +79,9 @@ std::string IsolateBidi(std::string_view text) {
         out.append(text.substr(pos, length));
     }
     for (; open > 0; --open) {
-        Append(out, kPopIsolate);
+        AppendUtf8(out, kPopIsolate);
     }
-    Append(out, kPopIsolate);
+    AppendUtf8(out, kPopIsolate);
     return out;
 }
 
@@ -105,4 +99,22 @@ std::string ReplaceControls(std::string_view text) {
         }
     }
     return out;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | c >> 6);
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | c >> 18);
+        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
 }

@@ -7,6 +7,9 @@
 // Text from the data file or a contact, which may hold anything, made safe to place inside the
 // program's own sentences.
 
+// Appends the code point `c` (at most U+10FFFF, no surrogate) to `out` as UTF-8.
+void AppendUtf8(std::string& out, char32_t c);
+
 // `text` inside a first-strong isolate (U+2068 … U+2069) when it holds a bidirectional control
 // or a right-to-left letter, so that nothing in it can reorder the sentence around it; isolates
 // it opens are closed and stray closers dropped. Any other text comes back unchanged.
