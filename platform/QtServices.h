@@ -39,7 +39,7 @@ public:
     void InstallTranslators() const;
 
 private:
-    QLocale locale_;
+    QLocale language_;                      // of the translation loaded, or English
     std::unique_ptr<QTranslator> program_;  // null: English, C or no translation
     std::unique_ptr<QTranslator> qt_;
 };
