@@ -2,6 +2,7 @@
 #include "QtServices.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
@@ -118,4 +119,9 @@ std::string QtTextServices::UpperFirst(std::string_view text) const {
 
 std::string SystemShortDatePattern() {
     return QLocale::system().dateFormat(QLocale::ShortFormat).toStdString();
+}
+
+QString DayAndMonth(int month, int day) {
+    static const QLocale language = QtTextServices().Language();  // Qt reads the user's once too
+    return language.toString(QDate(2000, month, day), QStringLiteral("d MMMM"));
 }

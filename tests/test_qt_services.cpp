@@ -61,6 +61,7 @@ private slots:
             QCOMPARE(ComposeReminderText(record, dates, QtTextServices(user)),
                      std::string(expected));
         }
+        QCOMPARE(DayAndMonth(5, 12), QString("12 мая"));  // the user's own: months in Russian too
     }
 
     void upperFirst() {
