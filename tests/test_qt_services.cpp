@@ -55,11 +55,10 @@ private slots:
             PersonRecord record = Record(name, 1, 1, birthYear);
             record.notABirthday = birthYear == 0;
             UpdateRecord(record, MakeDay(2027, 1, 1) - daysBefore);
-            const QLocale user = locale ? QLocale(locale) : QLocale::system();
+            const QtTextServices text(locale ? QLocale(locale) : QLocale::system());
             const std::string dates =
                 locale ? "%d.%m.%y" : MakeDatePattern(SystemShortDatePattern());
-            QCOMPARE(ComposeReminderText(record, dates, QtTextServices(user)),
-                     std::string(expected));
+            QCOMPARE(ComposeReminderText(record, dates, text), std::string(expected));
         }
         QCOMPARE(DayAndMonth(5, 12), QString("12 мая"));  // the user's own: months in Russian too
     }
