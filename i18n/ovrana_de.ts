@@ -74,10 +74,6 @@
         <translation>Bitte geben Sie eine ganze Zahl von Tagen zwischen 0 und %1 ein.</translation>
     </message>
     <message>
-        <source>An e-mail address cannot contain a comma.</source>
-        <translation>Eine E-Mail-Adresse darf kein Komma enthalten.</translation>
-    </message>
-    <message>
         <source>%1 - properties</source>
         <translation>%1 – Eigenschaften</translation>
     </message>

@@ -74,10 +74,6 @@
         <translation>Introduzca un número entero de días entre 0 y %1.</translation>
     </message>
     <message>
-        <source>An e-mail address cannot contain a comma.</source>
-        <translation>Una dirección de correo no puede contener comas.</translation>
-    </message>
-    <message>
         <source>%1 - properties</source>
         <translation>%1 - propiedades</translation>
     </message>

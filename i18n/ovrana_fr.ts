@@ -74,10 +74,6 @@
         <translation>Veuillez saisir un nombre entier de jours entre 0 et %1.</translation>
     </message>
     <message>
-        <source>An e-mail address cannot contain a comma.</source>
-        <translation>Une adresse e-mail ne peut pas contenir de virgule.</translation>
-    </message>
-    <message>
         <source>%1 - properties</source>
         <translation>%1 – propriétés</translation>
     </message>

@@ -75,10 +75,6 @@
         <translation>Введите целое число дней от 0 до %1.</translation>
     </message>
     <message>
-        <source>An e-mail address cannot contain a comma.</source>
-        <translation>Адрес электронной почты не может содержать запятую.</translation>
-    </message>
-    <message>
         <source>%1 - properties</source>
         <translation>%1 — свойства</translation>
     </message>

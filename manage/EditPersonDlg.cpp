@@ -222,12 +222,6 @@ void CEditPersonDlg::accept() {
     if (!ReadDays(days)) {
         return;
     }
-    if (editEmail->text().contains(QLatin1Char(','))) {
-        // The data file separates its fields with commas.
-        Modal::Warn(this, tr("An e-mail address cannot contain a comma."));
-        editEmail->setFocus();
-        return;
-    }
     name = ToBytes(editName->text(), name);
     email = ToBytes(editEmail->text(), email);
     if (dateTouched_) {

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ImportDlg.h"
 
-#include <QDate>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -21,7 +19,7 @@ namespace {
 QString DateText(const PersonRecord& record, const std::string& dateFormat) {
     if (record.year == 0) {
         // The list's pattern would show a year the contact does not have.
-        return QLocale().toString(QDate(2000, record.month, record.day), QStringLiteral("d MMMM"));
+        return DayAndMonth(record.month, record.day);
     }
     // A year of birth in two digits could be either century.
     std::string pattern = dateFormat;

@@ -2,6 +2,7 @@
 #include "QtServices.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
@@ -64,10 +65,12 @@ void QSettingsStore::Write(const std::string& name, const std::string& value) {
     }
 }
 
-QtTextServices::QtTextServices(const QLocale& locale) : locale_(locale) {
+QtTextServices::QtTextServices(const QLocale& locale) : language_(QLocale::English) {
     QString language;
-    program_ = LoadProgramTranslator(locale_, &language);
+    program_ = LoadProgramTranslator(locale, &language);
     if (program_) {
+        // The weekday is part of the sentence: in its language, not the formatting locale's.
+        language_ = QLocale(language);
         // Qt's own texts (standard buttons, context menus), where Debian ships them.
         qt_ = std::make_unique<QTranslator>();
         if (!qt_->load(QStringLiteral("qtbase_") + language.replace(u'-', u'_'),
@@ -93,7 +96,7 @@ void QtTextServices::InstallTranslators() const {
 }
 
 std::string QtTextServices::DayName(int weekday) const {
-    return locale_.dayName(weekday == 0 ? 7 : weekday, QLocale::LongFormat).toStdString();
+    return language_.dayName(weekday == 0 ? 7 : weekday, QLocale::LongFormat).toStdString();
 }
 
 std::string QtTextServices::UpperFirst(std::string_view text) const {
@@ -116,4 +119,9 @@ std::string QtTextServices::UpperFirst(std::string_view text) const {
 
 std::string SystemShortDatePattern() {
     return QLocale::system().dateFormat(QLocale::ShortFormat).toStdString();
+}
+
+QString DayAndMonth(int month, int day) {
+    static const QLocale language = QtTextServices().Language();  // Qt reads the user's once too
+    return language.toString(QDate(2000, month, day), QStringLiteral("d MMMM"));
 }

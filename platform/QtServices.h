@@ -37,9 +37,11 @@ public:
     std::string Translate(const char* context, const char* source, int n) const override;
     // Lets the windows' tr() and Qt's own buttons speak the same language; needs the app.
     void InstallTranslators() const;
+    // The language spoken, for the names of days and months.
+    const QLocale& Language() const { return language_; }
 
 private:
-    QLocale locale_;
+    QLocale language_;                      // of the translation loaded, or English
     std::unique_ptr<QTranslator> program_;  // null: English, C or no translation
     std::unique_ptr<QTranslator> qt_;
 };
@@ -51,3 +53,5 @@ inline QString FromBytes(const std::string& text) {
 
 // The user's short-date picture, such as dd/MM/yyyy.
 std::string SystemShortDatePattern();
+// "12 May": a day of the year without a year, its month named in the language spoken.
+QString DayAndMonth(int month, int day);

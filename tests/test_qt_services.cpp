@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "TestSupport.h"
+#include "model/DatePattern.h"
 #include "platform/QtServices.h"
 #include "reminder/DueRecords.h"
 
@@ -36,8 +37,10 @@ const std::tuple<const char*, const char*, int, int, const char*> kRows[] = {
     {"ru_RU", "свадьба", 0, 1, " свадьба: завтра"},
     {"ru_RU", "свадьба", 0, 21, " Свадьба: пятница, 01.01.27 (через 21 день)"},
     {"ru_RU", "свадьба", 0, 22, " Свадьба: пятница, 01.01.27 (через 22 дня)"},
-    // No translation: the English sentence, the locale's own weekday.
-    {"it_IT", "noah", 1997, 5, " Noah will be 30 on venerdì 01.01.27 (in 5 days)"},
+    // No translation: the English sentence, all of it.
+    {"pt_BR", "noah", 1997, 5, " Noah will be 30 on Friday 01.01.27 (in 5 days)"},
+    // The user's own (CMakeLists.txt): LANGUAGE=ru:de, LANG=fr_FR.UTF-8, so the date as in France.
+    {nullptr, "ной", 2005, 2, " Ной: исполнится 22 года — пятница, 01/01/27 (через 2 дня)"},
 };
 
 }  // namespace
@@ -52,9 +55,12 @@ private slots:
             PersonRecord record = Record(name, 1, 1, birthYear);
             record.notABirthday = birthYear == 0;
             UpdateRecord(record, MakeDay(2027, 1, 1) - daysBefore);
-            QCOMPARE(ComposeReminderText(record, "%d.%m.%y", QtTextServices(QLocale(locale))),
-                     std::string(expected));
+            const QtTextServices text(locale ? QLocale(locale) : QLocale::system());
+            const std::string dates =
+                locale ? "%d.%m.%y" : MakeDatePattern(SystemShortDatePattern());
+            QCOMPARE(ComposeReminderText(record, dates, text), std::string(expected));
         }
+        QCOMPARE(DayAndMonth(5, 12), QString("12 мая"));  // the user's own: months in Russian too
     }
 
     void upperFirst() {
@@ -70,7 +76,6 @@ private slots:
         for (const auto& [text, expected] : rows) {
             QCOMPARE(QtTextServices().UpperFirst(text), expected);
         }
-        QCOMPARE(QtTextServices().DayName(0), std::string("Sunday"));
     }
 
     // A hand-edited list reads as its text, a key not there as none.
