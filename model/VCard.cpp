@@ -524,14 +524,15 @@ void KeepDate(VCardDate& kept, VCardDate date) {
     }
 }
 
-// An address the data file can hold: no blanks, control characters or commas.
+// An address as the data file holds it: no blanks or control characters. A comma stays, as the
+// greeting's mail link encodes it.
 std::string MailAddress(std::string_view text) {
     text = Trim(text);
     if (text.size() >= 7 && EqualsNoCase(text.substr(0, 7), "mailto:")) {
         text.remove_prefix(7);
     }
     const bool usable = std::none_of(text.begin(), text.end(), [](char c) {
-        return static_cast<unsigned char>(c) <= ' ' || c == 0x7F || c == ',';
+        return static_cast<unsigned char>(c) <= ' ' || c == 0x7F;
     });
     return usable ? std::string(text) : std::string();
 }

