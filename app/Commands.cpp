@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "Commands.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <memory>
 #include <system_error>
+#include <vector>
 
 #include "model/DataFile.h"
 #include "model/DisplayText.h"
@@ -38,6 +43,23 @@ std::string Unreadable(const std::string& dataPath) {
     return "the data file " + dataPath +
            (target.empty() ? " could not be read completely"
                            : " points to " + target + ", which does not exist");
+}
+
+// Why `file` could not be replaced. A file the user may write still fails (EPERM) when it belongs
+// to another user or group, which a new file in its place cannot be given.
+std::string WhyNotReplaced(int error, const std::string& file) {
+    struct stat info {};
+    if (error == EPERM && ::geteuid() != 0 && ::stat(file.c_str(), &info) == 0) {
+        std::vector<gid_t> groups(static_cast<std::size_t>(std::max(::getgroups(0, nullptr), 0)));
+        groups.resize(static_cast<std::size_t>(
+            std::max(::getgroups(static_cast<int>(groups.size()), groups.data()), 0)));
+        if (info.st_uid != ::geteuid() ||
+            (info.st_gid != ::getegid() &&
+             std::find(groups.begin(), groups.end(), info.st_gid) == groups.end())) {
+            return "a new file in its place could not keep its owner and group";
+        }
+    }
+    return std::generic_category().message(error);
 }
 
 // The command line's words for one of the data file's own files.
@@ -115,7 +137,7 @@ int RunExport(const std::string& dataPath, const std::string& target, const Cale
     }
     if (error != 0) {
         return Fail("cannot write " + (target == "-" ? "to standard output" : target) + ": " +
-                    std::generic_category().message(error));
+                    WhyNotReplaced(error, target));
     }
     return 0;
 }
@@ -161,7 +183,7 @@ int RunImport(const std::string& dataPath, const std::string& vcardPath,
     }
     if (!saved) {
         return Fail("cannot save " + (saved.file.empty() ? dataPath : saved.file) + ": " +
-                    std::generic_category().message(saved.error) + "; nothing was imported");
+                    WhyNotReplaced(saved.error, dataPath) + "; nothing was imported");
     }
     const std::string summary = ImportSummary(plan) + "\n";
     return std::fputs(summary.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
