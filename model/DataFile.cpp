@@ -54,6 +54,23 @@ std::string TakeName(std::string_view& line) {
     return std::string(TakeField(line));
 }
 
+// Whether the first line of a file holds a record rather than a header: a file made by hand or
+// by another program may start with its first record, which would be lost on the next save.
+// A header as written here starts with '#'; a record has a date of eight digits.
+bool LooksLikeRecord(std::string_view line) {
+    if (line.empty() || line.front() == '#') {
+        return false;
+    }
+    TakeName(line);
+    const std::string_view date = TakeField(line);
+    if (date.size() != 8 ||
+        !std::all_of(date.begin(), date.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return false;
+    }
+    const int day = ParseInt(date.substr(0, 2)), month = ParseInt(date.substr(2, 2));
+    return day >= 1 && day <= 31 && month >= 1 && month <= 12;
+}
+
 // A line break inside a value would split its record in two, and a NUL makes the reader refuse
 // the file.
 std::string OnOneLine(std::string text) {
@@ -260,8 +277,8 @@ private:
     bool refused_ = false;
 };
 
-// Record lines from pieces of a data file: the first line is the header, every further one that
-// is not blank a record, until kMaxRecords.
+// Record lines from pieces of a data file: the first line is the header unless it holds a record,
+// every further one that is not blank a record, until kMaxRecords.
 class RecordLines {
 public:
     explicit RecordLines(const std::function<bool(PersonRecord&)>& take) : take_(take) {}
@@ -286,7 +303,9 @@ private:
         }
         if (header_) {
             header_ = false;
-            return true;
+            if (!LooksLikeRecord(line)) {
+                return true;
+            }
         }
         if (line.find_first_not_of(" \t\r\v\f") == std::string_view::npos) {
             return true;  // a blank line holds no record
