@@ -303,6 +303,9 @@ private:
         }
         if (header_) {
             header_ = false;
+            if (line.starts_with("\xEF\xBB\xBF")) {
+                line.remove_prefix(3);  // an editor's UTF-8 byte-order mark is no part of a name
+            }
             if (!LooksLikeRecord(line)) {
                 return true;
             }
