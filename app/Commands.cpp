@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Commands.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,9 +46,13 @@ std::string Unreadable(const std::string& dataPath) {
                            : " points to " + target + ", which does not exist");
 }
 
-// Why `file` could not be replaced. A file the user may write still fails (EPERM) when it belongs
-// to another user or group, which a new file in its place cannot be given.
+// Why `file` could not be replaced. A file the user may write still fails when its folder takes
+// no new file (EACCES), or (EPERM) when it belongs to another user or group, which a new file in
+// its place cannot be given.
 std::string WhyNotReplaced(int error, const std::string& file) {
+    if (error == EACCES && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0) {
+        return "its folder does not let a new file take its place";
+    }
     struct stat info {};
     if (error == EPERM && ::geteuid() != 0 && ::stat(file.c_str(), &info) == 0) {
         std::vector<gid_t> groups(static_cast<std::size_t>(std::max(::getgroups(0, nullptr), 0)));

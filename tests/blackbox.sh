@@ -72,6 +72,7 @@ mkfifo pipe && { cat pipe >piped & pids+=($!); }|ovrana --export pipe|0|[ -p pip
 mknod full c 1 7|ovrana --export full|1|[ -c full ] && grep -q 'No space left' ../err
 chmod 777 . && echo old >ro.ics && chown 65534:65534 ro.ics && chmod 444 ro.ics|nobody --export ro.ics|1|grep -qx old ro.ics
 chmod 777 . && echo old >g.ics && chown 65534:0 g.ics && chmod 666 g.ics|nobody --export g.ics|1|grep -qx old g.ics && grep -q 'owner and group' ../err
+echo old >w.ics && chown 65534 w.ics|nobody --export w.ics|1|grep -qx old w.ics && grep -q 'its folder' ../err
 echo old >a.ics && ln a.ics b.ics|ovrana --export a.ics|1|[ a.ics -ef b.ics ]
 |ovrana --import ''|2|grep -q 'needs a file name' ../err
 mkdir gone && cd gone && rmdir ../gone|ovrana --export x.ics|1|grep -q 'working folder' ../err
