@@ -112,9 +112,10 @@ VCardParse ReadContacts(const std::string& path) {
 }  // namespace
 
 int RunExport(const std::string& dataPath, const std::string& target, const CalendarTexts& texts) {
-    if (const OwnFile own = target == "-" ? OwnFile::None : OwnFileNamed(target, dataPath);
+    // Standard output too may have been sent to the data file (>> ovras.ini).
+    if (const OwnFile own = OwnFileNamed(target == "-" ? "/dev/stdout" : target, dataPath);
         own != OwnFile::None) {
-        return Fail(target + " is " + OwnFileName(own) +
+        return Fail((target == "-" ? "standard output" : target) + " is " + OwnFileName(own) +
                     "; nothing was exported, choose another file name");
     }
     RecordList records;

@@ -64,6 +64,7 @@ Anna Smith\'s anniversary,11062005,1,-1,14,1,0,anna@example.org,\r\n'
         cd "$work" && rm -rf row
     done <<'ROWS'
 |ovrana --export ovras.ini|1|cmp -s ovras.ini ../before
+|ovrana --export - >>ovras.ini|1|cmp -s ovras.ini ../before
 ln -s ovras.ini cal.ics|ovrana --export cal.ics|1|[ -L cal.ics ]
 cp ovras.ini ovras.ini.bak|ovrana --export "$PWD/ovras.ini.bak"|1|cmp -s ovras.ini.bak ../before
 |ovrana --export ovras.ini.lock|1|[ ! -e ovras.ini.lock ]
