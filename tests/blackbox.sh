@@ -82,6 +82,7 @@ rm ovras.ini && ln -s missing/ovras.ini ovras.ini|ovrana --import ../contacts.vc
 |ovrana --import ../contacts.vcf --import ../contacts.vcf|2|cmp -s ovras.ini ../before
 |ovrana --export a.ics --export b.ics|2|[ ! -e a.ics ]
 rm ovras.ini|ovrana --import - <../contacts.vcf|0|grep -q '^Anna Smith,' ovras.ini
+|HOME=/nonexistent ovrana --home --import ../contacts.vcf|1|cmp -s ovras.ini ../before
 ROWS
     ;;
 daily)
