@@ -54,6 +54,20 @@ std::string TakeName(std::string_view& line) {
     return std::string(TakeField(line));
 }
 
+// A date or number as a spreadsheet may save it: with blanks around it, or in double quotes.
+std::string_view Bare(std::string_view field) {
+    while (!field.empty() && (field.front() == ' ' || field.front() == '\t')) {
+        field.remove_prefix(1);
+    }
+    while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) {
+        field.remove_suffix(1);
+    }
+    if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
+        field = field.substr(1, field.size() - 2);
+    }
+    return field;
+}
+
 // Whether the first line of a file holds a record rather than a header: a file made by hand or
 // by another program may start with its first record, which would be lost on the next save.
 // A header as written here starts with '#'; a record has a date of eight digits.
@@ -62,7 +76,7 @@ bool LooksLikeRecord(std::string_view line) {
         return false;
     }
     TakeName(line);
-    const std::string_view date = TakeField(line);
+    const std::string_view date = Bare(TakeField(line));
     if (date.size() != 8 ||
         !std::all_of(date.begin(), date.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         return false;
@@ -107,12 +121,13 @@ std::string QuoteName(const std::string& name) {
 PersonRecord ParseRecordLine(std::string_view line) {
     PersonRecord record;
     record.name = TakeName(line);
-    const std::string_view date = TakeField(line);
-    record.icon = ParseInt(TakeField(line));
-    record.skipYear = ParseInt(TakeField(line));
-    record.daysInAdvance = ParseInt(TakeField(line));
-    record.notABirthday = ParseInt(TakeField(line));
-    record.infoOnly = TakeField(line) == "1" ? 1 : 0;
+    const std::string_view date = Bare(TakeField(line));
+    record.icon = ParseInt(Bare(TakeField(line)));
+    record.skipYear = ParseInt(Bare(TakeField(line)));
+    record.daysInAdvance = ParseInt(Bare(TakeField(line)));
+    record.notABirthday = ParseInt(Bare(TakeField(line)));
+    const std::string_view infoOnly = TakeField(line);
+    record.infoOnly = infoOnly == "1" || infoOnly == "\"1\"" ? 1 : 0;
     // The address is everything up to the line's last comma, so an address that holds a comma
     // comes back whole; for lines as written (one trailing comma) this is the next field. A line
     // edited by hand may have lost that comma, not the address.
