@@ -68,6 +68,38 @@ std::string_view Bare(std::string_view field) {
     return field;
 }
 
+// A date typed by hand as 7.12.1990, 07/12/1990, 7.12. or 1990-12-07; false for any other text.
+// Read as eight digits, it would come back as another date on the next save.
+bool ReadTypedDate(std::string_view date, PersonRecord& record) {
+    int parts[3] = {};
+    std::size_t digits[3] = {};
+    std::size_t n = 0;
+    char separator = 0;
+    for (const char c : date) {
+        if (c >= '0' && c <= '9' && digits[n] < 4) {
+            parts[n] = parts[n] * 10 + (c - '0');
+            ++digits[n];
+        } else if ((c == '.' || c == '/' || c == '-') && (separator == 0 || c == separator) &&
+                   digits[n] > 0 && n < 2) {
+            separator = c;
+            ++n;
+        } else {
+            return false;
+        }
+    }
+    // A dash only in year-first order: the written form of a negative day or month has one too.
+    const bool isoOrder = digits[0] == 4;
+    if (n == 0 || (separator == '-') != isoOrder ||
+        (isoOrder ? n != 2 || digits[1] > 2 || digits[2] == 0 || digits[2] > 2
+                  : digits[0] > 2 || digits[1] == 0 || digits[1] > 2)) {
+        return false;
+    }
+    record.day = isoOrder ? parts[2] : parts[0];
+    record.month = parts[1];
+    record.year = isoOrder ? parts[0] : parts[2];
+    return true;
+}
+
 // Whether the first line of a file holds a record rather than a header: a file made by hand or
 // by another program may start with its first record, which would be lost on the next save.
 // A header as written here starts with '#'; a record has a date of eight digits.
@@ -136,6 +168,9 @@ PersonRecord ParseRecordLine(std::string_view line) {
     }
     record.email = line;
 
+    if (ReadTypedDate(date, record)) {
+        return record;
+    }
     record.day = ParseInt(date.substr(0, 2));
     record.month = ParseInt(date.size() > 2 ? date.substr(2, 2) : std::string_view{});
     // The year follows day and month; a date such as 0303 has none, and gets none (0) rather
