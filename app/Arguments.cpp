@@ -97,16 +97,14 @@ int AnswerAndExit(const CommandLine& line) {
     return written && std::fflush(stdout) == 0 ? 0 : 1;
 }
 
-void EnterHome() {
+bool EnterHome() {
     const char* home = std::getenv("HOME");
     if (home == nullptr || *home == '\0') {
-        return;
+        return false;
     }
     std::string path = std::filesystem::path(home).lexically_normal().string();
     while (path.size() > 1 && path.back() == '/') {
         path.pop_back();
     }
-    if (path != "/") {
-        [[maybe_unused]] const int entered = ::chdir(path.c_str());
-    }
+    return path != "/" && ::chdir(path.c_str()) == 0;
 }

@@ -31,5 +31,5 @@ std::string VersionText();
 int AnswerAndExit(const CommandLine& line);
 
 // Enters $HOME. Stays where it is when HOME is unset or names the root directory, and when the
-// home directory cannot be entered.
-void EnterHome();
+// home directory cannot be entered; then returns false.
+bool EnterHome();

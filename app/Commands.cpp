@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "Commands.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <memory>
 #include <system_error>
+#include <vector>
 
 #include "model/DataFile.h"
 #include "model/DisplayText.h"
@@ -38,6 +44,27 @@ std::string Unreadable(const std::string& dataPath) {
     return "the data file " + dataPath +
            (target.empty() ? " could not be read completely"
                            : " points to " + target + ", which does not exist");
+}
+
+// Why `file` could not be replaced. A file the user may write still fails when its folder takes
+// no new file (EACCES), or (EPERM) when it belongs to another user or group, which a new file in
+// its place cannot be given.
+std::string WhyNotReplaced(int error, const std::string& file) {
+    if (error == EACCES && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0) {
+        return "its folder does not let a new file take its place";
+    }
+    struct stat info {};
+    if (error == EPERM && ::geteuid() != 0 && ::stat(file.c_str(), &info) == 0) {
+        std::vector<gid_t> groups(static_cast<std::size_t>(std::max(::getgroups(0, nullptr), 0)));
+        groups.resize(static_cast<std::size_t>(
+            std::max(::getgroups(static_cast<int>(groups.size()), groups.data()), 0)));
+        if (info.st_uid != ::geteuid() ||
+            (info.st_gid != ::getegid() &&
+             std::find(groups.begin(), groups.end(), info.st_gid) == groups.end())) {
+            return "a new file in its place could not keep its owner and group";
+        }
+    }
+    return std::generic_category().message(error);
 }
 
 // The command line's words for one of the data file's own files.
@@ -85,9 +112,10 @@ VCardParse ReadContacts(const std::string& path) {
 }  // namespace
 
 int RunExport(const std::string& dataPath, const std::string& target, const CalendarTexts& texts) {
-    if (const OwnFile own = target == "-" ? OwnFile::None : OwnFileNamed(target, dataPath);
+    // Standard output too may have been sent to the data file (>> ovras.ini).
+    if (const OwnFile own = OwnFileNamed(target == "-" ? "/dev/stdout" : target, dataPath);
         own != OwnFile::None) {
-        return Fail(target + " is " + OwnFileName(own) +
+        return Fail((target == "-" ? "standard output" : target) + " is " + OwnFileName(own) +
                     "; nothing was exported, choose another file name");
     }
     RecordList records;
@@ -115,7 +143,7 @@ int RunExport(const std::string& dataPath, const std::string& target, const Cale
     }
     if (error != 0) {
         return Fail("cannot write " + (target == "-" ? "to standard output" : target) + ": " +
-                    std::generic_category().message(error));
+                    WhyNotReplaced(error, target));
     }
     return 0;
 }
@@ -161,7 +189,7 @@ int RunImport(const std::string& dataPath, const std::string& vcardPath,
     }
     if (!saved) {
         return Fail("cannot save " + (saved.file.empty() ? dataPath : saved.file) + ": " +
-                    std::generic_category().message(saved.error) + "; nothing was imported");
+                    WhyNotReplaced(saved.error, dataPath) + "; nothing was imported");
     }
     const std::string summary = ImportSummary(plan) + "\n";
     return std::fputs(summary.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;

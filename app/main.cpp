@@ -17,8 +17,14 @@ int main(int argc, char** argv) {
     if (const int status = AnswerAndExit(line); status >= 0) {
         return status;
     }
-    if (line.home) {
-        EnterHome();
+    // A command asked to change the records in the home directory changes none elsewhere.
+    const bool command = line.command == CommandLine::Command::Import ||
+                         line.command == CommandLine::Command::Export;
+    if (line.home && !EnterHome() && command) {
+        PrintError(
+            "the home directory that HOME names cannot be used; nothing was " +
+            std::string(line.command == CommandLine::Command::Import ? "imported" : "exported"));
+        return 1;
     }
     // Lets the desktop match the windows to the menu launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ovrana.Ovrana"));

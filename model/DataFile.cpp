@@ -54,6 +54,69 @@ std::string TakeName(std::string_view& line) {
     return std::string(TakeField(line));
 }
 
+// A date or number as a spreadsheet may save it: with blanks around it, or in double quotes.
+std::string_view Bare(std::string_view field) {
+    while (!field.empty() && (field.front() == ' ' || field.front() == '\t')) {
+        field.remove_prefix(1);
+    }
+    while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) {
+        field.remove_suffix(1);
+    }
+    if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
+        field = field.substr(1, field.size() - 2);
+    }
+    return field;
+}
+
+// A date typed by hand as 7.12.1990, 07/12/1990, 7.12. or 1990-12-07; false for any other text.
+// Read as eight digits, it would come back as another date on the next save.
+bool ReadTypedDate(std::string_view date, PersonRecord& record) {
+    int parts[3] = {};
+    std::size_t digits[3] = {};
+    std::size_t n = 0;
+    char separator = 0;
+    for (const char c : date) {
+        if (c >= '0' && c <= '9' && digits[n] < 4) {
+            parts[n] = parts[n] * 10 + (c - '0');
+            ++digits[n];
+        } else if ((c == '.' || c == '/' || c == '-') && (separator == 0 || c == separator) &&
+                   digits[n] > 0 && n < 2) {
+            separator = c;
+            ++n;
+        } else {
+            return false;
+        }
+    }
+    // A dash only in year-first order: the written form of a negative day or month has one too.
+    const bool isoOrder = digits[0] == 4;
+    if (n == 0 || (separator == '-') != isoOrder ||
+        (isoOrder ? n != 2 || digits[1] > 2 || digits[2] == 0 || digits[2] > 2
+                  : digits[0] > 2 || digits[1] == 0 || digits[1] > 2)) {
+        return false;
+    }
+    record.day = isoOrder ? parts[2] : parts[0];
+    record.month = parts[1];
+    record.year = isoOrder ? parts[0] : parts[2];
+    return true;
+}
+
+// Whether the first line of a file holds a record rather than a header: a file made by hand or
+// by another program may start with its first record, which would be lost on the next save.
+// A header as written here starts with '#'; a record has a date of eight digits.
+bool LooksLikeRecord(std::string_view line) {
+    if (line.empty() || line.front() == '#') {
+        return false;
+    }
+    TakeName(line);
+    const std::string_view date = Bare(TakeField(line));
+    if (date.size() != 8 ||
+        !std::all_of(date.begin(), date.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return false;
+    }
+    const int day = ParseInt(date.substr(0, 2)), month = ParseInt(date.substr(2, 2));
+    return day >= 1 && day <= 31 && month >= 1 && month <= 12;
+}
+
 // A line break inside a value would split its record in two, and a NUL makes the reader refuse
 // the file.
 std::string OnOneLine(std::string text) {
@@ -90,12 +153,13 @@ std::string QuoteName(const std::string& name) {
 PersonRecord ParseRecordLine(std::string_view line) {
     PersonRecord record;
     record.name = TakeName(line);
-    const std::string_view date = TakeField(line);
-    record.icon = ParseInt(TakeField(line));
-    record.skipYear = ParseInt(TakeField(line));
-    record.daysInAdvance = ParseInt(TakeField(line));
-    record.notABirthday = ParseInt(TakeField(line));
-    record.infoOnly = TakeField(line) == "1" ? 1 : 0;
+    const std::string_view date = Bare(TakeField(line));
+    record.icon = ParseInt(Bare(TakeField(line)));
+    record.skipYear = ParseInt(Bare(TakeField(line)));
+    record.daysInAdvance = ParseInt(Bare(TakeField(line)));
+    record.notABirthday = ParseInt(Bare(TakeField(line)));
+    const std::string_view infoOnly = TakeField(line);
+    record.infoOnly = infoOnly == "1" || infoOnly == "\"1\"" ? 1 : 0;
     // The address is everything up to the line's last comma, so an address that holds a comma
     // comes back whole; for lines as written (one trailing comma) this is the next field. A line
     // edited by hand may have lost that comma, not the address.
@@ -104,6 +168,9 @@ PersonRecord ParseRecordLine(std::string_view line) {
     }
     record.email = line;
 
+    if (ReadTypedDate(date, record)) {
+        return record;
+    }
     record.day = ParseInt(date.substr(0, 2));
     record.month = ParseInt(date.size() > 2 ? date.substr(2, 2) : std::string_view{});
     // The year follows day and month; a date such as 0303 has none, and gets none (0) rather
@@ -260,8 +327,8 @@ private:
     bool refused_ = false;
 };
 
-// Record lines from pieces of a data file: the first line is the header, every further one that
-// is not blank a record, until kMaxRecords.
+// Record lines from pieces of a data file: the first line is the header unless it holds a record,
+// every further one that is not blank a record, until kMaxRecords.
 class RecordLines {
 public:
     explicit RecordLines(const std::function<bool(PersonRecord&)>& take) : take_(take) {}
@@ -286,7 +353,12 @@ private:
         }
         if (header_) {
             header_ = false;
-            return true;
+            if (line.starts_with("\xEF\xBB\xBF")) {
+                line.remove_prefix(3);  // an editor's UTF-8 byte-order mark is no part of a name
+            }
+            if (!LooksLikeRecord(line)) {
+                return true;
+            }
         }
         if (line.find_first_not_of(" \t\r\v\f") == std::string_view::npos) {
             return true;  // a blank line holds no record

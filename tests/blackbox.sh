@@ -64,6 +64,7 @@ Anna Smith\'s anniversary,11062005,1,-1,14,1,0,anna@example.org,\r\n'
         cd "$work" && rm -rf row
     done <<'ROWS'
 |ovrana --export ovras.ini|1|cmp -s ovras.ini ../before
+|ovrana --export - >>ovras.ini|1|cmp -s ovras.ini ../before
 ln -s ovras.ini cal.ics|ovrana --export cal.ics|1|[ -L cal.ics ]
 cp ovras.ini ovras.ini.bak|ovrana --export "$PWD/ovras.ini.bak"|1|cmp -s ovras.ini.bak ../before
 |ovrana --export ovras.ini.lock|1|[ ! -e ovras.ini.lock ]
@@ -71,6 +72,8 @@ echo old >real.ics && ln -s real.ics link.ics|ovrana --export link.ics|0|[ -L li
 mkfifo pipe && { cat pipe >piped & pids+=($!); }|ovrana --export pipe|0|[ -p pipe ] && wait $! && grep -q END:VCALENDAR piped
 mknod full c 1 7|ovrana --export full|1|[ -c full ] && grep -q 'No space left' ../err
 chmod 777 . && echo old >ro.ics && chown 65534:65534 ro.ics && chmod 444 ro.ics|nobody --export ro.ics|1|grep -qx old ro.ics
+chmod 777 . && echo old >g.ics && chown 65534:0 g.ics && chmod 666 g.ics|nobody --export g.ics|1|grep -qx old g.ics && grep -q 'owner and group' ../err
+echo old >w.ics && chown 65534 w.ics|nobody --export w.ics|1|grep -qx old w.ics && grep -q 'its folder' ../err
 echo old >a.ics && ln a.ics b.ics|ovrana --export a.ics|1|[ a.ics -ef b.ics ]
 |ovrana --import ''|2|grep -q 'needs a file name' ../err
 mkdir gone && cd gone && rmdir ../gone|ovrana --export x.ics|1|grep -q 'working folder' ../err
@@ -79,6 +82,7 @@ rm ovras.ini && ln -s missing/ovras.ini ovras.ini|ovrana --import ../contacts.vc
 |ovrana --import ../contacts.vcf --import ../contacts.vcf|2|cmp -s ovras.ini ../before
 |ovrana --export a.ics --export b.ics|2|[ ! -e a.ics ]
 rm ovras.ini|ovrana --import - <../contacts.vcf|0|grep -q '^Anna Smith,' ovras.ini
+|HOME=/nonexistent ovrana --home --import ../contacts.vcf|1|cmp -s ovras.ini ../before
 ROWS
     ;;
 daily)
