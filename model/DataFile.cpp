@@ -132,7 +132,8 @@ bool NeedsQuotes(const std::string& name) {
 std::string QuoteName(const std::string& name) {
     std::string quoted = "\"";
     if (name.find(',') != std::string::npos) {
-        // Names with a comma lose their quotes, as they always have.
+        // Quote characters are dropped, not doubled: readers that know no doubling would end
+        // the name at the first one and split the record at its comma.
         for (char c : name) {
             if (c != '"') {
                 quoted += c;

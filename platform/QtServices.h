@@ -10,7 +10,7 @@ class QTranslator;
 #include "Settings.h"
 #include "TextServices.h"
 
-// The per-user settings: the registry key on Windows, ~/.config/Keldan/ovra.conf on Linux.
+// The per-user settings, ~/.config/Keldan/ovra.conf in QSettings' native format.
 class QSettingsStore : public KeyValueStore {
 public:
     // The file SettingsFilePath names, not the one Qt would guess, which may differ from it.

@@ -8,7 +8,8 @@
 
 namespace {
 
-// Values are read into an 80-byte buffer that also holds the terminating NUL.
+// No option's value comes near 79 bytes: a longer one is damage or a stray hand edit, and counts
+// as missing.
 constexpr std::size_t kMaxValueBytes = 80;
 
 std::optional<std::string> ReadValue(const KeyValueStore& store, const char* name) {

@@ -24,8 +24,8 @@
 
 namespace {
 
-// The window keeps the proportions it was first drawn with, in dialog units (a quarter of the
-// font's average character width, an eighth of its height), so it follows the user's font.
+// Sizes in quarters of the font's average character width and eighths of its height, so that the
+// window grows with the user's font and keeps its proportions.
 constexpr int kMargin = 7;
 constexpr int kListWidth = 275;
 constexpr int kListHeight = 84;
