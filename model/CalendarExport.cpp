@@ -51,34 +51,6 @@ int StartYear(const PersonRecord& record, int thisYear) {
     return year;
 }
 
-// Length of the well-formed UTF-8 sequence at `i`, or 0.
-std::size_t SequenceLength(const std::string& s, std::size_t i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char b = byte(i);
-    std::size_t n = 0;
-    unsigned char low = 0x80, high = 0xBF;  // bounds of the second byte
-    if (b >= 0xC2 && b <= 0xDF) {
-        n = 2;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-        n = 3;
-        low = b == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
-        high = b == 0xED ? 0x9F : 0xBF;  // no surrogates
-    } else if (b >= 0xF0 && b <= 0xF4) {
-        n = 4;
-        low = b == 0xF0 ? 0x90 : 0x80;
-        high = b == 0xF4 ? 0x8F : 0xBF;  // nothing beyond U+10FFFF
-    }
-    if (n == 0 || i + n > s.size() || byte(i + 1) < low || byte(i + 1) > high) {
-        return 0;
-    }
-    for (std::size_t k = 2; k < n; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) {
-            return 0;
-        }
-    }
-    return n;
-}
-
 // Text as iCalendar takes it: valid UTF-8, line breaks as LF (libical escapes them), and no
 // control characters, which are not allowed in a value. What cannot stay becomes U+FFFD.
 std::string CleanText(const std::string& text) {
@@ -90,11 +62,10 @@ std::string CleanText(const std::string& text) {
         if (c == '\r') {
             out += '\n';
             n = i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
-        } else if (c >= 0x80 && (n = SequenceLength(text, i)) != 0) {
+        } else if (c >= 0x80 && DecodeUtf8(text, i, n) != kNotUtf8) {
             out.append(text, i, n);
         } else if (c >= 0x80 || (c < 0x20 && c != '\t' && c != '\n') || c == 0x7F) {
             AppendUtf8(out, U'\uFFFD');
-            n = 1;
         } else {
             out += text[i];
         }

@@ -13,6 +13,7 @@
 #include <system_error>
 #include <utility>
 
+#include "DisplayText.h"
 #include "FileReplace.h"
 #include "Numbers.h"
 
@@ -53,40 +54,6 @@ std::string_view Unquote(std::string_view text) {
     return text;
 }
 
-// The length of the well-formed UTF-8 sequence `text` starts with; 0 when it starts with none.
-std::size_t SequenceLength(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) {
-        return 1;
-    }
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
-        high = lead == 0xED ? 0x9F : 0xBF;  // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;  // nothing past U+10FFFF
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high) {
-        return 0;
-    }
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF) {
-            return 0;
-        }
-    }
-    return length;
-}
-
 bool IsAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
 }
@@ -95,10 +62,9 @@ bool IsAscii(std::string_view text) {
 std::string ReplaceBadUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    while (!text.empty()) {
-        const std::size_t length = SequenceLength(text);
-        out.append(length == 0 ? kReplacement : text.substr(0, length));
-        text.remove_prefix(std::max<std::size_t>(length, 1));
+    for (std::size_t pos = 0, length = 0; pos < text.size(); pos += length) {
+        const bool valid = DecodeUtf8(text, pos, length) != kNotUtf8;
+        out.append(valid ? text.substr(pos, length) : kReplacement);
     }
     return out;
 }
@@ -106,18 +72,16 @@ std::string ReplaceBadUtf8(std::string_view text) {
 // A value for a message: at most about 40 bytes, control characters as blanks.
 std::string Shorten(std::string_view text) {
     std::string out;
-    while (!text.empty()) {
-        const std::size_t length = SequenceLength(text);
-        const auto c = static_cast<unsigned char>(text.front());
-        const std::string_view shown = length == 0             ? kReplacement
+    for (std::size_t pos = 0, length = 0; pos < text.size(); pos += length) {
+        const char32_t c = DecodeUtf8(text, pos, length);
+        const std::string_view shown = c == kNotUtf8           ? kReplacement
                                        : c < 0x20 || c == 0x7F ? " "
-                                                               : text.substr(0, length);
+                                                               : text.substr(pos, length);
         if (out.size() + shown.size() > 40) {
             out += "\xE2\x80\xA6";  // …
             break;
         }
         out += shown;
-        text.remove_prefix(std::max<std::size_t>(length, 1));
     }
     return out;
 }
@@ -629,12 +593,10 @@ struct Card {
 }  // namespace
 
 bool IsValidUtf8(std::string_view text) {
-    while (!text.empty()) {
-        const std::size_t length = SequenceLength(text);
-        if (length == 0) {
+    for (std::size_t pos = 0, length = 0; pos < text.size(); pos += length) {
+        if (DecodeUtf8(text, pos, length) == kNotUtf8) {
             return false;
         }
-        text.remove_prefix(length);
     }
     return true;
 }
