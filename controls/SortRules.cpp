@@ -74,16 +74,6 @@ bool ReadTime(std::string_view text, std::size_t& pos, int& seconds) {
     return true;
 }
 
-// A negative year stands for any year.
-int DaysInMonth(int month, std::int64_t year) {
-    static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month != 2 || year < 0) {
-        return kDays[month - 1];  // without a year, 29 February is a valid day and month
-    }
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return leap ? 29 : 28;
-}
-
 // atof rules without the C locale's say in the decimal point: leading blanks, one sign, the
 // longest number that follows, 0 when there is none.
 double ParseReal(std::string_view text) {

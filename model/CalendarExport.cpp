@@ -21,15 +21,10 @@ constexpr int kMaxDaysAhead = 365;
 constexpr int kLastYear = 3000;
 constexpr int kLastLeapYear = 2996;  // 3000 is none
 
-bool IsLeap(std::int64_t year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 // Day and month of some leap year, so 29 February counts, 30 February and 31 April do not.
 bool PossibleDate(const PersonRecord& record) {
-    static const int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return record.month >= 1 && record.month <= 12 && record.day >= 1 &&
-           record.day <= kDays[record.month - 1];
+           record.day <= DaysInMonth(record.month, -1);
 }
 
 bool KnownYear(int year) {
@@ -44,7 +39,7 @@ int StartYear(const PersonRecord& record, int thisYear) {
     int year = KnownYear(record.year) ? record.year : thisYear;
     if (record.month == 2 && record.day == 29) {
         const bool up = KnownYear(record.year) ? year <= kLastLeapYear : year < 4;
-        while (!IsLeap(year)) {
+        while (!IsLeapYear(year)) {
             year += up ? 1 : -1;
         }
     }

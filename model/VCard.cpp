@@ -13,6 +13,7 @@
 #include <system_error>
 #include <utility>
 
+#include "Dates.h"
 #include "DisplayText.h"
 #include "FileReplace.h"
 #include "Numbers.h"
@@ -425,12 +426,6 @@ std::string Unescape(std::string_view text) {
     return out;
 }
 
-int DaysIn(int month, int year) {
-    static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = year == 0 || (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0));
-    return month == 2 && !leap ? 28 : kDays[month - 1];
-}
-
 // 19800415, 1980-04-15, with a time after a "T"; --0415 and --04-15 without a year.
 VCardDate ParseDate(std::string_view value, const Params& params) {
     VCardDate date;
@@ -471,8 +466,9 @@ VCardDate ParseDate(std::string_view value, const Params& params) {
     date.year = year.empty() || omit ? 0 : ParseInt(year);
     date.month = ParseInt(month);
     date.day = ParseInt(day);
+    // Without a year (0), 29 February passes.
     if (date.month < 1 || date.month > 12 || date.day < 1 ||
-        date.day > DaysIn(date.month, date.year)) {
+        date.day > DaysInMonth(date.month, date.year == 0 ? -1 : date.year)) {
         date.year = date.month = date.day = 0;
         return date;
     }
