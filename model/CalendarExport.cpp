@@ -12,6 +12,7 @@
 #include "Dates.h"
 #include "DisplayText.h"
 #include "FileReplace.h"
+#include "Text.h"
 
 namespace {
 
@@ -87,11 +88,7 @@ std::string Fill(const std::string& pattern, const std::string& value) {
 std::uint64_t RecordKey(const PersonRecord& record) {
     const std::string key = record.name + '\0' + std::to_string(record.day) + '.' +
                             std::to_string(record.month) + '.' + std::to_string(record.year);
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : key) {
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    }
-    return hash;
+    return Fnv1a(key);
 }
 
 icaltimetype Date(std::int64_t year, int month, int day) {

@@ -15,6 +15,7 @@
 #include "FileReplace.h"
 #include "Lines.h"
 #include "Numbers.h"
+#include "Text.h"
 
 namespace {
 
@@ -387,15 +388,13 @@ std::function<bool(PersonRecord&)> AppendTo(RecordList& records) {
     };
 }
 
-// FNV-1a: enough to tell whether a file changed, not meant to resist anyone.
+// Size and hash: enough to tell whether a file changed.
 struct Stamper {
     void Add(std::string_view piece) {
         stamp.size += piece.size();
-        for (const char c : piece) {
-            stamp.hash = (stamp.hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-        }
+        stamp.hash = Fnv1a(piece, stamp.hash);
     }
-    FileStamp stamp{false, 0, 14695981039346656037ull};
+    FileStamp stamp{false, 0, kFnv1aStart};
 };
 
 }  // namespace
