@@ -70,20 +70,6 @@ std::string CleanText(const std::string& text) {
     return out;
 }
 
-// `pattern` with every "%1" replaced by `value`, in one pass, so a value holding "%1" stays.
-std::string Fill(const std::string& pattern, const std::string& value) {
-    std::string out;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern.compare(i, 2, "%1") == 0) {
-            out += value;
-            ++i;
-        } else {
-            out += pattern[i];
-        }
-    }
-    return CleanText(out);
-}
-
 // Name and date, hashed with FNV-1a: the same record gives the same UID in every export.
 std::uint64_t RecordKey(const PersonRecord& record) {
     const std::string key = record.name + '\0' + std::to_string(record.day) + '.' +
@@ -126,11 +112,11 @@ icalcomponent* MakeEvent(const PersonRecord& record, int thisYear, const std::st
     // Isolated as the windows show it, so that no control in the name reorders the title.
     const std::string name = IsolateBidi(record.name);
     const std::string summary =
-        record.notABirthday != 0 ? CleanText(name) : Fill(texts.birthday, name);
+        CleanText(record.notABirthday != 0 ? name : FillIn(texts.birthday, {name}));
     icalcomponent_add_property(event, icalproperty_new_summary(summary.c_str()));
     if (record.year > 0) {
-        const std::string note =
-            Fill(record.notABirthday != 0 ? texts.since : texts.born, std::to_string(record.year));
+        const std::string note = CleanText(FillIn(
+            record.notABirthday != 0 ? texts.since : texts.born, {std::to_string(record.year)}));
         icalcomponent_add_property(event, icalproperty_new_description(note.c_str()));
     }
 

@@ -2,9 +2,16 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
+#include <string>
 #include <string_view>
 
 // Small helpers on text held as bytes (UTF-8 or anything else).
+
+// `pattern` with %1..%9 replaced by `args` and %n by `n`, in one pass, so that an argument
+// that itself holds "%2" stays as it is. Any other % is kept.
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> args,
+                   int n = -1);
 
 // Where an FNV-1a hash starts.
 constexpr std::uint64_t kFnv1aStart = 14695981039346656037ull;
