@@ -9,6 +9,7 @@
 
 #include "model/Dates.h"
 #include "model/Numbers.h"
+#include "model/Text.h"
 
 namespace {
 
@@ -18,16 +19,6 @@ bool IsBlank(char c) {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 void SkipBlanks(std::string_view text, std::size_t& pos) {

@@ -1,6 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "Text.h"
 
+#include <algorithm>
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+std::string_view Trim(std::string_view text, std::string_view blanks) {
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return text.substr(text.size());
+    }
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
 std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> args, int n) {
     std::string result;
     result.reserve(pattern.size() + 32);

@@ -17,10 +17,13 @@
 #include "DisplayText.h"
 #include "FileReplace.h"
 #include "Numbers.h"
+#include "Text.h"
 
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+// What a value may have around it; a vertical tab or form feed stays.
+constexpr std::string_view kBlanks = " \t\r\n";
 
 char Upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -36,27 +39,12 @@ bool ContainsNoCase(std::string_view text, std::string_view part) {
                        [](char x, char y) { return Upper(x) == Upper(y); }) != text.end();
 }
 
-std::string_view Trim(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 std::string_view Unquote(std::string_view text) {
-    text = Trim(text);
+    text = Trim(text, kBlanks);
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
         text = text.substr(1, text.size() - 2);
     }
     return text;
-}
-
-bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
 }
 
 // Every byte that starts no UTF-8 character becomes U+FFFD.
@@ -233,7 +221,7 @@ public:
         // A quoted-printable value goes on after a line that ends in "=" (a soft line break).
         const auto softBreak = [&](std::string_view sofar) {
             if (sofar.empty() || sofar.back() != '=' || pos_ >= text_.size() ||
-                EqualsNoCase(Trim(text_.substr(pos_, 10)), "END:VCARD")) {
+                EqualsNoCase(Trim(text_.substr(pos_, 10), kBlanks), "END:VCARD")) {
                 return false;
             }
             if (quotedPrintable < 0) {
@@ -318,8 +306,9 @@ bool SplitContentLine(std::string_view line, ContentLine& out) {
     out.params =
         semicolon == std::string_view::npos ? std::string_view{} : head.substr(semicolon + 1);
     const std::size_t dot = name.rfind('.');
-    out.group = dot == std::string_view::npos ? std::string_view{} : Trim(name.substr(0, dot));
-    out.name = Trim(dot == std::string_view::npos ? name : name.substr(dot + 1));
+    out.group =
+        dot == std::string_view::npos ? std::string_view{} : Trim(name.substr(0, dot), kBlanks);
+    out.name = Trim(dot == std::string_view::npos ? name : name.substr(dot + 1), kBlanks);
     return true;
 }
 
@@ -359,7 +348,7 @@ Params ReadParams(std::string_view text) {
         const std::size_t equals = param.find('=');
         // vCard 2.1 writes a bare value (PREF, QUOTED-PRINTABLE) for TYPE= or ENCODING=.
         const std::string_view name =
-            equals == std::string_view::npos ? "" : Trim(param.substr(0, equals));
+            equals == std::string_view::npos ? "" : Trim(param.substr(0, equals), kBlanks);
         const std::string_view value =
             Unquote(equals == std::string_view::npos ? param : param.substr(equals + 1));
         if (name.empty() || EqualsNoCase(name, "TYPE")) {
@@ -429,7 +418,7 @@ std::string Unescape(std::string_view text) {
 // 19800415, 1980-04-15, with a time after a "T"; --0415 and --04-15 without a year.
 VCardDate ParseDate(std::string_view value, const Params& params) {
     VCardDate date;
-    value = Trim(value);
+    value = Trim(value, kBlanks);
     date.text = Shorten(value);
     date.kind = params.text ? VCardDate::Kind::NotADate : VCardDate::Kind::Invalid;
     if (params.text) {
@@ -487,7 +476,7 @@ void KeepDate(VCardDate& kept, VCardDate date) {
 // An address as the data file holds it: no blanks or control characters. A comma stays, as the
 // greeting's mail link encodes it.
 std::string MailAddress(std::string_view text) {
-    text = Trim(text);
+    text = Trim(text, kBlanks);
     if (text.size() >= 7 && EqualsNoCase(text.substr(0, 7), "mailto:")) {
         text.remove_prefix(7);
     }
@@ -513,7 +502,7 @@ std::string NameFromN(std::string_view value) {
     ForEachPart(value, ';', false, [&](std::string_view part) {
         if (index < 2) {
             ForEachPart(part, ',', false, [&](std::string_view word) {
-                AddWord(parts[index], Trim(Unescape(word)));
+                AddWord(parts[index], Trim(Unescape(word), kBlanks));
             });
         }
         ++index;
@@ -553,7 +542,7 @@ struct Card {
             params.quotedPrintable ? DecodeQuotedPrintable(line.value) : std::string(line.value),
             params.charset);
         if (fn) {
-            fullName = Trim(Unescape(text));
+            fullName = Trim(Unescape(text), kBlanks);
         } else if (n) {
             nName = NameFromN(text);
         } else if (email) {
@@ -633,7 +622,7 @@ VCardParse ParseVCards(std::string_view text, std::size_t maxContacts) {
         if (!SplitContentLine(line, content)) {
             continue;
         }
-        const bool isVCard = EqualsNoCase(Trim(content.value), "VCARD");
+        const bool isVCard = EqualsNoCase(Trim(content.value, kBlanks), "VCARD");
         if (EqualsNoCase(content.name, "BEGIN") && isVCard) {
             if (depth++ == 0) {
                 if (result.contacts.size() >= maxContacts) {
@@ -650,7 +639,7 @@ VCardParse ParseVCards(std::string_view text, std::size_t maxContacts) {
                 result.contacts.push_back(card.Finish());
             }
         } else if (depth == 1 && EqualsNoCase(content.name, "VERSION")) {
-            reader.KeepFoldBlank(Trim(content.value) == "2.1");
+            reader.KeepFoldBlank(Trim(content.value, kBlanks) == "2.1");
         } else if (depth == 1) {
             card.Take(content, charsets);
         }
