@@ -31,11 +31,7 @@ std::string StoredName(std::string_view name) {
     if (stored.find(',') != std::string::npos) {
         std::erase(stored, '"');
     }
-    const std::size_t first = stored.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return stored.substr(first, stored.find_last_not_of(' ') - first + 1);
+    return std::string(Trim(stored, " "));
 }
 
 ImportPlan PlanImport(const std::vector<VCardContact>& contacts, const RecordList& existing,

@@ -57,12 +57,7 @@ std::string TakeName(std::string_view& line) {
 
 // A date or number as a spreadsheet may save it: with blanks around it, or in double quotes.
 std::string_view Bare(std::string_view field) {
-    while (!field.empty() && (field.front() == ' ' || field.front() == '\t')) {
-        field.remove_prefix(1);
-    }
-    while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) {
-        field.remove_suffix(1);
-    }
+    field = Trim(field, " \t");
     if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
         field = field.substr(1, field.size() - 2);
     }
