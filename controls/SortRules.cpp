@@ -9,6 +9,7 @@
 
 #include "model/Dates.h"
 #include "model/Numbers.h"
+#include "model/Text.h"
 
 namespace {
 
@@ -18,16 +19,6 @@ bool IsBlank(char c) {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 void SkipBlanks(std::string_view text, std::size_t& pos) {
@@ -72,16 +63,6 @@ bool ReadTime(std::string_view text, std::size_t& pos, int& seconds) {
     }
     seconds = hour * 3600 + minute * 60 + second;
     return true;
-}
-
-// A negative year stands for any year.
-int DaysInMonth(int month, std::int64_t year) {
-    static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month != 2 || year < 0) {
-        return kDays[month - 1];  // without a year, 29 February is a valid day and month
-    }
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return leap ? 29 : 28;
 }
 
 // atof rules without the C locale's say in the decimal point: leading blanks, one sign, the

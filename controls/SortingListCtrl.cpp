@@ -8,6 +8,7 @@
 
 #include "TextFold.h"
 #include "model/DatePattern.h"
+#include "model/Text.h"
 #include "platform/QtServices.h"
 
 namespace {

@@ -2,14 +2,9 @@
 #include "TextFold.h"
 
 #include <QString>
-#include <algorithm>
 
 #include "SortRules.h"
-
-bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
+#include "model/Text.h"
 
 std::string FoldAccentsAndCase(std::string_view text) {
     // Most names are plain ASCII; sparing them the Unicode tables keeps long lists quick.

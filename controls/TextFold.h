@@ -8,6 +8,3 @@
 // fold alike: Unicode compatibility decomposition without the combining marks, then full case
 // folding ("ß" is "ss"). Plain ASCII only has A to Z lower-cased.
 std::string FoldAccentsAndCase(std::string_view text);
-
-// Whether `text` is plain ASCII, which folds without the Unicode tables.
-bool IsAscii(std::string_view text);

@@ -12,6 +12,7 @@
 #include "Dates.h"
 #include "DisplayText.h"
 #include "FileReplace.h"
+#include "Text.h"
 
 namespace {
 
@@ -21,15 +22,10 @@ constexpr int kMaxDaysAhead = 365;
 constexpr int kLastYear = 3000;
 constexpr int kLastLeapYear = 2996;  // 3000 is none
 
-bool IsLeap(std::int64_t year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 // Day and month of some leap year, so 29 February counts, 30 February and 31 April do not.
 bool PossibleDate(const PersonRecord& record) {
-    static const int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return record.month >= 1 && record.month <= 12 && record.day >= 1 &&
-           record.day <= kDays[record.month - 1];
+           record.day <= DaysInMonth(record.month, -1);
 }
 
 bool KnownYear(int year) {
@@ -44,39 +40,11 @@ int StartYear(const PersonRecord& record, int thisYear) {
     int year = KnownYear(record.year) ? record.year : thisYear;
     if (record.month == 2 && record.day == 29) {
         const bool up = KnownYear(record.year) ? year <= kLastLeapYear : year < 4;
-        while (!IsLeap(year)) {
+        while (!IsLeapYear(year)) {
             year += up ? 1 : -1;
         }
     }
     return year;
-}
-
-// Length of the well-formed UTF-8 sequence at `i`, or 0.
-std::size_t SequenceLength(const std::string& s, std::size_t i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char b = byte(i);
-    std::size_t n = 0;
-    unsigned char low = 0x80, high = 0xBF;  // bounds of the second byte
-    if (b >= 0xC2 && b <= 0xDF) {
-        n = 2;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-        n = 3;
-        low = b == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
-        high = b == 0xED ? 0x9F : 0xBF;  // no surrogates
-    } else if (b >= 0xF0 && b <= 0xF4) {
-        n = 4;
-        low = b == 0xF0 ? 0x90 : 0x80;
-        high = b == 0xF4 ? 0x8F : 0xBF;  // nothing beyond U+10FFFF
-    }
-    if (n == 0 || i + n > s.size() || byte(i + 1) < low || byte(i + 1) > high) {
-        return 0;
-    }
-    for (std::size_t k = 2; k < n; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) {
-            return 0;
-        }
-    }
-    return n;
 }
 
 // Text as iCalendar takes it: valid UTF-8, line breaks as LF (libical escapes them), and no
@@ -90,11 +58,10 @@ std::string CleanText(const std::string& text) {
         if (c == '\r') {
             out += '\n';
             n = i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
-        } else if (c >= 0x80 && (n = SequenceLength(text, i)) != 0) {
+        } else if (c >= 0x80 && DecodeUtf8(text, i, n) != kNotUtf8) {
             out.append(text, i, n);
         } else if (c >= 0x80 || (c < 0x20 && c != '\t' && c != '\n') || c == 0x7F) {
             AppendUtf8(out, U'\uFFFD');
-            n = 1;
         } else {
             out += text[i];
         }
@@ -103,29 +70,11 @@ std::string CleanText(const std::string& text) {
     return out;
 }
 
-// `pattern` with every "%1" replaced by `value`, in one pass, so a value holding "%1" stays.
-std::string Fill(const std::string& pattern, const std::string& value) {
-    std::string out;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern.compare(i, 2, "%1") == 0) {
-            out += value;
-            ++i;
-        } else {
-            out += pattern[i];
-        }
-    }
-    return CleanText(out);
-}
-
 // Name and date, hashed with FNV-1a: the same record gives the same UID in every export.
 std::uint64_t RecordKey(const PersonRecord& record) {
     const std::string key = record.name + '\0' + std::to_string(record.day) + '.' +
                             std::to_string(record.month) + '.' + std::to_string(record.year);
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : key) {
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    }
-    return hash;
+    return Fnv1a(key);
 }
 
 icaltimetype Date(std::int64_t year, int month, int day) {
@@ -163,11 +112,11 @@ icalcomponent* MakeEvent(const PersonRecord& record, int thisYear, const std::st
     // Isolated as the windows show it, so that no control in the name reorders the title.
     const std::string name = IsolateBidi(record.name);
     const std::string summary =
-        record.notABirthday != 0 ? CleanText(name) : Fill(texts.birthday, name);
+        CleanText(record.notABirthday != 0 ? name : FillIn(texts.birthday, {name}));
     icalcomponent_add_property(event, icalproperty_new_summary(summary.c_str()));
     if (record.year > 0) {
-        const std::string note =
-            Fill(record.notABirthday != 0 ? texts.since : texts.born, std::to_string(record.year));
+        const std::string note = CleanText(FillIn(
+            record.notABirthday != 0 ? texts.since : texts.born, {std::to_string(record.year)}));
         icalcomponent_add_property(event, icalproperty_new_description(note.c_str()));
     }
 

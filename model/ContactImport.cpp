@@ -3,6 +3,8 @@
 
 #include <unordered_set>
 
+#include "Text.h"
+
 namespace {
 
 std::string Key(std::string_view name, int day, int month) {
@@ -12,19 +14,6 @@ std::string Key(std::string_view name, int day, int month) {
     key += '.';
     key += std::to_string(month);
     return key;
-}
-
-std::string FillIn(std::string_view pattern, std::string_view name) {
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern.substr(i, 2) == "%1") {
-            text += name;
-            ++i;
-        } else {
-            text += pattern[i];
-        }
-    }
-    return text;
 }
 
 }  // namespace
@@ -42,11 +31,7 @@ std::string StoredName(std::string_view name) {
     if (stored.find(',') != std::string::npos) {
         std::erase(stored, '"');
     }
-    const std::size_t first = stored.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return stored.substr(first, stored.find_last_not_of(' ') - first + 1);
+    return std::string(Trim(stored, " "));
 }
 
 ImportPlan PlanImport(const std::vector<VCardContact>& contacts, const RecordList& existing,
@@ -67,7 +52,7 @@ ImportPlan PlanImport(const std::vector<VCardContact>& contacts, const RecordLis
                 continue;
             }
             SkippedContact skipped{
-                anniversary ? StoredName(FillIn(defaults.anniversaryName, name)) : name,
+                anniversary ? StoredName(FillIn(defaults.anniversaryName, {name})) : name,
                 SkipReason::WithoutName, date.text, contact.line};
             if (date.kind != VCardDate::Kind::Date) {
                 skipped.reason = date.kind == VCardDate::Kind::NotADate ? SkipReason::NotADate

@@ -15,6 +15,7 @@
 #include "FileReplace.h"
 #include "Lines.h"
 #include "Numbers.h"
+#include "Text.h"
 
 namespace {
 
@@ -56,12 +57,7 @@ std::string TakeName(std::string_view& line) {
 
 // A date or number as a spreadsheet may save it: with blanks around it, or in double quotes.
 std::string_view Bare(std::string_view field) {
-    while (!field.empty() && (field.front() == ' ' || field.front() == '\t')) {
-        field.remove_prefix(1);
-    }
-    while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) {
-        field.remove_suffix(1);
-    }
+    field = Trim(field, " \t");
     if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
         field = field.substr(1, field.size() - 2);
     }
@@ -388,15 +384,13 @@ std::function<bool(PersonRecord&)> AppendTo(RecordList& records) {
     };
 }
 
-// FNV-1a: enough to tell whether a file changed, not meant to resist anyone.
+// Size and hash: enough to tell whether a file changed.
 struct Stamper {
     void Add(std::string_view piece) {
         stamp.size += piece.size();
-        for (const char c : piece) {
-            stamp.hash = (stamp.hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-        }
+        stamp.hash = Fnv1a(piece, stamp.hash);
     }
-    FileStamp stamp{false, 0, 14695981039346656037ull};
+    FileStamp stamp{false, 0, kFnv1aStart};
 };
 
 }  // namespace

@@ -106,6 +106,15 @@ void UpdateAllRecords(RecordList& records, DayNumber today) {
     }
 }
 
+bool IsLeapYear(std::int64_t year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int month, std::int64_t year) {
+    static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && year >= 0 && !IsLeapYear(year) ? 28 : kDays[month - 1];
+}
+
 int AgeToday(const PersonRecord& record, DayNumber today) {
     const CivilDate now = ToCivil(today);
     const DayNumber birthday = MakeDay(now.year, record.month, record.day);

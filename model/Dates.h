@@ -24,6 +24,12 @@ DayNumber MakeDay(std::int64_t year, std::int64_t month, std::int64_t day);
 CivilDate ToCivil(DayNumber day);
 int WeekdayOf(DayNumber day);  // 0 = Sunday .. 6 = Saturday
 
+// Whether `year` (of the Gregorian calendar carried back, where year 0 is one) has 29 February.
+bool IsLeapYear(std::int64_t year);
+// The number of days of `month` (1..12) in `year`; a negative year stands for any year, so that
+// 29 February is a valid day and month without one.
+int DaysInMonth(int month, std::int64_t year);
+
 // The local date of `now`, and of the clock.
 CivilDate LocalDate(std::time_t now);
 DayNumber MakeToday(std::time_t now);

@@ -7,36 +7,6 @@ namespace {
 
 constexpr char32_t kFirstStrongIsolate = 0x2068;
 constexpr char32_t kPopIsolate = 0x2069;
-constexpr char32_t kInvalid = 0xFFFFFFFF;
-
-// The code point at `pos` and its length in bytes; kInvalid and 1 for a byte that does not start
-// a well-formed sequence.
-char32_t Decode(std::string_view text, std::size_t pos, std::size_t& length) {
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[pos + i]); };
-    const std::uint8_t lead = byte(0);
-    length = 1;
-    if (lead < 0x80) {
-        return lead;
-    }
-    const std::size_t size = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (size == 0 || size > 4 || pos + size > text.size() || lead > 0xF4) {
-        return kInvalid;
-    }
-    char32_t code = lead & (0x7F >> size);
-    for (std::size_t i = 1; i < size; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) {
-            return kInvalid;
-        }
-        code = (code << 6) | (byte(i) & 0x3F);
-    }
-    // Overlong forms, surrogates and values beyond Unicode.
-    if ((size == 3 && code < 0x800) || (size == 4 && (code < 0x10000 || code > 0x10FFFF)) ||
-        (code >= 0xD800 && code <= 0xDFFF)) {
-        return kInvalid;
-    }
-    length = size;
-    return code;
-}
 
 bool IsIsolateOpener(char32_t c) {
     return c >= 0x2066 && c <= 0x2068;
@@ -60,7 +30,7 @@ bool IsRightToLeft(char32_t c) {
 std::string IsolateBidi(std::string_view text) {
     bool needed = false;
     for (std::size_t pos = 0, length = 0; pos < text.size() && !needed; pos += length) {
-        const char32_t c = Decode(text, pos, length);
+        const char32_t c = DecodeUtf8(text, pos, length);
         needed = IsBidiControl(c) || IsRightToLeft(c);
     }
     if (!needed) {
@@ -71,7 +41,7 @@ std::string IsolateBidi(std::string_view text) {
     AppendUtf8(out, kFirstStrongIsolate);
     int open = 0;  // isolates the text itself opened
     for (std::size_t pos = 0, length = 0; pos < text.size(); pos += length) {
-        const char32_t c = Decode(text, pos, length);
+        const char32_t c = DecodeUtf8(text, pos, length);
         if (c == kPopIsolate && open == 0) {
             continue;  // would close ours
         }
@@ -89,9 +59,9 @@ std::string ReplaceControls(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t pos = 0, length = 0; pos < text.size(); pos += length) {
-        const char32_t c = Decode(text, pos, length);
+        const char32_t c = DecodeUtf8(text, pos, length);
         const bool control = (c < 0x20 && c != '\t') || (c >= 0x7F && c <= 0x9F) ||
-                             (c == kInvalid && static_cast<std::uint8_t>(text[pos]) <= 0x9F);
+                             (c == kNotUtf8 && static_cast<std::uint8_t>(text[pos]) <= 0x9F);
         if (control) {
             out.push_back('?');
         } else {
@@ -99,6 +69,33 @@ std::string ReplaceControls(std::string_view text) {
         }
     }
     return out;
+}
+
+char32_t DecodeUtf8(std::string_view text, std::size_t pos, std::size_t& length) {
+    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[pos + i]); };
+    const std::uint8_t lead = byte(0);
+    length = 1;
+    if (lead < 0x80) {
+        return lead;
+    }
+    const std::size_t size = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    if (size == 0 || size > 4 || pos + size > text.size() || lead > 0xF4) {
+        return kNotUtf8;
+    }
+    char32_t code = lead & (0x7F >> size);
+    for (std::size_t i = 1; i < size; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) {
+            return kNotUtf8;
+        }
+        code = (code << 6) | (byte(i) & 0x3F);
+    }
+    // Overlong forms, surrogates and values beyond Unicode.
+    if ((size == 3 && code < 0x800) || (size == 4 && (code < 0x10000 || code > 0x10FFFF)) ||
+        (code >= 0xD800 && code <= 0xDFFF)) {
+        return kNotUtf8;
+    }
+    length = size;
+    return code;
 }
 
 void AppendUtf8(std::string& out, char32_t c) {

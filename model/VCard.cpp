@@ -13,12 +13,17 @@
 #include <system_error>
 #include <utility>
 
+#include "Dates.h"
+#include "DisplayText.h"
 #include "FileReplace.h"
 #include "Numbers.h"
+#include "Text.h"
 
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+// What a value may have around it; a vertical tab or form feed stays.
+constexpr std::string_view kBlanks = " \t\r\n";
 
 char Upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -34,71 +39,21 @@ bool ContainsNoCase(std::string_view text, std::string_view part) {
                        [](char x, char y) { return Upper(x) == Upper(y); }) != text.end();
 }
 
-std::string_view Trim(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 std::string_view Unquote(std::string_view text) {
-    text = Trim(text);
+    text = Trim(text, kBlanks);
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
         text = text.substr(1, text.size() - 2);
     }
     return text;
 }
 
-// The length of the well-formed UTF-8 sequence `text` starts with; 0 when it starts with none.
-std::size_t SequenceLength(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) {
-        return 1;
-    }
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
-        high = lead == 0xED ? 0x9F : 0xBF;  // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;  // nothing past U+10FFFF
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high) {
-        return 0;
-    }
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF) {
-            return 0;
-        }
-    }
-    return length;
-}
-
-bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
-}
-
 // Every byte that starts no UTF-8 character becomes U+FFFD.
 std::string ReplaceBadUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    while (!text.empty()) {
-        const std::size_t length = SequenceLength(text);
-        out.append(length == 0 ? kReplacement : text.substr(0, length));
-        text.remove_prefix(std::max<std::size_t>(length, 1));
+    for (std::size_t pos = 0, length = 0; pos < text.size(); pos += length) {
+        const bool valid = DecodeUtf8(text, pos, length) != kNotUtf8;
+        out.append(valid ? text.substr(pos, length) : kReplacement);
     }
     return out;
 }
@@ -106,18 +61,16 @@ std::string ReplaceBadUtf8(std::string_view text) {
 // A value for a message: at most about 40 bytes, control characters as blanks.
 std::string Shorten(std::string_view text) {
     std::string out;
-    while (!text.empty()) {
-        const std::size_t length = SequenceLength(text);
-        const auto c = static_cast<unsigned char>(text.front());
-        const std::string_view shown = length == 0             ? kReplacement
+    for (std::size_t pos = 0, length = 0; pos < text.size(); pos += length) {
+        const char32_t c = DecodeUtf8(text, pos, length);
+        const std::string_view shown = c == kNotUtf8           ? kReplacement
                                        : c < 0x20 || c == 0x7F ? " "
-                                                               : text.substr(0, length);
+                                                               : text.substr(pos, length);
         if (out.size() + shown.size() > 40) {
             out += "\xE2\x80\xA6";  // …
             break;
         }
         out += shown;
-        text.remove_prefix(std::max<std::size_t>(length, 1));
     }
     return out;
 }
@@ -268,7 +221,7 @@ public:
         // A quoted-printable value goes on after a line that ends in "=" (a soft line break).
         const auto softBreak = [&](std::string_view sofar) {
             if (sofar.empty() || sofar.back() != '=' || pos_ >= text_.size() ||
-                EqualsNoCase(Trim(text_.substr(pos_, 10)), "END:VCARD")) {
+                EqualsNoCase(Trim(text_.substr(pos_, 10), kBlanks), "END:VCARD")) {
                 return false;
             }
             if (quotedPrintable < 0) {
@@ -353,8 +306,9 @@ bool SplitContentLine(std::string_view line, ContentLine& out) {
     out.params =
         semicolon == std::string_view::npos ? std::string_view{} : head.substr(semicolon + 1);
     const std::size_t dot = name.rfind('.');
-    out.group = dot == std::string_view::npos ? std::string_view{} : Trim(name.substr(0, dot));
-    out.name = Trim(dot == std::string_view::npos ? name : name.substr(dot + 1));
+    out.group =
+        dot == std::string_view::npos ? std::string_view{} : Trim(name.substr(0, dot), kBlanks);
+    out.name = Trim(dot == std::string_view::npos ? name : name.substr(dot + 1), kBlanks);
     return true;
 }
 
@@ -394,7 +348,7 @@ Params ReadParams(std::string_view text) {
         const std::size_t equals = param.find('=');
         // vCard 2.1 writes a bare value (PREF, QUOTED-PRINTABLE) for TYPE= or ENCODING=.
         const std::string_view name =
-            equals == std::string_view::npos ? "" : Trim(param.substr(0, equals));
+            equals == std::string_view::npos ? "" : Trim(param.substr(0, equals), kBlanks);
         const std::string_view value =
             Unquote(equals == std::string_view::npos ? param : param.substr(equals + 1));
         if (name.empty() || EqualsNoCase(name, "TYPE")) {
@@ -461,16 +415,10 @@ std::string Unescape(std::string_view text) {
     return out;
 }
 
-int DaysIn(int month, int year) {
-    static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = year == 0 || (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0));
-    return month == 2 && !leap ? 28 : kDays[month - 1];
-}
-
 // 19800415, 1980-04-15, with a time after a "T"; --0415 and --04-15 without a year.
 VCardDate ParseDate(std::string_view value, const Params& params) {
     VCardDate date;
-    value = Trim(value);
+    value = Trim(value, kBlanks);
     date.text = Shorten(value);
     date.kind = params.text ? VCardDate::Kind::NotADate : VCardDate::Kind::Invalid;
     if (params.text) {
@@ -507,8 +455,9 @@ VCardDate ParseDate(std::string_view value, const Params& params) {
     date.year = year.empty() || omit ? 0 : ParseInt(year);
     date.month = ParseInt(month);
     date.day = ParseInt(day);
+    // Without a year (0), 29 February passes.
     if (date.month < 1 || date.month > 12 || date.day < 1 ||
-        date.day > DaysIn(date.month, date.year)) {
+        date.day > DaysInMonth(date.month, date.year == 0 ? -1 : date.year)) {
         date.year = date.month = date.day = 0;
         return date;
     }
@@ -527,7 +476,7 @@ void KeepDate(VCardDate& kept, VCardDate date) {
 // An address as the data file holds it: no blanks or control characters. A comma stays, as the
 // greeting's mail link encodes it.
 std::string MailAddress(std::string_view text) {
-    text = Trim(text);
+    text = Trim(text, kBlanks);
     if (text.size() >= 7 && EqualsNoCase(text.substr(0, 7), "mailto:")) {
         text.remove_prefix(7);
     }
@@ -553,7 +502,7 @@ std::string NameFromN(std::string_view value) {
     ForEachPart(value, ';', false, [&](std::string_view part) {
         if (index < 2) {
             ForEachPart(part, ',', false, [&](std::string_view word) {
-                AddWord(parts[index], Trim(Unescape(word)));
+                AddWord(parts[index], Trim(Unescape(word), kBlanks));
             });
         }
         ++index;
@@ -593,7 +542,7 @@ struct Card {
             params.quotedPrintable ? DecodeQuotedPrintable(line.value) : std::string(line.value),
             params.charset);
         if (fn) {
-            fullName = Trim(Unescape(text));
+            fullName = Trim(Unescape(text), kBlanks);
         } else if (n) {
             nName = NameFromN(text);
         } else if (email) {
@@ -629,12 +578,10 @@ struct Card {
 }  // namespace
 
 bool IsValidUtf8(std::string_view text) {
-    while (!text.empty()) {
-        const std::size_t length = SequenceLength(text);
-        if (length == 0) {
+    for (std::size_t pos = 0, length = 0; pos < text.size(); pos += length) {
+        if (DecodeUtf8(text, pos, length) == kNotUtf8) {
             return false;
         }
-        text.remove_prefix(length);
     }
     return true;
 }
@@ -675,7 +622,7 @@ VCardParse ParseVCards(std::string_view text, std::size_t maxContacts) {
         if (!SplitContentLine(line, content)) {
             continue;
         }
-        const bool isVCard = EqualsNoCase(Trim(content.value), "VCARD");
+        const bool isVCard = EqualsNoCase(Trim(content.value, kBlanks), "VCARD");
         if (EqualsNoCase(content.name, "BEGIN") && isVCard) {
             if (depth++ == 0) {
                 if (result.contacts.size() >= maxContacts) {
@@ -692,7 +639,7 @@ VCardParse ParseVCards(std::string_view text, std::size_t maxContacts) {
                 result.contacts.push_back(card.Finish());
             }
         } else if (depth == 1 && EqualsNoCase(content.name, "VERSION")) {
-            reader.KeepFoldBlank(Trim(content.value) == "2.1");
+            reader.KeepFoldBlank(Trim(content.value, kBlanks) == "2.1");
         } else if (depth == 1) {
             card.Take(content, charsets);
         }

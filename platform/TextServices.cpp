@@ -3,25 +3,6 @@
 
 #include "model/CalendarExport.h"
 
-std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> args, int n) {
-    std::string result;
-    result.reserve(pattern.size() + 32);
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        if (pattern[i] == '%' && next >= '1' && next <= '9' &&
-            static_cast<std::size_t>(next - '1') < args.size()) {
-            result.append(args.begin()[next - '1']);
-            ++i;
-        } else if (pattern[i] == '%' && next == 'n' && n >= 0) {
-            result.append(std::to_string(n));
-            ++i;
-        } else {
-            result.push_back(pattern[i]);
-        }
-    }
-    return result;
-}
-
 CalendarTexts TranslatedCalendarTexts(const Translator& say) {
     return {say("Calendar", QT_TRANSLATE_NOOP("Calendar", "%1's birthday")),
             say("Calendar", QT_TRANSLATE_NOOP("Calendar", "Born %1")),

@@ -2,9 +2,10 @@
 #pragma once
 
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <string_view>
+
+#include "model/Text.h"
 
 // Marks an English template for lupdate, which reads the sources as text; the core has no Qt,
 // so they stand for the text itself (spelled as Qt spells them, so both may meet).
@@ -31,11 +32,6 @@ public:
         return source;
     }
 };
-
-// `pattern` with %1..%9 replaced by `args` and %n by `n`, in one pass, so that an argument
-// that itself holds "%2" stays as it is. Any other % is kept.
-std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> args,
-                   int n = -1);
 
 struct CalendarTexts;
 
