@@ -9,7 +9,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "model/DisplayText.h"
+#include "text/DisplayText.h"
 
 CommandLine ReadCommandLine(int argc, const char* const* argv) {
     using Command = CommandLine::Command;

@@ -14,10 +14,10 @@
 #include <system_error>
 #include <vector>
 
-#include "model/DataFile.h"
-#include "model/DisplayText.h"
-#include "model/RunLock.h"
-#include "model/VCard.h"
+#include "formats/VCard.h"
+#include "records/DataFile.h"
+#include "storage/RunLock.h"
+#include "text/DisplayText.h"
 
 void PrintError(const std::string& text) {
     const std::string line = "ovrana: " + ReplaceControls(text) + "\n";

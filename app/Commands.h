@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "model/CalendarExport.h"
-#include "model/ContactImport.h"
+#include "formats/CalendarExport.h"
+#include "formats/ContactImport.h"
 
 // A problem on standard error, "ovrana: " first, without control characters.
 void PrintError(const std::string& text);

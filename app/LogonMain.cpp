@@ -14,8 +14,8 @@
 
 #include "Arguments.h"
 #include "QuietLogon.h"
-#include "model/DataFile.h"
 #include "platform/SettingsFile.h"
+#include "records/DataFile.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <map>
 
 #include "ReminderApp.h"
-#include "model/DataFile.h"
-#include "model/Dates.h"
-#include "model/FileReplace.h"
 #include "platform/Settings.h"
 #include "platform/SettingsFile.h"
+#include "records/DataFile.h"
+#include "records/Dates.h"
 #include "reminder/DueRecords.h"
+#include "storage/FileReplace.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <optional>
 #include <system_error>
 
-#include "model/DatePattern.h"
-#include "model/Dates.h"
-#include "model/RunLock.h"
+#include "records/DatePattern.h"
+#include "records/Dates.h"
 #include "reminder/DueRecords.h"
+#include "storage/RunLock.h"
 
 namespace {
 

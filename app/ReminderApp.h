@@ -5,10 +5,10 @@
 #include <functional>
 #include <string>
 
-#include "model/DataFile.h"
-#include "model/PersonRecord.h"
 #include "platform/Settings.h"
 #include "platform/TextServices.h"
+#include "records/DataFile.h"
+#include "records/PersonRecord.h"
 
 // What the reminder window reports when it closes.
 struct ReminderOutcome {

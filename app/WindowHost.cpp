@@ -19,12 +19,12 @@
 #include "Commands.h"
 #include "controls/IconSet.h"
 #include "manage/OptionsDlg.h"
-#include "model/DisplayText.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/StopSignal.h"
 #include "reminder/DueRecords.h"
 #include "reminder/Notification.h"
 #include "reminder/ReminderDlg.h"
+#include "text/DisplayText.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "Commands.h"
 #include "ReminderApp.h"
 #include "WindowHost.h"
-#include "model/DataFile.h"
 #include "platform/QtServices.h"
 #include "platform/SettingsFile.h"
+#include "records/DataFile.h"
 
 // The whole program; `ovrana` hands it every run that shows something.
 int main(int argc, char** argv) {

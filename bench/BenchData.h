@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <string>
 
-#include "model/Dates.h"
-#include "model/PersonRecord.h"
+#include "records/Dates.h"
+#include "records/PersonRecord.h"
 
 // Records for a logon run on `today`: names, next dates spread evenly over the coming year,
 // warning periods of up to two months, icons, some events and e-mail addresses. In a Quiet list

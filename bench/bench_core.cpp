@@ -10,7 +10,7 @@
 
 #include "BenchData.h"
 #include "app/QuietLogon.h"
-#include "model/DataFile.h"
+#include "records/DataFile.h"
 #include "reminder/DueRecords.h"
 #include "tests/TestSupport.h"
 

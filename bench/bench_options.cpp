@@ -19,7 +19,7 @@
 #include "controls/SortingListCtrl.h"
 #include "manage/EditPersonDlg.h"
 #include "manage/OptionsDlg.h"
-#include "model/DataFile.h"
+#include "records/DataFile.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "BenchData.h"
-#include "model/DataFile.h"
+#include "records/DataFile.h"
 
 int main(int argc, char** argv) {
     if (argc != 4 || (std::strcmp(argv[2], "quiet") != 0 && std::strcmp(argv[2], "due") != 0)) {

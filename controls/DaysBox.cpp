@@ -5,7 +5,7 @@
 #include <QRegularExpressionValidator>
 #include <algorithm>
 
-#include "model/Numbers.h"
+#include "text/Numbers.h"
 
 namespace {
 constexpr int kMin = 1;

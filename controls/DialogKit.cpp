@@ -12,7 +12,7 @@
 #include <QTreeWidgetItem>
 
 #include "IconSet.h"
-#include "model/PersonRecord.h"
+#include "records/PersonRecord.h"
 
 int Modal::Menu(QMenu& menu) {
     if (menuHook) {

@@ -7,9 +7,9 @@
 #include <limits>
 #include <numeric>
 
-#include "model/Dates.h"
-#include "model/Numbers.h"
-#include "model/Text.h"
+#include "records/Dates.h"
+#include "text/Numbers.h"
+#include "text/Text.h"
 
 namespace {
 

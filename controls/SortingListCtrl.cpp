@@ -7,9 +7,9 @@
 #include <algorithm>
 
 #include "TextFold.h"
-#include "model/DatePattern.h"
-#include "model/Text.h"
 #include "platform/QtServices.h"
+#include "records/DatePattern.h"
+#include "text/Text.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "SortRules.h"
-#include "model/Text.h"
+#include "text/Text.h"
 
 std::string FoldAccentsAndCase(std::string_view text) {
     // Most names are plain ASCII; sparing them the Unicode tables keeps long lists quick.

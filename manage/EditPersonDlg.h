@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <string>
 
-#include "model/Dates.h"
+#include "records/Dates.h"
 
 class QCheckBox;
 class QComboBox;

@@ -11,8 +11,8 @@
 
 #include "controls/DialogKit.h"
 #include "controls/IconSet.h"
-#include "model/Dates.h"
 #include "platform/QtServices.h"
+#include "records/Dates.h"
 
 namespace {
 

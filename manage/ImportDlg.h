@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/ContactImport.h"
+#include "formats/ContactImport.h"
 
 class QPushButton;
 class QTreeWidget;

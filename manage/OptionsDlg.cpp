@@ -35,10 +35,10 @@
 #include "controls/SortingListCtrl.h"
 #include "controls/TextFold.h"
 #include "controls/WebLinkStatic.h"
-#include "model/CalendarExport.h"
-#include "model/ContactImport.h"
-#include "model/DisplayText.h"
+#include "formats/CalendarExport.h"
+#include "formats/ContactImport.h"
 #include "platform/QtServices.h"
+#include "text/DisplayText.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <functional>
 #include <memory>
 
-#include "model/DataFile.h"
-#include "model/Dates.h"
-#include "model/PersonRecord.h"
 #include "platform/Settings.h"
+#include "records/DataFile.h"
+#include "records/Dates.h"
+#include "records/PersonRecord.h"
 
 class CSortingListCtrl;
 struct RowFormat;

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "model/Numbers.h"
+#include "text/Numbers.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "KeyValueStore.h"
-#include "model/Dates.h"
+#include "records/Dates.h"
 
 struct AppSettings {
     std::uint8_t alwaysOnTop = 0;

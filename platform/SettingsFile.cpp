@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "model/Lines.h"
+#include "text/Lines.h"
 
 namespace {
 

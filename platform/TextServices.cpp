@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "TextServices.h"
 
-#include "model/CalendarExport.h"
+#include "formats/CalendarExport.h"
 
 CalendarTexts TranslatedCalendarTexts(const Translator& say) {
     return {say("Calendar", QT_TRANSLATE_NOOP("Calendar", "%1's birthday")),

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/Text.h"
+#include "text/Text.h"
 
 // Marks an English template for lupdate, which reads the sources as text; the core has no Qt,
 // so they stand for the text itself (spelled as Qt spells them, so both may meet).

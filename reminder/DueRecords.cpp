@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "model/Dates.h"
-#include "model/DisplayText.h"
+#include "records/Dates.h"
+#include "text/DisplayText.h"
 
 namespace {
 constexpr int kMaxDaysAhead = 365;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/TextServices.h"
-#include "model/PersonRecord.h"
+#include "records/PersonRecord.h"
 
 // One line of the reminder list; the row refers to its record, it does not own it.
 struct ReminderRow {

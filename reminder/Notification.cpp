@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "model/DisplayText.h"
+#include "text/DisplayText.h"
 
 std::string NotificationSummary(std::size_t dueCount, const TextServices& text) {
     if (dueCount == 1) {

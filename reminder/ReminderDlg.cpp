@@ -19,8 +19,8 @@
 #include "MailLink.h"
 #include "controls/DialogKit.h"
 #include "controls/IconSet.h"
-#include "model/DisplayText.h"
 #include "platform/QtServices.h"
+#include "text/DisplayText.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <functional>
 #include <memory>
 
-#include "model/PersonRecord.h"
 #include "platform/Settings.h"
 #include "platform/TextServices.h"
+#include "records/PersonRecord.h"
 
 class QGridLayout;
 class QPushButton;

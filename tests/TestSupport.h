@@ -8,10 +8,10 @@
 #include <iterator>
 #include <string>
 
-#include "model/Dates.h"
-#include "model/PersonRecord.h"
 #include "platform/Settings.h"
 #include "platform/TextServices.h"
+#include "records/Dates.h"
+#include "records/PersonRecord.h"
 
 // A record with the fields the tests usually vary.
 inline PersonRecord Record(std::string name, int day, int month, int year, int daysInAdvance = 14) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Saves two versions of a data file in turn until it is killed:
 //   fault_helper <data file> <first version> <second version>
-#include "model/DataFile.h"
+#include "records/DataFile.h"
 
 int main(int argc, char** argv) {
     RecordList versions[2];

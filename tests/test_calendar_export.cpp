@@ -5,7 +5,7 @@
 #include <regex>
 
 #include "TestSupport.h"
-#include "model/CalendarExport.h"
+#include "formats/CalendarExport.h"
 
 namespace {
 

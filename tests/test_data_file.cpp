@@ -10,7 +10,7 @@
 #include <csignal>
 
 #include "TestSupport.h"
-#include "model/DataFile.h"
+#include "records/DataFile.h"
 
 namespace {
 

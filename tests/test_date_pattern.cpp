@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "model/DatePattern.h"
+#include "records/DatePattern.h"
 
 TEST(DatePattern, Conversions) {
     const std::pair<const char*, const char*> table[] = {

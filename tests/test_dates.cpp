@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "model/Dates.h"
+#include "records/Dates.h"
 
 namespace {
 

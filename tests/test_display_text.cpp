@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "model/DisplayText.h"
+#include "text/DisplayText.h"
 
 #define FSI "\u2068"
 #define PDI "\u2069"

@@ -2,8 +2,8 @@
 #include <QTest>
 
 #include "TestSupport.h"
-#include "model/DatePattern.h"
 #include "platform/QtServices.h"
+#include "records/DatePattern.h"
 #include "reminder/DueRecords.h"
 
 namespace {

@@ -6,8 +6,8 @@
 
 #include "TestSupport.h"
 #include "app/ReminderApp.h"
-#include "model/DataFile.h"
-#include "model/RunLock.h"
+#include "records/DataFile.h"
+#include "storage/RunLock.h"
 
 namespace {
 

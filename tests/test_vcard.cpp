@@ -7,7 +7,7 @@
 #include <regex>
 
 #include "TestSupport.h"
-#include "model/ContactImport.h"
+#include "formats/ContactImport.h"
 
 namespace {
 

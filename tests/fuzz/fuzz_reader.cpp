@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "TestSupport.h"
-#include "model/DataFile.h"
-#include "model/Dates.h"
+#include "records/DataFile.h"
+#include "records/Dates.h"
 #include "reminder/DueRecords.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "model/DataFile.h"
+#include "records/DataFile.h"
 
 namespace {
 

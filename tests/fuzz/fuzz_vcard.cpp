@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "TestSupport.h"
-#include "model/ContactImport.h"
+#include "formats/ContactImport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const VCardParse parse =

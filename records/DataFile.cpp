@@ -11,11 +11,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "DisplayText.h"
-#include "FileReplace.h"
-#include "Lines.h"
-#include "Numbers.h"
-#include "Text.h"
+#include "storage/FileReplace.h"
+#include "text/DisplayText.h"
+#include "text/Lines.h"
+#include "text/Numbers.h"
+#include "text/Text.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <ctime>
 #include <string>
 
-#include "PersonRecord.h"
+#include "records/PersonRecord.h"
 
 // What a person reads in the calendar; "%1" stands for the name or the year. The caller passes
 // them translated.

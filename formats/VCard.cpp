@@ -13,11 +13,11 @@
 #include <system_error>
 #include <utility>
 
-#include "Dates.h"
-#include "DisplayText.h"
-#include "FileReplace.h"
-#include "Numbers.h"
-#include "Text.h"
+#include "records/Dates.h"
+#include "storage/FileReplace.h"
+#include "text/DisplayText.h"
+#include "text/Numbers.h"
+#include "text/Text.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "DataFile.h"
-#include "PersonRecord.h"
 #include "VCard.h"
+#include "records/DataFile.h"
+#include "records/PersonRecord.h"
 
 // Which records an import of contacts adds to the data file, and which contacts it leaves out.
 // Callers: ReadVCardFile, then PlanImport on the records already loaded, then append

@@ -9,10 +9,10 @@
 #include <map>
 #include <memory>
 
-#include "Dates.h"
-#include "DisplayText.h"
-#include "FileReplace.h"
-#include "Text.h"
+#include "records/Dates.h"
+#include "storage/FileReplace.h"
+#include "text/DisplayText.h"
+#include "text/Text.h"
 
 namespace {
 

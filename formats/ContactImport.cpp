@@ -3,7 +3,7 @@
 
 #include <unordered_set>
 
-#include "Text.h"
+#include "text/Text.h"
 
 namespace {
 
