@@ -18,7 +18,7 @@ unreachable_display)
     write_data
     for display in NO_DISPLAY=1 DISPLAY=:97 WAYLAND_DISPLAY=stale-0 QT_QPA_PLATFORM=bogus; do
         rm -f "$conf"
-        env "$display" LC_ALL=en_GB.UTF-8 faketime '2026-12-06 08:30:00' "$program" >out 2>err
+        faketime '2026-12-06 08:30:00' env "$display" LC_ALL=en_GB.UTF-8 "$program" >out 2>err
         expect_file out ' Bob is 36 today
  Sara tomorrow
  Dentist on Tuesday 08/12/26 (in 2 days)

@@ -19,6 +19,14 @@ header='# NAME , BIRTHDATE , ICON , SKIPYEAR , DAYSINADVANCE , NOTABIRTHDAY , IN
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# A pinned clock: libfaketime preloaded without its `faketime` wrapper, which names a semaphore
+# after its own process id and, killed at the end of a test, leaves it for a later one to trip on.
+libfaketime=$(printf '%s' /usr/lib/*/faketime/libfaketime.so.1)
+faketime() {
+    FAKETIME="@$(date -d "$1" '+%Y-%m-%d %H:%M:%S')" \
+        LD_PRELOAD="$libfaketime${LD_PRELOAD:+:$LD_PRELOAD}" "${@:2}"
+}
+
 # at <time> <arguments>: $program at a pinned local time, output in out and err. Qt reads the
 # locale name itself, so it need not be installed.
 at() { LC_ALL=en_GB.UTF-8 faketime "$1" "$program" "${@:2}" >out 2>err; }
@@ -36,5 +44,5 @@ start_display() {
     wait_for xdotool getmouselocation
 }
 # The program at a pinned time in the background, as $app; the id of a window it shows.
-start() { LC_ALL=en_GB.UTF-8 faketime '2026-12-20 10:00:00' "$program" "$@" >out 2>err & app=$!; pids+=("$app"); }
+start() { LC_ALL=en_GB.UTF-8 faketime '2026-12-20 10:00:00' exec "$program" "$@" >out 2>err & app=$!; pids+=("$app"); }
 window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1 || fail "no window $1: $(cat err)"; }

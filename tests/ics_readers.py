@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 """The calendar export read by python-icalendar (dateutil expands the occurrences of 2024..2031)
 and imported by calcurse into fresh folders. Usage: ics_readers.py <ovrana> icalendar|calcurse"""
-import calendar, datetime, os, subprocess, sys, tempfile
+import calendar, datetime, glob, os, subprocess, sys, tempfile
 
 DATA = b"""# header
 Anna,12051990,2,-1,14,0,0,,
@@ -28,8 +28,11 @@ NOW = 1781524800  # 2026-06-15 12:00 UTC
 def export(folder, output="-", now=NOW, records=DATA):
     with open(folder + "/ovras.ini", "wb") as data:
         data.write(records)
-    run = subprocess.run(["faketime", "@%d" % now, sys.argv[1], "--export", output], cwd=folder,
-                         env=dict(os.environ, TZ="UTC"), capture_output=True, check=True)
+    # libfaketime without its wrapper, whose semaphores a killed run leaves behind.
+    clock = dict(FAKETIME=datetime.datetime.utcfromtimestamp(now).strftime("@%Y-%m-%d %H:%M:%S"),
+                 LD_PRELOAD=glob.glob("/usr/lib/*/faketime/libfaketime.so.1")[0])
+    run = subprocess.run([sys.argv[1], "--export", output], cwd=folder,
+                         env=dict(os.environ, TZ="UTC", **clock), capture_output=True, check=True)
     assert output == "-" or run.stdout == b"", "output besides the file"
     return run.stdout if output == "-" else open(output, "rb").read()
 

@@ -65,7 +65,7 @@ daily_while_shown)
 stopped)
     # As systemd stops the daily run of an earlier morning: its notification goes along, and
     # no run date is written.
-    notified; kill -TERM "$(pgrep -P "$app")"; ended  # faketime's child
+    notified; kill -TERM "$app"; ended
     [ "$(dunstctl count displayed)" -eq 0 ] || fail "the notification stayed"
     ! grep -q '^lastrun=20261220$' "$conf" || fail "a stopped run wrote its run date"
     # Its window closes as by Escape: a row silenced in it is saved.
@@ -73,7 +73,7 @@ stopped)
     dunstctl action 0
     xdotool windowfocus --sync "$(window '^ Ovrana$')"
     xdotool key --delay 300 Tab Down Up Menu Down Return
-    kill -TERM "$(pgrep -P "$app")"; ended
+    kill -TERM "$app"; ended
     grep -q '^Ölaf Ångström,24121988,9,2026,' ovras.ini || fail "not silenced: $(cat ovras.ini)"
     ;;
 service_gone) notified; kill "${pids[1]}"; window '^ Ovrana$' >/dev/null ;;  # perhaps unseen
