@@ -21,9 +21,13 @@ int main(int argc, char** argv) {
     const bool command = line.command == CommandLine::Command::Import ||
                          line.command == CommandLine::Command::Export;
     if (line.home && !EnterHome() && command) {
-        PrintError(
-            "the home directory that HOME names cannot be used; nothing was " +
-            std::string(line.command == CommandLine::Command::Import ? "imported" : "exported"));
+        Problem home;
+        home.kind = Problem::Kind::NoHome;
+        home.nothingImported = line.command == CommandLine::Command::Import;
+        const QtTextServices text;
+        PrintError(ProblemText(home, [&](const char* context, const char* source, int n) {
+            return text.Translate(context, source, n);
+        }));
         return 1;
     }
     // Lets the desktop match the windows to the menu launcher and its icon.
@@ -42,8 +46,11 @@ int main(int argc, char** argv) {
     const Translator translate = [&](const char* context, const char* source) {
         return text.Translate(context, source, -1);
     };
+    const PluralTranslator say = [&](const char* context, const char* source, int n) {
+        return text.Translate(context, source, n);
+    };
     if (line.command == CommandLine::Command::Export) {
-        return RunExport(kDataFileName, line.file, TranslatedCalendarTexts(translate));
+        return RunExport(kDataFileName, line.file, TranslatedCalendarTexts(translate), say);
     }
     if (line.command == CommandLine::Command::Import) {
         // New records take the user's defaults for new records.
@@ -51,7 +58,8 @@ int main(int argc, char** argv) {
         LoadSettings(store, settings, RunDateText(LocalDate(std::time(nullptr))));
         return RunImport(
             kDataFileName, line.file,
-            {settings.defaultIcon, settings.defaultDays, TranslatedAnniversaryName(translate)});
+            {settings.defaultIcon, settings.defaultDays, TranslatedAnniversaryName(translate)},
+            say);
     }
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host,
                       "ovras.ini", &text, kept.has_value(), RuntimeFolder()});

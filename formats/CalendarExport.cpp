@@ -13,6 +13,7 @@
 #include "storage/FileReplace.h"
 #include "text/DisplayText.h"
 #include "text/Text.h"
+#include "records/DataFile.h"
 
 namespace {
 
@@ -188,4 +189,62 @@ int WriteCalendar(const std::string& path, const std::string& text) {
         return errno != 0 ? errno : EIO;
     }
     return 0;
+}
+
+namespace {
+
+Problem OwnTarget(const std::string& dataPath, const std::string& target) {
+    Problem problem;
+    problem.file = target;
+    // Standard output too may have been sent to the data file (>> ovras.ini).
+    const OwnFile own = OwnFileNamed(target == "-" ? "/dev/stdout" : target, dataPath);
+    if (own != OwnFile::None) {
+        problem.kind = Problem::Kind::OwnFile;
+        problem.own = own;
+    }
+    return problem;
+}
+
+}  // namespace
+
+Problem ExportRecords(const RecordList& records, const std::string& dataPath,
+                      const std::string& target, std::time_t now, const CalendarTexts& texts) {
+    Problem problem = OwnTarget(dataPath, target);
+    if (problem.Failed()) {
+        return problem;
+    }
+    const CalendarExport calendar = ExportCalendar(records, now, texts);
+    if (!calendar) {
+        problem.kind = Problem::Kind::CalendarFailed;
+        problem.detail = calendar.error;
+        return problem;
+    }
+    problem.error = WriteCalendar(target, calendar.text);
+    problem.detail = problem.error == ENOENT ? MissingTarget(target) : "";
+    problem.kind = problem.error == 0        ? Problem::Kind::None
+                   : problem.error == EMLINK ? Problem::Kind::HardLinks
+                   : !problem.detail.empty() ? Problem::Kind::DeadLink
+                                             : Problem::Kind::CannotWrite;
+    problem.why = WhyNotReplaced(problem.error, target);
+    return problem;
+}
+
+Problem ExportDataFile(const std::string& dataPath, const std::string& target, std::time_t now,
+                       const CalendarTexts& texts) {
+    if (Problem problem = OwnTarget(dataPath, target); problem.Failed()) {
+        return problem;
+    }
+    RecordList records;
+    const LoadStatus status = LoadRecords(dataPath, records);
+    Problem problem;
+    if (status != LoadStatus::Loaded) {
+        problem.kind =
+            status == LoadStatus::Missing ? Problem::Kind::NoDataFile : Problem::Kind::Unreadable;
+        problem.file = dataPath;
+        problem.detail = MissingTarget(dataPath);
+    } else {
+        problem = ExportRecords(records, dataPath, target, now, texts);
+    }
+    FreeRecords(records);
+    return problem;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "records/PersonRecord.h"
+#include "Problem.h"
 
 // What a person reads in the calendar; "%1" stands for the name or the year. The caller passes
 // them translated.
@@ -32,3 +33,12 @@ CalendarExport ExportCalendar(const RecordList& records, std::time_t now,
 // Writes `text` to `path` as WriteInto does, or to standard output when `path` is "-". Returns 0
 // or the errno of the failure.
 int WriteCalendar(const std::string& path, const std::string& text);
+
+// The records to `target` ("-": standard output) as WriteCalendar writes them; never to the data
+// file `dataPath` itself, its backup or its lock. Says why when nothing was written.
+Problem ExportRecords(const RecordList& records, const std::string& dataPath,
+                      const std::string& target, std::time_t now, const CalendarTexts& texts);
+
+// The same for the records of the data file, read without a window.
+Problem ExportDataFile(const std::string& dataPath, const std::string& target, std::time_t now,
+                       const CalendarTexts& texts);

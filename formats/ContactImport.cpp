@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "ContactImport.h"
 
+#include <memory>
 #include <unordered_set>
 
 #include "text/Text.h"
+#include "storage/RunLock.h"
 
 namespace {
 
@@ -100,32 +102,59 @@ ImportPlan PlanImport(const std::vector<VCardContact>& contacts, const RecordLis
     if (existing.size() + plan.records.size() > maxRecords) {
         const std::size_t total = existing.size() + plan.records.size();
         plan = ImportPlan{};
-        plan.error = "importing them would make " + std::to_string(total) +
-                     " records, more than the " + std::to_string(maxRecords) +
-                     " a data file may hold";
+        plan.problem.kind = Problem::Kind::TooManyRecords;
+        plan.problem.count = total;
+        plan.problem.limit = maxRecords;
     }
     return plan;
 }
 
-std::string SkipReasonText(const SkippedContact& skipped) {
-    switch (skipped.reason) {
-        case SkipReason::AlreadyPresent:
-            return "already present";
-        case SkipReason::WithoutDate:
-            return "without a date";
-        case SkipReason::NotADate:
-            return "not a date: " + skipped.date;
-        case SkipReason::InvalidDate:
-            return "invalid date: " + skipped.date;
-        case SkipReason::WithoutName:
-            return "without a name";
+ImportPlan ImportContacts(const std::string& dataPath, const std::string& vcardPath,
+                          const ImportDefaults& defaults) {
+    ImportPlan refused;
+    Problem& problem = refused.problem;
+    problem.file = dataPath;
+    problem.nothingImported = true;
+    VCardParse contacts = ReadVCardFile(vcardPath);
+    if (contacts.problem.Failed()) {
+        refused.problem = std::move(contacts.problem);
+        return refused;
     }
-    return {};
-}
-
-std::string ImportSummary(const ImportPlan& plan) {
-    return "Imported " + std::to_string(plan.records.size()) + " records; skipped " +
-           std::to_string(plan.alreadyPresent) + " already present, " +
-           std::to_string(plan.withoutDate) + " without a date, " +
-           std::to_string(plan.withoutName) + " without a name";
+    const RunLock lock(dataPath + ".lock");
+    if (lock.state() != RunLock::State::Held) {
+        problem.kind = lock.state() == RunLock::State::Busy ? Problem::Kind::DataFileBusy
+                                                            : Problem::Kind::NoLock;
+        problem.error = lock.error();
+        return refused;
+    }
+    RecordList records;
+    FileStamp read;
+    if (LoadRecords(dataPath, records, &read) == LoadStatus::Unreadable) {
+        FreeRecords(records);
+        problem.kind = Problem::Kind::Unreadable;
+        problem.detail = MissingTarget(dataPath);
+        return refused;
+    }
+    ImportPlan plan = PlanImport(contacts.contacts, records, defaults);
+    if (plan.problem.Failed()) {
+        FreeRecords(records);
+        plan.problem.nothingImported = true;
+        return plan;
+    }
+    for (const PersonRecord& record : plan.records) {
+        records.push_back(std::make_unique<PersonRecord>(record));
+    }
+    const SaveResult saved = plan.records.empty() ? SaveResult{SaveStatus::Saved, 0}
+                                                  : SaveRecords(dataPath, records, &read);
+    FreeRecords(records);
+    if (!saved) {
+        problem.kind = saved.status == SaveStatus::ChangedOnDisk ? Problem::Kind::ChangedOnDisk
+                       : saved.status == SaveStatus::TooLarge    ? Problem::Kind::DataFileTooLarge
+                                                                 : Problem::Kind::CannotSave;
+        problem.error = saved.error;
+        problem.why = WhyNotReplaced(saved.error, dataPath);
+        problem.detail = saved.file;
+        return refused;
+    }
+    return plan;
 }

@@ -12,7 +12,7 @@
 
 // Which records an import of contacts adds to the data file, and which contacts it leaves out.
 // Callers: ReadVCardFile, then PlanImport on the records already loaded, then append
-// `plan.records` (those the user kept) and save.
+// `plan.records` (those the user kept) and save; ImportContacts does all of it without a window.
 
 struct ImportDefaults {
     int icon = 0;           // the user's "Default for new records"
@@ -46,7 +46,7 @@ struct ImportPlan {
     std::size_t withoutName = 0;  // contacts with a date but without a name
     // Set when the import is refused (the records would be more than the data file may hold);
     // then nothing else is.
-    std::string error;
+    Problem problem;
 };
 
 ImportPlan PlanImport(const std::vector<VCardContact>& contacts, const RecordList& existing,
@@ -57,9 +57,8 @@ ImportPlan PlanImport(const std::vector<VCardContact>& contacts, const RecordLis
 // quotes (FormatRecordLine drops them), blanks at either end go.
 std::string StoredName(std::string_view name);
 
-// "already present", "without a date", "not a date: circa 1800", "invalid date: 1980-13-01",
-// "without a name".
-std::string SkipReasonText(const SkippedContact& skipped);
-
-// "Imported N records; skipped M already present, K without a date, L without a name"
-std::string ImportSummary(const ImportPlan& plan);
+// Adds the birthdays and anniversaries of the vCard file `vcardPath` ("-": standard input) to the
+// records of `dataPath`, under the run lock and with the data file's safe save. The plan says
+// what was added and skipped, or why nothing was.
+ImportPlan ImportContacts(const std::string& dataPath, const std::string& vcardPath,
+                          const ImportDefaults& defaults);

@@ -8,9 +8,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <set>
-#include <system_error>
 #include <utility>
 
 #include "records/Dates.h"
@@ -588,22 +588,23 @@ bool IsValidUtf8(std::string_view text) {
 
 VCardParse ParseVCards(std::string_view text, std::size_t maxContacts) {
     VCardParse result;
-    const auto fail = [&](std::string message) {
+    const auto fail = [&](Problem::Kind kind, std::size_t line = 0, std::size_t count = 0) {
         result.contacts.clear();
-        result.error = std::move(message);
+        result.problem.kind = kind;
+        result.problem.line = line;
+        result.problem.count = count;
         return std::move(result);
     };
     if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
-        return fail("UTF-16 text: only vCard files in UTF-8 (or with a CHARSET) can be read");
+        return fail(Problem::Kind::Utf16);
     }
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);
     }
     if (const void* nul = std::memchr(text.data(), '\0', text.size())) {
         const auto at = static_cast<const char*>(nul) - text.data();
-        return fail("binary data (a NUL byte on line " +
-                    std::to_string(std::count(text.data(), text.data() + at, '\n') + 1) +
-                    "), not a vCard file");
+        return fail(Problem::Kind::Binary,
+                    static_cast<std::size_t>(std::count(text.data(), text.data() + at, '\n')) + 1);
     }
     LineReader reader(text);
     Charsets charsets;
@@ -614,9 +615,7 @@ VCardParse ParseVCards(std::string_view text, std::size_t maxContacts) {
     bool tooLong = false;
     while (reader.Next(line, tooLong)) {
         if (tooLong) {
-            return fail("line " + std::to_string(reader.LineNumber()) + " is longer than " +
-                        std::to_string(kMaxVCardLineBytes >> 20) +
-                        " MB, more than a vCard line may be");
+            return fail(Problem::Kind::LineTooLong, reader.LineNumber(), kMaxVCardLineBytes >> 20);
         }
         ContentLine content;
         if (!SplitContentLine(line, content)) {
@@ -626,8 +625,7 @@ VCardParse ParseVCards(std::string_view text, std::size_t maxContacts) {
         if (EqualsNoCase(content.name, "BEGIN") && isVCard) {
             if (depth++ == 0) {
                 if (result.contacts.size() >= maxContacts) {
-                    return fail("more than " + std::to_string(maxContacts) +
-                                " contacts, more than Ovrana can keep");
+                    return fail(Problem::Kind::TooManyContacts, 0, maxContacts);
                 }
                 anyCard = true;
                 card = Card{};
@@ -645,39 +643,48 @@ VCardParse ParseVCards(std::string_view text, std::size_t maxContacts) {
         }
     }
     if (depth > 0) {
-        return fail("the card that begins on line " + std::to_string(card.contact.line) +
-                    " has no END:VCARD");
+        return fail(Problem::Kind::NoEnd, card.contact.line);
     }
     if (!anyCard) {
-        return fail("not a vCard file: no line says BEGIN:VCARD");
+        return fail(Problem::Kind::NoBegin);
     }
     return result;
 }
 
 VCardParse ReadVCardFile(const std::string& path) {
     std::string text;
-    const FileRead file = ReadPieces(path, kMaxDataFileBytes, true, [&](std::string_view piece) {
-        text.append(piece);
-        return true;
-    });
     VCardParse result;
-    if (!file.complete) {
-        if (file.error == EISDIR) {
-            result.error = path + " is a folder, not a vCard file";
-        } else if (file.error == EINVAL) {
-            result.error = path + " is not a regular file";
-        } else if (file.error == EFBIG) {
-            result.error = path + " is larger than " + std::to_string(kMaxDataFileBytes >> 20) +
-                           " MB, more than Ovrana reads";
-        } else {
-            result.error =
-                "cannot read " + path + ": " + std::generic_category().message(file.error);
+    result.problem.file = path;
+    if (path == "-") {
+        char buffer[65536];
+        while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, stdin)) {
+            if (n > kMaxDataFileBytes - text.size()) {
+                result.problem.kind = Problem::Kind::TooLarge;
+                result.problem.count = kMaxDataFileBytes >> 20;
+                return result;
+            }
+            text.append(buffer, n);
         }
+        if (std::ferror(stdin)) {
+            result.problem.kind = Problem::Kind::CannotRead;
+            result.problem.error = errno;
+            return result;
+        }
+    } else if (const FileRead file = ReadPieces(path, kMaxDataFileBytes, true,
+                                                [&](std::string_view piece) {
+                                                    text.append(piece);
+                                                    return true;
+                                                });
+               !file.complete) {
+        result.problem.error = file.error;
+        result.problem.kind = file.error == EISDIR   ? Problem::Kind::Folder
+                              : file.error == EINVAL ? Problem::Kind::NotRegular
+                              : file.error == EFBIG  ? Problem::Kind::TooLarge
+                                                     : Problem::Kind::CannotRead;
+        result.problem.count = kMaxDataFileBytes >> 20;
         return result;
     }
     result = ParseVCards(text);
-    if (!result.error.empty()) {
-        result.error = path + ": " + result.error;
-    }
+    result.problem.file = path;
     return result;
 }

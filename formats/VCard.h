@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "records/DataFile.h"
+#include "Problem.h"
 
 // Reading the contacts of vCard files (2.1, 3.0 and 4.0, as address books export them): only
 // what a yearly date needs, every text in UTF-8.
@@ -37,18 +38,19 @@ struct VCardContact {
 
 struct VCardParse {
     std::vector<VCardContact> contacts;  // in file order
-    std::string error;                   // empty when the text was read; then `contacts` is empty
+    Problem problem;                     // none when the text was read; else `contacts` is empty
 };
 
 // The longest content line once unfolded: far above a real photo in a PHOTO line.
 inline constexpr std::size_t kMaxVCardLineBytes = std::size_t{10} << 20;
 
-// Every contact of a vCard file's text, or what is wrong with the text in an English sentence
-// (binary data, no BEGIN:VCARD, a card without END:VCARD, a line beyond kMaxVCardLineBytes, more
-// than `maxContacts` cards). Lines end in CR LF, LF or CR; a UTF-8 byte-order mark is skipped.
+// Every contact of a vCard file's text, or what is wrong with the text (binary data, no
+// BEGIN:VCARD, a card without END:VCARD, a line beyond kMaxVCardLineBytes, more than
+// `maxContacts` cards). Lines end in CR LF, LF or CR; a UTF-8 byte-order mark is skipped.
 VCardParse ParseVCards(std::string_view text, std::size_t maxContacts = kMaxRecords);
 
-// The same for a file: a regular file of at most kMaxDataFileBytes. The error names the file.
+// The same for a file: a regular file of at most kMaxDataFileBytes, or standard input for "-".
+// The problem names the file.
 VCardParse ReadVCardFile(const std::string& path);
 
 // Whether `text` is well-formed UTF-8 (no overlong forms, surrogates or code points past U+10FFFF).

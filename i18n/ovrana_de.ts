@@ -81,26 +81,6 @@
 <context>
     <name>CImportDlg</name>
     <message>
-        <source>already present</source>
-        <translation>schon vorhanden</translation>
-    </message>
-    <message>
-        <source>without a date</source>
-        <translation>ohne Datum</translation>
-    </message>
-    <message>
-        <source>not a date: %1</source>
-        <translation>kein Datum: %1</translation>
-    </message>
-    <message>
-        <source>invalid date: %1</source>
-        <translation>ungültiges Datum: %1</translation>
-    </message>
-    <message>
-        <source>without a name</source>
-        <translation>ohne Namen</translation>
-    </message>
-    <message>
         <source>Import contacts</source>
         <translation>Kontakte importieren</translation>
     </message>
@@ -255,10 +235,6 @@
         <translation>iCalendar-Dateien (*.ics)</translation>
     </message>
     <message>
-        <source>The calendar could not be written to %1: %2</source>
-        <translation>Der Kalender konnte nicht in %1 geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>Import contacts</source>
         <translation>Kontakte importieren</translation>
     </message>
@@ -285,6 +261,10 @@
     <message>
         <source>Nothing was exported. Choose another file name.</source>
         <translation>Es wurde nichts exportiert. Wählen Sie einen anderen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported.</source>
+        <translation>Es wurde nichts exportiert.</translation>
     </message>
 </context>
 <context>
@@ -413,6 +393,227 @@ kein Programm verknüpft.</translation>
     <message>
         <source>%1&apos;s anniversary</source>
         <translation>Hochzeitstag von %1</translation>
+    </message>
+    <message>
+        <source>already present</source>
+        <translation>schon vorhanden</translation>
+    </message>
+    <message>
+        <source>without a date</source>
+        <translation>ohne Datum</translation>
+    </message>
+    <message>
+        <source>not a date: %1</source>
+        <translation>kein Datum: %1</translation>
+    </message>
+    <message>
+        <source>invalid date: %1</source>
+        <translation>ungültiges Datum: %1</translation>
+    </message>
+    <message>
+        <source>without a name</source>
+        <translation>ohne Namen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already present</source>
+        <translation>
+            <numerusform>%n schon vorhanden</numerusform>
+            <numerusform>%n schon vorhanden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a date</source>
+        <translation>
+            <numerusform>%n ohne Datum</numerusform>
+            <numerusform>%n ohne Datum</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a name</source>
+        <translation>
+            <numerusform>%n ohne Namen</numerusform>
+            <numerusform>%n ohne Namen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n records; skipped %1</source>
+        <translation>
+            <numerusform>%n Eintrag importiert; übersprungen: %1</numerusform>
+            <numerusform>%n Einträge importiert; übersprungen: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>its folder does not let a new file take its place</source>
+        <translation>sein Ordner lässt keine neue Datei an seine Stelle treten</translation>
+    </message>
+    <message>
+        <source>a new file in its place could not keep its owner and group</source>
+        <translation>eine neue Datei an seiner Stelle könnte Eigentümer und Gruppe nicht behalten</translation>
+    </message>
+    <message>
+        <source>UTF-16 text: only vCard files in UTF-8 (or with a CHARSET) can be read</source>
+        <translation>UTF-16-Text: nur vCard-Dateien in UTF-8 (oder mit CHARSET) können gelesen werden</translation>
+    </message>
+    <message>
+        <source>binary data (a NUL byte on line %1), not a vCard file</source>
+        <translation>Binärdaten (ein NUL-Byte in Zeile %1), keine vCard-Datei</translation>
+    </message>
+    <message numerus="yes">
+        <source>line %1 is longer than %n MB, more than a vCard line may be</source>
+        <translation>
+            <numerusform>Zeile %1 ist länger als %n MB, mehr als eine vCard-Zeile sein darf</numerusform>
+            <numerusform>Zeile %1 ist länger als %n MB, mehr als eine vCard-Zeile sein darf</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>more than %n contacts, more than Ovrana can keep</source>
+        <translation>
+            <numerusform>mehr als %n Kontakt, mehr als Ovrana aufnehmen kann</numerusform>
+            <numerusform>mehr als %n Kontakte, mehr als Ovrana aufnehmen kann</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the card that begins on line %1 has no END:VCARD</source>
+        <translation>der Karte, die in Zeile %1 beginnt, fehlt END:VCARD</translation>
+    </message>
+    <message>
+        <source>not a vCard file: no line says BEGIN:VCARD</source>
+        <translation>keine vCard-Datei: keine Zeile lautet BEGIN:VCARD</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a vCard file</source>
+        <translation>%1 ist ein Ordner, keine vCard-Datei</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message numerus="yes">
+        <source>standard input holds more than %n MB, more than Ovrana reads</source>
+        <translation>
+            <numerusform>die Standardeingabe enthält mehr als %n MB, mehr als Ovrana liest</numerusform>
+            <numerusform>die Standardeingabe enthält mehr als %n MB, mehr als Ovrana liest</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is larger than %n MB, more than Ovrana reads</source>
+        <translation>
+            <numerusform>%1 ist größer als %n MB, mehr als Ovrana liest</numerusform>
+            <numerusform>%1 ist größer als %n MB, mehr als Ovrana liest</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <translation>die Standardeingabe kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>importing them would make %n records, more than the %1 a data file may hold; nothing was imported</source>
+        <translation>
+            <numerusform>damit wären es %n Eintrag, mehr als die %1, die eine Datendatei fassen darf; es wurde nichts importiert</numerusform>
+            <numerusform>damit wären es %n Einträge, mehr als die %1, die eine Datendatei fassen darf; es wurde nichts importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>importing them would make %n records, more than the %1 a data file may hold</source>
+        <translation>
+            <numerusform>damit wären es %n Eintrag, mehr als die %1, die eine Datendatei fassen darf</numerusform>
+            <numerusform>damit wären es %n Einträge, mehr als die %1, die eine Datendatei fassen darf</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the data file %1 is in use by another Ovrana; nothing was imported</source>
+        <translation>die Datendatei %1 wird von einem anderen Ovrana benutzt; es wurde nichts importiert</translation>
+    </message>
+    <message>
+        <source>could not take the lock %1.lock: %2; nothing was imported</source>
+        <translation>die Sperre %1.lock konnte nicht gesetzt werden: %2; es wurde nichts importiert</translation>
+    </message>
+    <message>
+        <source>the data file %1 points to %2, which does not exist; nothing was imported</source>
+        <translation>die Datendatei %1 verweist auf %2, das es nicht gibt; es wurde nichts importiert</translation>
+    </message>
+    <message>
+        <source>the data file %1 points to %2, which does not exist</source>
+        <translation>die Datendatei %1 verweist auf %2, das es nicht gibt</translation>
+    </message>
+    <message>
+        <source>the data file %1 could not be read completely; nothing was imported</source>
+        <translation>die Datendatei %1 konnte nicht vollständig gelesen werden; es wurde nichts importiert</translation>
+    </message>
+    <message>
+        <source>the data file %1 could not be read completely</source>
+        <translation>die Datendatei %1 konnte nicht vollständig gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program meanwhile; nothing was imported</source>
+        <translation>%1 wurde inzwischen von einem anderen Programm geändert; es wurde nichts importiert</translation>
+    </message>
+    <message>
+        <source>with these records %1 would be larger than Ovrana can read; nothing was imported</source>
+        <translation>mit diesen Einträgen wäre %1 größer, als Ovrana lesen kann; es wurde nichts importiert</translation>
+    </message>
+    <message>
+        <source>cannot save %1: %2; nothing was imported</source>
+        <translation>%1 kann nicht gespeichert werden: %2; es wurde nichts importiert</translation>
+    </message>
+    <message>
+        <source>%1 is the data file&apos;s backup; nothing was exported, choose another file name</source>
+        <translation>%1 ist die Sicherung der Datendatei; es wurde nichts exportiert, wählen Sie einen anderen Dateinamen</translation>
+    </message>
+    <message>
+        <source>%1 is the data file&apos;s lock; nothing was exported, choose another file name</source>
+        <translation>%1 ist die Sperrdatei der Datendatei; es wurde nichts exportiert, wählen Sie einen anderen Dateinamen</translation>
+    </message>
+    <message>
+        <source>%1 is the data file; nothing was exported, choose another file name</source>
+        <translation>%1 ist die Datendatei; es wurde nichts exportiert, wählen Sie einen anderen Dateinamen</translation>
+    </message>
+    <message>
+        <source>there is no data file %1 to export</source>
+        <translation>es gibt keine Datendatei %1 zum Exportieren</translation>
+    </message>
+    <message>
+        <source>the calendar could not be written: %1</source>
+        <translation>der Kalender konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 has other names (hard links), and a new file in its place would split it from them; it was left as it is</source>
+        <translation>%1 hat weitere Namen (harte Links), und eine neue Datei an seiner Stelle würde es von ihnen trennen; es blieb, wie es ist</translation>
+    </message>
+    <message>
+        <source>%1 points to %2, which does not exist</source>
+        <translation>%1 verweist auf %2, das es nicht gibt</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>in die Standardausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the home directory that HOME names cannot be used; nothing was imported</source>
+        <translation>das Home-Verzeichnis, das HOME nennt, ist nicht nutzbar; es wurde nichts importiert</translation>
+    </message>
+    <message>
+        <source>the home directory that HOME names cannot be used; nothing was exported</source>
+        <translation>das Home-Verzeichnis, das HOME nennt, ist nicht nutzbar; es wurde nichts exportiert</translation>
     </message>
 </context>
 <context>

@@ -81,26 +81,6 @@
 <context>
     <name>CImportDlg</name>
     <message>
-        <source>already present</source>
-        <translation>ya existe</translation>
-    </message>
-    <message>
-        <source>without a date</source>
-        <translation>sin fecha</translation>
-    </message>
-    <message>
-        <source>not a date: %1</source>
-        <translation>no es una fecha: %1</translation>
-    </message>
-    <message>
-        <source>invalid date: %1</source>
-        <translation>fecha no válida: %1</translation>
-    </message>
-    <message>
-        <source>without a name</source>
-        <translation>sin nombre</translation>
-    </message>
-    <message>
         <source>Import contacts</source>
         <translation>Importar contactos</translation>
     </message>
@@ -255,10 +235,6 @@
         <translation>Archivos iCalendar (*.ics)</translation>
     </message>
     <message>
-        <source>The calendar could not be written to %1: %2</source>
-        <translation>No se pudo escribir el calendario en %1: %2</translation>
-    </message>
-    <message>
         <source>Import contacts</source>
         <translation>Importar contactos</translation>
     </message>
@@ -285,6 +261,10 @@
     <message>
         <source>Nothing was exported. Choose another file name.</source>
         <translation>No se exportó nada. Elija otro nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported.</source>
+        <translation>No se exportó nada.</translation>
     </message>
 </context>
 <context>
@@ -413,6 +393,227 @@ a esta extensión de archivo.</translation>
     <message>
         <source>%1&apos;s anniversary</source>
         <translation>Aniversario de boda de %1</translation>
+    </message>
+    <message>
+        <source>already present</source>
+        <translation>ya existe</translation>
+    </message>
+    <message>
+        <source>without a date</source>
+        <translation>sin fecha</translation>
+    </message>
+    <message>
+        <source>not a date: %1</source>
+        <translation>no es una fecha: %1</translation>
+    </message>
+    <message>
+        <source>invalid date: %1</source>
+        <translation>fecha no válida: %1</translation>
+    </message>
+    <message>
+        <source>without a name</source>
+        <translation>sin nombre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already present</source>
+        <translation>
+            <numerusform>%n ya presente</numerusform>
+            <numerusform>%n ya presentes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a date</source>
+        <translation>
+            <numerusform>%n sin fecha</numerusform>
+            <numerusform>%n sin fecha</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a name</source>
+        <translation>
+            <numerusform>%n sin nombre</numerusform>
+            <numerusform>%n sin nombre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n records; skipped %1</source>
+        <translation>
+            <numerusform>Importado %n registro; omitidos: %1</numerusform>
+            <numerusform>Importados %n registros; omitidos: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>its folder does not let a new file take its place</source>
+        <translation>su carpeta no permite que un archivo nuevo ocupe su lugar</translation>
+    </message>
+    <message>
+        <source>a new file in its place could not keep its owner and group</source>
+        <translation>un archivo nuevo en su lugar no podría conservar su propietario y su grupo</translation>
+    </message>
+    <message>
+        <source>UTF-16 text: only vCard files in UTF-8 (or with a CHARSET) can be read</source>
+        <translation>texto UTF-16: solo se pueden leer archivos vCard en UTF-8 (o con un CHARSET)</translation>
+    </message>
+    <message>
+        <source>binary data (a NUL byte on line %1), not a vCard file</source>
+        <translation>datos binarios (un byte NUL en la línea %1), no es un archivo vCard</translation>
+    </message>
+    <message numerus="yes">
+        <source>line %1 is longer than %n MB, more than a vCard line may be</source>
+        <translation>
+            <numerusform>la línea %1 ocupa más de %n MB, más de lo que puede ocupar una línea vCard</numerusform>
+            <numerusform>la línea %1 ocupa más de %n MB, más de lo que puede ocupar una línea vCard</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>more than %n contacts, more than Ovrana can keep</source>
+        <translation>
+            <numerusform>más de %n contacto, más de los que Ovrana puede guardar</numerusform>
+            <numerusform>más de %n contactos, más de los que Ovrana puede guardar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the card that begins on line %1 has no END:VCARD</source>
+        <translation>la tarjeta que empieza en la línea %1 no tiene END:VCARD</translation>
+    </message>
+    <message>
+        <source>not a vCard file: no line says BEGIN:VCARD</source>
+        <translation>no es un archivo vCard: ninguna línea dice BEGIN:VCARD</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrada estándar</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>salida estándar</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a vCard file</source>
+        <translation>%1 es una carpeta, no un archivo vCard</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message numerus="yes">
+        <source>standard input holds more than %n MB, more than Ovrana reads</source>
+        <translation>
+            <numerusform>la entrada estándar contiene más de %n MB, más de lo que Ovrana lee</numerusform>
+            <numerusform>la entrada estándar contiene más de %n MB, más de lo que Ovrana lee</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is larger than %n MB, more than Ovrana reads</source>
+        <translation>
+            <numerusform>%1 ocupa más de %n MB, más de lo que Ovrana lee</numerusform>
+            <numerusform>%1 ocupa más de %n MB, más de lo que Ovrana lee</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <translation>no se puede leer la entrada estándar: %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>importing them would make %n records, more than the %1 a data file may hold; nothing was imported</source>
+        <translation>
+            <numerusform>importarlos daría %n registro, más que los %1 que puede contener un archivo de datos; no se importó nada</numerusform>
+            <numerusform>importarlos daría %n registros, más que los %1 que puede contener un archivo de datos; no se importó nada</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>importing them would make %n records, more than the %1 a data file may hold</source>
+        <translation>
+            <numerusform>importarlos daría %n registro, más que los %1 que puede contener un archivo de datos</numerusform>
+            <numerusform>importarlos daría %n registros, más que los %1 que puede contener un archivo de datos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the data file %1 is in use by another Ovrana; nothing was imported</source>
+        <translation>el archivo de datos %1 está en uso por otro Ovrana; no se importó nada</translation>
+    </message>
+    <message>
+        <source>could not take the lock %1.lock: %2; nothing was imported</source>
+        <translation>no se pudo tomar el bloqueo %1.lock: %2; no se importó nada</translation>
+    </message>
+    <message>
+        <source>the data file %1 points to %2, which does not exist; nothing was imported</source>
+        <translation>el archivo de datos %1 apunta a %2, que no existe; no se importó nada</translation>
+    </message>
+    <message>
+        <source>the data file %1 points to %2, which does not exist</source>
+        <translation>el archivo de datos %1 apunta a %2, que no existe</translation>
+    </message>
+    <message>
+        <source>the data file %1 could not be read completely; nothing was imported</source>
+        <translation>el archivo de datos %1 no se pudo leer por completo; no se importó nada</translation>
+    </message>
+    <message>
+        <source>the data file %1 could not be read completely</source>
+        <translation>el archivo de datos %1 no se pudo leer por completo</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program meanwhile; nothing was imported</source>
+        <translation>otro programa modificó %1 mientras tanto; no se importó nada</translation>
+    </message>
+    <message>
+        <source>with these records %1 would be larger than Ovrana can read; nothing was imported</source>
+        <translation>con estos registros %1 sería más grande de lo que Ovrana puede leer; no se importó nada</translation>
+    </message>
+    <message>
+        <source>cannot save %1: %2; nothing was imported</source>
+        <translation>no se puede guardar %1: %2; no se importó nada</translation>
+    </message>
+    <message>
+        <source>%1 is the data file&apos;s backup; nothing was exported, choose another file name</source>
+        <translation>%1 es la copia de seguridad del archivo de datos; no se exportó nada, elija otro nombre de archivo</translation>
+    </message>
+    <message>
+        <source>%1 is the data file&apos;s lock; nothing was exported, choose another file name</source>
+        <translation>%1 es el bloqueo del archivo de datos; no se exportó nada, elija otro nombre de archivo</translation>
+    </message>
+    <message>
+        <source>%1 is the data file; nothing was exported, choose another file name</source>
+        <translation>%1 es el archivo de datos; no se exportó nada, elija otro nombre de archivo</translation>
+    </message>
+    <message>
+        <source>there is no data file %1 to export</source>
+        <translation>no hay ningún archivo de datos %1 que exportar</translation>
+    </message>
+    <message>
+        <source>the calendar could not be written: %1</source>
+        <translation>no se pudo escribir el calendario: %1</translation>
+    </message>
+    <message>
+        <source>%1 has other names (hard links), and a new file in its place would split it from them; it was left as it is</source>
+        <translation>%1 tiene otros nombres (enlaces duros), y un archivo nuevo en su lugar lo separaría de ellos; se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>%1 points to %2, which does not exist</source>
+        <translation>%1 apunta a %2, que no existe</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>the home directory that HOME names cannot be used; nothing was imported</source>
+        <translation>no se puede usar la carpeta personal que indica HOME; no se importó nada</translation>
+    </message>
+    <message>
+        <source>the home directory that HOME names cannot be used; nothing was exported</source>
+        <translation>no se puede usar la carpeta personal que indica HOME; no se exportó nada</translation>
     </message>
 </context>
 <context>

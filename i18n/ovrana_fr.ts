@@ -81,26 +81,6 @@
 <context>
     <name>CImportDlg</name>
     <message>
-        <source>already present</source>
-        <translation>déjà présent</translation>
-    </message>
-    <message>
-        <source>without a date</source>
-        <translation>sans date</translation>
-    </message>
-    <message>
-        <source>not a date: %1</source>
-        <translation>pas une date : %1</translation>
-    </message>
-    <message>
-        <source>invalid date: %1</source>
-        <translation>date invalide : %1</translation>
-    </message>
-    <message>
-        <source>without a name</source>
-        <translation>sans nom</translation>
-    </message>
-    <message>
         <source>Import contacts</source>
         <translation>Importer des contacts</translation>
     </message>
@@ -255,10 +235,6 @@
         <translation>Fichiers iCalendar (*.ics)</translation>
     </message>
     <message>
-        <source>The calendar could not be written to %1: %2</source>
-        <translation>Impossible d’écrire le calendrier dans %1 : %2</translation>
-    </message>
-    <message>
         <source>Import contacts</source>
         <translation>Importer des contacts</translation>
     </message>
@@ -285,6 +261,10 @@
     <message>
         <source>Nothing was exported. Choose another file name.</source>
         <translation>Rien n’a été exporté. Choisissez un autre nom de fichier.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported.</source>
+        <translation>Rien n&apos;a été exporté.</translation>
     </message>
 </context>
 <context>
@@ -413,6 +393,227 @@ with the given filename extension.</source>
     <message>
         <source>%1&apos;s anniversary</source>
         <translation>Anniversaire de mariage de %1</translation>
+    </message>
+    <message>
+        <source>already present</source>
+        <translation>déjà présent</translation>
+    </message>
+    <message>
+        <source>without a date</source>
+        <translation>sans date</translation>
+    </message>
+    <message>
+        <source>not a date: %1</source>
+        <translation>pas une date : %1</translation>
+    </message>
+    <message>
+        <source>invalid date: %1</source>
+        <translation>date invalide : %1</translation>
+    </message>
+    <message>
+        <source>without a name</source>
+        <translation>sans nom</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already present</source>
+        <translation>
+            <numerusform>%n déjà présent</numerusform>
+            <numerusform>%n déjà présents</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a date</source>
+        <translation>
+            <numerusform>%n sans date</numerusform>
+            <numerusform>%n sans date</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a name</source>
+        <translation>
+            <numerusform>%n sans nom</numerusform>
+            <numerusform>%n sans nom</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n records; skipped %1</source>
+        <translation>
+            <numerusform>%n fiche importée ; ignorées : %1</numerusform>
+            <numerusform>%n fiches importées ; ignorées : %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>its folder does not let a new file take its place</source>
+        <translation>son dossier ne permet pas à un nouveau fichier de prendre sa place</translation>
+    </message>
+    <message>
+        <source>a new file in its place could not keep its owner and group</source>
+        <translation>un nouveau fichier à sa place ne pourrait pas garder son propriétaire et son groupe</translation>
+    </message>
+    <message>
+        <source>UTF-16 text: only vCard files in UTF-8 (or with a CHARSET) can be read</source>
+        <translation>texte UTF-16 : seuls les fichiers vCard en UTF-8 (ou avec un CHARSET) peuvent être lus</translation>
+    </message>
+    <message>
+        <source>binary data (a NUL byte on line %1), not a vCard file</source>
+        <translation>données binaires (un octet NUL à la ligne %1), pas un fichier vCard</translation>
+    </message>
+    <message numerus="yes">
+        <source>line %1 is longer than %n MB, more than a vCard line may be</source>
+        <translation>
+            <numerusform>la ligne %1 fait plus de %n Mo, plus que ne le permet une ligne vCard</numerusform>
+            <numerusform>la ligne %1 fait plus de %n Mo, plus que ne le permet une ligne vCard</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>more than %n contacts, more than Ovrana can keep</source>
+        <translation>
+            <numerusform>plus de %n contact, plus qu&apos;Ovrana ne peut en garder</numerusform>
+            <numerusform>plus de %n contacts, plus qu&apos;Ovrana ne peut en garder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the card that begins on line %1 has no END:VCARD</source>
+        <translation>la carte qui commence à la ligne %1 n&apos;a pas de END:VCARD</translation>
+    </message>
+    <message>
+        <source>not a vCard file: no line says BEGIN:VCARD</source>
+        <translation>pas un fichier vCard : aucune ligne ne dit BEGIN:VCARD</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a vCard file</source>
+        <translation>%1 est un dossier, pas un fichier vCard</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message numerus="yes">
+        <source>standard input holds more than %n MB, more than Ovrana reads</source>
+        <translation>
+            <numerusform>l&apos;entrée standard contient plus de %n Mo, plus qu&apos;Ovrana n&apos;en lit</numerusform>
+            <numerusform>l&apos;entrée standard contient plus de %n Mo, plus qu&apos;Ovrana n&apos;en lit</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is larger than %n MB, more than Ovrana reads</source>
+        <translation>
+            <numerusform>%1 fait plus de %n Mo, plus qu&apos;Ovrana n&apos;en lit</numerusform>
+            <numerusform>%1 fait plus de %n Mo, plus qu&apos;Ovrana n&apos;en lit</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <translation>impossible de lire l&apos;entrée standard : %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>importing them would make %n records, more than the %1 a data file may hold; nothing was imported</source>
+        <translation>
+            <numerusform>les importer ferait %n fiche, plus que les %1 qu&apos;un fichier de données peut contenir ; rien n&apos;a été importé</numerusform>
+            <numerusform>les importer ferait %n fiches, plus que les %1 qu&apos;un fichier de données peut contenir ; rien n&apos;a été importé</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>importing them would make %n records, more than the %1 a data file may hold</source>
+        <translation>
+            <numerusform>les importer ferait %n fiche, plus que les %1 qu&apos;un fichier de données peut contenir</numerusform>
+            <numerusform>les importer ferait %n fiches, plus que les %1 qu&apos;un fichier de données peut contenir</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the data file %1 is in use by another Ovrana; nothing was imported</source>
+        <translation>le fichier de données %1 est utilisé par un autre Ovrana ; rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>could not take the lock %1.lock: %2; nothing was imported</source>
+        <translation>impossible de prendre le verrou %1.lock : %2 ; rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>the data file %1 points to %2, which does not exist; nothing was imported</source>
+        <translation>le fichier de données %1 pointe vers %2, qui n&apos;existe pas ; rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>the data file %1 points to %2, which does not exist</source>
+        <translation>le fichier de données %1 pointe vers %2, qui n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the data file %1 could not be read completely; nothing was imported</source>
+        <translation>le fichier de données %1 n&apos;a pas pu être lu entièrement ; rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>the data file %1 could not be read completely</source>
+        <translation>le fichier de données %1 n&apos;a pas pu être lu entièrement</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program meanwhile; nothing was imported</source>
+        <translation>%1 a été modifié entre-temps par un autre programme ; rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>with these records %1 would be larger than Ovrana can read; nothing was imported</source>
+        <translation>avec ces fiches, %1 serait plus grand qu&apos;Ovrana ne peut le lire ; rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>cannot save %1: %2; nothing was imported</source>
+        <translation>impossible d&apos;enregistrer %1 : %2 ; rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>%1 is the data file&apos;s backup; nothing was exported, choose another file name</source>
+        <translation>%1 est la sauvegarde du fichier de données ; rien n&apos;a été exporté, choisissez un autre nom de fichier</translation>
+    </message>
+    <message>
+        <source>%1 is the data file&apos;s lock; nothing was exported, choose another file name</source>
+        <translation>%1 est le verrou du fichier de données ; rien n&apos;a été exporté, choisissez un autre nom de fichier</translation>
+    </message>
+    <message>
+        <source>%1 is the data file; nothing was exported, choose another file name</source>
+        <translation>%1 est le fichier de données ; rien n&apos;a été exporté, choisissez un autre nom de fichier</translation>
+    </message>
+    <message>
+        <source>there is no data file %1 to export</source>
+        <translation>il n&apos;y a pas de fichier de données %1 à exporter</translation>
+    </message>
+    <message>
+        <source>the calendar could not be written: %1</source>
+        <translation>le calendrier n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>%1 has other names (hard links), and a new file in its place would split it from them; it was left as it is</source>
+        <translation>%1 a d&apos;autres noms (liens physiques), et un nouveau fichier à sa place l&apos;en séparerait ; il a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>%1 points to %2, which does not exist</source>
+        <translation>%1 pointe vers %2, qui n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>impossible d&apos;écrire sur la sortie standard : %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>the home directory that HOME names cannot be used; nothing was imported</source>
+        <translation>le dossier personnel que nomme HOME est inutilisable ; rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>the home directory that HOME names cannot be used; nothing was exported</source>
+        <translation>le dossier personnel que nomme HOME est inutilisable ; rien n&apos;a été exporté</translation>
     </message>
 </context>
 <context>

@@ -82,26 +82,6 @@
 <context>
     <name>CImportDlg</name>
     <message>
-        <source>already present</source>
-        <translation>уже есть</translation>
-    </message>
-    <message>
-        <source>without a date</source>
-        <translation>без даты</translation>
-    </message>
-    <message>
-        <source>not a date: %1</source>
-        <translation>не дата: %1</translation>
-    </message>
-    <message>
-        <source>invalid date: %1</source>
-        <translation>неверная дата: %1</translation>
-    </message>
-    <message>
-        <source>without a name</source>
-        <translation>без имени</translation>
-    </message>
-    <message>
         <source>Import contacts</source>
         <translation>Импорт контактов</translation>
     </message>
@@ -257,10 +237,6 @@
         <translation>Файлы iCalendar (*.ics)</translation>
     </message>
     <message>
-        <source>The calendar could not be written to %1: %2</source>
-        <translation>Не удалось записать календарь в %1: %2</translation>
-    </message>
-    <message>
         <source>Import contacts</source>
         <translation>Импорт контактов</translation>
     </message>
@@ -287,6 +263,10 @@
     <message>
         <source>Nothing was exported. Choose another file name.</source>
         <translation>Ничего не экспортировано. Выберите другое имя файла.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported.</source>
+        <translation>Ничего не экспортировано.</translation>
     </message>
 </context>
 <context>
@@ -415,6 +395,237 @@ with the given filename extension.</source>
     <message>
         <source>%1&apos;s anniversary</source>
         <translation>Годовщина свадьбы: %1</translation>
+    </message>
+    <message>
+        <source>already present</source>
+        <translation>уже есть</translation>
+    </message>
+    <message>
+        <source>without a date</source>
+        <translation>без даты</translation>
+    </message>
+    <message>
+        <source>not a date: %1</source>
+        <translation>не дата: %1</translation>
+    </message>
+    <message>
+        <source>invalid date: %1</source>
+        <translation>неверная дата: %1</translation>
+    </message>
+    <message>
+        <source>without a name</source>
+        <translation>без имени</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already present</source>
+        <translation>
+            <numerusform>%n уже есть</numerusform>
+            <numerusform>%n уже есть</numerusform>
+            <numerusform>%n уже есть</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a date</source>
+        <translation>
+            <numerusform>%n без даты</numerusform>
+            <numerusform>%n без даты</numerusform>
+            <numerusform>%n без даты</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a name</source>
+        <translation>
+            <numerusform>%n без имени</numerusform>
+            <numerusform>%n без имени</numerusform>
+            <numerusform>%n без имени</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n records; skipped %1</source>
+        <translation>
+            <numerusform>Импортирована %n запись; пропущено: %1</numerusform>
+            <numerusform>Импортированы %n записи; пропущено: %1</numerusform>
+            <numerusform>Импортировано %n записей; пропущено: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>its folder does not let a new file take its place</source>
+        <translation>его папка не позволяет новому файлу занять его место</translation>
+    </message>
+    <message>
+        <source>a new file in its place could not keep its owner and group</source>
+        <translation>новый файл на его месте не сохранил бы владельца и группу</translation>
+    </message>
+    <message>
+        <source>UTF-16 text: only vCard files in UTF-8 (or with a CHARSET) can be read</source>
+        <translation>текст UTF-16: читаются только файлы vCard в UTF-8 (или с CHARSET)</translation>
+    </message>
+    <message>
+        <source>binary data (a NUL byte on line %1), not a vCard file</source>
+        <translation>двоичные данные (байт NUL в строке %1), а не файл vCard</translation>
+    </message>
+    <message numerus="yes">
+        <source>line %1 is longer than %n MB, more than a vCard line may be</source>
+        <translation>
+            <numerusform>строка %1 длиннее %n МБ — больше, чем может быть строка vCard</numerusform>
+            <numerusform>строка %1 длиннее %n МБ — больше, чем может быть строка vCard</numerusform>
+            <numerusform>строка %1 длиннее %n МБ — больше, чем может быть строка vCard</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>more than %n contacts, more than Ovrana can keep</source>
+        <translation>
+            <numerusform>больше %n контакта — больше, чем может хранить Ovrana</numerusform>
+            <numerusform>больше %n контактов — больше, чем может хранить Ovrana</numerusform>
+            <numerusform>больше %n контактов — больше, чем может хранить Ovrana</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the card that begins on line %1 has no END:VCARD</source>
+        <translation>у карточки, которая начинается в строке %1, нет END:VCARD</translation>
+    </message>
+    <message>
+        <source>not a vCard file: no line says BEGIN:VCARD</source>
+        <translation>не файл vCard: ни в одной строке нет BEGIN:VCARD</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>стандартный ввод</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>стандартный вывод</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a vCard file</source>
+        <translation>%1 — папка, а не файл vCard</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 — не обычный файл</translation>
+    </message>
+    <message numerus="yes">
+        <source>standard input holds more than %n MB, more than Ovrana reads</source>
+        <translation>
+            <numerusform>стандартный ввод содержит больше %n МБ — больше, чем читает Ovrana</numerusform>
+            <numerusform>стандартный ввод содержит больше %n МБ — больше, чем читает Ovrana</numerusform>
+            <numerusform>стандартный ввод содержит больше %n МБ — больше, чем читает Ovrana</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is larger than %n MB, more than Ovrana reads</source>
+        <translation>
+            <numerusform>%1 больше %n МБ — больше, чем читает Ovrana</numerusform>
+            <numerusform>%1 больше %n МБ — больше, чем читает Ovrana</numerusform>
+            <numerusform>%1 больше %n МБ — больше, чем читает Ovrana</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <translation>не удаётся прочитать стандартный ввод: %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>не удаётся прочитать %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>importing them would make %n records, more than the %1 a data file may hold; nothing was imported</source>
+        <translation>
+            <numerusform>после импорта была бы %n запись — больше %1, которые может хранить файл данных; ничего не импортировано</numerusform>
+            <numerusform>после импорта было бы %n записи — больше %1, которые может хранить файл данных; ничего не импортировано</numerusform>
+            <numerusform>после импорта было бы %n записей — больше %1, которые может хранить файл данных; ничего не импортировано</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>importing them would make %n records, more than the %1 a data file may hold</source>
+        <translation>
+            <numerusform>после импорта была бы %n запись — больше %1, которые может хранить файл данных</numerusform>
+            <numerusform>после импорта было бы %n записи — больше %1, которые может хранить файл данных</numerusform>
+            <numerusform>после импорта было бы %n записей — больше %1, которые может хранить файл данных</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the data file %1 is in use by another Ovrana; nothing was imported</source>
+        <translation>файл данных %1 занят другим Ovrana; ничего не импортировано</translation>
+    </message>
+    <message>
+        <source>could not take the lock %1.lock: %2; nothing was imported</source>
+        <translation>не удалось взять блокировку %1.lock: %2; ничего не импортировано</translation>
+    </message>
+    <message>
+        <source>the data file %1 points to %2, which does not exist; nothing was imported</source>
+        <translation>файл данных %1 указывает на %2, которого не существует; ничего не импортировано</translation>
+    </message>
+    <message>
+        <source>the data file %1 points to %2, which does not exist</source>
+        <translation>файл данных %1 указывает на %2, которого не существует</translation>
+    </message>
+    <message>
+        <source>the data file %1 could not be read completely; nothing was imported</source>
+        <translation>файл данных %1 не удалось прочитать полностью; ничего не импортировано</translation>
+    </message>
+    <message>
+        <source>the data file %1 could not be read completely</source>
+        <translation>файл данных %1 не удалось прочитать полностью</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program meanwhile; nothing was imported</source>
+        <translation>%1 тем временем изменила другая программа; ничего не импортировано</translation>
+    </message>
+    <message>
+        <source>with these records %1 would be larger than Ovrana can read; nothing was imported</source>
+        <translation>с этими записями %1 стал бы больше, чем может прочитать Ovrana; ничего не импортировано</translation>
+    </message>
+    <message>
+        <source>cannot save %1: %2; nothing was imported</source>
+        <translation>не удаётся сохранить %1: %2; ничего не импортировано</translation>
+    </message>
+    <message>
+        <source>%1 is the data file&apos;s backup; nothing was exported, choose another file name</source>
+        <translation>%1 — резервная копия файла данных; ничего не экспортировано, выберите другое имя файла</translation>
+    </message>
+    <message>
+        <source>%1 is the data file&apos;s lock; nothing was exported, choose another file name</source>
+        <translation>%1 — файл блокировки файла данных; ничего не экспортировано, выберите другое имя файла</translation>
+    </message>
+    <message>
+        <source>%1 is the data file; nothing was exported, choose another file name</source>
+        <translation>%1 — файл данных; ничего не экспортировано, выберите другое имя файла</translation>
+    </message>
+    <message>
+        <source>there is no data file %1 to export</source>
+        <translation>нет файла данных %1 для экспорта</translation>
+    </message>
+    <message>
+        <source>the calendar could not be written: %1</source>
+        <translation>не удалось записать календарь: %1</translation>
+    </message>
+    <message>
+        <source>%1 has other names (hard links), and a new file in its place would split it from them; it was left as it is</source>
+        <translation>у %1 есть другие имена (жёсткие ссылки), и новый файл на его месте отделил бы его от них; он оставлен как есть</translation>
+    </message>
+    <message>
+        <source>%1 points to %2, which does not exist</source>
+        <translation>%1 указывает на %2, которого не существует</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>не удаётся писать в стандартный вывод: %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>не удаётся записать %1: %2</translation>
+    </message>
+    <message>
+        <source>the home directory that HOME names cannot be used; nothing was imported</source>
+        <translation>домашний каталог, указанный в HOME, недоступен; ничего не импортировано</translation>
+    </message>
+    <message>
+        <source>the home directory that HOME names cannot be used; nothing was exported</source>
+        <translation>домашний каталог, указанный в HOME, недоступен; ничего не экспортировано</translation>
     </message>
 </context>
 <context>

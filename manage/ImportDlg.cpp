@@ -11,6 +11,8 @@
 
 #include "controls/DialogKit.h"
 #include "controls/IconSet.h"
+#include "records/Dates.h"
+#include "platform/Messages.h"
 #include "platform/QtServices.h"
 #include "records/Dates.h"
 
@@ -30,23 +32,6 @@ QString DateText(const PersonRecord& record, const std::string& dateFormat) {
     }
     return QString::fromStdString(
         FormatDate(MakeDay(record.year, record.month, record.day), pattern));
-}
-
-QString ReasonText(const SkippedContact& skipped) {
-    const QString date = FromBytes(skipped.date);
-    switch (skipped.reason) {
-        case SkipReason::AlreadyPresent:
-            return CImportDlg::tr("already present");
-        case SkipReason::WithoutDate:
-            return CImportDlg::tr("without a date");
-        case SkipReason::NotADate:
-            return CImportDlg::tr("not a date: %1").arg(date);
-        case SkipReason::InvalidDate:
-            return CImportDlg::tr("invalid date: %1").arg(date);
-        case SkipReason::WithoutName:
-            return CImportDlg::tr("without a name");
-    }
-    return {};
 }
 
 QTreeWidget* NewList(QWidget* parent, const char* name, const QStringList& headers) {
@@ -87,7 +72,8 @@ CImportDlg::CImportDlg(const ImportPlan& plan, const std::string& dateFormat, QW
     for (const SkippedContact& contact : plan.skipped) {
         const QString name = contact.name.empty() ? tr("(the contact on line %1)").arg(contact.line)
                                                   : FromBytes(contact.name);
-        skipped->addTopLevelItem(new QTreeWidgetItem({name, ReasonText(contact)}));
+        skipped->addTopLevelItem(
+            new QTreeWidgetItem({name, FromBytes(SkipReasonText(contact, InstalledTranslation))}));
     }
     skipped->setColumnWidth(0, widths[0]);
     skipped->setMinimumHeight(fontMetrics().height() * 6);

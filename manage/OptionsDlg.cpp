@@ -24,7 +24,6 @@
 #include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <cstring>
 #include <ctime>
 
 #include "EditPersonDlg.h"
@@ -37,6 +36,8 @@
 #include "controls/WebLinkStatic.h"
 #include "formats/CalendarExport.h"
 #include "formats/ContactImport.h"
+#include "text/DisplayText.h"
+#include "platform/Messages.h"
 #include "platform/QtServices.h"
 #include "text/DisplayText.h"
 
@@ -580,8 +581,19 @@ void COptionsDlg::OnExport() {
     }
     // Absolute, so that a file named "-" is never taken for standard output.
     const QString path = QFileInfo(chosen).absoluteFilePath();
+    // Noon of the dialog's day: the calendar's year and time stamp.
+    const CivilDate day = ToCivil(clock());
+    std::tm noon{};
+    noon.tm_year = static_cast<int>(day.year - 1900);
+    noon.tm_mon = day.month - 1;
+    noon.tm_mday = day.day;
+    noon.tm_hour = 12;
+    noon.tm_isdst = -1;
+    const Problem problem =
+        ExportRecords(*records, dataPath, QFile::encodeName(path).toStdString(), std::mktime(&noon),
+                      TranslatedCalendarTexts(AppTranslations));
     QString own;
-    switch (OwnFileNamed(QFile::encodeName(path).toStdString(), dataPath)) {
+    switch (problem.own) {
         case OwnFile::Data:
             own = tr("%1 is the file that holds your records.");
             break;
@@ -597,19 +609,9 @@ void COptionsDlg::OnExport() {
     if (!own.isEmpty()) {
         Modal::Warn(this,
                     own.arg(path) + "\n\n" + tr("Nothing was exported. Choose another file name."));
-        return;
-    }
-    const CalendarExport calendar =
-        ExportCalendar(*records, std::time(nullptr), TranslatedCalendarTexts(AppTranslations));
-    QString reason = QString::fromStdString(calendar.error);
-    if (calendar) {
-        if (const int error = WriteCalendar(QFile::encodeName(path).toStdString(), calendar.text);
-            error != 0) {
-            reason = QString::fromLocal8Bit(std::strerror(error));
-        }
-    }
-    if (!reason.isEmpty()) {
-        Modal::Warn(this, tr("The calendar could not be written to %1: %2").arg(path, reason));
+    } else if (problem.Failed()) {
+        Modal::Warn(this, tr("Nothing was exported.") + "\n\n" +
+                              FromBytes(ProblemText(problem, InstalledTranslation)));
     }
 }
 
@@ -624,9 +626,10 @@ void COptionsDlg::OnImport() {
     ImportPlan plan = PlanImport(parse.contacts, *records,
                                  ImportDefaults{comboIcon->currentIndex(), editDays->Value(),
                                                 TranslatedAnniversaryName(AppTranslations)});
-    const std::string& error = parse.error.empty() ? plan.error : parse.error;
-    if (!error.empty()) {
-        Modal::Warn(this, tr("No contacts were imported.") + "\n\n" + FromBytes(error));
+    if (const Problem& problem = parse.problem.Failed() ? parse.problem : plan.problem;
+        problem.Failed()) {
+        Modal::Warn(this, tr("No contacts were imported.") + "\n\n" +
+                              FromBytes(ProblemText(problem, InstalledTranslation)));
         return;
     }
     CImportDlg preview(plan, settings->dateFormat, this);

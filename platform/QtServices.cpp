@@ -117,6 +117,10 @@ std::string QtTextServices::UpperFirst(std::string_view text) const {
     return result;
 }
 
+std::string InstalledTranslation(const char* context, const char* source, int n) {
+    return QCoreApplication::translate(context, source, nullptr, n).toStdString();
+}
+
 std::string SystemShortDatePattern() {
     return QLocale::system().dateFormat(QLocale::ShortFormat).toStdString();
 }

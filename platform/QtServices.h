@@ -51,6 +51,9 @@ inline QString FromBytes(const std::string& text) {
     return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A text of `context` in the translations the windows installed; see PluralTranslator.
+std::string InstalledTranslation(const char* context, const char* source, int n);
+
 // The user's short-date picture, such as dd/MM/yyyy.
 std::string SystemShortDatePattern();
 // "12 May": a day of the year without a year, its month named in the language spoken.

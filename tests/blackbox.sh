@@ -83,6 +83,8 @@ rm ovras.ini && ln -s missing/ovras.ini ovras.ini|ovrana --import ../contacts.vc
 |ovrana --export a.ics --export b.ics|2|[ ! -e a.ics ]
 rm ovras.ini|ovrana --import - <../contacts.vcf|0|grep -q '^Anna Smith,' ovras.ini
 |HOME=/nonexistent ovrana --home --import ../contacts.vcf|1|cmp -s ovras.ini ../before
+echo BEGIN:VCARD >b.vcf|LANG=de_DE.UTF-8 ovrana --import b.vcf|1|grep -q 'Zeile 1 beginnt, fehlt END:VCARD' ../err
+echo BEGIN:VCARD >b.vcf|LANG=ru_RU.UTF-8 ovrana --import b.vcf|1|grep -q 'в строке 1, нет END:VCARD' ../err
 ROWS
     ;;
 daily)

@@ -8,10 +8,12 @@
 
 #include "TestSupport.h"
 #include "formats/ContactImport.h"
+#include "platform/Messages.h"
 
 namespace {
 
 const ImportDefaults kDefaults{3, 14};
+const PluralTranslator English = [](const char*, const char* source, int) { return source; };
 
 // A card of `lines`, its line ends made CR LF.
 std::string Card(std::string_view lines, std::string_view version = "3.0") {
@@ -103,7 +105,7 @@ TEST(VCard, SkipsWhatIsNoDateWithItsReason) {
     const ImportPlan plan = Plan(text);
     std::string skipped;
     for (const SkippedContact& s : plan.skipped) {
-        skipped += s.name + ": " + SkipReasonText(s) + "|";
+        skipped += s.name + ": " + SkipReasonText(s, English) + "|";
     }
     EXPECT_EQ(skipped,
               "A: invalid date: 1980-13-01|B: invalid date: 1981-04-31|C: invalid date: "
@@ -111,7 +113,7 @@ TEST(VCard, SkipsWhatIsNoDateWithItsReason) {
               "invalid date: April 15|G's anniversary: invalid date: 2000-02-30|: without a name|");
     EXPECT_EQ(Lines(text), "I,29021980,0,|J,29020000,0,");
     EXPECT_EQ(plan.skipped[2].line, 11u);
-    EXPECT_EQ(ImportSummary(plan),
+    EXPECT_EQ(ImportSummary(plan, English),
               "Imported 2 records; skipped 0 already present, 7 without a date, 1 without a name");
 }
 
@@ -121,12 +123,12 @@ TEST(VCard, NoDuplicatesNorTooManyRecords) {
                              Card("FN:Anna\nBDAY:1999-04-15") + Card("FN:Bea");
     RecordList records;
     Append(records, Record("Other", 15, 4, 1980));
-    EXPECT_EQ(ImportSummary(Plan(text, records)),
+    EXPECT_EQ(ImportSummary(Plan(text, records), English),
               "Imported 2 records; skipped 1 already present, 1 without a date, 0 without a name");
     const auto contacts = ParseVCards(text).contacts;
-    EXPECT_EQ(PlanImport(contacts, records, kDefaults, 3).error, "");
+    EXPECT_FALSE(PlanImport(contacts, records, kDefaults, 3).problem.Failed());
     const ImportPlan full = PlanImport(contacts, records, kDefaults, 2);
-    EXPECT_EQ(full.error,
+    EXPECT_EQ(ProblemText(full.problem, English),
               "importing them would make 3 records, more than the 2 a data file may hold");
     EXPECT_TRUE(full.records.empty());
     const ImportDefaults german{0, 7, "Jahrestag von %1"};
@@ -146,7 +148,7 @@ TEST(VCard, RefusesBadInputWithAReason) {
     };
     for (const auto& [text, error] : bad) {
         const VCardParse parse = ParseVCards(text);
-        EXPECT_EQ(parse.error, error);
+        EXPECT_EQ(ProblemText(parse.problem, English), error);
         EXPECT_TRUE(parse.contacts.empty());
     }
     const std::string photo = "PHOTO;ENCODING=b:" + std::string(9 << 20, 'A') + "\r\n";
@@ -157,8 +159,9 @@ TEST(VCard, ReadsOnlyRegularFilesOfReasonableSize) {
     TempDir dir;
     const std::string fifo = dir.File("fifo"), big = dir.File("big.vcf");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_EQ(ReadVCardFile(fifo).error, fifo + " is not a regular file");
+    EXPECT_EQ(ProblemText(ReadVCardFile(fifo).problem, English), fifo + " is not a regular file");
     WriteFile(big, "");
     ASSERT_EQ(::truncate(big.c_str(), 257 << 20), 0);
-    EXPECT_EQ(ReadVCardFile(big).error, big + " is larger than 256 MB, more than Ovrana reads");
+    EXPECT_EQ(ProblemText(ReadVCardFile(big).problem, English),
+              big + " is larger than 256 MB, more than Ovrana reads");
 }

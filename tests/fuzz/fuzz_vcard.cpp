@@ -10,6 +10,11 @@
 
 #include "TestSupport.h"
 #include "formats/ContactImport.h"
+#include "platform/Messages.h"
+
+namespace {
+const PluralTranslator English = [](const char*, const char* source, int) { return source; };
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const VCardParse parse =
@@ -43,11 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     for (const SkippedContact& skipped : plan.skipped) {
-        if (!IsValidUtf8(SkipReasonText(skipped)) || !IsValidUtf8(skipped.name)) {
+        if (!IsValidUtf8(SkipReasonText(skipped, English)) || !IsValidUtf8(skipped.name)) {
             std::fprintf(stderr, "round trip broke: a reason that is not UTF-8\n");
             std::abort();
         }
     }
-    ImportSummary(plan);
+    ImportSummary(plan, English);
     return 0;
 }

@@ -1,0 +1,273 @@
+// SPDX-License-Identifier: MIT
+#include "Messages.h"
+
+#include <system_error>
+
+#include "TextServices.h"
+#include "records/DataFile.h"
+#include "text/Text.h"
+
+namespace {
+
+// A template of the messages in the user's language with its places filled.
+std::string Say(const PluralTranslator& say, const char* source,
+                std::initializer_list<std::string_view> args, std::size_t n = std::string::npos) {
+    const int count = n == std::string::npos ? -1 : static_cast<int>(n);
+    return FillIn(say("Messages", source, count), args, count);
+}
+
+std::string Why(const Problem& problem, const PluralTranslator& say) {
+    switch (problem.why) {
+        case Problem::Why::FolderRefuses:
+            return Say(
+                say,
+                QT_TRANSLATE_NOOP("Messages", "its folder does not let a new file take its place"),
+                {});
+        case Problem::Why::OwnerAndGroup:
+            return Say(
+                say,
+                QT_TRANSLATE_NOOP("Messages",
+                                  "a new file in its place could not keep its owner and group"),
+                {});
+        case Problem::Why::Errno:
+            break;
+    }
+    return std::generic_category().message(problem.error);
+}
+
+// What is wrong with the text of a vCard file, without the file's name.
+std::string TextProblem(const Problem& problem, const PluralTranslator& say) {
+    const std::string line = std::to_string(problem.line);
+    switch (problem.kind) {
+        case Problem::Kind::Utf16:
+            return Say(
+                say,
+                QT_TRANSLATE_NOOP(
+                    "Messages",
+                    "UTF-16 text: only vCard files in UTF-8 (or with a CHARSET) can be read"),
+                {});
+        case Problem::Kind::Binary:
+            return Say(say,
+                       QT_TRANSLATE_NOOP("Messages",
+                                         "binary data (a NUL byte on line %1), not a vCard file"),
+                       {line});
+        case Problem::Kind::LineTooLong:
+            return Say(
+                say,
+                QT_TRANSLATE_N_NOOP("Messages",
+                                    "line %1 is longer than %n MB, more than a vCard line may be"),
+                {line}, problem.count);
+        case Problem::Kind::TooManyContacts:
+            return Say(
+                say,
+                QT_TRANSLATE_N_NOOP("Messages", "more than %n contacts, more than Ovrana can keep"),
+                {}, problem.count);
+        case Problem::Kind::NoEnd:
+            return Say(
+                say,
+                QT_TRANSLATE_NOOP("Messages", "the card that begins on line %1 has no END:VCARD"),
+                {line});
+        default:
+            return Say(say,
+                       QT_TRANSLATE_NOOP("Messages", "not a vCard file: no line says BEGIN:VCARD"),
+                       {});
+    }
+}
+
+}  // namespace
+
+std::string ProblemText(const Problem& p, const PluralTranslator& say) {
+    const bool standard = p.file == "-";
+    const std::string& file = p.file;
+    const std::string input =
+        standard ? Say(say, QT_TRANSLATE_NOOP("Messages", "standard input"), {}) : file;
+    const std::string output =
+        standard ? Say(say, QT_TRANSLATE_NOOP("Messages", "standard output"), {}) : file;
+    const std::string error = std::generic_category().message(p.error);
+    switch (p.kind) {
+        case Problem::Kind::None:
+            return {};
+        case Problem::Kind::NoHome:
+            return p.nothingImported
+                       ? Say(say,
+                             QT_TRANSLATE_NOOP("Messages",
+                                               "the home directory that HOME names cannot be used; "
+                                               "nothing was imported"),
+                             {})
+                       : Say(say,
+                             QT_TRANSLATE_NOOP("Messages",
+                                               "the home directory that HOME names cannot be used; "
+                                               "nothing was exported"),
+                             {});
+        case Problem::Kind::Utf16:
+        case Problem::Kind::Binary:
+        case Problem::Kind::LineTooLong:
+        case Problem::Kind::TooManyContacts:
+        case Problem::Kind::NoEnd:
+        case Problem::Kind::NoBegin:
+            return file.empty() ? TextProblem(p, say) : input + ": " + TextProblem(p, say);
+        case Problem::Kind::Folder:
+            return Say(say, QT_TRANSLATE_NOOP("Messages", "%1 is a folder, not a vCard file"),
+                       {file});
+        case Problem::Kind::NotRegular:
+            return Say(say, QT_TRANSLATE_NOOP("Messages", "%1 is not a regular file"), {file});
+        case Problem::Kind::TooLarge:
+            return standard
+                       ? Say(say,
+                             QT_TRANSLATE_N_NOOP(
+                                 "Messages",
+                                 "standard input holds more than %n MB, more than Ovrana reads"),
+                             {}, p.count)
+                       : Say(say,
+                             QT_TRANSLATE_N_NOOP("Messages",
+                                                 "%1 is larger than %n MB, more than Ovrana reads"),
+                             {file}, p.count);
+        case Problem::Kind::CannotRead:
+            return standard
+                       ? Say(say, QT_TRANSLATE_NOOP("Messages", "cannot read standard input: %1"),
+                             {error})
+                       : Say(say, QT_TRANSLATE_NOOP("Messages", "cannot read %1: %2"),
+                             {file, error});
+        case Problem::Kind::TooManyRecords:
+            return p.nothingImported
+                       ? Say(say,
+                             QT_TRANSLATE_N_NOOP(
+                                 "Messages",
+                                 "importing them would make %n records, more than the %1 a data "
+                                 "file may hold; nothing was imported"),
+                             {std::to_string(p.limit)}, p.count)
+                       : Say(say,
+                             QT_TRANSLATE_N_NOOP("Messages",
+                                                 "importing them would make %n records, more than "
+                                                 "the %1 a data file may hold"),
+                             {std::to_string(p.limit)}, p.count);
+        case Problem::Kind::DataFileBusy:
+            return Say(say,
+                       QT_TRANSLATE_NOOP(
+                           "Messages",
+                           "the data file %1 is in use by another Ovrana; nothing was imported"),
+                       {file});
+        case Problem::Kind::NoLock:
+            return Say(say,
+                       QT_TRANSLATE_NOOP(
+                           "Messages", "could not take the lock %1.lock: %2; nothing was imported"),
+                       {file, error});
+        case Problem::Kind::Unreadable:
+            if (!p.detail.empty()) {
+                return p.nothingImported
+                           ? Say(say,
+                                 QT_TRANSLATE_NOOP("Messages",
+                                                   "the data file %1 points to %2, which does not "
+                                                   "exist; nothing was imported"),
+                                 {file, p.detail})
+                           : Say(say,
+                                 QT_TRANSLATE_NOOP(
+                                     "Messages",
+                                     "the data file %1 points to %2, which does not exist"),
+                                 {file, p.detail});
+            }
+            return p.nothingImported
+                       ? Say(say,
+                             QT_TRANSLATE_NOOP("Messages",
+                                               "the data file %1 could not be read completely; "
+                                               "nothing was imported"),
+                             {file})
+                       : Say(say,
+                             QT_TRANSLATE_NOOP("Messages",
+                                               "the data file %1 could not be read completely"),
+                             {file});
+        case Problem::Kind::ChangedOnDisk:
+            return Say(say,
+                       QT_TRANSLATE_NOOP(
+                           "Messages",
+                           "%1 was changed by another program meanwhile; nothing was imported"),
+                       {file});
+        case Problem::Kind::DataFileTooLarge:
+            return Say(say,
+                       QT_TRANSLATE_NOOP("Messages",
+                                         "with these records %1 would be larger than Ovrana can "
+                                         "read; nothing was imported"),
+                       {file});
+        case Problem::Kind::CannotSave:
+            return Say(say,
+                       QT_TRANSLATE_NOOP("Messages", "cannot save %1: %2; nothing was imported"),
+                       {p.detail.empty() ? file : p.detail, Why(p, say)});
+        case Problem::Kind::OwnFile:
+            switch (p.own) {
+                case OwnFile::Backup:
+                    return Say(say,
+                               QT_TRANSLATE_NOOP("Messages",
+                                                 "%1 is the data file's backup; nothing was "
+                                                 "exported, choose another file name"),
+                               {output});
+                case OwnFile::Lock:
+                    return Say(say,
+                               QT_TRANSLATE_NOOP("Messages",
+                                                 "%1 is the data file's lock; nothing was "
+                                                 "exported, choose another file name"),
+                               {output});
+                default:
+                    return Say(
+                        say,
+                        QT_TRANSLATE_NOOP(
+                            "Messages",
+                            "%1 is the data file; nothing was exported, choose another file name"),
+                        {output});
+            }
+        case Problem::Kind::NoDataFile:
+            return Say(say, QT_TRANSLATE_NOOP("Messages", "there is no data file %1 to export"),
+                       {file});
+        case Problem::Kind::CalendarFailed:
+            return Say(say, QT_TRANSLATE_NOOP("Messages", "the calendar could not be written: %1"),
+                       {p.detail});
+        case Problem::Kind::HardLinks:
+            return Say(say,
+                       QT_TRANSLATE_NOOP("Messages",
+                                         "%1 has other names (hard links), and a new file in its "
+                                         "place would split it from them; it was left as it is"),
+                       {file});
+        case Problem::Kind::DeadLink:
+            return Say(say, QT_TRANSLATE_NOOP("Messages", "%1 points to %2, which does not exist"),
+                       {file, p.detail});
+        case Problem::Kind::CannotWrite:
+            return standard
+                       ? Say(say,
+                             QT_TRANSLATE_NOOP("Messages", "cannot write to standard output: %1"),
+                             {Why(p, say)})
+                       : Say(say, QT_TRANSLATE_NOOP("Messages", "cannot write %1: %2"),
+                             {file, Why(p, say)});
+    }
+    return {};
+}
+
+std::string SkipReasonText(const SkippedContact& skipped, const PluralTranslator& say) {
+    const auto word = [&](const char* source) {
+        return FillIn(say("Import", source, -1), {skipped.date});
+    };
+    switch (skipped.reason) {
+        case SkipReason::AlreadyPresent:
+            return word(QT_TRANSLATE_NOOP("Import", "already present"));
+        case SkipReason::WithoutDate:
+            return word(QT_TRANSLATE_NOOP("Import", "without a date"));
+        case SkipReason::NotADate:
+            return word(QT_TRANSLATE_NOOP("Import", "not a date: %1"));
+        case SkipReason::InvalidDate:
+            return word(QT_TRANSLATE_NOOP("Import", "invalid date: %1"));
+        case SkipReason::WithoutName:
+            return word(QT_TRANSLATE_NOOP("Import", "without a name"));
+    }
+    return {};
+}
+
+std::string ImportSummary(const ImportPlan& plan, const PluralTranslator& say) {
+    const auto count = [&](const char* source, std::size_t n) {
+        return FillIn(say("Import", source, static_cast<int>(n)), {}, static_cast<int>(n));
+    };
+    const std::string skipped =
+        count(QT_TRANSLATE_N_NOOP("Import", "%n already present"), plan.alreadyPresent) + ", " +
+        count(QT_TRANSLATE_N_NOOP("Import", "%n without a date"), plan.withoutDate) + ", " +
+        count(QT_TRANSLATE_N_NOOP("Import", "%n without a name"), plan.withoutName);
+    return FillIn(say("Import", QT_TRANSLATE_N_NOOP("Import", "Imported %n records; skipped %1"),
+                      static_cast<int>(plan.records.size())),
+                  {skipped}, static_cast<int>(plan.records.size()));
+}

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "formats/ContactImport.h"
+#include "formats/Problem.h"
+
+// The words of what the import and the export report, in the user's language. English is the
+// source; `say` gives a template of `context` translated, its plural form chosen by `n` (-1: none),
+// by whichever translations the caller has: the windows' installed ones or the command line's.
+using PluralTranslator = std::function<std::string(const char* context, const char* source, int n)>;
+
+// One sentence, without a full stop: "the card that begins on line 1 has no END:VCARD".
+std::string ProblemText(const Problem& problem, const PluralTranslator& say);
+
+// Why a contact was left out: "already present", "not a date: circa 1800", ...
+std::string SkipReasonText(const SkippedContact& skipped, const PluralTranslator& say);
+
+// "Imported N records; skipped M already present, K without a date, L without a name"
+std::string ImportSummary(const ImportPlan& plan, const PluralTranslator& say);
