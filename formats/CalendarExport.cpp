@@ -9,11 +9,11 @@
 #include <map>
 #include <memory>
 
+#include "records/DataFile.h"
 #include "records/Dates.h"
 #include "storage/FileReplace.h"
 #include "text/DisplayText.h"
 #include "text/Text.h"
-#include "records/DataFile.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <ctime>
 #include <string>
 
-#include "records/PersonRecord.h"
 #include "Problem.h"
+#include "records/PersonRecord.h"
 
 // What a person reads in the calendar; "%1" stands for the name or the year. The caller passes
 // them translated.

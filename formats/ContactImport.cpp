@@ -4,8 +4,8 @@
 #include <memory>
 #include <unordered_set>
 
-#include "text/Text.h"
 #include "storage/RunLock.h"
+#include "text/Text.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "records/DataFile.h"
 #include "Problem.h"
+#include "records/DataFile.h"
 
 // Reading the contacts of vCard files (2.1, 3.0 and 4.0, as address books export them): only
 // what a yearly date needs, every text in UTF-8.

@@ -11,7 +11,6 @@
 
 #include "controls/DialogKit.h"
 #include "controls/IconSet.h"
-#include "records/Dates.h"
 #include "platform/Messages.h"
 #include "platform/QtServices.h"
 #include "records/Dates.h"

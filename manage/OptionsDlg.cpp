@@ -36,7 +36,6 @@
 #include "controls/WebLinkStatic.h"
 #include "formats/CalendarExport.h"
 #include "formats/ContactImport.h"
-#include "text/DisplayText.h"
 #include "platform/Messages.h"
 #include "platform/QtServices.h"
 #include "text/DisplayText.h"
