@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
         Settle();
         times["open"].push_back(timer.nsecsElapsed() / 1e6);
 
-        auto* list = dialog.findChild<QTreeWidget*>("list");
+        auto* list = dialog.findChild<QTreeView*>("list");
         QHeaderView* header = list->header();
         for (int column = 0; column < 5; ++column) {
             const QPoint middle(
@@ -101,9 +101,9 @@ int main(int argc, char** argv) {
             static_cast<CEditPersonDlg&>(editor).name = "Renamed " + std::to_string(run);
             return int(QDialog::Accepted);
         };
-        list->setCurrentItem(list->topLevelItem(0));
+        list->setCurrentIndex(list->model()->index(0, 0));
         timer.restart();
-        emit list->itemDoubleClicked(list->topLevelItem(0), 0);
+        emit list->doubleClicked(list->currentIndex());
         Settle();
         times["edit"].push_back(timer.nsecsElapsed() / 1e6);
         dialog.changed = false;
