@@ -17,13 +17,18 @@ namespace {
 // Letters first without accents and case, so that Ölaf sorts among the O names; the full
 // case-folded text after a NUL breaks ties, so only texts that differ in case alone are equal.
 std::string FoldCase(std::string_view text) {
-    const std::string base = FoldAccentsAndCase(text);
-    std::string key = base;
-    key += '\0';
-    key += IsAscii(text) ? base
-                         : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-                               .toCaseFolded()
-                               .toStdString();
+    std::string key = FoldAccentsAndCase(text);
+    const std::size_t size = key.size();
+    if (IsAscii(text)) {
+        key.reserve(2 * size + 1);
+        key += '\0';
+        key.append(key.data(), size);  // within the room reserved: the copy stays valid
+    } else {
+        key += '\0';
+        key += QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                   .toCaseFolded()
+                   .toStdString();
+    }
     return key;
 }
 
@@ -34,13 +39,19 @@ SortKey KeyOf(int type, const QVariant& value) {
     if (key.last) {
         return key;
     }
+    const auto text = [&value] {
+        return value.typeId() == QMetaType::QByteArray ? value.toByteArray()
+                                                       : value.toString().toUtf8();
+    };
     switch (type) {
         case LSORT_TEXTCASE:
-            key.text = value.toString().toStdString();
+            key.text = text().toStdString();
             break;
-        case LSORT_TEXT:
-            key.text = FoldCase(value.toString().toStdString());
+        case LSORT_TEXT: {
+            const QByteArray bytes = text();
+            key.text = FoldCase(std::string_view(bytes.constData(), std::size_t(bytes.size())));
             break;
+        }
         case LSORT_INTEGER:
             key.number = value.toLongLong();
             break;
@@ -327,8 +338,17 @@ bool CSortingListCtrl::EnableSort(bool enable) {
     return previous;
 }
 
-std::vector<std::size_t> CSortingListCtrl::NameOrder(const std::vector<std::string>& names) const {
-    return SortOrder(LSORT_TEXT, names, true, SortContext{"", FoldCase});
+std::vector<std::size_t> CSortingListCtrl::NameOrder(
+    const std::vector<std::string_view>& names) const {
+    std::vector<SortKey> keys(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        keys[i].text = FoldCase(names[i]);
+    }
+    return SortOrder(LSORT_TEXT, keys, true);
+}
+
+std::string CSortingListCtrl::NameKey(std::string_view name) const {
+    return FoldCase(name);
 }
 
 void CSortingListCtrl::FilterRows(std::function<bool(int)> shown) {

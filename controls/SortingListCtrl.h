@@ -20,7 +20,8 @@ class CSortingListCtrl : public QTreeView {
     Q_OBJECT
 
 public:
-    // What a column sorts by, as the owner's model answers under this role: a text (QString), a
+    // What a column sorts by, as the owner's model answers under this role: a text (QString, or
+    // QByteArray in UTF-8), a
     // whole number, a real, a QDate (of which LSORT_DAYMONTH takes only month and day) or a
     // QDateTime. No value at all sorts last, in either direction. The displayed text never counts.
     static constexpr int SortKeyRole = Qt::UserRole + 1;
@@ -39,7 +40,9 @@ public:
 
     // The order in which `names` go under the text rule, ascending: element i is the index of
     // the name at position i.
-    std::vector<std::size_t> NameOrder(const std::vector<std::string>& names) const;
+    std::vector<std::size_t> NameOrder(const std::vector<std::string_view>& names) const;
+    // What that order compares: names go in the order of their keys.
+    std::string NameKey(std::string_view name) const;
 
     // Shows only the model's rows for which `shown(row)` is true; kept through sorts and resets
     // until the next call. A hidden row loses the selection.

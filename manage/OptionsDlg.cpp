@@ -80,11 +80,19 @@ std::string MatchText(const PersonRecord& record) {
     return FoldAccentsAndCase(record.name) + '\x01' + FoldAccentsAndCase(record.email);
 }
 
+// Whether plain ASCII `text` holds `folded`, as its folded text would: A to Z in lower case.
+bool ContainsFolded(std::string_view text, std::string_view folded) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return std::search(text.begin(), text.end(), folded.begin(), folded.end(),
+                       [&](char a, char b) { return lower(a) == b; }) != text.end();
+}
+
 }  // namespace
 
 // The records as the list's table, one row each in the order the dialog gives. A row keeps only
-// its record's address and its folded match text; the texts are worked out when the view asks,
-// which it does for the rows on screen, and each column sorts by the record's own value.
+// its record's address, and the folded match text of a record that is not plain ASCII; the
+// texts are worked out when the view asks, which it does for the rows on screen, and each
+// column sorts by the record's own value.
 class RecordTable : public QAbstractTableModel {
 public:
     RecordTable(QStringList headers, QObject* parent)
@@ -97,8 +105,19 @@ public:
         folded_.clear();
         folded_.reserve(rows_.size());
         for (const PersonRecord* record : rows_) {
-            folded_.push_back(MatchText(*record));  // once per fill, not per keystroke
+            folded_.push_back(Folded(*record));  // once per fill, not per keystroke
         }
+        endResetModel();
+    }
+
+    // Moves the record at `from` to `to`, counted without it, as a refill would place it.
+    void Move(int from, int to) {
+        beginResetModel();
+        PersonRecord* record = rows_[static_cast<std::size_t>(from)];
+        rows_.erase(rows_.begin() + from);
+        folded_.erase(folded_.begin() + from);
+        rows_.insert(rows_.begin() + to, record);
+        folded_.insert(folded_.begin() + to, Folded(*record));
         endResetModel();
     }
 
@@ -108,12 +127,17 @@ public:
 
     // Whether the name or the address contains `folded`, a text folded as FoldAccentsAndCase.
     bool Matches(int row, const std::string& folded) const {
-        return folded_[static_cast<std::size_t>(row)].find(folded) != std::string::npos;
+        const std::string& text = folded_[static_cast<std::size_t>(row)];
+        if (!text.empty()) {
+            return text.find(folded) != std::string::npos;
+        }
+        const PersonRecord& record = *rows_[static_cast<std::size_t>(row)];
+        return ContainsFolded(record.name, folded) || ContainsFolded(record.email, folded);
     }
 
     // Has the view word the record anew.
     void Refresh(int row) {
-        folded_[static_cast<std::size_t>(row)] = MatchText(*Record(row));
+        folded_[static_cast<std::size_t>(row)] = Folded(*Record(row));
         emit dataChanged(index(row, 0), index(row, columnCount() - 1));
     }
 
@@ -157,6 +181,11 @@ public:
     }
 
 private:
+    // Plain ASCII folds as it is searched; only other records keep their folded text.
+    static std::string Folded(const PersonRecord& record) {
+        return IsAscii(record.name) && IsAscii(record.email) ? std::string() : MatchText(record);
+    }
+
     // A record without a day or month has no date to show, and sorts after every date.
     static bool HasDay(const PersonRecord& record) { return record.day != 0 && record.month != 0; }
     static bool Dated(const PersonRecord& record) { return HasDay(record) && record.year != 0; }
@@ -186,7 +215,7 @@ private:
     QVariant SortKey(const PersonRecord& record, int column) const {
         switch (column) {
             case kName:
-                return FromBytes(record.name);
+                return QByteArray::fromStdString(record.name);
             case kBirthday: {
                 if (!HasDay(record)) {
                     return {};
@@ -208,7 +237,7 @@ private:
 
     QStringList headers_;
     std::vector<PersonRecord*> rows_;
-    std::vector<std::string> folded_;
+    std::vector<std::string> folded_;  // empty for plain ASCII
     std::shared_ptr<const RowFormat> format_;
 };
 
@@ -432,7 +461,7 @@ void COptionsDlg::accept() {
 
 void COptionsDlg::FillList() {
     std::vector<PersonRecord*> byList;
-    std::vector<std::string> names;
+    std::vector<std::string_view> names;
     byList.reserve(records->size());
     names.reserve(records->size());
     for (auto& record : *records) {
@@ -537,13 +566,15 @@ void COptionsDlg::EditRecord(int row) {
     FromForm(dialog, *record);
     changed = true;
     UpdateRecord(*record, today);
+    const int from = list->SourceRow(row);
     if (record->name == oldName) {
-        table->Refresh(list->SourceRow(row));
+        table->Refresh(from);
         RevealRecord(*record);
         return;
     }
+    // The list goes back to name order, as after a refill; the other rows keep theirs.
+    table->Move(from, NamePlace(*record, from));
     RevealRecord(*record);
-    FillList();
     for (int i = 0; i < list->model()->rowCount(); ++i) {
         if (RecordAt(i) == record) {
             SelectRow(i);
@@ -561,6 +592,29 @@ void COptionsDlg::DeleteRecord(int row) {
     RemoveRecord(*records, record);
     changed = true;
     SelectShownNear(row);
+}
+
+int COptionsDlg::NamePlace(const PersonRecord& record, int from) const {
+    // Records with equal keys go in the order of the records, as NameOrder keeps them.
+    const auto position = [this](const PersonRecord* wanted) {
+        return std::distance(records->begin(),
+                             std::find_if(records->begin(), records->end(),
+                                          [&](const auto& r) { return r.get() == wanted; }));
+    };
+    const std::string key = list->NameKey(record.name);
+    int low = 0;
+    int high = table->rowCount() - 1;  // the rows without `from`
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        const PersonRecord* other = table->Record(middle < from ? middle : middle + 1);
+        const int order = key.compare(list->NameKey(other->name));
+        if (order < 0 || (order == 0 && position(&record) < position(other))) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
+    }
+    return low;
 }
 
 void COptionsDlg::OnDblclkList() {

@@ -57,6 +57,8 @@ private:
     static constexpr int ID_DELETE = 32773;
 
     void FillList();
+    // Where `record`, taken out of the list's model at `from`, goes in name order.
+    int NamePlace(const PersonRecord& record, int from) const;
     // Hides the rows the filter box does not match; a hidden row loses the selection.
     void ApplyFilter();
     // Empties the filter box when it would hide `record`.
