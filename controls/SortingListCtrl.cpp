@@ -16,18 +16,19 @@ namespace {
 
 // Letters first without accents and case, so that Ölaf sorts among the O names; the full
 // case-folded text after a NUL breaks ties, so only texts that differ in case alone are equal.
+// Where that text would repeat plain ASCII letters, as for every ASCII name, the key ends with
+// the letters instead: the order is the same, and most keys then fit in the string itself.
 std::string FoldCase(std::string_view text) {
     std::string key = FoldAccentsAndCase(text);
-    const std::size_t size = key.size();
     if (IsAscii(text)) {
-        key.reserve(2 * size + 1);
+        return key;
+    }
+    const std::string full = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                                 .toCaseFolded()
+                                 .toStdString();
+    if (full != key || !IsAscii(key)) {
         key += '\0';
-        key.append(key.data(), size);  // within the room reserved: the copy stays valid
-    } else {
-        key += '\0';
-        key += QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-                   .toCaseFolded()
-                   .toStdString();
+        key += full;
     }
     return key;
 }

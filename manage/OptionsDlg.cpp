@@ -127,9 +127,8 @@ public:
 
     // Whether the name or the address contains `folded`, a text folded as FoldAccentsAndCase.
     bool Matches(int row, const std::string& folded) const {
-        const std::string& text = folded_[static_cast<std::size_t>(row)];
-        if (!text.empty()) {
-            return text.find(folded) != std::string::npos;
+        if (const auto& text = folded_[static_cast<std::size_t>(row)]) {
+            return text->find(folded) != std::string::npos;
         }
         const PersonRecord& record = *rows_[static_cast<std::size_t>(row)];
         return ContainsFolded(record.name, folded) || ContainsFolded(record.email, folded);
@@ -182,8 +181,10 @@ public:
 
 private:
     // Plain ASCII folds as it is searched; only other records keep their folded text.
-    static std::string Folded(const PersonRecord& record) {
-        return IsAscii(record.name) && IsAscii(record.email) ? std::string() : MatchText(record);
+    static std::unique_ptr<const std::string> Folded(const PersonRecord& record) {
+        return IsAscii(record.name) && IsAscii(record.email)
+                   ? nullptr
+                   : std::make_unique<const std::string>(MatchText(record));
     }
 
     // A record without a day or month has no date to show, and sorts after every date.
@@ -237,7 +238,7 @@ private:
 
     QStringList headers_;
     std::vector<PersonRecord*> rows_;
-    std::vector<std::string> folded_;  // empty for plain ASCII
+    std::vector<std::unique_ptr<const std::string>> folded_;  // none for plain ASCII
     std::shared_ptr<const RowFormat> format_;
 };
 
