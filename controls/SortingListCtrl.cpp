@@ -339,15 +339,6 @@ bool CSortingListCtrl::EnableSort(bool enable) {
     return previous;
 }
 
-std::vector<std::size_t> CSortingListCtrl::NameOrder(
-    const std::vector<std::string_view>& names) const {
-    std::vector<SortKey> keys(names.size());
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        keys[i].text = FoldCase(names[i]);
-    }
-    return SortOrder(LSORT_TEXT, keys, true);
-}
-
 std::string CSortingListCtrl::NameKey(std::string_view name) const {
     return FoldCase(name);
 }

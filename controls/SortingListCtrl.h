@@ -38,10 +38,8 @@ public:
     // Switches sorting by header click on or off; returns the previous setting.
     bool EnableSort(bool enable);
 
-    // The order in which `names` go under the text rule, ascending: element i is the index of
-    // the name at position i.
-    std::vector<std::size_t> NameOrder(const std::vector<std::string_view>& names) const;
-    // What that order compares: names go in the order of their keys.
+    // What a name sorts by under the text rule. It begins with the name folded as
+    // FoldAccentsAndCase, up to a NUL or its end.
     std::string NameKey(std::string_view name) const;
 
     // Shows only the model's rows for which `shown(row)` is true; kept through sorts and resets

@@ -98,14 +98,17 @@ public:
     RecordTable(QStringList headers, QObject* parent)
         : QAbstractTableModel(parent), headers_(std::move(headers)) {}
 
-    void Fill(std::vector<PersonRecord*> rows, std::shared_ptr<const RowFormat> format) {
+    // `foldedName(row)`: the row's name as FoldAccentsAndCase folds it, worked out already.
+    void Fill(std::vector<PersonRecord*> rows, std::shared_ptr<const RowFormat> format,
+              const std::function<std::string_view(std::size_t)>& foldedName) {
         beginResetModel();
         rows_ = std::move(rows);
         format_ = std::move(format);
         folded_.clear();
         folded_.reserve(rows_.size());
-        for (const PersonRecord* record : rows_) {
-            folded_.push_back(Folded(*record));  // once per fill, not per keystroke
+        for (std::size_t row = 0; row < rows_.size(); ++row) {
+            // Once per fill, not per keystroke.
+            folded_.push_back(Folded(*rows_[row], [&] { return foldedName(row); }));
         }
         endResetModel();
     }
@@ -181,10 +184,16 @@ public:
 
 private:
     // Plain ASCII folds as it is searched; only other records keep their folded text.
+    template <typename Name>
+    static std::unique_ptr<const std::string> Folded(const PersonRecord& record, Name foldedName) {
+        if (IsAscii(record.name) && IsAscii(record.email)) {
+            return nullptr;
+        }
+        return std::make_unique<const std::string>(std::string(foldedName()) + '\x01' +
+                                                   FoldAccentsAndCase(record.email));
+    }
     static std::unique_ptr<const std::string> Folded(const PersonRecord& record) {
-        return IsAscii(record.name) && IsAscii(record.email)
-                   ? nullptr
-                   : std::make_unique<const std::string>(MatchText(record));
+        return Folded(record, [&] { return FoldAccentsAndCase(record.name); });
     }
 
     // A record without a day or month has no date to show, and sorts after every date.
@@ -462,19 +471,24 @@ void COptionsDlg::accept() {
 
 void COptionsDlg::FillList() {
     std::vector<PersonRecord*> byList;
-    std::vector<std::string_view> names;
+    std::vector<SortKey> keys;
     byList.reserve(records->size());
-    names.reserve(records->size());
+    keys.reserve(records->size());
     for (auto& record : *records) {
         byList.push_back(record.get());
-        names.push_back(record->name);
+        keys.emplace_back().text = list->NameKey(record->name);
     }
+    const std::vector<std::size_t> order = SortOrder(LSORT_TEXT, keys, true);
     std::vector<PersonRecord*> rows;
     rows.reserve(byList.size());
-    for (std::size_t index : list->NameOrder(names)) {
+    for (const std::size_t index : order) {
         rows.push_back(byList[index]);
     }
-    table->Fill(std::move(rows), rowFormat);
+    // The filter's folded name is where the name key begins.
+    table->Fill(std::move(rows), rowFormat, [&](std::size_t row) {
+        const std::string_view key = keys[order[row]].text;
+        return key.substr(0, key.find('\0'));
+    });
 }
 
 void COptionsDlg::ApplyFilter() {
@@ -596,7 +610,7 @@ void COptionsDlg::DeleteRecord(int row) {
 }
 
 int COptionsDlg::NamePlace(const PersonRecord& record, int from) const {
-    // Records with equal keys go in the order of the records, as NameOrder keeps them.
+    // Records with equal keys go in the order of the records, as FillList keeps them.
     const auto position = [this](const PersonRecord* wanted) {
         return std::distance(records->begin(),
                              std::find_if(records->begin(), records->end(),
