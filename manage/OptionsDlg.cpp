@@ -80,6 +80,21 @@ std::string MatchText(const PersonRecord& record) {
     return FoldAccentsAndCase(record.name) + '\x01' + FoldAccentsAndCase(record.email);
 }
 
+// What a row keeps of MatchText: nothing for plain ASCII, which is searched as it is.
+// `foldedName()` gives the name folded.
+template <typename Name>
+std::unique_ptr<const std::string> KeptMatchText(const PersonRecord& record, Name foldedName) {
+    if (IsAscii(record.name) && IsAscii(record.email)) {
+        return nullptr;
+    }
+    return std::make_unique<const std::string>(std::string(foldedName()) + '\x01' +
+                                               FoldAccentsAndCase(record.email));
+}
+
+std::unique_ptr<const std::string> KeptMatchText(const PersonRecord& record) {
+    return KeptMatchText(record, [&] { return FoldAccentsAndCase(record.name); });
+}
+
 // Whether plain ASCII `text` holds `folded`, as its folded text would: A to Z in lower case.
 bool ContainsFolded(std::string_view text, std::string_view folded) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
@@ -98,18 +113,14 @@ public:
     RecordTable(QStringList headers, QObject* parent)
         : QAbstractTableModel(parent), headers_(std::move(headers)) {}
 
-    // `foldedName(row)`: the row's name as FoldAccentsAndCase folds it, worked out already.
-    void Fill(std::vector<PersonRecord*> rows, std::shared_ptr<const RowFormat> format,
-              const std::function<std::string_view(std::size_t)>& foldedName) {
+    // `folded`: each row's KeptMatchText, worked out once per fill rather than per keystroke.
+    void Fill(std::vector<PersonRecord*> rows,
+              std::vector<std::unique_ptr<const std::string>> folded,
+              std::shared_ptr<const RowFormat> format) {
         beginResetModel();
         rows_ = std::move(rows);
+        folded_ = std::move(folded);
         format_ = std::move(format);
-        folded_.clear();
-        folded_.reserve(rows_.size());
-        for (std::size_t row = 0; row < rows_.size(); ++row) {
-            // Once per fill, not per keystroke.
-            folded_.push_back(Folded(*rows_[row], [&] { return foldedName(row); }));
-        }
         endResetModel();
     }
 
@@ -120,7 +131,7 @@ public:
         rows_.erase(rows_.begin() + from);
         folded_.erase(folded_.begin() + from);
         rows_.insert(rows_.begin() + to, record);
-        folded_.insert(folded_.begin() + to, Folded(*record));
+        folded_.insert(folded_.begin() + to, KeptMatchText(*record));
         endResetModel();
     }
 
@@ -139,7 +150,7 @@ public:
 
     // Has the view word the record anew.
     void Refresh(int row) {
-        folded_[static_cast<std::size_t>(row)] = Folded(*Record(row));
+        folded_[static_cast<std::size_t>(row)] = KeptMatchText(*Record(row));
         emit dataChanged(index(row, 0), index(row, columnCount() - 1));
     }
 
@@ -183,19 +194,6 @@ public:
     }
 
 private:
-    // Plain ASCII folds as it is searched; only other records keep their folded text.
-    template <typename Name>
-    static std::unique_ptr<const std::string> Folded(const PersonRecord& record, Name foldedName) {
-        if (IsAscii(record.name) && IsAscii(record.email)) {
-            return nullptr;
-        }
-        return std::make_unique<const std::string>(std::string(foldedName()) + '\x01' +
-                                                   FoldAccentsAndCase(record.email));
-    }
-    static std::unique_ptr<const std::string> Folded(const PersonRecord& record) {
-        return Folded(record, [&] { return FoldAccentsAndCase(record.name); });
-    }
-
     // A record without a day or month has no date to show, and sorts after every date.
     static bool HasDay(const PersonRecord& record) { return record.day != 0 && record.month != 0; }
     static bool Dated(const PersonRecord& record) { return HasDay(record) && record.year != 0; }
@@ -470,25 +468,29 @@ void COptionsDlg::accept() {
 }
 
 void COptionsDlg::FillList() {
+    // In the records' own order, which is also theirs in memory.
     std::vector<PersonRecord*> byList;
     std::vector<SortKey> keys;
+    std::vector<std::unique_ptr<const std::string>> folded;
     byList.reserve(records->size());
     keys.reserve(records->size());
+    folded.reserve(records->size());
     for (auto& record : *records) {
         byList.push_back(record.get());
-        keys.emplace_back().text = list->NameKey(record->name);
+        const std::string& key = keys.emplace_back().text = list->NameKey(record->name);
+        // The filter's folded name is where the name key begins.
+        folded.push_back(KeptMatchText(
+            *record, [&] { return std::string_view(key).substr(0, key.find('\0')); }));
     }
-    const std::vector<std::size_t> order = SortOrder(LSORT_TEXT, keys, true);
     std::vector<PersonRecord*> rows;
+    std::vector<std::unique_ptr<const std::string>> rowsFolded;
     rows.reserve(byList.size());
-    for (const std::size_t index : order) {
+    rowsFolded.reserve(byList.size());
+    for (const std::size_t index : SortOrder(LSORT_TEXT, keys, true)) {
         rows.push_back(byList[index]);
+        rowsFolded.push_back(std::move(folded[index]));
     }
-    // The filter's folded name is where the name key begins.
-    table->Fill(std::move(rows), rowFormat, [&](std::size_t row) {
-        const std::string_view key = keys[order[row]].text;
-        return key.substr(0, key.find('\0'));
-    });
+    table->Fill(std::move(rows), std::move(rowsFolded), rowFormat);
 }
 
 void COptionsDlg::ApplyFilter() {
