@@ -468,7 +468,7 @@ void COptionsDlg::accept() {
 }
 
 void COptionsDlg::FillList() {
-    // In the records' own order, which is also theirs in memory.
+    // In the records' own order, as they were read and, mostly, as they lie in memory.
     std::vector<PersonRecord*> byList;
     std::vector<SortKey> keys;
     std::vector<std::unique_ptr<const std::string>> folded;
