@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "SortingListCtrl.h"
 
+#include <QAbstractProxyModel>
+#include <QDate>
+#include <QDateTime>
 #include <QHeaderView>
-#include <QItemSelection>
-#include <QItemSelectionModel>
 #include <algorithm>
+#include <cmath>
+#include <numeric>
 
 #include "TextFold.h"
 #include "platform/QtServices.h"
@@ -15,34 +18,310 @@ namespace {
 
 // Letters first without accents and case, so that Ölaf sorts among the O names; the full
 // case-folded text after a NUL breaks ties, so only texts that differ in case alone are equal.
+// Where that text would repeat plain ASCII letters, as for every ASCII name, the key ends with
+// the letters instead: the order is the same, and most keys then fit in the string itself.
 std::string FoldCase(std::string_view text) {
-    const std::string base = FoldAccentsAndCase(text);
-    std::string key = base;
-    key += '\0';
-    key += IsAscii(text) ? base
-                         : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-                               .toCaseFolded()
-                               .toStdString();
+    std::string key = FoldAccentsAndCase(text);
+    if (IsAscii(text)) {
+        return key;
+    }
+    const std::string full = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                                 .toCaseFolded()
+                                 .toStdString();
+    if (full != key || !IsAscii(key)) {
+        key += '\0';
+        key += full;
+    }
+    return key;
+}
+
+// A model's sort value as the rules compare it.
+SortKey KeyOf(int type, const QVariant& value) {
+    SortKey key;
+    key.last = !value.isValid();
+    if (key.last) {
+        return key;
+    }
+    const auto text = [&value] {
+        return value.typeId() == QMetaType::QByteArray ? value.toByteArray()
+                                                       : value.toString().toUtf8();
+    };
+    switch (type) {
+        case LSORT_TEXTCASE:
+            key.text = text().toStdString();
+            break;
+        case LSORT_TEXT: {
+            const QByteArray bytes = text();
+            key.text = FoldCase(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+            break;
+        }
+        case LSORT_INTEGER:
+            key.number = value.toLongLong();
+            break;
+        case LSORT_REAL:
+            key.real = value.toDouble();
+            key.last = std::isnan(key.real);  // NaN would break the order
+            break;
+        case LSORT_DAYMONTH: {
+            const QDate date = value.toDate();
+            key.last = !date.isValid();
+            key.number = key.last ? 0 : date.month() * 32 + date.day();
+            break;
+        }
+        case LSORT_DATETIME: {
+            const QDateTime time = value.toDateTime();
+            key.last = !time.isValid();
+            key.number = key.last ? 0
+                                  : time.date().toJulianDay() * 86400 +
+                                        time.time().msecsSinceStartOfDay() / 1000;
+            break;
+        }
+        default:
+            break;
+    }
     return key;
 }
 
 }  // namespace
 
-CSortingListCtrl::CSortingListCtrl(QWidget* parent)
-    : QTreeWidget(parent), m_datePattern(MakeDatePattern(SystemShortDatePattern())) {
-    if (m_datePattern.empty()) {
-        m_datePattern = "%d/%m/%y";
+// The rows of a flat table in the list's order, the filtered ones left out. A sort orders every
+// row, shown or not, so that clearing the filter shows each row where the sort put it; sorting
+// and filtering tell the view once that the layout changed rather than once per row moved.
+class SortFilterRows : public QAbstractProxyModel {
+public:
+    using QAbstractProxyModel::QAbstractProxyModel;
+
+    void setSourceModel(QAbstractItemModel* model) override {
+        beginResetModel();
+        if (sourceModel() != nullptr) {
+            disconnect(sourceModel(), nullptr, this, nullptr);
+        }
+        QAbstractProxyModel::setSourceModel(model);
+        Reset();
+        endResetModel();
+        if (model == nullptr) {
+            return;
+        }
+        connect(model, &QAbstractItemModel::modelAboutToBeReset, this,
+                &SortFilterRows::beginResetModel);
+        connect(model, &QAbstractItemModel::modelReset, this, [this] {
+            Reset();
+            endResetModel();
+        });
+        // The owner adds rows by a reset; should it ever insert or move them, start over.
+        const auto restart = [this] {
+            beginResetModel();
+            Reset();
+            endResetModel();
+        };
+        connect(model, &QAbstractItemModel::rowsInserted, this, restart);
+        connect(model, &QAbstractItemModel::rowsMoved, this, restart);
+        connect(model, &QAbstractItemModel::layoutChanged, this, restart);
+        connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+                &SortFilterRows::RemoveShown);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, &SortFilterRows::Forget);
+        connect(
+            model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex& last) {
+                for (int row = first.row(); row <= last.row(); ++row) {
+                    if (const int shown = position_[static_cast<std::size_t>(row)]; shown >= 0) {
+                        emit dataChanged(index(shown, first.column()), index(shown, last.column()));
+                    }
+                }
+            });
+        connect(model, &QAbstractItemModel::headerDataChanged, this,
+                &QAbstractItemModel::headerDataChanged);
     }
+
+    // Orders every row stably by `column` under `type`.
+    void Sort(int column, int type, bool ascending) {
+        std::vector<SortKey> keys;
+        keys.reserve(order_.size());
+        for (const int row : order_) {
+            keys.push_back(
+                KeyOf(type, sourceModel()->index(row, column).data(CSortingListCtrl::SortKeyRole)));
+        }
+        const std::vector<std::size_t> moved = SortOrder(type, keys, ascending);
+        bool unchanged = true;
+        for (std::size_t i = 0; i < moved.size() && unchanged; ++i) {
+            unchanged = moved[i] == i;
+        }
+        if (unchanged) {
+            return;
+        }
+        Relayout([&] {
+            std::vector<int> sorted;
+            sorted.reserve(order_.size());
+            for (const std::size_t i : moved) {
+                sorted.push_back(order_[i]);
+            }
+            order_ = std::move(sorted);
+        });
+    }
+
+    void Filter(std::function<bool(int)> shown) {
+        filter_ = std::move(shown);
+        std::vector<char> accepted = Accepted();
+        if (accepted != accepted_) {
+            Relayout([&] { accepted_ = std::move(accepted); });
+        }
+    }
+
+    int SourceRow(int row) const {
+        return row >= 0 && row < rowCount() ? shown_[static_cast<std::size_t>(row)] : -1;
+    }
+
+    QModelIndex mapToSource(const QModelIndex& index) const override {
+        const int row = index.isValid() ? SourceRow(index.row()) : -1;
+        return row < 0 ? QModelIndex() : sourceModel()->index(row, index.column());
+    }
+
+    QModelIndex mapFromSource(const QModelIndex& index) const override {
+        if (!index.isValid() || index.row() >= static_cast<int>(position_.size())) {
+            return {};
+        }
+        const int row = position_[static_cast<std::size_t>(index.row())];
+        return row < 0 ? QModelIndex() : createIndex(row, index.column());
+    }
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override {
+        return !parent.isValid() && row >= 0 && row < rowCount() && column >= 0 &&
+                       column < columnCount()
+                   ? createIndex(row, column)
+                   : QModelIndex();
+    }
+
+    QModelIndex parent(const QModelIndex&) const override { return {}; }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(shown_.size());
+    }
+
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() || sourceModel() == nullptr ? 0 : sourceModel()->columnCount();
+    }
+
+    bool hasChildren(const QModelIndex& parent = {}) const override {
+        return !parent.isValid() && rowCount() > 0;
+    }
+
+    // Straight from the model: the base class finds a column through the first row, and an
+    // empty list has none.
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        return sourceModel() == nullptr ? QVariant()
+                                        : sourceModel()->headerData(section, orientation, role);
+    }
+
+private:
+    std::vector<char> Accepted() const {
+        const int rows = sourceModel() == nullptr ? 0 : sourceModel()->rowCount();
+        std::vector<char> accepted(static_cast<std::size_t>(rows), 1);
+        if (filter_) {
+            for (int row = 0; row < rows; ++row) {
+                accepted[static_cast<std::size_t>(row)] = filter_(row) ? 1 : 0;
+            }
+        }
+        return accepted;
+    }
+
+    // The model's own order, filtered.
+    void Reset() {
+        order_.resize(
+            sourceModel() == nullptr ? 0u : static_cast<std::size_t>(sourceModel()->rowCount()));
+        std::iota(order_.begin(), order_.end(), 0);
+        accepted_ = Accepted();
+        Rebuild();
+    }
+
+    void Rebuild() {
+        shown_.clear();
+        for (const int row : order_) {
+            if (accepted_[static_cast<std::size_t>(row)] != 0) {
+                shown_.push_back(row);
+            }
+        }
+        position_.assign(order_.size(), -1);
+        for (std::size_t i = 0; i < shown_.size(); ++i) {
+            position_[static_cast<std::size_t>(shown_[i])] = static_cast<int>(i);
+        }
+    }
+
+    // Applies `change` to the order or the filter; the view keeps its current and selected
+    // rows wherever they go, and loses those the filter hides.
+    template <typename Change>
+    void Relayout(Change change) {
+        emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+        const QModelIndexList before = persistentIndexList();
+        QModelIndexList sources;
+        sources.reserve(before.size());
+        for (const QModelIndex& index : before) {
+            sources.append(mapToSource(index));
+        }
+        change();
+        Rebuild();
+        QModelIndexList after;
+        after.reserve(before.size());
+        for (const QModelIndex& source : sources) {
+            after.append(mapFromSource(source));
+        }
+        changePersistentIndexList(before, after);
+        emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    }
+
+    // The model is about to remove rows first..last: out of the view first, shown last first.
+    void RemoveShown(const QModelIndex&, int first, int last) {
+        std::vector<int> rows;
+        for (int row = first; row <= last; ++row) {
+            if (const int shown = position_[static_cast<std::size_t>(row)]; shown >= 0) {
+                rows.push_back(shown);
+            }
+        }
+        std::sort(rows.rbegin(), rows.rend());
+        for (const int row : rows) {
+            beginRemoveRows({}, row, row);
+            shown_.erase(shown_.begin() + row);
+            for (std::size_t i = static_cast<std::size_t>(row); i < shown_.size(); ++i) {
+                position_[static_cast<std::size_t>(shown_[i])] = static_cast<int>(i);
+            }
+            endRemoveRows();
+        }
+    }
+
+    // The model removed rows first..last: the rows after them move up.
+    void Forget(const QModelIndex&, int first, int last) {
+        const int count = last - first + 1;
+        std::erase_if(order_, [&](int row) { return row >= first && row <= last; });
+        for (int& row : order_) {
+            row -= row > last ? count : 0;
+        }
+        accepted_.erase(accepted_.begin() + first, accepted_.begin() + last + 1);
+        Rebuild();
+    }
+
+    std::function<bool(int)> filter_;
+    std::vector<int> order_;      // every model row, in the list's order
+    std::vector<char> accepted_;  // by model row: whether the filter shows it
+    std::vector<int> shown_;      // by list row: the model row
+    std::vector<int> position_;   // by model row: its list row, -1 when hidden
+};
+
+CSortingListCtrl::CSortingListCtrl(QWidget* parent)
+    : QTreeView(parent), m_rows(new SortFilterRows(this)) {
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSortingEnabled(false);  // its text order is not ours; we sort on header clicks
+    setSortingEnabled(false);  // the view's sort knows no rules; we sort on header clicks
     header()->setSectionsClickable(true);
     header()->setSectionsMovable(false);
     header()->setSortIndicatorShown(false);  // also keeps the header from flipping a mark
     connect(header(), &QHeaderView::sectionClicked, this, &CSortingListCtrl::OnHeaderItemClick);
+}
+
+void CSortingListCtrl::SetSourceModel(QAbstractItemModel* model) {
+    m_rows->setSourceModel(model);
+    setModel(m_rows);
 }
 
 bool CSortingListCtrl::SetColumnTypes(const std::vector<int>& types) {
@@ -62,65 +341,24 @@ bool CSortingListCtrl::EnableSort(bool enable) {
     return previous;
 }
 
-void CSortingListCtrl::SetDatePattern(const std::string& pattern) {
-    m_datePattern = pattern;
+std::string CSortingListCtrl::NameKey(std::string_view name) const {
+    return FoldCase(name);
 }
 
-std::vector<std::size_t> CSortingListCtrl::NameOrder(const std::vector<std::string>& names) const {
-    return SortOrder(LSORT_TEXT, names, true, SortContext{m_datePattern, FoldCase});
+void CSortingListCtrl::FilterRows(std::function<bool(int)> shown) {
+    m_rows->Filter(std::move(shown));
+}
+
+int CSortingListCtrl::SourceRow(int row) const {
+    return m_rows->SourceRow(row);
 }
 
 void CSortingListCtrl::OnHeaderItemClick(int column) {
     // A column without a type is not sortable: nothing changes, as when sorting is off.
-    if (m_bSortEnabled && column >= 0 && column < static_cast<int>(m_columnTypes.size())) {
+    if (m_bSortEnabled && column >= 0 && column < static_cast<int>(m_columnTypes.size()) &&
+        m_rows->sourceModel() != nullptr) {
         m_bSortAscending = column == m_nSortColumn ? !m_bSortAscending : true;
         m_nSortColumn = column;
-        SortRows(column, m_columnTypes[static_cast<std::size_t>(column)], m_bSortAscending);
+        m_rows->Sort(column, m_columnTypes[static_cast<std::size_t>(column)], m_bSortAscending);
     }
-}
-
-void CSortingListCtrl::SortRows(int column, int type, bool ascending) {
-    QTreeWidgetItem* root = invisibleRootItem();
-    const int count = root->childCount();
-    std::vector<std::string> cells;
-    cells.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        cells.push_back(root->child(i)->text(column).toStdString());
-    }
-    const std::vector<std::size_t> order =
-        SortOrder(type, cells, ascending, SortContext{m_datePattern, FoldCase});
-    bool unchanged = true;
-    for (std::size_t i = 0; i < order.size() && unchanged; ++i) {
-        unchanged = order[i] == i;
-    }
-    if (unchanged) {
-        return;
-    }
-
-    QTreeWidgetItem* current = currentItem();
-    const QList<QTreeWidgetItem*> selected = selectedItems();
-
-    // Taking and adding all rows at once keeps this linear; moving rows one by one would
-    // shift the rest of the list for each of them.
-    const QList<QTreeWidgetItem*> rows = root->takeChildren();
-    QList<QTreeWidgetItem*> sorted;
-    sorted.reserve(rows.size());
-    for (const std::size_t index : order) {
-        sorted.append(rows[static_cast<qsizetype>(index)]);
-    }
-    root->addChildren(sorted);
-
-    // The rows went out of the model and back; keep the user's selection and focus row.
-    if (current != nullptr) {
-        selectionModel()->setCurrentIndex(indexFromItem(current), QItemSelectionModel::NoUpdate);
-    }
-    QItemSelection selection;
-    for (QTreeWidgetItem* item : selected) {
-        const QModelIndex index = indexFromItem(item);
-        selection.select(index, index.siblingAtColumn(columnCount() - 1));
-    }
-    if (!selection.isEmpty()) {
-        selectionModel()->select(selection, QItemSelectionModel::Select);
-    }
-    emit rowsReordered();
 }

@@ -1,22 +1,35 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QTreeWidget>
+#include <QTreeView>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "SortRules.h"
 
-// A report-style list whose rows sort when the user left-clicks a column header: each column
-// has a rule (SortType) chosen by the owner, a second click on the same header reverses the
-// order. The header shows no sort mark: a refill puts the rows back in name order, and
-// a mark would then claim a sort the list no longer has. Rows move as whole items, so whatever the
-// owner keeps in them (the record pointer under Qt::UserRole) comes through every sort untouched.
-class CSortingListCtrl : public QTreeWidget {
+class SortFilterRows;
+
+// A report-style list over the owner's table model whose rows sort when the user left-clicks a
+// column header: each column has a rule (SortType) chosen by the owner, a second click on the
+// same header reverses the order. The header shows no sort mark: a reset of the model puts the
+// rows back in the model's own order, and a mark would then claim a sort the list no longer has.
+// Between the model and the view sits a proxy that orders and filters rows without copying them,
+// so a list of 100,000 records costs little more than the records themselves.
+class CSortingListCtrl : public QTreeView {
     Q_OBJECT
 
 public:
+    // What a column sorts by, as the owner's model answers under this role: a text (QString, or
+    // QByteArray in UTF-8), a
+    // whole number, a real, a QDate (of which LSORT_DAYMONTH takes only month and day) or a
+    // QDateTime. No value at all sorts last, in either direction. The displayed text never counts.
+    static constexpr int SortKeyRole = Qt::UserRole + 1;
+
     explicit CSortingListCtrl(QWidget* parent = nullptr);
+
+    // The rows, in the order they show before any sort and after every reset; not owned.
+    void SetSourceModel(QAbstractItemModel* model);
 
     // One SortType per column, by logical column index. A value outside 0..6 rejects the
     // whole list: the control then has no types and the result is false.
@@ -25,27 +38,24 @@ public:
     // Switches sorting by header click on or off; returns the previous setting.
     bool EnableSort(bool enable);
 
-    // The strftime pattern the list's dates are written with; the user's short-date
-    // pattern until the owner sets one.
-    void SetDatePattern(const std::string& pattern);
+    // What a name sorts by under the text rule. It begins with the name folded as
+    // FoldAccentsAndCase, up to a NUL or its end.
+    std::string NameKey(std::string_view name) const;
 
-    // The order in which `names` go under the text rule, ascending: element i is the index of
-    // the name at position i.
-    std::vector<std::size_t> NameOrder(const std::vector<std::string>& names) const;
+    // Shows only the model's rows for which `shown(row)` is true; kept through sorts and resets
+    // until the next call. A hidden row loses the selection.
+    void FilterRows(std::function<bool(int)> shown);
 
-signals:
-    // After a sort: the rows went out of the view and back, and lost what only the view keeps
-    // about them, such as being hidden by row number.
-    void rowsReordered();
+    // The model's row shown at `row` of the list, -1 when there is none.
+    int SourceRow(int row) const;
 
 private:
     // A left click on the header of `column`; the header reports no other buttons.
     void OnHeaderItemClick(int column);
-    void SortRows(int column, int type, bool ascending);
 
+    SortFilterRows* m_rows;
     bool m_bSortEnabled = false;
     std::vector<int> m_columnTypes;
-    std::string m_datePattern;
     int m_nSortColumn = -1;  // the last sorted column, -1 before the first sort
     bool m_bSortAscending = true;
 };

@@ -3,9 +3,11 @@
 
 #include <algorithm>
 
+#include <QAbstractTableModel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -78,80 +80,176 @@ std::string MatchText(const PersonRecord& record) {
     return FoldAccentsAndCase(record.name) + '\x01' + FoldAccentsAndCase(record.email);
 }
 
-// A row of the list. It keeps only its record's address and works the texts out when the view
-// asks for them, so a list of 100,000 records costs little more than the records themselves;
-// the view asks only for the rows on screen, a sort for one column of every row.
-class RecordRow : public QTreeWidgetItem {
+// What a row keeps of MatchText: nothing for plain ASCII, which is searched as it is.
+// `foldedName()` gives the name folded.
+template <typename Name>
+std::unique_ptr<const std::string> KeptMatchText(const PersonRecord& record, Name foldedName) {
+    if (IsAscii(record.name) && IsAscii(record.email)) {
+        return nullptr;
+    }
+    return std::make_unique<const std::string>(std::string(foldedName()) + '\x01' +
+                                               FoldAccentsAndCase(record.email));
+}
+
+std::unique_ptr<const std::string> KeptMatchText(const PersonRecord& record) {
+    return KeptMatchText(record, [&] { return FoldAccentsAndCase(record.name); });
+}
+
+// Whether plain ASCII `text` holds `folded`, as its folded text would: A to Z in lower case.
+bool ContainsFolded(std::string_view text, std::string_view folded) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return std::search(text.begin(), text.end(), folded.begin(), folded.end(),
+                       [&](char a, char b) { return lower(a) == b; }) != text.end();
+}
+
+}  // namespace
+
+// The records as the list's table, one row each in the order the dialog gives. A row keeps only
+// its record's address, and the folded match text of a record that is not plain ASCII; the
+// texts are worked out when the view asks, which it does for the rows on screen, and each
+// column sorts by the record's own value.
+class RecordTable : public QAbstractTableModel {
 public:
-    RecordRow(std::shared_ptr<const RowFormat> format, PersonRecord* record)
-        : format_(std::move(format)), record_(record) {
-        Fold();
+    RecordTable(QStringList headers, QObject* parent)
+        : QAbstractTableModel(parent), headers_(std::move(headers)) {}
+
+    // `folded`: each row's KeptMatchText, worked out once per fill rather than per keystroke.
+    void Fill(std::vector<PersonRecord*> rows,
+              std::vector<std::unique_ptr<const std::string>> folded,
+              std::shared_ptr<const RowFormat> format) {
+        beginResetModel();
+        rows_ = std::move(rows);
+        folded_ = std::move(folded);
+        format_ = std::move(format);
+        endResetModel();
+    }
+
+    // Moves the record at `from` to `to`, counted without it, as a refill would place it.
+    void Move(int from, int to) {
+        beginResetModel();
+        PersonRecord* record = rows_[static_cast<std::size_t>(from)];
+        rows_.erase(rows_.begin() + from);
+        folded_.erase(folded_.begin() + from);
+        rows_.insert(rows_.begin() + to, record);
+        folded_.insert(folded_.begin() + to, KeptMatchText(*record));
+        endResetModel();
+    }
+
+    PersonRecord* Record(int row) const {
+        return row >= 0 && row < rowCount() ? rows_[static_cast<std::size_t>(row)] : nullptr;
+    }
+
+    // Whether the name or the address contains `folded`, a text folded as FoldAccentsAndCase.
+    bool Matches(int row, const std::string& folded) const {
+        if (const auto& text = folded_[static_cast<std::size_t>(row)]) {
+            return text->find(folded) != std::string::npos;
+        }
+        const PersonRecord& record = *rows_[static_cast<std::size_t>(row)];
+        return ContainsFolded(record.name, folded) || ContainsFolded(record.email, folded);
     }
 
     // Has the view word the record anew.
-    void Refresh() {
-        Fold();
-        emitDataChanged();
+    void Refresh(int row) {
+        folded_[static_cast<std::size_t>(row)] = KeptMatchText(*Record(row));
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
     }
 
-    // Whether the filter shows the row. The view hides it by row number: asking it about an
-    // item, as QTreeWidgetItem::setHidden and isHidden do, searches the whole list for the item.
-    bool Shown() const { return shown_; }
-    void SetShown(bool shown) { shown_ = shown; }
-
-    // Whether the name or the address contains `folded`, a text folded as FoldAccentsAndCase.
-    bool Matches(const std::string& folded) const {
-        return folded_.find(folded) != std::string::npos;
+    void Remove(int row) {
+        beginRemoveRows({}, row, row);
+        rows_.erase(rows_.begin() + row);
+        folded_.erase(folded_.begin() + row);
+        endRemoveRows();
     }
 
-    QVariant data(int column, int role) const override {
-        if (role == Qt::DisplayRole || role == Qt::EditRole) {
-            return Text(column);
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    }
+
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(headers_.size());
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
+            return headers_.value(section);
         }
-        if (column == kName && role == Qt::DecorationRole) {
-            return RecordIcon(record_->icon);
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const PersonRecord* record = Record(index.row());
+        if (record == nullptr) {
+            return {};
         }
-        if (column == kName && role == Qt::UserRole) {
-            return QVariant::fromValue(record_);  // as SetRowRecord stores it
+        if (role == Qt::DisplayRole) {
+            return Text(*record, index.column());
         }
-        return QTreeWidgetItem::data(column, role);
+        if (role == CSortingListCtrl::SortKeyRole) {
+            return SortKey(*record, index.column());
+        }
+        if (index.column() == kName && role == Qt::DecorationRole) {
+            return RecordIcon(record->icon);
+        }
+        return {};
     }
 
 private:
-    QVariant Text(int column) const {
-        const PersonRecord& record = *record_;
-        // A record without a day or month has no date to show, and sorts with the texts that
-        // are no date.
-        const bool hasDay = record.day != 0 && record.month != 0;
-        const bool dated = hasDay && record.year != 0;
+    // A record without a day or month has no date to show, and sorts after every date.
+    static bool HasDay(const PersonRecord& record) { return record.day != 0 && record.month != 0; }
+    static bool Dated(const PersonRecord& record) { return HasDay(record) && record.year != 0; }
+
+    QVariant Text(const PersonRecord& record, int column) const {
         const QString none = QStringLiteral("-");
         switch (column) {
             case kName:
                 return FromBytes(IsolateBidi(record.name));
             case kBirthday:
-                return hasDay ? QString::fromStdString(
-                                    FormatDate(MakeDay(record.nextYear, record.month, record.day),
-                                               format_->dateFormat))
-                              : none;
+                return HasDay(record) ? QString::fromStdString(FormatDate(
+                                            MakeDay(record.nextYear, record.month, record.day),
+                                            format_->dateFormat))
+                                      : none;
             case kWarn:
                 return QString::number(record.daysInAdvance);
             case kAgeToday:
-                return dated ? QString::number(AgeToday(record, format_->today)) : none;
+                return Dated(record) ? QString::number(AgeToday(record, format_->today)) : none;
             case kDays:
-                return dated ? QString::number(record.daysUntil) : none;
+                return Dated(record) ? QString::number(record.daysUntil) : none;
             default:
                 return {};
         }
     }
 
-    // Once per fill, not per keystroke.
-    void Fold() { folded_ = MatchText(*record_); }
+    // The value a column sorts by. Age and days count as 0 where the list shows a dash.
+    QVariant SortKey(const PersonRecord& record, int column) const {
+        switch (column) {
+            case kName:
+                return QByteArray::fromStdString(record.name);
+            case kBirthday: {
+                if (!HasDay(record)) {
+                    return {};
+                }
+                // The day shown, which for 29 February may be another in a common year.
+                const CivilDate next = ToCivil(MakeDay(record.nextYear, record.month, record.day));
+                return QDate(2000, next.month, next.day);
+            }
+            case kWarn:
+                return record.daysInAdvance;
+            case kAgeToday:
+                return Dated(record) ? AgeToday(record, format_->today) : 0;
+            case kDays:
+                return Dated(record) ? record.daysUntil : 0;
+            default:
+                return {};
+        }
+    }
 
+    QStringList headers_;
+    std::vector<PersonRecord*> rows_;
+    std::vector<std::unique_ptr<const std::string>> folded_;  // none for plain ASCII
     std::shared_ptr<const RowFormat> format_;
-    PersonRecord* record_;
-    std::string folded_;
-    bool shown_ = true;
 };
+
+namespace {
 
 // The record's fields into the Edit person dialog, and the accepted form back.
 void ToForm(const PersonRecord& record, CEditPersonDlg& form) {
@@ -197,7 +295,8 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     list->setIconSize(QSize(16, 16));
     const QStringList headers = {tr("Name"), tr("Birthday"), tr("Warn"), tr("Age today"),
                                  tr("Days")};
-    list->setHeaderLabels(headers);
+    table = new RecordTable(headers, this);
+    list->SetSourceModel(table);
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     const int em = fontMetrics().averageCharWidth();
     int widths[] = {34 * em, 13 * em, 8 * em, 11 * em, 7 * em};
@@ -317,13 +416,12 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     connect(buttonImport, &QPushButton::clicked, this, &COptionsDlg::OnImport);
     connect(buttonExport, &QPushButton::clicked, this, &COptionsDlg::OnExport);
     connect(filterBox, &QLineEdit::textChanged, this, &COptionsDlg::ApplyFilter);
-    connect(list, &CSortingListCtrl::rowsReordered, this, &COptionsDlg::HideFilteredRows);
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, [this] {
         filterBox->setFocus(Qt::ShortcutFocusReason);
         filterBox->selectAll();
     });
-    connect(list, &QTreeWidget::itemDoubleClicked, this, &COptionsDlg::OnDblclkList);
+    connect(list, &QAbstractItemView::doubleClicked, this, &COptionsDlg::OnDblclkList);
     connect(list, &QWidget::customContextMenuRequested, this, &COptionsDlg::OnRclickList);
     // Delete removes the selected record, but never while a text box takes the key.
     auto* del = new QShortcut(QKeySequence::Delete, this);
@@ -340,7 +438,6 @@ void COptionsDlg::OnInitDialog() {
     changed = false;
     today = clock();
     rowFormat = std::make_shared<const RowFormat>(RowFormat{settings->dateFormat, today});
-    list->SetDatePattern(settings->dateFormat);
     FillList();
     list->SetColumnTypes({LSORT_TEXT, LSORT_DAYMONTH, LSORT_INTEGER, LSORT_INTEGER, LSORT_INTEGER});
     list->EnableSort(true);
@@ -371,54 +468,34 @@ void COptionsDlg::accept() {
 }
 
 void COptionsDlg::FillList() {
-    list->setUpdatesEnabled(false);
-    list->clear();
+    // In the records' own order, as they were read and, mostly, as they lie in memory.
     std::vector<PersonRecord*> byList;
-    std::vector<std::string> names;
+    std::vector<SortKey> keys;
+    std::vector<std::unique_ptr<const std::string>> folded;
     byList.reserve(records->size());
-    names.reserve(records->size());
+    keys.reserve(records->size());
+    folded.reserve(records->size());
     for (auto& record : *records) {
         byList.push_back(record.get());
-        names.push_back(record->name);
+        const std::string& key = keys.emplace_back().text = list->NameKey(record->name);
+        // The filter's folded name is where the name key begins.
+        folded.push_back(KeptMatchText(
+            *record, [&] { return std::string_view(key).substr(0, key.find('\0')); }));
     }
-    QList<QTreeWidgetItem*> rows;
-    rows.reserve(qsizetype(byList.size()));
-    for (std::size_t index : list->NameOrder(names)) {
-        rows.append(new RecordRow(rowFormat, byList[index]));
+    std::vector<PersonRecord*> rows;
+    std::vector<std::unique_ptr<const std::string>> rowsFolded;
+    rows.reserve(byList.size());
+    rowsFolded.reserve(byList.size());
+    for (const std::size_t index : SortOrder(LSORT_TEXT, keys, true)) {
+        rows.push_back(byList[index]);
+        rowsFolded.push_back(std::move(folded[index]));
     }
-    list->addTopLevelItems(rows);
-    if (!filterText.empty()) {
-        ApplyFilter();
-    }
-    list->setUpdatesEnabled(true);
+    table->Fill(std::move(rows), std::move(rowsFolded), rowFormat);
 }
 
 void COptionsDlg::ApplyFilter() {
     filterText = FoldAccentsAndCase(filterBox->text().toStdString());
-    const bool updates = list->updatesEnabled();
-    list->setUpdatesEnabled(false);
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        // Every row is a RecordRow: FillList makes them all.
-        auto* row = static_cast<RecordRow*>(list->topLevelItem(i));
-        if (const bool shown = row->Matches(filterText); shown != row->Shown()) {
-            row->SetShown(shown);
-            list->setRowHidden(i, QModelIndex(), !shown);
-        }
-    }
-    // Delete and Edit act on the selection: it must be a row the user sees.
-    const QList<QTreeWidgetItem*> selected = list->selectedItems();
-    if (!selected.isEmpty() && !static_cast<RecordRow*>(selected.front())->Shown()) {
-        list->clearSelection();
-    }
-    list->setUpdatesEnabled(updates);
-}
-
-void COptionsDlg::HideFilteredRows() {
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        if (!static_cast<RecordRow*>(list->topLevelItem(i))->Shown()) {
-            list->setRowHidden(i, QModelIndex(), true);
-        }
-    }
+    list->FilterRows([this](int row) { return table->Matches(row, filterText); });
 }
 
 void COptionsDlg::RevealRecord(const PersonRecord& record) {
@@ -446,36 +523,28 @@ bool COptionsDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 PersonRecord* COptionsDlg::RecordAt(int row) const {
-    return RowRecord(list->topLevelItem(row));
+    return table->Record(list->SourceRow(row));
 }
 
 int COptionsDlg::SelectedRow() const {
-    const QList<QTreeWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.front());
+    const QModelIndexList selected = list->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.front().row();
 }
 
 void COptionsDlg::SelectRow(int row) {
-    QTreeWidgetItem* item = list->topLevelItem(row);
-    if (item == nullptr) {
+    const QModelIndex index = list->model()->index(row, 0);
+    if (!index.isValid()) {
         return;
     }
-    list->setCurrentItem(item);
-    list->scrollToItem(item, QAbstractItemView::EnsureVisible);
+    list->setCurrentIndex(index);
+    list->scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 
 void COptionsDlg::SelectShownNear(int row) {
-    const int count = list->topLevelItemCount();
-    for (int i = std::max(row, 0); i < count; ++i) {
-        if (static_cast<RecordRow*>(list->topLevelItem(i))->Shown()) {
-            SelectRow(i);
-            return;
-        }
-    }
-    for (int i = std::min(row, count) - 1; i >= 0; --i) {
-        if (static_cast<RecordRow*>(list->topLevelItem(i))->Shown()) {
-            SelectRow(i);
-            return;
-        }
+    // The list holds only the rows the filter shows.
+    const int count = list->model()->rowCount();
+    if (count > 0) {
+        SelectRow(std::clamp(row, 0, count - 1));
     }
 }
 
@@ -514,14 +583,16 @@ void COptionsDlg::EditRecord(int row) {
     FromForm(dialog, *record);
     changed = true;
     UpdateRecord(*record, today);
+    const int from = list->SourceRow(row);
     if (record->name == oldName) {
-        static_cast<RecordRow*>(list->topLevelItem(row))->Refresh();
+        table->Refresh(from);
         RevealRecord(*record);
         return;
     }
+    // The list goes back to name order, as after a refill; the other rows keep theirs.
+    table->Move(from, NamePlace(*record, from));
     RevealRecord(*record);
-    FillList();
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    for (int i = 0; i < list->model()->rowCount(); ++i) {
         if (RecordAt(i) == record) {
             SelectRow(i);
             break;
@@ -534,10 +605,33 @@ void COptionsDlg::DeleteRecord(int row) {
     if (record == nullptr) {
         return;
     }
-    delete list->takeTopLevelItem(row);
+    table->Remove(list->SourceRow(row));
     RemoveRecord(*records, record);
     changed = true;
     SelectShownNear(row);
+}
+
+int COptionsDlg::NamePlace(const PersonRecord& record, int from) const {
+    // Records with equal keys go in the order of the records, as FillList keeps them.
+    const auto position = [this](const PersonRecord* wanted) {
+        return std::distance(records->begin(),
+                             std::find_if(records->begin(), records->end(),
+                                          [&](const auto& r) { return r.get() == wanted; }));
+    };
+    const std::string key = list->NameKey(record.name);
+    int low = 0;
+    int high = table->rowCount() - 1;  // the rows without `from`
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        const PersonRecord* other = table->Record(middle < from ? middle : middle + 1);
+        const int order = key.compare(list->NameKey(other->name));
+        if (order < 0 || (order == 0 && position(&record) < position(other))) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
+    }
+    return low;
 }
 
 void COptionsDlg::OnDblclkList() {

@@ -11,6 +11,7 @@
 #include "records/PersonRecord.h"
 
 class CSortingListCtrl;
+class RecordTable;
 struct RowFormat;
 class CWebLinkStatic;
 class DaysBox;
@@ -56,16 +57,17 @@ private:
     static constexpr int ID_DELETE = 32773;
 
     void FillList();
+    // Where `record`, taken out of the list's model at `from`, goes in name order.
+    int NamePlace(const PersonRecord& record, int from) const;
     // Hides the rows the filter box does not match; a hidden row loses the selection.
     void ApplyFilter();
-    // Hides again the rows the filter hid, after a sort took them out of the view and back.
-    void HideFilteredRows();
     // Empties the filter box when it would hide `record`.
     void RevealRecord(const PersonRecord& record);
+    // Rows count in the list as shown: sorted, filtered.
     int SelectedRow() const;  // -1 when none
     PersonRecord* RecordAt(int row) const;
     void SelectRow(int row);
-    // Selects the first shown row from `row` on, else the last shown one before it.
+    // Selects `row`, else the last row when there are fewer.
     void SelectShownNear(int row);
     void OnImport();
     void OnExport();
@@ -79,6 +81,7 @@ private:
     std::shared_ptr<const RowFormat> rowFormat;
 
     CSortingListCtrl* list;
+    RecordTable* table;
     QLineEdit* filterBox;
     std::string filterText;  // the box's text folded, as the rows keep theirs
     QCheckBox* checkOnTop;
