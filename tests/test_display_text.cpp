@@ -32,3 +32,11 @@ TEST(DisplayText, ReplaceControls) {
         EXPECT_EQ(ReplaceControls(in), out);
     }
 }
+
+TEST(DisplayText, AppendUtf8AtEachLengthsEdge) {
+    std::string text;
+    for (const char32_t c : {U'\x7F', U'\x80', U'\u07FF', U'\u0800', U'\uFFFF', U'\U00010000'}) {
+        AppendUtf8(text, c);
+    }
+    EXPECT_EQ(text, "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80");
+}

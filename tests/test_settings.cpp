@@ -38,3 +38,16 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
         EXPECT_EQ(settings.lastRun, c.lastRun);
     }
 }
+
+// A run date silences only the day it can mean: the old unpadded form too, unless two days share
+// it.
+TEST(Settings, RunDateOfOneDayOnly) {
+    const std::tuple<const char*, CivilDate, bool> rows[] = {
+        {"20260127", {2026, 1, 27}, true},  {"2026127", {2026, 1, 27}, false},
+        {"2026127", {2026, 12, 7}, false},  {"2026131", {2026, 1, 31}, true},
+        {"20261207", {2026, 1, 27}, false},
+    };
+    for (const auto& [text, date, same] : rows) {
+        EXPECT_EQ(IsRunDateOf(text, date), same) << text;
+    }
+}
