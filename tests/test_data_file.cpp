@@ -125,6 +125,7 @@ TEST(DataFile, ReadsOtherEditorsFilesOrRefusesThem) {
         {utf16(text.substr(1), false), "refused"},  // no byte-order mark: NULs
         {"h\rAnn,01012000,1,-1,14,0,0,,\rBob,02022000,1,-1,14,0,0,,\r\n",
          kHeader + "Ann,01012000,1,-1,14,0,0,,\r\nBob,02022000,1,-1,14,0,0,,\r\n"},
+        {"Ann,01012000,1,-1,14,0,0,,\r", kHeader + "Ann,01012000,1,-1,14,0,0,,\r\n"},
         {"\xEF\xBB\xBF"
          "Ann,01012000,1,-1,14,0,0,,\nBob,02022000,1,-1,14,0,0,,\n",  // no header
          kHeader + "Ann,01012000,1,-1,14,0,0,,\r\nBob,02022000,1,-1,14,0,0,,\r\n"},
