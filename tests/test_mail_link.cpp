@@ -5,7 +5,7 @@
 
 TEST(MailLink, OneRecipientAndTheSubjectAlone) {
     const std::pair<const char*, const char*> rows[] = {
-        {"tz+o'hara9@example.org", "mailto:tz+o'hara9@example.org?Subject=Happy%20Birthday!"},
+        {"tZ+o'hara9@example.org", "mailto:tZ+o'hara9@example.org?Subject=Happy%20Birthday!"},
         {"x@y.org?cc=z@evil.org&body=hi",
          "mailto:x@y.org%3Fcc%3Dz@evil.org%26body%3Dhi?Subject=Happy%20Birthday!"},
         {"a@b.org,c@d.org;e@f.org#x%41",
