@@ -25,9 +25,7 @@ std::string FoldCase(std::string_view text) {
     if (IsAscii(text)) {
         return key;
     }
-    const std::string full = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-                                 .toCaseFolded()
-                                 .toStdString();
+    const std::string full = FoldCaseOnly(text);
     if (full != key || !IsAscii(key)) {
         key += '\0';
         key += full;
