@@ -25,9 +25,7 @@ std::string FoldCase(std::string_view text) {
     if (IsAscii(text)) {
         return key;
     }
-    const std::string full = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-                                 .toCaseFolded()
-                                 .toStdString();
+    const std::string full = FoldCaseOnly(text);
     if (full != key || !IsAscii(key)) {
         key += '\0';
         key += full;
@@ -135,28 +133,50 @@ public:
 
     // Orders every row stably by `column` under `type`.
     void Sort(int column, int type, bool ascending) {
-        std::vector<SortKey> keys;
-        keys.reserve(order_.size());
-        for (const int row : order_) {
-            keys.push_back(
-                KeyOf(type, sourceModel()->index(row, column).data(CSortingListCtrl::SortKeyRole)));
-        }
-        const std::vector<std::size_t> moved = SortOrder(type, keys, ascending);
-        bool unchanged = true;
-        for (std::size_t i = 0; i < moved.size() && unchanged; ++i) {
-            unchanged = moved[i] == i;
-        }
-        if (unchanged) {
+        if (!IsSortType(type) || type == LSORT_NONE) {
             return;
         }
-        Relayout([&] {
-            std::vector<int> sorted;
-            sorted.reserve(order_.size());
-            for (const std::size_t i : moved) {
-                sorted.push_back(order_[i]);
-            }
-            order_ = std::move(sorted);
-        });
+        const auto key = [&](int row) {
+            return KeyOf(type,
+                         sourceModel()->index(row, column).data(CSortingListCtrl::SortKeyRole));
+        };
+        std::vector<int> sorted;
+        if (type == LSORT_TEXT || type == LSORT_TEXTCASE) {
+            // The texts one after another in one buffer, each row keeping where its text lies.
+            std::string texts;
+            sorted = RankRows<std::pair<std::size_t, std::size_t>>(
+                [&](int row, std::pair<std::size_t, std::size_t>& place) {
+                    const SortKey k = key(row);
+                    place = {texts.size(), k.text.size()};
+                    texts += k.text;
+                    return !k.last;
+                },
+                [&](const auto& a, const auto& b) {
+                    // Unsigned bytes, as the rules compare texts.
+                    return std::string_view(texts).substr(a.first, a.second) <
+                           std::string_view(texts).substr(b.first, b.second);
+                },
+                ascending);
+        } else if (type == LSORT_REAL) {
+            sorted = RankRows<double>(
+                [&](int row, double& value) {
+                    const SortKey k = key(row);
+                    value = k.real;
+                    return !k.last;
+                },
+                std::less<double>(), ascending);
+        } else {
+            sorted = RankRows<std::int64_t>(
+                [&](int row, std::int64_t& value) {
+                    const SortKey k = key(row);
+                    value = k.number;
+                    return !k.last;
+                },
+                std::less<std::int64_t>(), ascending);
+        }
+        if (sorted != order_) {
+            Relayout([&] { order_ = std::move(sorted); });
+        }
     }
 
     void Filter(std::function<bool(int)> shown) {
@@ -213,6 +233,33 @@ public:
     }
 
 private:
+    // The rows of order_, stably ordered by the value `read(row, value)` gives; rows for which
+    // it gives false have none and go last in either direction. A row's entry is its value and
+    // its number only, so a sort of 100,000 rows needs little memory and stays in the cache.
+    template <typename Value, typename Read, typename Less>
+    std::vector<int> RankRows(Read read, Less less, bool ascending) const {
+        struct Entry {
+            Value value{};
+            int row = 0;
+            bool last = false;
+        };
+        std::vector<Entry> entries(order_.size());
+        for (std::size_t i = 0; i < order_.size(); ++i) {
+            entries[i].row = order_[i];
+            entries[i].last = !read(order_[i], entries[i].value);
+        }
+        std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+            if (a.last || b.last) {
+                return !a.last;
+            }
+            return ascending ? less(a.value, b.value) : less(b.value, a.value);
+        });
+        std::vector<int> sorted(entries.size());
+        std::transform(entries.begin(), entries.end(), sorted.begin(),
+                       [](const Entry& entry) { return entry.row; });
+        return sorted;
+    }
+
     std::vector<char> Accepted() const {
         const int rows = sourceModel() == nullptr ? 0 : sourceModel()->rowCount();
         std::vector<char> accepted(static_cast<std::size_t>(rows), 1);

@@ -8,3 +8,6 @@
 // fold alike: Unicode compatibility decomposition without the combining marks, then full case
 // folding ("ß" is "ss"). Plain ASCII only has A to Z lower-cased.
 std::string FoldAccentsAndCase(std::string_view text);
+
+// `text` (UTF-8) with case folded one letter to one and its accents kept.
+std::string FoldCaseOnly(std::string_view text);

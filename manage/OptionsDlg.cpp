@@ -26,7 +26,9 @@
 #include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <cstdint>
 #include <ctime>
+#include <numeric>
 
 #include "EditPersonDlg.h"
 #include "ImportDlg.h"
@@ -470,14 +472,14 @@ void COptionsDlg::accept() {
 void COptionsDlg::FillList() {
     // In the records' own order, as they were read and, mostly, as they lie in memory.
     std::vector<PersonRecord*> byList;
-    std::vector<SortKey> keys;
+    std::vector<std::string> keys;  // the name keys alone: a whole SortKey would double them
     std::vector<std::unique_ptr<const std::string>> folded;
     byList.reserve(records->size());
     keys.reserve(records->size());
     folded.reserve(records->size());
     for (auto& record : *records) {
         byList.push_back(record.get());
-        const std::string& key = keys.emplace_back().text = list->NameKey(record->name);
+        const std::string& key = keys.emplace_back(list->NameKey(record->name));
         // The filter's folded name is where the name key begins.
         folded.push_back(KeptMatchText(
             *record, [&] { return std::string_view(key).substr(0, key.find('\0')); }));
@@ -486,7 +488,13 @@ void COptionsDlg::FillList() {
     std::vector<std::unique_ptr<const std::string>> rowsFolded;
     rows.reserve(byList.size());
     rowsFolded.reserve(byList.size());
-    for (const std::size_t index : SortOrder(LSORT_TEXT, keys, true)) {
+    // The text rule's order: the keys' bytes, equal keys in the records' order.
+    std::vector<std::uint32_t> order(keys.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
+    keys = {};
+    for (const std::uint32_t index : order) {
         rows.push_back(byList[index]);
         rowsFolded.push_back(std::move(folded[index]));
     }
