@@ -205,14 +205,9 @@ Problem OwnTarget(const std::string& dataPath, const std::string& target) {
     return problem;
 }
 
-}  // namespace
-
-Problem ExportRecords(const RecordList& records, const std::string& dataPath,
-                      const std::string& target, std::time_t now, const CalendarTexts& texts) {
-    Problem problem = OwnTarget(dataPath, target);
-    if (problem.Failed()) {
-        return problem;
-    }
+// The calendar written to `target`, once OwnTarget has let it through as `problem`.
+Problem WriteExport(const RecordList& records, const std::string& target, std::time_t now,
+                    const CalendarTexts& texts, Problem problem) {
     const CalendarExport calendar = ExportCalendar(records, now, texts);
     if (!calendar) {
         problem.kind = Problem::Kind::CalendarFailed;
@@ -229,10 +224,19 @@ Problem ExportRecords(const RecordList& records, const std::string& dataPath,
     return problem;
 }
 
+}  // namespace
+
+Problem ExportRecords(const RecordList& records, const std::string& dataPath,
+                      const std::string& target, std::time_t now, const CalendarTexts& texts) {
+    Problem problem = OwnTarget(dataPath, target);
+    return problem.Failed() ? problem : WriteExport(records, target, now, texts, problem);
+}
+
 Problem ExportDataFile(const std::string& dataPath, const std::string& target, std::time_t now,
                        const CalendarTexts& texts) {
-    if (Problem problem = OwnTarget(dataPath, target); problem.Failed()) {
-        return problem;
+    const Problem allowed = OwnTarget(dataPath, target);
+    if (allowed.Failed()) {
+        return allowed;
     }
     RecordList records;
     const LoadStatus status = LoadRecords(dataPath, records);
@@ -243,7 +247,7 @@ Problem ExportDataFile(const std::string& dataPath, const std::string& target, s
         problem.file = dataPath;
         problem.detail = MissingTarget(dataPath);
     } else {
-        problem = ExportRecords(records, dataPath, target, now, texts);
+        problem = WriteExport(records, target, now, texts, allowed);
     }
     FreeRecords(records);
     return problem;

@@ -44,8 +44,7 @@ struct ImportPlan {
     std::size_t alreadyPresent = 0;       // records left out as already present
     std::size_t withoutDate = 0;  // contacts without any usable date (none, text or invalid)
     std::size_t withoutName = 0;  // contacts with a date but without a name
-    // Set when the import is refused (the records would be more than the data file may hold);
-    // then nothing else is.
+    // Set when nothing was imported, with why; then nothing else is.
     Problem problem;
 };
 

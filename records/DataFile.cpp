@@ -417,7 +417,9 @@ LoadStatus ReadRecords(const std::string& path, const std::function<bool(PersonR
     Stamper stamper;
     bool stopped = false;
     const FileRead file = ReadPieces(path, kMaxDataFileBytes, true, [&](std::string_view piece) {
-        stamper.Add(piece);
+        if (stamp != nullptr) {
+            stamper.Add(piece);  // the hash is a pass over every byte: only when asked for
+        }
         stopped = !lines.Feed(piece);
         return !stopped;
     });
@@ -464,19 +466,15 @@ void RemoveSaveLeftovers(const std::string& path) {
 }
 
 OwnFile OwnFileNamed(const std::string& path, const std::string& dataPath) {
+    const auto named = [&](const std::string& data) {
+        return SameFile(path, data)             ? OwnFile::Data
+               : SameFile(path, data + ".bak")  ? OwnFile::Backup
+               : SameFile(path, data + ".lock") ? OwnFile::Lock
+                                                : OwnFile::None;
+    };
+    const OwnFile own = named(dataPath);
     const std::string target = ResolveTarget(dataPath);
-    for (const std::string& data : {dataPath, target}) {
-        if (SameFile(path, data)) {
-            return OwnFile::Data;
-        }
-        if (SameFile(path, data + ".bak")) {
-            return OwnFile::Backup;
-        }
-        if (SameFile(path, data + ".lock")) {
-            return OwnFile::Lock;
-        }
-    }
-    return OwnFile::None;
+    return own != OwnFile::None || target == dataPath ? own : named(target);
 }
 
 SaveResult SaveRecords(const std::string& path, const RecordList& records,
