@@ -253,22 +253,15 @@ int CompareSortKeys(int type, const SortKey& a, const SortKey& b, bool ascending
 
 std::vector<std::size_t> SortOrder(int type, const std::vector<std::string>& cells, bool ascending,
                                    const SortContext& context) {
+    std::vector<std::size_t> order(cells.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
     if (!IsSortType(type) || type == LSORT_NONE) {
-        return SortOrder(type, std::vector<SortKey>(cells.size()), ascending);
+        return order;
     }
     std::vector<SortKey> keys;
     keys.reserve(cells.size());
     for (const std::string& cell : cells) {
         keys.push_back(MakeSortKey(type, cell, context));
-    }
-    return SortOrder(type, keys, ascending);
-}
-
-std::vector<std::size_t> SortOrder(int type, const std::vector<SortKey>& keys, bool ascending) {
-    std::vector<std::size_t> order(keys.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    if (!IsSortType(type) || type == LSORT_NONE) {
-        return order;
     }
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         return CompareSortKeys(type, keys[a], keys[b], ascending) < 0;

@@ -57,6 +57,3 @@ int CompareSortKeys(int type, const SortKey& a, const SortKey& b, bool ascending
 // position i. Rows with equal values keep their relative order.
 std::vector<std::size_t> SortOrder(int type, const std::vector<std::string>& cells, bool ascending,
                                    const SortContext& context);
-
-// The same for keys worked out elsewhere, such as from the records behind a list.
-std::vector<std::size_t> SortOrder(int type, const std::vector<SortKey>& keys, bool ascending);

@@ -10,8 +10,6 @@
 #include <numeric>
 
 #include "TextFold.h"
-#include "platform/QtServices.h"
-#include "records/DatePattern.h"
 #include "text/Text.h"
 
 namespace {

@@ -627,13 +627,14 @@ int COptionsDlg::NamePlace(const PersonRecord& record, int from) const {
                                           [&](const auto& r) { return r.get() == wanted; }));
     };
     const std::string key = list->NameKey(record.name);
+    const auto mine = position(&record);
     int low = 0;
     int high = table->rowCount() - 1;  // the rows without `from`
     while (low < high) {
         const int middle = low + (high - low) / 2;
         const PersonRecord* other = table->Record(middle < from ? middle : middle + 1);
         const int order = key.compare(list->NameKey(other->name));
-        if (order < 0 || (order == 0 && position(&record) < position(other))) {
+        if (order < 0 || (order == 0 && mine < position(other))) {
             high = middle;
         } else {
             low = middle + 1;
