@@ -11,6 +11,11 @@
 
 #include "text/DisplayText.h"
 
+void PrintError(const std::string& text) {
+    const std::string line = "ovrana: " + ReplaceControls(text) + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
 CommandLine ReadCommandLine(int argc, const char* const* argv) {
     using Command = CommandLine::Command;
     CommandLine line;
@@ -82,9 +87,8 @@ int AnswerAndExit(const CommandLine& line) {
         return 2;
     }
     if (line.fileError != 0) {
-        std::fprintf(stderr, "ovrana: %s: cannot find the working folder: %s\n",
-                     ReplaceControls(line.file).c_str(),
-                     std::generic_category().message(line.fileError).c_str());
+        PrintError(line.file + ": cannot find the working folder: " +
+                   std::generic_category().message(line.fileError));
         return 1;
     }
     if (line.command != CommandLine::Command::Help &&

@@ -4,15 +4,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "formats/VCard.h"
-#include "records/DataFile.h"
-#include "storage/RunLock.h"
-#include "text/DisplayText.h"
-
-void PrintError(const std::string& text) {
-    const std::string line = "ovrana: " + ReplaceControls(text) + "\n";
-    std::fwrite(line.data(), 1, line.size(), stderr);
-}
+#include "Arguments.h"
 
 int RunExport(const std::string& dataPath, const std::string& target, const CalendarTexts& texts,
               const PluralTranslator& say) {

@@ -7,9 +7,6 @@
 #include "formats/ContactImport.h"
 #include "platform/Messages.h"
 
-// A problem on standard error, "ovrana: " first, without control characters.
-void PrintError(const std::string& text);
-
 // The commands that work without any window. Each returns the exit status and reports a failure
 // on standard error, in the words `say` gives.
 

@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
         HandOver(folder, argv);
     }
     if (line.home) {
-        [[maybe_unused]] const bool entered = EnterHome();  // else the working folder's file
+        EnterHome();  // else the working folder's file
     }
     const QuietLogonFiles files{[] { return std::time(nullptr); }, SettingsFilePath(),
                                 kDataFileName, line.command == CommandLine::Command::Daily};

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "Commands.h"
+#include "Arguments.h"
 #include "controls/IconSet.h"
 #include "manage/OptionsDlg.h"
 #include "platform/DesktopNotifier.h"

@@ -17,19 +17,6 @@ int main(int argc, char** argv) {
     if (const int status = AnswerAndExit(line); status >= 0) {
         return status;
     }
-    // A command asked to change the records in the home directory changes none elsewhere.
-    const bool command = line.command == CommandLine::Command::Import ||
-                         line.command == CommandLine::Command::Export;
-    if (line.home && !EnterHome() && command) {
-        Problem home;
-        home.kind = Problem::Kind::NoHome;
-        home.nothingImported = line.command == CommandLine::Command::Import;
-        const QtTextServices text;
-        PrintError(ProblemText(home, [&](const char* context, const char* source, int n) {
-            return text.Translate(context, source, n);
-        }));
-        return 1;
-    }
     // Lets the desktop match the windows to the menu launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ovrana.Ovrana"));
 
@@ -43,12 +30,22 @@ int main(int argc, char** argv) {
     KeyValueStore& store = kept ? static_cast<KeyValueStore&>(*kept) : unkept;
     WindowHost host(argc, argv);
     const TextServices& text = host.Text();
-    const Translator translate = [&](const char* context, const char* source) {
-        return text.Translate(context, source, -1);
-    };
     const PluralTranslator say = [&](const char* context, const char* source, int n) {
         return text.Translate(context, source, n);
     };
+    const Translator translate = [&](const char* context, const char* source) {
+        return say(context, source, -1);
+    };
+    // A command asked to change the records in the home directory changes none elsewhere.
+    const bool command = line.command == CommandLine::Command::Import ||
+                         line.command == CommandLine::Command::Export;
+    if (line.home && !EnterHome() && command) {
+        Problem home;
+        home.kind = Problem::Kind::NoHome;
+        home.nothingImported = line.command == CommandLine::Command::Import;
+        PrintError(ProblemText(home, say));
+        return 1;
+    }
     if (line.command == CommandLine::Command::Export) {
         return RunExport(kDataFileName, line.file, TranslatedCalendarTexts(translate), say);
     }

@@ -22,7 +22,8 @@ class DesktopNotifier : public QObject {
     Q_OBJECT
 public:
     // The key of the action invoked, or an empty string when the notification was closed,
-    // dismissed or expired; nothing when no service took it, or the service went away.
+    // dismissed or expired; nothing when no service took it, the service went away or the run
+    // was stopped (Stopped()).
     std::optional<QString> NotifyAndWait(const DesktopNotice& notice);
     // The wait ended as the process was told to end (SIGTERM); the notification is closed.
     bool Stopped() const { return stopped_; }

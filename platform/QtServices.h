@@ -10,7 +10,7 @@ class QTranslator;
 #include "Settings.h"
 #include "TextServices.h"
 
-// The per-user settings, ~/.config/Keldan/ovra.conf in QSettings' native format.
+// The per-user settings, the INI file ~/.config/Keldan/ovra.conf.
 class QSettingsStore : public KeyValueStore {
 public:
     // The file SettingsFilePath names, not the one Qt would guess, which may differ from it.

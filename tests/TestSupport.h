@@ -8,6 +8,7 @@
 #include <iterator>
 #include <string>
 
+#include "platform/Messages.h"
 #include "platform/Settings.h"
 #include "platform/TextServices.h"
 #include "records/Dates.h"
@@ -60,6 +61,9 @@ inline std::string ReadFile(const std::string& path) {
 inline void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
+
+// The program's own words, untranslated.
+inline const PluralTranslator English = [](const char*, const char* source, int) { return source; };
 
 // English weekday names and ASCII case rules.
 class FakeText : public TextServices {

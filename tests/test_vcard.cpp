@@ -13,7 +13,6 @@
 namespace {
 
 const ImportDefaults kDefaults{3, 14};
-const PluralTranslator English = [](const char*, const char* source, int) { return source; };
 
 // A card of `lines`, its line ends made CR LF.
 std::string Card(std::string_view lines, std::string_view version = "3.0") {

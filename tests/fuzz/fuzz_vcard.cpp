@@ -10,11 +10,6 @@
 
 #include "TestSupport.h"
 #include "formats/ContactImport.h"
-#include "platform/Messages.h"
-
-namespace {
-const PluralTranslator English = [](const char*, const char* source, int) { return source; };
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const VCardParse parse =
