@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "DataFile.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -513,14 +511,8 @@ SaveResult SaveRecords(const std::string& path, const RecordList& records,
         if (::stat(target.c_str(), &info) != 0) {
             return {SaveStatus::Failed, errno};
         }
-        // The folder may let anyone replace a file its owner made read-only to them.
-        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
-            return {SaveStatus::Failed, errno};
-        }
-        // A new file in its place would split it from its other names. Writing in place would
-        // keep them, but a save killed halfway would then tear the file.
-        if (info.st_nlink > 1) {
-            return {SaveStatus::Failed, EMLINK};
+        if (const int error = Replaceable(target, info)) {
+            return {SaveStatus::Failed, error};
         }
         if (const int error = ReplaceFile(target + ".bak", current, info)) {
             return {SaveStatus::Failed, error, target + ".bak"};

@@ -256,15 +256,20 @@ int WriteInto(const std::string& path, const std::string& text) {
     }
     const std::string target = real;
     std::free(real);
-    // The folder may let anyone replace a file its owner made read-only to them.
-    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
-        return errno;
-    }
-    // Writing in place would keep the other names, but a write cut short would tear the file.
-    if (info.st_nlink > 1) {
-        return EMLINK;
+    if (const int error = Replaceable(target, info)) {
+        return error;
     }
     return ReplaceFile(target, text, info);
+}
+
+int Replaceable(const std::string& path, const struct stat& info) {
+    // The folder may let anyone replace a file its owner made read-only to them.
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
+        return errno;
+    }
+    // A new file in its place would split it from its other names. Writing in place would keep
+    // them, but a write cut short would tear the file.
+    return info.st_nlink > 1 ? EMLINK : 0;
 }
 
 bool SameFile(const std::string& a, const std::string& b) {

@@ -31,6 +31,10 @@ FileRead ReadPieces(const std::string& path, std::size_t maxBytes, bool followLi
 int ReplaceFile(const std::string& path, const std::string& text);
 int ReplaceFile(const std::string& path, const std::string& text, const struct stat& like);
 
+// Whether the regular file `path` (`info` its stat) may be replaced by a new one: 0, the errno of
+// the user's missing write permission, or EMLINK for a file with other names.
+int Replaceable(const std::string& path, const struct stat& info);
+
 // Writes `text` to `path` as `cp` and the shell's `>` do, without ever tearing a file or making
 // something else into a plain file: through a symbolic link into its target; into a FIFO or a
 // device as a stream; over a regular file as a whole replacement keeping its mode, owner and
