@@ -26,8 +26,8 @@ inline constexpr bool IsSortType(int value) {
 }
 
 // Maps a text to a form in which case no longer matters, so that folded texts compare equal
-// exactly when the originals differ only in case. The platform supplies one that knows
-// non-ASCII letters; FoldAsciiCase only lower-cases A to Z.
+// exactly when the originals differ only in case. A caller that knows non-ASCII letters passes
+// its own; FoldAsciiCase only lower-cases A to Z.
 using CaseFold = std::function<std::string(std::string_view)>;
 std::string FoldAsciiCase(std::string_view text);
 
