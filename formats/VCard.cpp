@@ -524,13 +524,14 @@ struct Card {
         const bool fn = EqualsNoCase(name, "FN");
         const bool n = EqualsNoCase(name, "N");
         const bool email = EqualsNoCase(name, "EMAIL");
+        const bool uid = EqualsNoCase(name, "UID") && contact.uid.empty();
         const bool bday = EqualsNoCase(name, "BDAY");
         const bool anniversary =
             EqualsNoCase(name, "ANNIVERSARY") || EqualsNoCase(name, "X-ANNIVERSARY") ||
             EqualsNoCase(name, "X-EVOLUTION-ANNIVERSARY") || EqualsNoCase(name, "X-MS-ANNIVERSARY");
         const bool appleDate = EqualsNoCase(name, "X-ABDATE") && !line.group.empty();
         const bool appleLabel = EqualsNoCase(name, "X-ABLABEL") && !line.group.empty();
-        if (!(fn || n || email || bday || anniversary || appleDate || appleLabel) ||
+        if (!(fn || n || email || uid || bday || anniversary || appleDate || appleLabel) ||
             (fn && !fullName.empty()) || (n && !nName.empty())) {
             return;
         }
@@ -545,6 +546,8 @@ struct Card {
             fullName = Trim(Unescape(text), kBlanks);
         } else if (n) {
             nName = NameFromN(text);
+        } else if (uid) {
+            contact.uid = Trim(Unescape(text), kBlanks);
         } else if (email) {
             if (std::string address = MailAddress(Unescape(text)); !address.empty()) {
                 contact.email = std::move(address);

@@ -30,6 +30,7 @@ struct VCardDate {
 struct VCardContact {
     std::string name;   // FN, else "Given Family" from N; may be empty
     std::string email;  // the preferred address, else the first; empty when none
+    std::string uid;    // UID, the contact's lasting identity in an address book; may be empty
     VCardDate birthday;
     VCardDate anniversary;  // ANNIVERSARY, X-ANNIVERSARY, X-EVOLUTION-ANNIVERSARY,
                             // X-MS-ANNIVERSARY, or an X-ABDATE labelled as one

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+struct ContactOrigin;  // contacts/ContactRecords.h
+
 // One yearly date: a person's birthday or, with notABirthday set, any other yearly event.
 struct PersonRecord {
     std::string name;
@@ -22,6 +24,9 @@ struct PersonRecord {
     int daysUntil = 0;
     int nextYear = 0;
     std::string email;
+    // The address-book contact this date comes from, owned by the contacts' loader; null for a
+    // line of the data file. Such records are never written to the data file.
+    const ContactOrigin* origin = nullptr;
 };
 
 // File order, then records added during the run. The list owns its records; their addresses

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "formats/VCard.h"
+#include "records/DataFile.h"
+
+// The local copy of one address book on a CardDAV server: what its last sync saw, so that every
+// run works offline, the logon run included, and the next sync fetches only what changed. Name
+// and date belong to the server; the user's own choices for a contact's dates live here too.
+
+// A usable date of a contact: its birthday or its anniversary.
+struct ContactDate {
+    bool anniversary = false;
+    int day = 0;
+    int month = 0;
+    int year = 0;  // 0: without a year
+};
+
+struct CopiedCard {
+    std::string href;  // its path on the server
+    std::string etag;
+    std::string uid;    // the card's UID, else its href
+    std::string name;   // as the data file would keep it; empty: no name, so no date is reminded
+    std::string email;  // the preferred address, else the first
+    std::vector<ContactDate> dates;  // birthday before anniversary; empty for a contact without
+};
+
+// What the user chose for one date of a contact; kept by the contact's UID across syncs.
+struct ContactChoice {
+    int daysInAdvance = 0;
+    int icon = 0;
+    bool infoOnly = false;
+    int skipYear = -1;  // the occurrence silenced; -1 for none
+    bool operator==(const ContactChoice&) const = default;
+};
+
+// What went wrong while talking to a server, with the details its words need; worded in the
+// user's language by platform/Messages.
+struct SyncProblem {
+    enum class Kind {
+        None,
+        Unreachable,       // no connection: `detail` says why (host unknown, refused, offline)
+        TimedOut,          // the server stopped answering
+        LoginRefused,      // 401 or 403 for this user and password
+        Untrusted,         // the certificate is not trusted: `fingerprint`
+        NotAnAddressBook,  // the URL is neither an address book nor leads to one
+        ServerError,       // an unexpected status (`status`) or a reply that is not understood
+        InsecureUrl,       // http:// to a host that is not a loopback address
+        TooLarge,          // a reply beyond the limits
+        NoPassword,        // none stored and none given
+    };
+    Kind kind = Kind::None;
+    std::string server;       // the host, with its port when not the default
+    int status = 0;           // HTTP status, when one came
+    std::string fingerprint;  // Untrusted: SHA-256 of the certificate, lower-case hex, no colons
+    std::string detail;
+    bool Failed() const { return kind != Kind::None; }
+};
+
+struct AddressBookCopy {
+    std::string url;            // the address book's own URL
+    std::string addedWith;      // the URL the user gave when adding it
+    std::string user;           // the user name on the server; the password is in the keyring
+    std::string displayName;    // the server's, else the last segment of the URL's path
+    std::string certificate;    // a certificate the user trusted (as in `fingerprint`); empty: none
+    std::string syncToken;      // the server's sync token; empty: the next sync compares ETags
+    std::int64_t lastSync = 0;  // when the last sync succeeded (seconds since 1970); 0: never
+    SyncProblem lastError;      // why the last sync failed; None when it succeeded
+    std::vector<CopiedCard> cards;
+    // By "UID" then "\n" then "b" (birthday) or "a" (anniversary).
+    std::map<std::string, ContactChoice> choices;
+};
+
+// The card as a copy keeps it: its dates mapped exactly as an import maps them.
+CopiedCard CopyCard(std::string href, std::string etag, const VCardContact& contact);
