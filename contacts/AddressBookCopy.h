@@ -78,3 +78,20 @@ struct AddressBookCopy {
 
 // The card as a copy keeps it: its dates mapped exactly as an import maps them.
 CopiedCard CopyCard(std::string href, std::string etag, const VCardContact& contact);
+
+// The folder of the copies: $XDG_DATA_HOME/ovrana/addressbooks, with $HOME/.local/share when
+// XDG_DATA_HOME is unset or not an absolute path; empty when neither is usable.
+std::string AddressBookFolder();
+
+// The file of the copy of the address book at `url`: one per address book, named by its URL.
+std::string CopyPathFor(const std::string& folder, const std::string& url);
+
+// The copy files in `folder`, in name order; none when it does not exist.
+std::vector<std::string> CopyFiles(const std::string& folder);
+
+// Missing: no such copy; Unreadable: damaged or not a copy (a sync fetches it again whole).
+LoadStatus ReadCopy(const std::string& path, AddressBookCopy& copy);
+
+// Replaces the copy whole, making the folder when needed: a kill leaves the old copy or the new
+// one, never a torn one. Returns 0 or the errno of the failure.
+int WriteCopy(const std::string& path, const AddressBookCopy& copy);
