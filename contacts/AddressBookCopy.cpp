@@ -2,13 +2,17 @@
 #include "AddressBookCopy.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <thread>
 
 #include "formats/ContactImport.h"
 #include "records/Dates.h"
 #include "storage/FileReplace.h"
+#include "storage/RunLock.h"
 #include "text/Lines.h"
 #include "text/Numbers.h"
 #include "text/Text.h"
@@ -241,4 +245,39 @@ int WriteCopy(const std::string& path, const AddressBookCopy& copy) {
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
     return ReplaceFile(path, text);
+}
+
+CopyUpdate UpdateCopy(const std::string& path, const std::function<void(AddressBookCopy&)>& change,
+                      bool create, int* error) {
+    std::error_code made;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), made);
+    // Another run holds it only while it reads and writes one copy.
+    std::optional<RunLock> lock;
+    for (int attempt = 0; attempt < 250; ++attempt) {
+        lock.emplace(path + ".lock");
+        if (lock->state() != RunLock::State::Busy) {
+            break;
+        }
+        lock.reset();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    if (!lock) {
+        return CopyUpdate::Busy;
+    }
+    if (lock->state() != RunLock::State::Held) {
+        if (error != nullptr) {
+            *error = lock->error();
+        }
+        return CopyUpdate::Failed;
+    }
+    AddressBookCopy copy;
+    if (ReadCopy(path, copy) == LoadStatus::Missing && !create) {
+        return CopyUpdate::Missing;
+    }
+    change(copy);
+    const int failed = WriteCopy(path, copy);
+    if (error != nullptr) {
+        *error = failed;
+    }
+    return failed == 0 ? CopyUpdate::Written : CopyUpdate::Failed;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -95,3 +96,13 @@ LoadStatus ReadCopy(const std::string& path, AddressBookCopy& copy);
 // Replaces the copy whole, making the folder when needed: a kill leaves the old copy or the new
 // one, never a torn one. Returns 0 or the errno of the failure.
 int WriteCopy(const std::string& path, const AddressBookCopy& copy);
+
+enum class CopyUpdate { Written, Missing, Busy, Failed };
+
+// Reads the copy at `path`, lets `change` change it and writes it back, all under the copy's own
+// short lock, so that a sync's cards and the user's choices, written by different runs, never
+// overwrite each other: each writer changes only its own part of the latest copy. A copy that
+// is Missing stays missing unless `create`; an unreadable one is changed from empty. Busy: another
+// run held the lock for seconds; `error` receives the errno of Failed.
+CopyUpdate UpdateCopy(const std::string& path, const std::function<void(AddressBookCopy&)>& change,
+                      bool create = false, int* error = nullptr);

@@ -49,3 +49,17 @@ TEST(AddressBookCopy, DamagedCopyIsUnreadable) {
     AddressBookCopy copy;
     EXPECT_EQ(ReadCopy(dir.File("none.book"), copy), LoadStatus::Missing);
 }
+
+TEST(AddressBookCopy, UpdateKeepsWhatOthersWrote) {
+    TempDir dir;
+    const std::string path = dir.File("b/c.book");
+    const auto name = [](AddressBookCopy& copy) { copy.url = "https://h/"; };
+    EXPECT_EQ(UpdateCopy(path, name), CopyUpdate::Missing);  // removed meanwhile: stays removed
+    ASSERT_EQ(UpdateCopy(path, name, true), CopyUpdate::Written);
+    ASSERT_EQ(UpdateCopy(path, [](AddressBookCopy& copy) { copy.choices["u\nb"].icon = 2; }),
+              CopyUpdate::Written);
+    AddressBookCopy copy;
+    ASSERT_EQ(ReadCopy(path, copy), LoadStatus::Loaded);
+    EXPECT_EQ(copy.url, "https://h/");
+    EXPECT_EQ(copy.choices["u\nb"].icon, 2);
+}
