@@ -44,3 +44,28 @@ struct SyncCounts {
 // `lastError`; on success `lastSync` is `now` and `lastError` None.
 SyncProblem SyncCopy(AddressBookCopy& copy, const std::string& password, std::int64_t now,
                      SyncCounts& counts);
+
+// What became of one address book in an add or a sync.
+struct BookOutcome {
+    std::string copyPath;
+    std::string url;
+    std::string displayName;
+    SyncProblem problem;
+    SyncCounts counts;
+};
+
+// Adds each of `chosen` (as FindAddressBooks found them with `login`): syncs it at once and
+// writes its copy into `folder` only when that succeeded, so a failure stores nothing.
+std::vector<BookOutcome> AddAddressBooks(const DavLogin& login,
+                                         const std::vector<FoundAddressBook>& chosen,
+                                         const std::string& folder, std::int64_t now);
+
+// Syncs the copy at `copyPath` and writes the outcome into it through UpdateCopy: the new cards
+// and token when it succeeded, the error when not; the user's choices as the latest copy holds
+// them, less those of contacts that are gone.
+BookOutcome SyncBook(const std::string& copyPath, const std::string& password, std::int64_t now);
+
+// Removes from `folder` the copy of the address book at `url`, or, when `url` is one that
+// address books were added with, each of theirs; returns what they were (their users, for the
+// passwords). None removed: `url` is not known.
+std::vector<AddressBookCopy> RemoveAddressBooks(const std::string& folder, const std::string& url);
