@@ -78,6 +78,7 @@ SyncProblem Unexpected(const DavClient& client, int status, const std::string& d
 // A PROPFIND answered with a multistatus; other statuses are problems with the status.
 SyncProblem Propfind(DavClient& client, const QUrl& url, int depth, const QByteArray& body,
                      DavMultistatus& reply, QUrl* at = nullptr) {
+    reply = {};
     DavReply raw;
     SyncProblem problem = client.Send("PROPFIND", url, depth, body, raw);
     if (problem.Failed()) {
@@ -269,7 +270,12 @@ SyncProblem FindAddressBooks(const DavLogin& login, std::vector<FoundAddressBook
     DavMultistatus reply;
     QUrl at = start;
     SyncProblem problem = Propfind(client, start, 0, kFindProps, reply, &at);
-    if (problem.Failed() && problem.kind != SyncProblem::Kind::ServerError) {
+    // A status such as 404 or 405 only says that discovery goes on elsewhere.
+    const auto fatal = [](const SyncProblem& problem) {
+        return problem.Failed() &&
+               (problem.kind != SyncProblem::Kind::ServerError || problem.status < 400);
+    };
+    if (fatal(problem)) {
         return problem;
     }
     const DavResource* self = problem.Failed() ? nullptr : Self(reply, at);
@@ -307,7 +313,7 @@ SyncProblem FindAddressBooks(const DavLogin& login, std::vector<FoundAddressBook
     }
     // Without a home, the URL's own members may be address books.
     problem = Propfind(client, home.isEmpty() ? start : home, 1, kFindProps, reply, &at);
-    if (problem.Failed() && problem.kind != SyncProblem::Kind::ServerError) {
+    if (fatal(problem)) {
         return problem;
     }
     for (const DavResource& response : reply.responses) {

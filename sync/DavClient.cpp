@@ -160,7 +160,7 @@ SyncProblem DavClient::Send(const QByteArray& method, const QUrl& url, int depth
         if (!sent->isFinished()) {
             loop.exec(QEventLoop::ExcludeUserInputEvents);
         }
-        if (!tooLarge) {
+        if (!tooLarge && sent->isOpen()) {
             data += sent->readAll();
             tooMuch(data.size());
         }
