@@ -49,6 +49,14 @@ run --sync
 expect 0 'Address book "Friends": 1 added, 1 changed, 1 removed'
 grep -q 'Anna.*b19900413' data/ovrana/addressbooks/*.book || fail "copy not updated"
 
+# The morning's run syncs, then reminds; offline it still reminds.
+printf '%s\r\n' "$header" 'Eve,25121990,1,-1,14,0,0,,' >ovras.ini
+mkdir -p config/Keldan && printf '[General]\nlastrun=2026125\n' >"$conf"
+put erin $'FN:Erin\r\nBDAY:1985-05-05'
+at '2026-12-20 10:00:00' --home --daily || fail "daily: $(cat err)"
+grep -q "Eve will be 36" out || fail "no reminder: $(cat out) $(cat err)"
+grep -q 'Erin' data/ovrana/addressbooks/*.book || fail "the daily run did not sync"
+
 # Offline: the server gone, the copy stays as it was.
 kill "$server"; wait "$server" 2>/dev/null
 cp data/ovrana/addressbooks/*.book before
@@ -58,6 +66,8 @@ grep -q 'Friends' err || fail "the failure does not name the address book: $(cat
 cmp -s before <(grep -v '^error' data/ovrana/addressbooks/*.book) ||
     [ "$(grep -vc '^error' before)" -eq "$(grep -vc '^error' data/ovrana/addressbooks/*.book)" ] ||
     fail "the copy changed"
+at '2026-12-21 10:00:00' --home --daily || fail "daily offline: $(cat err)"
+grep -q "Eve will be 36" out || fail "no reminder offline: $(cat out)"
 
 # TLS with a certificate no one signed: refused with its fingerprint, then trusted.
 openssl req -x509 -newkey rsa:2048 -nodes -keyout key.pem -out cert.pem -days 2 \
@@ -74,7 +84,7 @@ plain=$(echo "$fingerprint" | tr -d : | tr A-F a-f)
 grep -q "$plain" err || fail "no fingerprint $plain: $(cat err)"
 [ "$(ls data/ovrana/addressbooks/*.book | wc -l)" -eq 1 ] || fail "a refused address book kept"
 run --add-address-book "$tls" --user alice --accept-certificate "$fingerprint" <<<secret
-expect 0 'Address book "Friends": 2 dates from 3 contacts'
+expect 0 'Address book "Friends": 3 dates from 4 contacts'
 
 # A changed password: that address book fails, the other is still synced.
 htpasswd -bp users alice changed 2>/dev/null
