@@ -10,6 +10,7 @@
 #include "Arguments.h"
 #include "platform/Passwords.h"
 #include "platform/TextServices.h"
+#include "text/DisplayText.h"
 #include "text/Text.h"
 
 namespace {
@@ -36,8 +37,9 @@ std::string Say(const PluralTranslator& say, const char* source,
     return FillIn(say("AddressBooks", source, -1), args);
 }
 
+// A server's names reach the terminal without control characters.
 bool Print(const std::string& line) {
-    const std::string text = line + "\n";
+    const std::string text = ReplaceControls(line) + "\n";
     return std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
 }
 

@@ -2,7 +2,8 @@
 #include "AddressBookSync.h"
 
 #include <QUrl>
-#include <cstdio>
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <map>
