@@ -15,6 +15,9 @@ struct AppSettings {
     int defaultDays = 0;
     int defaultIcon = 0;  // -1: no icon selected
     std::string lastRun;  // RunDateText of the last run's day
+    // Run through /bin/sh -c when the keyring has no password for an address book: the first
+    // line of its output is the password. Set in the settings file by hand; empty: none.
+    std::string passwordCommand;
     // Rebuilt at every start, never stored.
     std::string dateFormat;
     DayNumber today = 0;
@@ -33,5 +36,6 @@ bool IsRunDateOf(const std::string& lastRun, const CivilDate& date);
 // missing, over-long or non-numeric value leaves its field as it is.
 void LoadSettings(KeyValueStore& store, AppSettings& settings, const std::string& runDate);
 
-// Writes the six options and `runDate` as lastrun; `settings.lastRun` is not changed.
+// Writes the six options, the password command when there is one, and `runDate` as lastrun;
+// `settings.lastRun` is not changed.
 void SaveSettings(KeyValueStore& store, const AppSettings& settings, const std::string& runDate);

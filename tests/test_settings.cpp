@@ -9,8 +9,10 @@
 TEST(Settings, StoredValuesAreReadByAtoiRules) {
     struct Case {
         std::map<std::string, std::string> stored;
-        const char *saved, *lastRun;
+        std::string saved, lastRun;
+        std::string command;
     };
+    const std::string command = "gpg -qd " + std::string(90, 'p');
     const Case cases[] = {
         {{}, "aot=0\ndaily=1\ndays=14\nicon=1\nlastrun=2026127\nnotify=0\nonceaday=0\n", ""},
         {{{"aot", "2"},
@@ -19,9 +21,13 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
           {"lastrun", "2026125"},
           {"days", "99999999999"},
           {"notify", "7"},
-          {"daily", "0"}},
-         "aot=1\ndaily=0\ndays=2147483647\nicon=-1\nlastrun=2026127\nnotify=1\nonceaday=1\n",
-         "2026125"},
+          {"daily", "0"},
+          {"passwordcommand", command}},
+         "aot=1\ndaily=0\ndays=2147483647\nicon=-1\nlastrun=2026127\nnotify=1\nonceaday=1\n"
+         "passwordcommand=" +
+             command + "\n",
+         "2026125",
+         command},
         {{{"aot", "yes"},
           {"days", std::string(79, '7')},
           {"icon", "3" + std::string(79, ' ')},
@@ -36,6 +42,7 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
         SaveSettings(store, settings, "2026127");
         EXPECT_EQ(FormatSettingsText(store.values), std::string("[General]\n") + c.saved);
         EXPECT_EQ(settings.lastRun, c.lastRun);
+        EXPECT_EQ(settings.passwordCommand, c.command);
     }
 }
 
