@@ -1,23 +1,17 @@
 // SPDX-License-Identifier: MIT
-// One call of the password store, for the keyring test:
-// password_helper store|read|forget URL USER [PASSWORD | COMMAND]
-// prints "STATUS|PASSWORD|EXIT STATUS|DETAIL".
+// password_helper store|read|forget URL USER [PASSWORD | COMMAND] prints what the password store
+// answers: "STATUS|PASSWORD|EXIT STATUS|DETAIL", the status as a number.
 #include <cstdio>
 #include <string>
 
 #include "platform/Passwords.h"
 
 int main(int argc, char** argv) {
-    if (argc < 4) {
-        return 2;
-    }
-    const std::string call = argv[1];
-    const std::string last = argc > 4 ? argv[4] : "";
-    const PasswordResult result = call == "store"    ? StorePassword(argv[2], argv[3], last)
-                                  : call == "forget" ? ForgetPassword(argv[2], argv[3])
-                                                     : ReadPassword(argv[2], argv[3], last);
-    const char* names[] = {"found", "not found", "no keyring", "command failed"};
-    std::printf("%s|%s|%d%s|%s\n", names[static_cast<int>(result.status)], result.password.c_str(),
-                result.exitStatus, result.timedOut ? " timed out" : "", result.detail.c_str());
-    return 0;
+    const std::string call = argc > 3 ? argv[1] : "", last = argc > 4 ? argv[4] : "";
+    const PasswordResult r = call == "store"    ? StorePassword(argv[2], argv[3], last)
+                             : call == "forget" ? ForgetPassword(argv[2], argv[3])
+                             : call == "read"   ? ReadPassword(argv[2], argv[3], last)
+                                                : PasswordResult{};
+    std::printf("%d|%s|%d%s|%s\n", static_cast<int>(r.status), r.password.c_str(), r.exitStatus,
+                r.timedOut ? " timed out" : "", r.detail.c_str());
 }

@@ -4,57 +4,37 @@
 #include "TestSupport.h"
 
 // Each server problem names the server; a fingerprint comes in pairs, as a viewer shows it.
-TEST(Messages, SyncProblemWords) {
+TEST(Messages, SyncAndPasswordProblems) {
     using K = SyncProblem::Kind;
-    const auto problem = [](K kind, int status = 0, std::string fingerprint = "",
-                            std::string detail = "") {
-        SyncProblem p;
-        std::tie(p.kind, p.server, p.status, p.fingerprint, p.detail) =
-            std::make_tuple(kind, "dav", status, fingerprint, detail);
-        return p;
-    };
-    const std::string pairs =
-        "01:23:45:67:89:AB:CD:EF:01:23:45:67:89:AB:CD:EF:01:23:45:67:89:"
-        "AB:CD:EF:01:23:45:67:89:AB:CD:EF";
-    const std::pair<SyncProblem, std::string> rows[] = {
-        {problem(K::Unreachable, 0, "", "Connection refused"),
-         "dav cannot be reached: Connection refused"},
-        {problem(K::TimedOut), "dav stopped answering"},
-        {problem(K::LoginRefused, 401), "dav refused the user name or password"},
-        {problem(K::Untrusted, 0,
-                 "0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef"),
-         "the certificate of dav is not trusted (SHA-256 " + pairs +
-             "); if it is the server's own, trust it with --accept-certificate " + pairs},
-        {problem(K::NotAnAddressBook),
+    using S = PasswordResult::Status;
+    const auto sync = [](SyncProblem problem) { return SyncProblemText(problem, English); };
+    const auto password = [](PasswordResult r) { return PasswordProblemText(r, English); };
+    const std::pair<std::string, std::string> rows[] = {
+        {sync({K::Unreachable, "dav", 0, "", "refused"}), "dav cannot be reached: refused"},
+        {sync({K::TimedOut, "dav", 0, "", ""}), "dav stopped answering"},
+        {sync({K::LoginRefused, "dav", 401, "", ""}), "dav refused the user name or password"},
+        {sync({K::Untrusted, "dav", 0, "0a1b2c", ""}),
+         "the certificate of dav is not trusted (SHA-256 0A:1B:2C); if it is the server's own, "
+         "trust it with --accept-certificate 0A:1B:2C"},
+        {sync({K::NotAnAddressBook, "dav", 0, "", ""}),
          "the address on dav is not an address book and leads to none"},
-        {problem(K::ServerError, 500), "dav answered with HTTP status 500"},
-        {problem(K::ServerError, 0, "", "line 3: unexpected end"),
-         "dav sent a reply that cannot be understood: line 3: unexpected end"},
-        {problem(K::InsecureUrl),
+        {sync({K::ServerError, "dav", 500, "", ""}), "dav answered with HTTP status 500"},
+        {sync({K::ServerError, "dav", 0, "", "line 3"}),
+         "dav sent a reply that cannot be understood: line 3"},
+        {sync({K::InsecureUrl, "dav", 0, "", ""}),
          "plain http:// to dav is refused, as the password would travel in clear; use https://"},
-        {problem(K::TooLarge), "dav sent a reply larger than Ovrana accepts"},
-        {problem(K::NoPassword), "no password for dav: none in the keyring and none given"},
-        {problem(K::None), ""},
+        {sync({K::TooLarge, "dav", 0, "", ""}), "dav sent a reply larger than Ovrana accepts"},
+        {sync({K::NoPassword, "dav", 0, "", ""}),
+         "no password for dav: none in the keyring and none given"},
+        {password({S::NoKeyring, "", "no bus", 0, false}), "no keyring answers: no bus"},
+        {password({S::CommandFailed, "", "no", 2, false}),
+         "the password command failed with status 2: no"},
+        {password({S::CommandFailed, "", "", -1, true}),
+         "the password command gave no answer within 60 seconds"},
+        {password({S::CommandFailed, "", "", 0, false}),
+         "the password command printed no password"},
     };
-    for (const auto& [problem, text] : rows) {
-        EXPECT_EQ(SyncProblemText(problem, English), text);
-    }
-    const auto failed = [](int exitStatus, std::string detail, bool timedOut = false) {
-        PasswordResult r;
-        std::tie(r.status, r.exitStatus, r.detail, r.timedOut) =
-            std::make_tuple(PasswordResult::Status::CommandFailed, exitStatus, detail, timedOut);
-        return r;
-    };
-    PasswordResult none;
-    std::tie(none.status, none.detail) =
-        std::make_tuple(PasswordResult::Status::NoKeyring, "no bus");
-    const std::pair<PasswordResult, std::string> passwords[] = {
-        {none, "no keyring answers: no bus"},
-        {failed(2, "denied"), "the password command failed with status 2: denied"},
-        {failed(-1, "", true), "the password command gave no answer within 60 seconds"},
-        {failed(0, ""), "the password command printed no password"},
-    };
-    for (const auto& [result, text] : passwords) {
-        EXPECT_EQ(PasswordProblemText(result, English), text);
+    for (const auto& [said, text] : rows) {
+        EXPECT_EQ(said, text);
     }
 }

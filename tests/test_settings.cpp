@@ -9,8 +9,8 @@
 TEST(Settings, StoredValuesAreReadByAtoiRules) {
     struct Case {
         std::map<std::string, std::string> stored;
-        std::string saved, lastRun;
-        std::string command;
+        std::string saved;
+        const char* lastRun;
     };
     const std::string command = "gpg -qd " + std::string(90, 'p');
     const Case cases[] = {
@@ -26,8 +26,7 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
          "aot=1\ndaily=0\ndays=2147483647\nicon=-1\nlastrun=2026127\nnotify=1\nonceaday=1\n"
          "passwordcommand=" +
              command + "\n",
-         "2026125",
-         command},
+         "2026125"},
         {{{"aot", "yes"},
           {"days", std::string(79, '7')},
           {"icon", "3" + std::string(79, ' ')},
@@ -36,13 +35,12 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
          "2026"},
     };
     for (const Case& c : cases) {
-        MapStore store(c.stored);
+        MapStore store(c.stored), saved;
         AppSettings settings;
         LoadSettings(store, settings, "2026126");
-        SaveSettings(store, settings, "2026127");
-        EXPECT_EQ(FormatSettingsText(store.values), std::string("[General]\n") + c.saved);
+        SaveSettings(saved, settings, "2026127");
+        EXPECT_EQ(FormatSettingsText(saved.values), "[General]\n" + c.saved);
         EXPECT_EQ(settings.lastRun, c.lastRun);
-        EXPECT_EQ(settings.passwordCommand, c.command);
     }
 }
 
