@@ -15,12 +15,12 @@ struct AppSettings {
     int defaultDays = 0;
     int defaultIcon = 0;  // -1: no icon selected
     std::string lastRun;  // RunDateText of the last run's day
-    // Run through /bin/sh -c when the keyring has no password for an address book: the first
-    // line of its output is the password. Set in the settings file by hand; empty: none.
-    std::string passwordCommand;
     // Rebuilt at every start, never stored.
     std::string dateFormat;
     DayNumber today = 0;
+    // Run through /bin/sh -c when the keyring has no password for an address book: the first
+    // line of its output is the password. Set in the settings file by hand; empty: none.
+    std::string passwordCommand{};  // `{}`: a list of values that ends at `today` covers it too
 };
 
 // The run date text: YYYYMMDD (20261206), decimal text that names one day only.
