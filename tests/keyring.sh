@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Passwords in a real keyring, gnome-keyring on a private session bus that starts no service on
-# demand, and the password command where no keyring answers.
+# Passwords in gnome-keyring on a private bus that starts nothing on demand; the command without.
 # Usage: keyring.sh passwords <path to password_helper>
 if [ -z "${OVRANA_PRIVATE_BUS:-}" ]; then
     export OVRANA_PRIVATE_BUS=$(mktemp)  # the bus's settings, removed once it has read them
@@ -11,9 +10,8 @@ fi
 rm "$OVRANA_PRIVATE_BUS"
 source "$(dirname "$0")/common.sh"
 export XDG_DATA_HOME=$work/data
-# Rows of <environment>#<call>#<user>#<password or command>#<answer>, status 0 found, 1 not found,
-# 2 no keyring, 3 command failed; the command's output never shows in its words. First no bus,
-# then a bus without a keyring, then gnome-keyring on it.
+# <environment>#<call>#<user>#<password or command>#<answer> (0 found, 1 not found, 2 no keyring,
+# 3 command failed): no bus, a bus without a keyring, then with one; no password in the words.
 while IFS='#' read -r env call user last expected; do
     if [ "$env" = start ]; then
         gnome-keyring-daemon --foreground --unlock --components=secrets <<<keyring >/dev/null 2>&1 &

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// password_helper store|read|forget URL USER [PASSWORD | COMMAND] prints what the password store
-// answers: "STATUS|PASSWORD|EXIT STATUS|DETAIL", the status as a number.
+// password_helper store|read|forget URL USER [PASSWORD | COMMAND]: "STATUS|PASSWORD|EXIT|DETAIL".
 #include <cstdio>
 #include <string>
 
