@@ -10,6 +10,7 @@
 #include "Arguments.h"
 #include "platform/Passwords.h"
 #include "platform/TextServices.h"
+#include "sync/DavClient.h"
 #include "text/DisplayText.h"
 #include "text/Text.h"
 
@@ -55,18 +56,10 @@ bool HasAddressBooks() {
 }
 
 int RunAddAddressBook(const std::string& url, const std::string& user,
-                      const std::string& certificate, const SyncWords& words,
-                      const PluralTranslator& say) {
+                      const std::string& certificate, const PluralTranslator& say) {
     const CoreApplication application;
     const std::string folder = AddressBookFolder();
-    DavLogin login{url, user, {}, NormalFingerprint(certificate)};
-    if (!certificate.empty() && login.certificate.empty()) {
-        PrintError(Say(say,
-                       QT_TRANSLATE_NOOP("AddressBooks",
-                                         "%1 is not a SHA-256 fingerprint (64 hexadecimal digits)"),
-                       {certificate}));
-        return 1;
-    }
+    DavLogin login{url, user, {}, certificate};
     if (folder.empty()) {
         PrintError(
             Say(say,
@@ -80,7 +73,7 @@ int RunAddAddressBook(const std::string& url, const std::string& user,
     }
     std::vector<FoundAddressBook> found;
     if (const SyncProblem problem = FindAddressBooks(login, found); problem.Failed()) {
-        PrintError(words(problem));
+        PrintError(SyncProblemText(problem, say));
         return 1;
     }
     int status = 0;
@@ -88,7 +81,7 @@ int RunAddAddressBook(const std::string& url, const std::string& user,
     for (const BookOutcome& book : AddAddressBooks(login, found, folder, std::time(nullptr))) {
         if (book.problem.Failed()) {
             PrintError(Say(say, QT_TRANSLATE_NOOP("AddressBooks", "address book %1: %2"),
-                           {NameOf(book), words(book.problem)}));
+                           {NameOf(book), SyncProblemText(book.problem, say)}));
             status = 1;
             continue;
         }
@@ -99,7 +92,7 @@ int RunAddAddressBook(const std::string& url, const std::string& user,
             PrintError(Say(say,
                            QT_TRANSLATE_NOOP("AddressBooks",
                                              "address book %1: the password cannot be kept: %2"),
-                           {NameOf(book), kept.detail}));
+                           {NameOf(book), PasswordProblemText(kept, say)}));
             status = 1;
             continue;
         }
@@ -112,8 +105,7 @@ int RunAddAddressBook(const std::string& url, const std::string& user,
     return stored ? status : 1;
 }
 
-int RunSync(const std::string& passwordCommand, const SyncWords& words, const PluralTranslator& say,
-            bool report) {
+int RunSync(const std::string& passwordCommand, const PluralTranslator& say, bool report) {
     const CoreApplication application;
     int status = 0;
     const std::string folder = AddressBookFolder();
@@ -127,18 +119,21 @@ int RunSync(const std::string& passwordCommand, const SyncWords& words, const Pl
             continue;
         }
         const PasswordResult password = ReadPassword(copy.url, copy.user, passwordCommand);
-        BookOutcome book;
+        BookOutcome book{path, copy.url, copy.displayName, {}, {}};
+        std::string why;
         if (password.status == PasswordResult::Status::Found) {
             book = SyncBook(path, password.password, std::time(nullptr));
+            why = SyncProblemText(book.problem, say);
         } else {
-            book = {path, copy.url, copy.displayName, {}, {}};
             book.problem.kind = SyncProblem::Kind::NoPassword;
+            book.problem.server = DavClient({copy.url, {}, {}, {}}).Server();
             book.problem.detail = password.detail;
             UpdateCopy(path, [&](AddressBookCopy& latest) { latest.lastError = book.problem; });
+            why = SyncProblemText(book.problem, say) + ": " + PasswordProblemText(password, say);
         }
         if (book.problem.Failed()) {
             PrintError(Say(say, QT_TRANSLATE_NOOP("AddressBooks", "address book %1: %2"),
-                           {NameOf(book), words(book.problem)}));
+                           {NameOf(book), why}));
             status = 1;
         } else if (report && !Print("Address book " + NameOf(book) + ": " +
                                     std::to_string(book.counts.added) + " added, " +

@@ -18,10 +18,6 @@ struct DavLogin {
     std::string certificate;  // trusted beyond the system's store: SHA-256, lower-case hex
 };
 
-// A certificate's SHA-256 as the user types it ("AB:CD:..." or "abcd...") in the form `certificate`
-// keeps; empty when it is not one.
-std::string NormalFingerprint(const std::string& text);
-
 struct FoundAddressBook {
     std::string url;          // the address book's own URL
     std::string displayName;  // the server's, else the last segment of the URL's path

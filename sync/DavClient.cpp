@@ -10,7 +10,6 @@
 #include <QSslError>
 #include <QTimer>
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
 int DavClient::timeoutMs = 30'000;
@@ -36,20 +35,6 @@ bool SameOrigin(const QUrl& a, const QUrl& b) {
 }
 
 }  // namespace
-
-std::string NormalFingerprint(const std::string& text) {
-    std::string hex;
-    for (const char c : text) {
-        if (c == ':' || c == ' ') {
-            continue;
-        }
-        if (!std::isxdigit(static_cast<unsigned char>(c))) {
-            return {};
-        }
-        hex += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return hex.size() == 64 ? hex : std::string();
-}
 
 DavClient::DavClient(const DavLogin& login)
     : base_(QUrl(QString::fromStdString(login.url), QUrl::StrictMode)),

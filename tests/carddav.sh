@@ -2,11 +2,22 @@
 # SPDX-License-Identifier: MIT
 # The address-book commands end to end against a real CardDAV server, Radicale, on loopback:
 # plain HTTP, then TLS with a certificate made here.
+# The passwords go to gnome-keyring on a private bus.
 # Usage: carddav.sh <path to ovrana>
+if [ -z "${OVRANA_PRIVATE_BUS:-}" ]; then
+    export OVRANA_PRIVATE_BUS=$(mktemp)  # the bus's settings, removed once it has read them
+    grep -v -e servicedir -e includedir /usr/share/dbus-1/session.conf >"$OVRANA_PRIVATE_BUS"
+    exec dbus-run-session --config-file="$OVRANA_PRIVATE_BUS" -- bash "$0" "$@"
+fi
+rm "$OVRANA_PRIVATE_BUS"
 source "$(dirname "$0")/common.sh"
 program=$1
 export XDG_DATA_HOME=$work/data
 command -v htpasswd >/dev/null && /usr/bin/python3 -c 'import radicale' 2>/dev/null || exit 77
+gnome-keyring-daemon --foreground --unlock --components=secrets <<<keyring >/dev/null 2>&1 &
+pids+=($!)
+wait_for dbus-send --session --dest=org.freedesktop.secrets --print-reply \
+    /org/freedesktop/secrets org.freedesktop.DBus.Peer.Ping
 
 port() { /usr/bin/python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'; }
 htpasswd -cbp users alice secret 2>/dev/null
@@ -80,8 +91,7 @@ key = $work/key.pem"
 tls=https://localhost:$tls_port/alice/contacts/
 run --add-address-book "$tls" --user alice <<<secret
 expect 1 ''
-plain=$(echo "$fingerprint" | tr -d : | tr A-F a-f)
-grep -q "$plain" err || fail "no fingerprint $plain: $(cat err)"
+grep -qF "$fingerprint" err || fail "no fingerprint $fingerprint: $(cat err)"
 [ "$(ls data/ovrana/addressbooks/*.book | wc -l)" -eq 1 ] || fail "a refused address book kept"
 run --add-address-book "$tls" --user alice --accept-certificate "$fingerprint" <<<secret
 expect 0 'Address book "Friends": 3 dates from 4 contacts'
@@ -91,6 +101,7 @@ htpasswd -bp users alice changed 2>/dev/null
 run --sync
 expect 1 ''
 [ "$(wc -l <err)" -eq 2 ] || fail "not one line per address book: $(cat err)"
+grep -q 'localhost:[0-9]* refused the user name or password' err || fail "$(cat err)"
 
 run --remove-address-book "$base/"
 expect 0 ''
