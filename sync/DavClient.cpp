@@ -12,7 +12,8 @@
 #include <algorithm>
 #include <vector>
 
-int DavClient::timeoutMs = 30'000;
+// A large address book on a busy server may think for a while before its first byte.
+int DavClient::timeoutMs = 60'000;
 // Far above 50,000 small cards in one listing, or a batch of cards with photos.
 qint64 DavClient::maxReplyBytes = qint64{64} << 20;
 
