@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <iostream>
 #include <memory>
+#include <set>
 
 #include "Arguments.h"
 #include "platform/Passwords.h"
@@ -76,6 +78,12 @@ int RunAddAddressBook(const std::string& url, const std::string& user,
         PrintError(SyncProblemText(problem, say));
         return 1;
     }
+    std::set<std::string> before;
+    for (const FoundAddressBook& book : found) {
+        if (std::filesystem::exists(CopyPathFor(folder, book.url))) {
+            before.insert(book.url);
+        }
+    }
     int status = 0;
     bool stored = false;
     for (const BookOutcome& book : AddAddressBooks(login, found, folder, std::time(nullptr))) {
@@ -87,8 +95,10 @@ int RunAddAddressBook(const std::string& url, const std::string& user,
         }
         const PasswordResult kept = StorePassword(book.url, user, login.password);
         if (kept.status != PasswordResult::Status::Found) {
-            // Without its password the address book could never sync: it is not kept either.
-            RemoveAddressBooks(folder, book.url);
+            // Without its password a new address book could never sync: it is not kept either.
+            if (before.count(book.url) == 0) {
+                RemoveAddressBooks(folder, book.url);
+            }
             PrintError(Say(say,
                            QT_TRANSLATE_NOOP("AddressBooks",
                                              "address book %1: the password cannot be kept: %2"),
