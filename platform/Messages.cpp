@@ -271,3 +271,16 @@ std::string ImportSummary(const ImportPlan& plan, const PluralTranslator& say) {
                       static_cast<int>(plan.records.size())),
                   {skipped}, static_cast<int>(plan.records.size()));
 }
+
+std::string UnreadableCopiesText(const std::vector<std::string>& copies,
+                                 const PluralTranslator& say) {
+    std::string files;
+    for (const std::string& copy : copies) {
+        files += (files.empty() ? "" : ", ") + copy;
+    }
+    return Say(say,
+               QT_TRANSLATE_NOOP("Messages",
+                                 "The local copy of an address book could not be read (%1): its "
+                                 "dates are left out until the next sync fetches it again."),
+               {files});
+}

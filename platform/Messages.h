@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "formats/ContactImport.h"
 #include "formats/Problem.h"
@@ -20,3 +21,7 @@ std::string SkipReasonText(const SkippedContact& skipped, const PluralTranslator
 
 // "Imported N records; skipped M already present, K without a date, L without a name"
 std::string ImportSummary(const ImportPlan& plan, const PluralTranslator& say);
+
+// The local copies of address books that could not be read: their dates are left out for now.
+std::string UnreadableCopiesText(const std::vector<std::string>& copies,
+                                 const PluralTranslator& say);
