@@ -157,13 +157,9 @@ private slots:
         const ContactOrigin origin{"", "Family", "u1", false, {}};
         o.records.front()->origin = &origin;  // zoe, the last row
         o.Select(6);
-        QCOMPARE(o.list->currentIndex().data(Qt::ToolTipRole).toString(),
-                 QString("From the address book Family"));
-        QString fixed;
+        QString fixed = o.list->currentIndex().data(Qt::ToolTipRole).toString();
         Modal::runHook = [&](QDialog& editor) {
-            for (auto* box : editor.findChildren<QDateEdit*>()) {
-                fixed += box->isReadOnly() ? "d" : "";
-            }
+            fixed += editor.findChild<QDateEdit*>("datePicker")->isReadOnly() ? " d" : "";
             fixed += editor.findChild<QLineEdit*>("editName")->isReadOnly() ? "n" : "";
             fixed += editor.findChild<QLabel*>("noteAddressBook")->isHidden() ? "" : "t";
             return int(QDialog::Rejected);
@@ -175,7 +171,7 @@ private slots:
         };
         emit o.list->customContextMenuRequested({});
         QTest::keyClick(o.list, Qt::Key_Delete);
-        QVERIFY(fixed == "dntx" && o.records.size() == 7);
+        QVERIFY(fixed == "From the address book Family dntx" && o.records.size() == 7);
     }
 
     // The filter looks in names and addresses, not across them, folded; Ctrl+F finds it. Header
