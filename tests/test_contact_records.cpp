@@ -55,8 +55,7 @@ TEST(ContactRecords, ChoicesGoBackIntoTheCopy) {
     records.front()->skipYear = 2026;  // Anna's birthday silenced
     records.front()->name = "renamed";
     PersonRecord& bob = **std::next(records.begin(), 2);
-    bob.daysInAdvance = bob.icon = bob.infoOnly = 0;  // back to the defaults: the choice goes
-    bob.skipYear = -1;
+    bob.daysInAdvance = bob.icon = bob.infoOnly = 0, bob.skipYear = -1;  // defaults: no choice
     EXPECT_TRUE(contacts.SaveChoices(records).empty());
     AddressBookCopy back;
     ASSERT_EQ(ReadCopy(path, back), LoadStatus::Loaded);

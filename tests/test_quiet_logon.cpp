@@ -66,11 +66,9 @@ TEST(QuietLogon, DoneOnlyWhenNothingIsShown) {
         AddressBookCopy book;
         book.url = "https://h/";
         book.cards.push_back({"/1.vcf", "e", "u1", c.book, "", {{false, 7, 12, 1990}}});
-        if (*c.book != '\0') {
-            WriteCopy(dir.File("books/1.book"), book);
-            if (c.book == std::string("damaged")) {
-                WriteFile(dir.File("books/1.book"), "#");
-            }
+        if (*c.book != '\0' && WriteCopy(dir.File("books/1.book"), book) == 0 &&
+            c.book == std::string("damaged")) {
+            WriteFile(dir.File("books/1.book"), "#");
         }
         struct stat before {};
         ::stat(settings.c_str(), &before);
