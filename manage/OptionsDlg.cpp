@@ -129,9 +129,13 @@ QIcon AddressBookIcon(int icon) {
         if (!book.isNull()) {
             book.paint(&painter, corner.toAlignedRect());
         } else {
-            const QRectF cover = corner.adjusted(size / 16.0, 0, -size / 16.0, 0);
-            painter.setPen(QPen(QColor(0x1f, 0x3a, 0x5f), size / 16.0));
-            painter.setBrush(QColor(0x3d, 0x7e, 0xc9));
+            // A white rim keeps it apart from any picture beneath.
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(Qt::white);
+            painter.drawRoundedRect(corner, size / 8.0, size / 8.0);
+            const QRectF cover = corner.adjusted(size / 16.0, size / 16.0, -size / 16.0, 0);
+            painter.setPen(QPen(QColor(0x5c, 0x33, 0x10), size / 32.0));
+            painter.setBrush(QColor(0xc0, 0x6a, 0x1e));
             painter.drawRoundedRect(cover, size / 16.0, size / 16.0);
             painter.setPen(Qt::NoPen);
             painter.setBrush(Qt::white);
