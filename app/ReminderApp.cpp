@@ -105,6 +105,13 @@ std::string SaveFailureText(const SaveResult& result, const std::string& file,
                {file, std::generic_category().message(result.error)});
 }
 
+// The user's language for the texts of platform/Messages; null: English.
+PluralTranslator Words(const TextServices* text) {
+    return [text](const char* context, const char* source, int n) {
+        return text != nullptr ? text->Translate(context, source, n) : std::string(source);
+    };
+}
+
 std::string ChoicesNotSavedNotice(const std::vector<std::string>& books, const TextServices* text) {
     std::string names;
     for (const std::string& book : books) {
@@ -123,16 +130,16 @@ bool AlreadyRanToday(const AppSettings& settings, const CivilDate& today, bool d
     return (settings.onceADay || daily) && IsRunDateOf(settings.lastRun, today);
 }
 
-// The notification may wait for hours: it is sent and waited on without the run lock, so that
-// other runs can save meanwhile. An action takes the lock and reads the file again.
 ImportDefaults CReminderApp::ContactDefaults() const {
-    const TextServices* text = services_.text;
+    const PluralTranslator say = Words(services_.text);
     return {settings.defaultIcon, settings.defaultDays,
-            TranslatedAnniversaryName([text](const char* context, const char* source) {
-                return text != nullptr ? text->Translate(context, source, -1) : source;
+            TranslatedAnniversaryName([&say](const char* context, const char* source) {
+                return say(context, source, -1);
             })};
 }
 
+// The notification may wait for hours: it is sent and waited on without the run lock, so that
+// other runs can save meanwhile. An action takes the lock and reads the file again.
 NotifyOutcome CReminderApp::NotifyUnlocked() {
     RecordList unlocked;
     ContactRecords contacts;
@@ -220,11 +227,8 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
     const bool optionsOnly = hasArguments || notified == NotifyOutcome::OpenOptions;
     // Told only when a window shows, once a run.
     if (!unreadableCopies.empty() && (remind || openOptions || optionsOnly)) {
-        const TextServices* text = services_.text;
-        services_.dialogs.ShowMessage(UnreadableCopiesText(
-            unreadableCopies, [text](const char* context, const char* source, int n) {
-                return text != nullptr ? text->Translate(context, source, n) : source;
-            }));
+        services_.dialogs.ShowMessage(
+            UnreadableCopiesText(unreadableCopies, Words(services_.text)));
     }
     bool changed = false;
     if (optionsOnly) {

@@ -49,7 +49,8 @@ std::vector<std::string> ContactRecords::Load(const std::string& folder, RecordL
                     continue;
                 }
                 ContactOrigin& origin = origins_.emplace_back(
-                    ContactOrigin{path, copy.displayName, card.uid, date.anniversary, defaults_});
+                    ContactOrigin{path, copy.displayName.empty() ? copy.url : copy.displayName,
+                                  card.uid, date.anniversary, defaults_});
                 if (const auto chosen = copy.choices.find(ChoiceKey(origin));
                     chosen != copy.choices.end()) {
                     origin.loaded = chosen->second;

@@ -12,7 +12,7 @@
 // Where a record from an address book comes from, and the user's choices it was loaded with.
 struct ContactOrigin {
     std::string copyPath;
-    std::string addressBook;  // its display name
+    std::string addressBook;  // its display name, else its URL: never empty
     std::string uid;
     bool anniversary = false;
     ContactChoice loaded;
