@@ -107,10 +107,6 @@ bool ContainsFolded(std::string_view text, std::string_view folded) {
                        [&](char a, char b) { return lower(a) == b; }) != text.end();
 }
 
-}  // namespace
-
-namespace {
-
 // The record's picture with a small address book in its corner: the theme's, else one drawn.
 QIcon AddressBookIcon(int icon) {
     static std::map<int, QIcon> made;
