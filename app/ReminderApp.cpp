@@ -148,12 +148,25 @@ NotifyOutcome CReminderApp::NotifyUnlocked() {
         contacts.Load(services_.addressBookFolder, unlocked, ContactDefaults());
         UpdateAllRecords(unlocked, settings.today);
         if (std::any_of(unlocked.begin(), unlocked.end(),
-                        [](const auto& r) { return IsDue(*r); })) {
+                        [&](const auto& r) { return IsShown(*r, settings); })) {
             outcome = services_.dialogs.Notify(unlocked, settings);
+        }
+        // The notification's records, as it listed them.
+        for (const auto& record : unlocked) {
+            if (outcome == NotifyOutcome::Tomorrow && IsShown(*record, settings)) {
+                settings.snoozed.insert(SnoozeKey(*record));
+            }
         }
     }
     FreeRecords(unlocked);
     return outcome;
+}
+
+void CReminderApp::KeepSnoozes(const Snoozes& read) {
+    if (!services_.snoozePath.empty() && (read.stale || settings.snoozed != read.keys)) {
+        // Not kept, the records come again at the next run today: nothing worse.
+        WriteSnoozes(services_.snoozePath, settings.today, settings.snoozed);
+    }
 }
 
 void CReminderApp::InitInstance(bool hasArguments, bool daily) {
@@ -166,6 +179,10 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
     if (daily && !settings.daily) {
         return;
     }
+    const Snoozes snoozes = services_.snoozePath.empty()
+                                ? Snoozes{}
+                                : ReadSnoozes(services_.snoozePath, settings.today);
+    settings.snoozed = snoozes.keys;
     const bool remind = !hasArguments && !AlreadyRanToday(settings, todayDate, daily);
     // Held while the window shows this day's reminder or its notification waits, when the run
     // date is not written yet: a daily run then shows nothing and writes nothing. A window left
@@ -182,7 +199,8 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
     if (notified == NotifyOutcome::Stopped) {
         return;  // unseen perhaps: the next run reminds again
     }
-    if (notified == NotifyOutcome::Closed) {
+    if (notified == NotifyOutcome::Closed || notified == NotifyOutcome::Tomorrow) {
+        KeepSnoozes(snoozes);
         SaveSettings(services_.store, settings, todayText);
         return;
     }
@@ -261,6 +279,7 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
                 SaveFailureText(saved, ShownPath(failed), services_.text));
         }
     }
+    KeepSnoozes(snoozes);
     // The day whose reminders this run worked out, even when its window closed after midnight.
     SaveSettings(services_.store, settings, todayText);
     FreeRecords(records);

@@ -69,7 +69,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host,
-                      "ovras.ini", &text, kept.has_value(), RuntimeFolder(), AddressBookFolder()});
+                      "ovras.ini", &text, kept.has_value(), RuntimeFolder(), AddressBookFolder(),
+                      SnoozeFilePath()});
     app.InitInstance(line.hasArguments, line.command == CommandLine::Command::Daily);
     return host.ExitStatus(line.hasArguments);
 }

@@ -369,12 +369,15 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     checkNotify->setObjectName("checkNotify");
     checkDaily = new QCheckBox(tr("Also remind me each morning while I stay logged in"), this);
     checkDaily->setObjectName("checkDaily");
+    checkMissed = new QCheckBox(tr("Also tell me about dates I missed since my last run"), this);
+    checkMissed->setObjectName("checkMissed");
     auto* options = new QGroupBox(tr(" Options "), this);
     auto* optionsLayout = new QVBoxLayout(options);
     optionsLayout->addWidget(checkOnceADay);
     optionsLayout->addWidget(checkOnTop);
     optionsLayout->addWidget(checkNotify);
     optionsLayout->addWidget(checkDaily);
+    optionsLayout->addWidget(checkMissed);
 
     editDays = new DaysBox(this);
     editDays->setObjectName("editDays");
@@ -456,7 +459,8 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     setTabOrder(checkOnceADay, checkOnTop);
     setTabOrder(checkOnTop, checkNotify);
     setTabOrder(checkNotify, checkDaily);
-    setTabOrder(checkDaily, editDays);
+    setTabOrder(checkDaily, checkMissed);
+    setTabOrder(checkMissed, editDays);
     setTabOrder(editDays, comboIcon);
     setTabOrder(comboIcon, buttonNew);
     setTabOrder(buttonNew, buttonImport);
@@ -497,6 +501,7 @@ void COptionsDlg::OnInitDialog() {
     checkOnTop->setChecked(settings->alwaysOnTop);
     checkNotify->setChecked(settings->notify);
     checkDaily->setChecked(settings->daily);
+    checkMissed->setChecked(settings->missed);
     ShowIcon(*comboIcon, settings->defaultIcon);
     editDays->SetValue(settings->defaultDays);
     noticeText->setText(notice);
@@ -514,6 +519,7 @@ void COptionsDlg::accept() {
     settings->onceADay = checkOnceADay->isChecked();
     settings->notify = checkNotify->isChecked();
     settings->daily = checkDaily->isChecked();
+    settings->missed = checkMissed->isChecked();
     settings->defaultDays = editDays->Value();
     settings->defaultIcon = comboIcon->currentIndex();
     QDialog::accept();

@@ -88,6 +88,7 @@ private:
     QCheckBox* checkOnceADay;
     QCheckBox* checkNotify;
     QCheckBox* checkDaily;
+    QCheckBox* checkMissed;
     QComboBox* comboIcon;
     DaysBox* editDays;
     QPushButton* buttonNew;

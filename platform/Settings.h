@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <set>
 #include <string>
 
 #include "KeyValueStore.h"
@@ -12,6 +14,7 @@ struct AppSettings {
     std::uint8_t onceADay = 0;
     std::uint8_t notify = 0;  // remind with a desktop notification, not a window
     std::uint8_t daily = 1;   // the daily run reminds too, not only the logon
+    std::uint8_t missed = 0;  // also the dates that fell between the last run and today
     int defaultDays = 0;
     int defaultIcon = 0;  // -1: no icon selected
     std::string lastRun;  // RunDateText of the last run's day
@@ -21,6 +24,8 @@ struct AppSettings {
     // Run through /bin/sh -c when the keyring has no password for an address book: the first
     // line of its output is the password. Set in the settings file by hand; empty: none.
     std::string passwordCommand{};  // `{}`: a list of values that ends at `today` covers it too
+    // The records put off until tomorrow (SnoozeKey); program state, not an option.
+    std::set<std::uint64_t> snoozed{};
 };
 
 // The run date text: YYYYMMDD (20261206), decimal text that names one day only.
@@ -31,11 +36,14 @@ std::string RunDateText(const CivilDate& date);
 // its year reads the same, as a reminder too many is better than a day silenced.
 bool IsRunDateOf(const std::string& lastRun, const CivilDate& date);
 
+// The day a run date text names; nothing for the old unpadded form, which may name two days.
+std::optional<DayNumber> RunDay(const std::string& lastRun);
+
 // Fills the options and lastRun from the store. When nothing is stored the defaults
-// (0, 0, 14, 1, notify 0, daily 1) are used and written back at once with `runDate`; otherwise a
-// missing, over-long or non-numeric value leaves its field as it is.
+// (0, 0, 14, 1, notify 0, daily 1, missed 0) are used and written back at once with `runDate`;
+// otherwise a missing, over-long or non-numeric value leaves its field as it is.
 void LoadSettings(KeyValueStore& store, AppSettings& settings, const std::string& runDate);
 
-// Writes the six options, the password command when there is one, and `runDate` as lastrun;
+// Writes the seven options, the password command when there is one, and `runDate` as lastrun;
 // `settings.lastRun` is not changed.
 void SaveSettings(KeyValueStore& store, const AppSettings& settings, const std::string& runDate);

@@ -14,7 +14,9 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
     };
     const std::string command = "gpg -qd " + std::string(90, 'p');
     const Case cases[] = {
-        {{}, "aot=0\ndaily=1\ndays=14\nicon=1\nlastrun=2026127\nnotify=0\nonceaday=0\n", ""},
+        {{},
+         "aot=0\ndaily=1\ndays=14\nicon=1\nlastrun=2026127\nmissed=0\nnotify=0\nonceaday=0\n",
+         ""},
         {{{"aot", "2"},
           {"onceaday", " 1x"},
           {"icon", "-1"},
@@ -22,8 +24,10 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
           {"days", "99999999999"},
           {"notify", "7"},
           {"daily", "0"},
+          {"missed", "2"},
           {"passwordcommand", command}},
-         "aot=1\ndaily=0\ndays=2147483647\nicon=-1\nlastrun=2026127\nnotify=1\nonceaday=1\n"
+         "aot=1\ndaily=0\ndays=2147483647\nicon=-1\nlastrun=2026127\nmissed=1\nnotify=1\nonceaday="
+         "1\n"
          "passwordcommand=" +
              command + "\n",
          "2026125"},
@@ -31,7 +35,8 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
           {"days", std::string(79, '7')},
           {"icon", "3" + std::string(79, ' ')},
           {"lastrun", "2026" + std::string(1, '\0') + "126"}},
-         "aot=0\ndaily=1\ndays=2147483647\nicon=0\nlastrun=2026127\nnotify=0\nonceaday=0\n",
+         "aot=0\ndaily=1\ndays=2147483647\nicon=0\nlastrun=2026127\nmissed=0\nnotify=0\nonceaday="
+         "0\n",
          "2026"},
     };
     for (const Case& c : cases) {
