@@ -14,7 +14,6 @@ struct AppSettings {
     std::uint8_t onceADay = 0;
     std::uint8_t notify = 0;  // remind with a desktop notification, not a window
     std::uint8_t daily = 1;   // the daily run reminds too, not only the logon
-    std::uint8_t missed = 0;  // also the dates that fell between the last run and today
     int defaultDays = 0;
     int defaultIcon = 0;  // -1: no icon selected
     std::string lastRun;  // RunDateText of the last run's day
@@ -24,6 +23,7 @@ struct AppSettings {
     // Run through /bin/sh -c when the keyring has no password for an address book: the first
     // line of its output is the password. Set in the settings file by hand; empty: none.
     std::string passwordCommand{};  // `{}`: a list of values that ends at `today` covers it too
+    std::uint8_t missed{};  // also the dates that fell between the last run and today
     // The records put off until tomorrow (SnoozeKey); program state, not an option.
     std::set<std::uint64_t> snoozed{};
 };

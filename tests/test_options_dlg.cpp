@@ -103,16 +103,18 @@ private slots:
     void closeStoresTheSwitchesEscapeDoesNot() {
         for (const bool close : {true, false}) {
             Options o;
-            for (const char* box : {"checkOnTop", "checkOnceADay", "checkNotify", "checkDaily"}) {
+            for (const char* box :
+                 {"checkOnTop", "checkOnceADay", "checkNotify", "checkDaily", "checkMissed"}) {
                 o.dialog.findChild<QCheckBox*>(box)->toggle();
             }
             o.dialog.findChild<QComboBox*>("comboIcon")->setCurrentIndex(-1);
             o.Days()->setText("500");  // typed, not clamped
             QTest::keyClick(&o.dialog, close ? Qt::Key_Return : Qt::Key_Escape);
             const AppSettings& s = o.settings;
-            QCOMPARE(QList<int>({s.alwaysOnTop, s.onceADay, s.notify, s.daily, s.defaultDays,
-                                 s.defaultIcon}),
-                     close ? QList<int>({1, 0, 1, 0, 500, -1}) : QList<int>({0, 1, 0, 1, 9, 4}));
+            QCOMPARE(
+                QList<int>({s.alwaysOnTop, s.onceADay, s.notify, s.daily, s.missed, s.defaultDays,
+                            s.defaultIcon}),
+                close ? QList<int>({1, 0, 1, 0, 1, 500, -1}) : QList<int>({0, 1, 0, 1, 0, 9, 4}));
         }
     }
 
