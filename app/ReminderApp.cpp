@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <system_error>
 
 #include "contacts/ContactRecords.h"
@@ -163,10 +164,14 @@ NotifyOutcome CReminderApp::NotifyUnlocked() {
 }
 
 void CReminderApp::KeepSnoozes(const Snoozes& read) {
-    if (!services_.snoozePath.empty() && (read.stale || settings.snoozed != read.keys)) {
-        // Not kept, the records come again at the next run today: nothing worse.
-        WriteSnoozes(services_.snoozePath, settings.today, settings.snoozed);
+    if (services_.snoozePath.empty() || (!read.stale && settings.snoozed == read.keys)) {
+        return;
     }
+    // Another run may have put off records meanwhile; none is taken back within a day.
+    std::set<std::uint64_t> keys = ReadSnoozes(services_.snoozePath, settings.today).keys;
+    keys.insert(settings.snoozed.begin(), settings.snoozed.end());
+    // A failure is not told: the records merely come again at a later run today.
+    WriteSnoozes(services_.snoozePath, settings.today, keys);
 }
 
 void CReminderApp::InitInstance(bool hasArguments, bool daily) {

@@ -23,7 +23,7 @@ struct AppSettings {
     // Run through /bin/sh -c when the keyring has no password for an address book: the first
     // line of its output is the password. Set in the settings file by hand; empty: none.
     std::string passwordCommand{};  // `{}`: a list of values that ends at `today` covers it too
-    std::uint8_t missed{};  // also the dates that fell between the last run and today
+    std::uint8_t missed{};          // also the dates that fell between the last run and today
     // The records put off until tomorrow (SnoozeKey); program state, not an option.
     std::set<std::uint64_t> snoozed{};
 };
