@@ -70,12 +70,11 @@ TEST(Selection, DatesMissedSinceTheLastRun) {
     const PersonRecord eve = Record("eve", 30, 12, 1980), in = Record("in", 1, 12, 1980);
     const PersonRecord out = Record("out", 30, 11, 1980);  // 31 days back where "in" is 30
     const DayNumber sunday = MakeDay(2026, 12, 6);
+    const char* const order =
+        " anna turned 36 yesterday| Dentist was on Thursday 03/12/26 (3 days "
+        "ago)| Bob turned 36 on Wednesday 02/12/26 (4 days ago)| cy tomorrow";
     const std::tuple<std::vector<PersonRecord>, DayNumber, const char*, const char*> rows[] = {
-        {{bob, event, anna, Record("cy", 7, 12, 0)},
-         sunday,
-         "20261201",
-         " anna turned 36 yesterday| Dentist was on Thursday 03/12/26 (3 days ago)| Bob turned 36 "
-         "on Wednesday 02/12/26 (4 days ago)| cy tomorrow"},
+        {{bob, event, anna, Record("cy", 7, 12, 0)}, sunday, "20261201", order},
         {{Record("eve", 5, 12, 0)}, sunday, "20261130", " eve was yesterday"},
         {{eve}, sunday + 28, "20261220", " Eve turned 46 on Wednesday 30/12/26 (4 days ago)"},
         {{in, out}, sunday + 25, "20261001", " In turned 46 on Tuesday 01/12/26 (30 days ago)"},
