@@ -45,8 +45,7 @@ private slots:
         PersonRecord* cleo = add("cleo", 3, 7, "");
         add("Tom & Jerry", 0, 1, "tj+o'hara@example.org");
         PersonRecord* bob = add("bob", 1, 1, "");
-        PersonRecord* dora = Append(records, Record("dora", 27, 12, 2000));
-        UpdateRecord(*dora, settings.today);
+        PersonRecord* dora = Append(records, Record("dora", 27, 12, 2000, -1));  // missed only
         QTreeWidget* list = dlg.findChild<QTreeWidget*>("list");
         const auto menu = [&](std::initializer_list<int> rows) {  // on the rows selected
             list->clearSelection();
