@@ -3,10 +3,9 @@
 
 #include <QAbstractProxyModel>
 #include <QDate>
-#include <QDateTime>
 #include <QHeaderView>
 #include <algorithm>
-#include <cmath>
+#include <cstdint>
 #include <numeric>
 
 #include "TextFold.h"
@@ -31,45 +30,34 @@ std::string FoldCase(std::string_view text) {
     return key;
 }
 
-// A model's sort value as the rules compare it.
+// A model's sort value under the rule of its column: a text, or a number for the others.
+struct SortKey {
+    bool last = false;  // no value: after every other row, in either direction
+    std::int64_t number = 0;
+    std::string text;
+};
+
 SortKey KeyOf(int type, const QVariant& value) {
     SortKey key;
     key.last = !value.isValid();
     if (key.last) {
         return key;
     }
-    const auto text = [&value] {
-        return value.typeId() == QMetaType::QByteArray ? value.toByteArray()
-                                                       : value.toString().toUtf8();
-    };
     switch (type) {
-        case LSORT_TEXTCASE:
-            key.text = text().toStdString();
-            break;
         case LSORT_TEXT: {
-            const QByteArray bytes = text();
+            const QByteArray bytes = value.typeId() == QMetaType::QByteArray
+                                         ? value.toByteArray()
+                                         : value.toString().toUtf8();
             key.text = FoldCase(std::string_view(bytes.constData(), std::size_t(bytes.size())));
             break;
         }
         case LSORT_INTEGER:
             key.number = value.toLongLong();
             break;
-        case LSORT_REAL:
-            key.real = value.toDouble();
-            key.last = std::isnan(key.real);  // NaN would break the order
-            break;
         case LSORT_DAYMONTH: {
             const QDate date = value.toDate();
             key.last = !date.isValid();
             key.number = key.last ? 0 : date.month() * 32 + date.day();
-            break;
-        }
-        case LSORT_DATETIME: {
-            const QDateTime time = value.toDateTime();
-            key.last = !time.isValid();
-            key.number = key.last ? 0
-                                  : time.date().toJulianDay() * 86400 +
-                                        time.time().msecsSinceStartOfDay() / 1000;
             break;
         }
         default:
@@ -131,7 +119,7 @@ public:
 
     // Orders every row stably by `column` under `type`.
     void Sort(int column, int type, bool ascending) {
-        if (!IsSortType(type) || type == LSORT_NONE) {
+        if (type != LSORT_TEXT && type != LSORT_INTEGER && type != LSORT_DAYMONTH) {
             return;
         }
         const auto key = [&](int row) {
@@ -139,7 +127,15 @@ public:
                          sourceModel()->index(row, column).data(CSortingListCtrl::SortKeyRole));
         };
         std::vector<int> sorted;
-        if (type == LSORT_TEXT || type == LSORT_TEXTCASE) {
+        if (type != LSORT_TEXT) {
+            sorted = RankRows<std::int64_t>(
+                [&](int row, std::int64_t& value) {
+                    const SortKey k = key(row);
+                    value = k.number;
+                    return !k.last;
+                },
+                std::less<std::int64_t>(), ascending);
+        } else if (!ByModelRuns(key, ascending, sorted)) {
             // The texts one after another in one buffer, each row keeping where its text lies.
             std::string texts;
             sorted = RankRows<std::pair<std::size_t, std::size_t>>(
@@ -150,27 +146,11 @@ public:
                     return !k.last;
                 },
                 [&](const auto& a, const auto& b) {
-                    // Unsigned bytes, as the rules compare texts.
+                    // Unsigned bytes: code point order for UTF-8.
                     return std::string_view(texts).substr(a.first, a.second) <
                            std::string_view(texts).substr(b.first, b.second);
                 },
                 ascending);
-        } else if (type == LSORT_REAL) {
-            sorted = RankRows<double>(
-                [&](int row, double& value) {
-                    const SortKey k = key(row);
-                    value = k.real;
-                    return !k.last;
-                },
-                std::less<double>(), ascending);
-        } else {
-            sorted = RankRows<std::int64_t>(
-                [&](int row, std::int64_t& value) {
-                    const SortKey k = key(row);
-                    value = k.number;
-                    return !k.last;
-                },
-                std::less<std::int64_t>(), ascending);
         }
         if (sorted != order_) {
             Relayout([&] { order_ = std::move(sorted); });
@@ -231,6 +211,54 @@ public:
     }
 
 private:
+    // A model that already holds its rows in ascending order of the column, as a list in name
+    // order does, is sorted by it without keeping a key per row: runs of equal values in the
+    // model's order (or reversed), each run in the list's current order. False, with `sorted`
+    // untouched, when the model's rows are not in that order.
+    template <typename Key>
+    bool ByModelRuns(Key key, bool ascending, std::vector<int>& sorted) const {
+        const int rows = static_cast<int>(order_.size());
+        std::vector<char> tied(order_.size(), 0);  // by model row: equal to the one before
+        SortKey previous;
+        for (int row = 0; row < rows; ++row) {
+            SortKey current = key(row);
+            if (current.last || (row > 0 && current.text < previous.text)) {
+                return false;
+            }
+            tied[static_cast<std::size_t>(row)] = row > 0 && current.text == previous.text;
+            previous = std::move(current);
+        }
+        std::vector<int> place(order_.size());  // by model row: where the list has it now
+        for (std::size_t i = 0; i < order_.size(); ++i) {
+            place[static_cast<std::size_t>(order_[i])] = static_cast<int>(i);
+        }
+        sorted.resize(order_.size());
+        auto out = sorted.begin();
+        const auto run = [&](int first, int end) {
+            std::iota(out, out + (end - first), first);
+            std::sort(out, out + (end - first), [&](int a, int b) {
+                return place[static_cast<std::size_t>(a)] < place[static_cast<std::size_t>(b)];
+            });
+            out += end - first;
+        };
+        if (ascending) {
+            for (int first = 0, row = 1; row <= rows; ++row) {
+                if (row == rows || tied[static_cast<std::size_t>(row)] == 0) {
+                    run(first, row);
+                    first = row;
+                }
+            }
+        } else {
+            for (int end = rows, row = rows - 1; row >= 0; --row) {
+                if (tied[static_cast<std::size_t>(row)] == 0) {
+                    run(row, end);
+                    end = row;
+                }
+            }
+        }
+        return true;
+    }
+
     // The rows of order_, stably ordered by the value `read(row, value)` gives; rows for which
     // it gives false have none and go last in either direction. A row's entry is its value and
     // its number only, so a sort of 100,000 rows needs little memory and stays in the cache.
@@ -325,10 +353,7 @@ private:
         for (const int row : rows) {
             beginRemoveRows({}, row, row);
             shown_.erase(shown_.begin() + row);
-            for (std::size_t i = static_cast<std::size_t>(row); i < shown_.size(); ++i) {
-                position_[static_cast<std::size_t>(shown_[i])] = static_cast<int>(i);
-            }
-            endRemoveRows();
+            endRemoveRows();  // position_ is rebuilt once the model removed them
         }
     }
 
@@ -372,7 +397,8 @@ void CSortingListCtrl::SetSourceModel(QAbstractItemModel* model) {
 bool CSortingListCtrl::SetColumnTypes(const std::vector<int>& types) {
     m_columnTypes.clear();
     for (const int type : types) {
-        if (!IsSortType(type)) {
+        if (type != LSORT_TEXT && type != LSORT_INTEGER && type != LSORT_DAYMONTH &&
+            type != LSORT_NONE) {
             return false;
         }
     }

@@ -21,9 +21,9 @@ class CSortingListCtrl : public QTreeView {
 
 public:
     // What a column sorts by, as the owner's model answers under this role: a text (QString, or
-    // QByteArray in UTF-8), a
-    // whole number, a real, a QDate (of which LSORT_DAYMONTH takes only month and day) or a
-    // QDateTime. No value at all sorts last, in either direction. The displayed text never counts.
+    // QByteArray in UTF-8) for LSORT_TEXT, a whole number for LSORT_INTEGER, a QDate for
+    // LSORT_DAYMONTH. No value at all sorts last, in either direction. The displayed text never
+    // counts. A model whose rows already follow a text column's order sorts by it fastest.
     static constexpr int SortKeyRole = Qt::UserRole + 1;
 
     explicit CSortingListCtrl(QWidget* parent = nullptr);
@@ -31,8 +31,9 @@ public:
     // The rows, in the order they show before any sort and after every reset; not owned.
     void SetSourceModel(QAbstractItemModel* model);
 
-    // One SortType per column, by logical column index. A value outside 0..6 rejects the
-    // whole list: the control then has no types and the result is false.
+    // One SortType per column, by logical column index: LSORT_TEXT, LSORT_INTEGER,
+    // LSORT_DAYMONTH or LSORT_NONE. Any other value rejects the whole list: the control then has
+    // no types and the result is false.
     bool SetColumnTypes(const std::vector<int>& types);
 
     // Switches sorting by header click on or off; returns the previous setting.

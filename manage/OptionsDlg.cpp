@@ -28,7 +28,6 @@
 #include <QVBoxLayout>
 #include <cstdint>
 #include <ctime>
-#include <numeric>
 
 #include "EditPersonDlg.h"
 #include "ImportDlg.h"
@@ -470,34 +469,59 @@ void COptionsDlg::accept() {
 }
 
 void COptionsDlg::FillList() {
-    // In the records' own order, as they were read and, mostly, as they lie in memory.
-    std::vector<PersonRecord*> byList;
-    std::vector<std::string> keys;  // the name keys alone: a whole SortKey would double them
+    // The name keys one after another in one buffer. A row's entry holds the first eight bytes
+    // of its key as a number, which decides most comparisons without reading the buffer.
+    struct Entry {
+        std::uint64_t head = 0;
+        std::uint32_t offset = 0;
+        std::uint32_t size = 0;
+        std::uint32_t index = 0;  // in the records' own order, which breaks ties
+        PersonRecord* record = nullptr;
+    };
+    std::string keys;
+    std::vector<Entry> entries;
     std::vector<std::unique_ptr<const std::string>> folded;
-    byList.reserve(records->size());
-    keys.reserve(records->size());
+    entries.reserve(records->size());
     folded.reserve(records->size());
+    keys.reserve(records->size() * 16);
     for (auto& record : *records) {
-        byList.push_back(record.get());
-        const std::string& key = keys.emplace_back(list->NameKey(record->name));
+        const std::string key = list->NameKey(record->name);
+        Entry entry;
+        for (std::size_t i = 0; i < 8; ++i) {
+            entry.head =
+                entry.head << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+        }
+        entry.offset = static_cast<std::uint32_t>(keys.size());
+        entry.size = static_cast<std::uint32_t>(key.size());
+        entry.index = static_cast<std::uint32_t>(entries.size());
+        entry.record = record.get();
+        entries.push_back(entry);
+        keys += key;
         // The filter's folded name is where the name key begins.
         folded.push_back(KeptMatchText(
             *record, [&] { return std::string_view(key).substr(0, key.find('\0')); }));
     }
+    // The text rule's order: the keys' bytes, equal keys in the records' order. A key shorter
+    // than eight bytes has zeros in its head where a longer one may have a NUL, so equal heads
+    // still compare the whole keys.
+    const std::string_view all(keys);
+    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        if (a.head != b.head) {
+            return a.head < b.head;
+        }
+        const int order = all.substr(a.offset, a.size).compare(all.substr(b.offset, b.size));
+        return order != 0 ? order < 0 : a.index < b.index;
+    });
+    keys = {};
     std::vector<PersonRecord*> rows;
     std::vector<std::unique_ptr<const std::string>> rowsFolded;
-    rows.reserve(byList.size());
-    rowsFolded.reserve(byList.size());
-    // The text rule's order: the keys' bytes, equal keys in the records' order.
-    std::vector<std::uint32_t> order(keys.size());
-    std::iota(order.begin(), order.end(), 0u);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
-    keys = {};
-    for (const std::uint32_t index : order) {
-        rows.push_back(byList[index]);
-        rowsFolded.push_back(std::move(folded[index]));
+    rows.reserve(entries.size());
+    rowsFolded.reserve(entries.size());
+    for (const Entry& entry : entries) {
+        rows.push_back(entry.record);
+        rowsFolded.push_back(std::move(folded[entry.index]));
     }
+    entries = {};
     table->Fill(std::move(rows), std::move(rowsFolded), rowFormat);
 }
 
