@@ -4,6 +4,7 @@
 #include <QAbstractProxyModel>
 #include <QDate>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
@@ -376,22 +377,87 @@ private:
 };
 
 CSortingListCtrl::CSortingListCtrl(QWidget* parent)
-    : QTreeView(parent), m_rows(new SortFilterRows(this)) {
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
+    : QTableView(parent), m_rows(new SortFilterRows(this)) {
+    // A table that looks and moves as a list: whole rows, no grid, no row numbers, headings on
+    // the left, the last column to the edge, Tab to the next control.
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setTabKeyNavigation(false);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setSortingEnabled(false);  // the view's sort knows no rules; we sort on header clicks
-    header()->setSectionsClickable(true);
-    header()->setSectionsMovable(false);
-    header()->setSortIndicatorShown(false);  // also keeps the header from flipping a mark
-    connect(header(), &QHeaderView::sectionClicked, this, &CSortingListCtrl::OnHeaderItemClick);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    QHeaderView* header = horizontalHeader();
+    disconnect(header, &QHeaderView::sectionPressed, this, &QTableView::selectColumn);
+    disconnect(header, &QHeaderView::sectionEntered, this, nullptr);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(true);
+    header->setSectionsClickable(true);
+    header->setSectionsMovable(false);
+    header->setSortIndicatorShown(false);  // also keeps the header from flipping a mark
+    connect(header, &QHeaderView::sectionClicked, this, &CSortingListCtrl::OnHeaderItemClick);
 }
 
 void CSortingListCtrl::SetSourceModel(QAbstractItemModel* model) {
     m_rows->setSourceModel(model);
     setModel(m_rows);
+    // Every row as high as the first: the table never measures each row, as a tree view would.
+    const auto measure = [this] {
+        if (m_rows->rowCount() > 0) {
+            verticalHeader()->setDefaultSectionSize(sizeHintForRow(0));
+        }
+    };
+    connect(m_rows, &QAbstractItemModel::modelReset, this, measure);
+    connect(m_rows, &QAbstractItemModel::layoutChanged, this, measure);
+    measure();
+}
+
+// Scrolled to the end, the top row still shows whole, as a list has it; a table would rather
+// show the last row on the bottom edge.
+void CSortingListCtrl::updateGeometries() {
+    QTableView::updateGeometries();
+    AlignTopRow();
+}
+
+void CSortingListCtrl::scrollContentsBy(int dx, int dy) {
+    QTableView::scrollContentsBy(dx, dy);
+    AlignTopRow();
+}
+
+void CSortingListCtrl::AlignTopRow() {
+    const int top = verticalHeader()->sectionPosition(verticalScrollBar()->value());
+    if (verticalScrollMode() == ScrollPerItem && top >= 0 && verticalHeader()->offset() != top) {
+        verticalHeader()->setOffset(top);
+        viewport()->update();
+    }
+}
+
+QModelIndex CSortingListCtrl::moveCursor(CursorAction cursorAction,
+                                         Qt::KeyboardModifiers modifiers) {
+    const QModelIndex current = currentIndex();
+    switch (cursorAction) {
+        case MoveHome:
+        case MoveEnd: {
+            // The first or last row, not the first or last cell of this one.
+            const QModelIndex row =
+                QTableView::moveCursor(cursorAction, modifiers | Qt::ControlModifier);
+            return current.isValid() ? row.siblingAtColumn(current.column()) : row;
+        }
+        case MoveLeft:
+        case MoveRight: {
+            // Sideways the list scrolls; the row stays.
+            QScrollBar* bar = horizontalScrollBar();
+            const int step = bar->singleStep();
+            bar->setValue(bar->value() + (cursorAction == MoveLeft ? -step : step));
+            return current;
+        }
+        default:
+            return QTableView::moveCursor(cursorAction, modifiers);
+    }
 }
 
 bool CSortingListCtrl::SetColumnTypes(const std::vector<int>& types) {

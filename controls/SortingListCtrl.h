@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QTreeView>
+#include <QTableView>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,7 +16,7 @@ class SortFilterRows;
 // rows back in the model's own order, and a mark would then claim a sort the list no longer has.
 // Between the model and the view sits a proxy that orders and filters rows without copying them,
 // so a list of 100,000 records costs little more than the records themselves.
-class CSortingListCtrl : public QTreeView {
+class CSortingListCtrl : public QTableView {
     Q_OBJECT
 
 public:
@@ -50,9 +50,15 @@ public:
     // The model's row shown at `row` of the list, -1 when there is none.
     int SourceRow(int row) const;
 
+protected:
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+
 private:
     // A left click on the header of `column`; the header reports no other buttons.
     void OnHeaderItemClick(int column);
+    void AlignTopRow();
 
     SortFilterRows* m_rows;
     bool m_bSortEnabled = false;

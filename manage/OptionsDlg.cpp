@@ -469,47 +469,56 @@ void COptionsDlg::accept() {
 }
 
 void COptionsDlg::FillList() {
-    // The name keys one after another in one buffer. A row's entry holds the first eight bytes
-    // of its key as a number, which decides most comparisons without reading the buffer.
+    // The name keys one after another in one buffer. A row's entry holds the first sixteen
+    // bytes of its key as two numbers, which decide most comparisons without reading the buffer,
+    // and all of them for keys that short: most names.
+    constexpr std::size_t kHead = 16;
     struct Entry {
-        std::uint64_t head = 0;
+        std::uint64_t head[2] = {};  // zeros after the key's end
         std::uint32_t offset = 0;
         std::uint32_t size = 0;
         std::uint32_t index = 0;  // in the records' own order, which breaks ties
-        PersonRecord* record = nullptr;
     };
+    std::vector<PersonRecord*> byList;
     std::string keys;
     std::vector<Entry> entries;
     std::vector<std::unique_ptr<const std::string>> folded;
+    byList.reserve(records->size());
     entries.reserve(records->size());
     folded.reserve(records->size());
-    keys.reserve(records->size() * 16);
+    keys.reserve(records->size() * kHead);
     for (auto& record : *records) {
         const std::string key = list->NameKey(record->name);
         Entry entry;
-        for (std::size_t i = 0; i < 8; ++i) {
-            entry.head =
-                entry.head << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+        for (std::size_t i = 0; i < kHead; ++i) {
+            const auto byte = i < key.size() ? static_cast<unsigned char>(key[i]) : 0u;
+            entry.head[i / 8] = entry.head[i / 8] << 8 | byte;
         }
         entry.offset = static_cast<std::uint32_t>(keys.size());
         entry.size = static_cast<std::uint32_t>(key.size());
         entry.index = static_cast<std::uint32_t>(entries.size());
-        entry.record = record.get();
         entries.push_back(entry);
+        byList.push_back(record.get());
         keys += key;
         // The filter's folded name is where the name key begins.
         folded.push_back(KeptMatchText(
             *record, [&] { return std::string_view(key).substr(0, key.find('\0')); }));
     }
-    // The text rule's order: the keys' bytes, equal keys in the records' order. A key shorter
-    // than eight bytes has zeros in its head where a longer one may have a NUL, so equal heads
-    // still compare the whole keys.
+    // The text rule's order: the keys' bytes, equal keys in the records' order. Where the heads
+    // are equal, two keys that fit in them differ only in length (a NUL and the zeros after a
+    // shorter key look alike); longer ones compare the rest of their bytes.
     const std::string_view all(keys);
     std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-        if (a.head != b.head) {
-            return a.head < b.head;
+        if (a.head[0] != b.head[0] || a.head[1] != b.head[1]) {
+            return a.head[0] != b.head[0] ? a.head[0] < b.head[0] : a.head[1] < b.head[1];
         }
-        const int order = all.substr(a.offset, a.size).compare(all.substr(b.offset, b.size));
+        int order = 0;
+        if (a.size > kHead && b.size > kHead) {
+            order = all.substr(a.offset + kHead, a.size - kHead)
+                        .compare(all.substr(b.offset + kHead, b.size - kHead));
+        } else {
+            order = a.size < b.size ? -1 : a.size > b.size;
+        }
         return order != 0 ? order < 0 : a.index < b.index;
     });
     keys = {};
@@ -518,7 +527,7 @@ void COptionsDlg::FillList() {
     rows.reserve(entries.size());
     rowsFolded.reserve(entries.size());
     for (const Entry& entry : entries) {
-        rows.push_back(entry.record);
+        rows.push_back(byList[entry.index]);
         rowsFolded.push_back(std::move(folded[entry.index]));
     }
     entries = {};
