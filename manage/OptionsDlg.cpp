@@ -469,9 +469,9 @@ void COptionsDlg::accept() {
 }
 
 void COptionsDlg::FillList() {
-    // The name keys one after another in one buffer. A row's entry holds the first sixteen
-    // bytes of its key as two numbers, which decide most comparisons without reading the buffer,
-    // and all of them for keys that short: most names.
+    // A row's entry holds the first sixteen bytes of its name key as two numbers, which decide
+    // most comparisons, and all of them for keys that short: most names. What longer keys have
+    // beyond lies one after another in one buffer.
     constexpr std::size_t kHead = 16;
     struct Entry {
         std::uint64_t head[2] = {};  // zeros after the key's end
@@ -480,13 +480,12 @@ void COptionsDlg::FillList() {
         std::uint32_t index = 0;  // in the records' own order, which breaks ties
     };
     std::vector<PersonRecord*> byList;
-    std::string keys;
+    std::string tails;
     std::vector<Entry> entries;
     std::vector<std::unique_ptr<const std::string>> folded;
     byList.reserve(records->size());
     entries.reserve(records->size());
     folded.reserve(records->size());
-    keys.reserve(records->size() * kHead);
     for (auto& record : *records) {
         const std::string key = list->NameKey(record->name);
         Entry entry;
@@ -494,12 +493,14 @@ void COptionsDlg::FillList() {
             const auto byte = i < key.size() ? static_cast<unsigned char>(key[i]) : 0u;
             entry.head[i / 8] = entry.head[i / 8] << 8 | byte;
         }
-        entry.offset = static_cast<std::uint32_t>(keys.size());
+        entry.offset = static_cast<std::uint32_t>(tails.size());
         entry.size = static_cast<std::uint32_t>(key.size());
         entry.index = static_cast<std::uint32_t>(entries.size());
         entries.push_back(entry);
         byList.push_back(record.get());
-        keys += key;
+        if (key.size() > kHead) {
+            tails.append(key, kHead);
+        }
         // The filter's folded name is where the name key begins.
         folded.push_back(KeptMatchText(
             *record, [&] { return std::string_view(key).substr(0, key.find('\0')); }));
@@ -507,21 +508,21 @@ void COptionsDlg::FillList() {
     // The text rule's order: the keys' bytes, equal keys in the records' order. Where the heads
     // are equal, two keys that fit in them differ only in length (a NUL and the zeros after a
     // shorter key look alike); longer ones compare the rest of their bytes.
-    const std::string_view all(keys);
+    const std::string_view all(tails);
     std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
         if (a.head[0] != b.head[0] || a.head[1] != b.head[1]) {
             return a.head[0] != b.head[0] ? a.head[0] < b.head[0] : a.head[1] < b.head[1];
         }
         int order = 0;
         if (a.size > kHead && b.size > kHead) {
-            order = all.substr(a.offset + kHead, a.size - kHead)
-                        .compare(all.substr(b.offset + kHead, b.size - kHead));
+            order =
+                all.substr(a.offset, a.size - kHead).compare(all.substr(b.offset, b.size - kHead));
         } else {
             order = a.size < b.size ? -1 : a.size > b.size;
         }
         return order != 0 ? order < 0 : a.index < b.index;
     });
-    keys = {};
+    tails = {};
     std::vector<PersonRecord*> rows;
     std::vector<std::unique_ptr<const std::string>> rowsFolded;
     rows.reserve(entries.size());
