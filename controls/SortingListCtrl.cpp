@@ -34,7 +34,7 @@ std::string FoldCase(std::string_view text) {
 // A model's sort value under the rule of its column: a text, or a number for the others.
 struct SortKey {
     bool last = false;  // no value: after every other row, in either direction
-    std::int64_t number = 0;
+    int number = 0;
     std::string text;
 };
 
@@ -53,7 +53,7 @@ SortKey KeyOf(int type, const QVariant& value) {
             break;
         }
         case LSORT_INTEGER:
-            key.number = value.toLongLong();
+            key.number = value.toInt();
             break;
         case LSORT_DAYMONTH: {
             const QDate date = value.toDate();
@@ -129,20 +129,21 @@ public:
         };
         std::vector<int> sorted;
         if (type != LSORT_TEXT) {
-            sorted = RankRows<std::int64_t>(
-                [&](int row, std::int64_t& value) {
+            sorted = RankRows<int>(
+                [&](int row, int& value) {
                     const SortKey k = key(row);
                     value = k.number;
                     return !k.last;
                 },
-                std::less<std::int64_t>(), ascending);
+                std::less<int>(), ascending);
         } else if (!ByModelRuns(key, ascending, sorted)) {
             // The texts one after another in one buffer, each row keeping where its text lies.
             std::string texts;
-            sorted = RankRows<std::pair<std::size_t, std::size_t>>(
-                [&](int row, std::pair<std::size_t, std::size_t>& place) {
+            sorted = RankRows<std::pair<std::uint32_t, std::uint32_t>>(
+                [&](int row, std::pair<std::uint32_t, std::uint32_t>& place) {
                     const SortKey k = key(row);
-                    place = {texts.size(), k.text.size()};
+                    place = {static_cast<std::uint32_t>(texts.size()),
+                             static_cast<std::uint32_t>(k.text.size())};
                     texts += k.text;
                     return !k.last;
                 },
@@ -262,28 +263,34 @@ private:
 
     // The rows of order_, stably ordered by the value `read(row, value)` gives; rows for which
     // it gives false have none and go last in either direction. A row's entry is its value and
-    // its number only, so a sort of 100,000 rows needs little memory and stays in the cache.
+    // its number only, eight bytes for a number, so a sort of 100,000 rows needs little memory
+    // and stays in the cache.
     template <typename Value, typename Read, typename Less>
     std::vector<int> RankRows(Read read, Less less, bool ascending) const {
         struct Entry {
             Value value{};
             int row = 0;
-            bool last = false;
         };
-        std::vector<Entry> entries(order_.size());
-        for (std::size_t i = 0; i < order_.size(); ++i) {
-            entries[i].row = order_[i];
-            entries[i].last = !read(order_[i], entries[i].value);
+        std::vector<Entry> entries;
+        entries.reserve(order_.size());
+        std::vector<int> last;  // in the list's order
+        for (const int row : order_) {
+            Entry entry{{}, row};
+            if (read(row, entry.value)) {
+                entries.push_back(entry);
+            } else {
+                last.push_back(row);
+            }
         }
         std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-            if (a.last || b.last) {
-                return !a.last;
-            }
             return ascending ? less(a.value, b.value) : less(b.value, a.value);
         });
-        std::vector<int> sorted(entries.size());
-        std::transform(entries.begin(), entries.end(), sorted.begin(),
-                       [](const Entry& entry) { return entry.row; });
+        std::vector<int> sorted;
+        sorted.reserve(order_.size());
+        for (const Entry& entry : entries) {
+            sorted.push_back(entry.row);
+        }
+        sorted.insert(sorted.end(), last.begin(), last.end());
         return sorted;
     }
 

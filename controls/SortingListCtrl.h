@@ -21,7 +21,7 @@ class CSortingListCtrl : public QTableView {
 
 public:
     // What a column sorts by, as the owner's model answers under this role: a text (QString, or
-    // QByteArray in UTF-8) for LSORT_TEXT, a whole number for LSORT_INTEGER, a QDate for
+    // QByteArray in UTF-8) for LSORT_TEXT, an int for LSORT_INTEGER, a QDate for
     // LSORT_DAYMONTH. No value at all sorts last, in either direction. The displayed text never
     // counts. A model whose rows already follow a text column's order sorts by it fastest.
     static constexpr int SortKeyRole = Qt::UserRole + 1;
