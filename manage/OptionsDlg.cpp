@@ -523,15 +523,20 @@ void COptionsDlg::FillList() {
         return order != 0 ? order < 0 : a.index < b.index;
     });
     tails = {};
-    std::vector<PersonRecord*> rows;
-    std::vector<std::unique_ptr<const std::string>> rowsFolded;
-    rows.reserve(entries.size());
-    rowsFolded.reserve(entries.size());
-    for (const Entry& entry : entries) {
-        rows.push_back(byList[entry.index]);
-        rowsFolded.push_back(std::move(folded[entry.index]));
-    }
+    // The entries, four times the size of a plain order, go before the rows are made.
+    std::vector<std::uint32_t> order(entries.size());
+    std::transform(entries.begin(), entries.end(), order.begin(),
+                   [](const Entry& entry) { return entry.index; });
     entries = {};
+    std::vector<PersonRecord*> rows(order.size());
+    std::vector<std::unique_ptr<const std::string>> rowsFolded(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        rows[i] = byList[order[i]];
+        rowsFolded[i] = std::move(folded[order[i]]);
+    }
+    order = {};
+    byList = {};
+    folded = decltype(folded)();
     table->Fill(std::move(rows), std::move(rowsFolded), rowFormat);
 }
 
