@@ -19,10 +19,10 @@ namespace {
 // Where that text would repeat plain ASCII letters, as for every ASCII name, the key ends with
 // the letters instead: the order is the same, and most keys then fit in the string itself.
 std::string FoldCase(std::string_view text) {
-    std::string key = FoldAccentsAndCase(text);
     if (IsAscii(text)) {
-        return key;
+        return FoldAsciiCase(text);  // as FoldAccentsAndCase folds it, without a second look
     }
+    std::string key = FoldAccentsAndCase(text);
     const std::string full = FoldCaseOnly(text);
     if (full != key || !IsAscii(key)) {
         key += '\0';
