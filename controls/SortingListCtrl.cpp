@@ -407,20 +407,21 @@ CSortingListCtrl::CSortingListCtrl(QWidget* parent)
     header->setSectionsMovable(false);
     header->setSortIndicatorShown(false);  // also keeps the header from flipping a mark
     connect(header, &QHeaderView::sectionClicked, this, &CSortingListCtrl::OnHeaderItemClick);
+    connect(m_rows, &QAbstractItemModel::modelReset, this, &CSortingListCtrl::MeasureRows);
+    connect(m_rows, &QAbstractItemModel::layoutChanged, this, &CSortingListCtrl::MeasureRows);
 }
 
 void CSortingListCtrl::SetSourceModel(QAbstractItemModel* model) {
     m_rows->setSourceModel(model);
     setModel(m_rows);
+    MeasureRows();
+}
+
+void CSortingListCtrl::MeasureRows() {
     // Every row as high as the first: the table never measures each row, as a tree view would.
-    const auto measure = [this] {
-        if (m_rows->rowCount() > 0) {
-            verticalHeader()->setDefaultSectionSize(sizeHintForRow(0));
-        }
-    };
-    connect(m_rows, &QAbstractItemModel::modelReset, this, measure);
-    connect(m_rows, &QAbstractItemModel::layoutChanged, this, measure);
-    measure();
+    if (m_rows->rowCount() > 0) {
+        verticalHeader()->setDefaultSectionSize(sizeHintForRow(0));
+    }
 }
 
 // Scrolled to the end, the top row still shows whole, as a list has it; a table would rather

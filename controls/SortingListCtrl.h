@@ -59,6 +59,7 @@ private:
     // A left click on the header of `column`; the header reports no other buttons.
     void OnHeaderItemClick(int column);
     void AlignTopRow();
+    void MeasureRows();
 
     SortFilterRows* m_rows;
     bool m_bSortEnabled = false;
