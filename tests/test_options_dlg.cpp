@@ -17,7 +17,7 @@ struct Options {
     RecordList records;
     AppSettings settings{0, 1, 0, 1, 9, 4, "", "%d/%m/%y"};
     COptionsDlg dialog;
-    QTreeView* list = nullptr;
+    QTableView* list = nullptr;
     QString editedName;  // typed into the Edit person dialog before OK; "!": Cancel
     QString shown;       // the icon and days the Edit person dialog showed: "4/9"
 
@@ -33,7 +33,7 @@ struct Options {
         dialog.settings = &settings;
         dialog.clock = [] { return kToday; };
         dialog.OnInitDialog();
-        list = dialog.findChild<QTreeView*>("list");
+        list = dialog.findChild<QTableView*>("list");
         Modal::menuHook = nullptr;  // no answer of an earlier test
         Modal::warnHook = nullptr;
         Modal::fileHook = nullptr;
@@ -193,7 +193,7 @@ private slots:
         o.Select(2);                                    // ölaf
         QStringList orders;
         for (const int column : {1, 1, 0}) {
-            QHeaderView* header = o.list->header();
+            QHeaderView* header = o.list->horizontalHeader();
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                               {header->sectionViewportPosition(column) + 5, 5});
             orders << o.Column(0).join(' ');
