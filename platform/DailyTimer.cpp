@@ -45,10 +45,15 @@ void ReloadUserManager() {
         ::posix_spawn_file_actions_addopen(&quiet, fd, "/dev/null", fd == 0 ? O_RDONLY : O_WRONLY,
                                            0);
     }
+    // A group of its own, so that one that does not answer goes with whatever it started.
+    posix_spawnattr_t group;
+    ::posix_spawnattr_init(&group);
+    ::posix_spawnattr_setflags(&group, POSIX_SPAWN_SETPGROUP);
     char systemctl[] = "systemctl", user[] = "--user", reload[] = "daemon-reload";
     char* argv[] = {systemctl, user, reload, nullptr};
     pid_t child = 0;
-    const int failed = ::posix_spawnp(&child, systemctl, &quiet, nullptr, argv, environ);
+    const int failed = ::posix_spawnp(&child, systemctl, &quiet, &group, argv, environ);
+    ::posix_spawnattr_destroy(&group);
     ::posix_spawn_file_actions_destroy(&quiet);
     if (failed != 0) {
         return;  // no systemctl: no systemd to tell either
@@ -59,7 +64,7 @@ void ReloadUserManager() {
             return;
         }
         if (waited >= kReloadWaitMilliseconds) {
-            ::kill(child, SIGKILL);
+            ::kill(-child, SIGKILL);
             ::waitpid(child, nullptr, 0);
             return;
         }
