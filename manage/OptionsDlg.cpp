@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimeEdit>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cstdint>
@@ -368,12 +369,26 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     checkNotify->setObjectName("checkNotify");
     checkDaily = new QCheckBox(tr("Also remind me each morning while I stay logged in"), this);
     checkDaily->setObjectName("checkDaily");
+    // The time and its label, enabled together: only the daily run has a time.
+    auto* dailyAtBox = new QWidget(this);
+    editDailyAt = new QTimeEdit(dailyAtBox);
+    editDailyAt->setObjectName("editDailyAt");
+    editDailyAt->setDisplayFormat(QStringLiteral("HH:mm"));
+    auto* dailyAtLabel = new QLabel(tr("Each morning at"), dailyAtBox);
+    dailyAtLabel->setBuddy(editDailyAt);
+    auto* dailyAtRow = new QHBoxLayout(dailyAtBox);
+    dailyAtRow->setContentsMargins(2 * em, 0, 0, 0);  // under the switch it belongs to
+    dailyAtRow->addWidget(dailyAtLabel);
+    dailyAtRow->addWidget(editDailyAt);
+    dailyAtRow->addStretch();
+    connect(checkDaily, &QCheckBox::toggled, dailyAtBox, &QWidget::setEnabled);
     auto* options = new QGroupBox(tr(" Options "), this);
     auto* optionsLayout = new QVBoxLayout(options);
     optionsLayout->addWidget(checkOnceADay);
     optionsLayout->addWidget(checkOnTop);
     optionsLayout->addWidget(checkNotify);
     optionsLayout->addWidget(checkDaily);
+    optionsLayout->addWidget(dailyAtBox);
 
     editDays = new DaysBox(this);
     editDays->setObjectName("editDays");
@@ -455,7 +470,8 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     setTabOrder(checkOnceADay, checkOnTop);
     setTabOrder(checkOnTop, checkNotify);
     setTabOrder(checkNotify, checkDaily);
-    setTabOrder(checkDaily, editDays);
+    setTabOrder(checkDaily, editDailyAt);
+    setTabOrder(editDailyAt, editDays);
     setTabOrder(editDays, comboIcon);
     setTabOrder(comboIcon, buttonNew);
     setTabOrder(buttonNew, buttonImport);
@@ -496,6 +512,8 @@ void COptionsDlg::OnInitDialog() {
     checkOnTop->setChecked(settings->alwaysOnTop);
     checkNotify->setChecked(settings->notify);
     checkDaily->setChecked(settings->daily);
+    editDailyAt->setTime(QTime(settings->dailyAt / 60, settings->dailyAt % 60));
+    editDailyAt->parentWidget()->setEnabled(settings->daily);
     ShowIcon(*comboIcon, settings->defaultIcon);
     editDays->SetValue(settings->defaultDays);
     noticeText->setText(notice);
@@ -513,6 +531,8 @@ void COptionsDlg::accept() {
     settings->onceADay = checkOnceADay->isChecked();
     settings->notify = checkNotify->isChecked();
     settings->daily = checkDaily->isChecked();
+    const QTime dailyAt = editDailyAt->time();
+    settings->dailyAt = dailyAt.hour() * 60 + dailyAt.minute();
     settings->defaultDays = editDays->Value();
     settings->defaultIcon = comboIcon->currentIndex();
     QDialog::accept();

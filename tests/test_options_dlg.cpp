@@ -103,16 +103,20 @@ private slots:
     void closeStoresTheSwitchesEscapeDoesNot() {
         for (const bool close : {true, false}) {
             Options o;
+            auto* time = o.dialog.findChild<QTimeEdit*>("editDailyAt");
+            time->setTime(QTime(6, 30));
             for (const char* box : {"checkOnTop", "checkOnceADay", "checkNotify", "checkDaily"}) {
                 o.dialog.findChild<QCheckBox*>(box)->toggle();
             }
+            QVERIFY(!time->isEnabled());  // without the daily run
             o.dialog.findChild<QComboBox*>("comboIcon")->setCurrentIndex(-1);
             o.Days()->setText("500");  // typed, not clamped
             QTest::keyClick(&o.dialog, close ? Qt::Key_Return : Qt::Key_Escape);
             const AppSettings& s = o.settings;
-            QCOMPARE(QList<int>({s.alwaysOnTop, s.onceADay, s.notify, s.daily, s.defaultDays,
-                                 s.defaultIcon}),
-                     close ? QList<int>({1, 0, 1, 0, 500, -1}) : QList<int>({0, 1, 0, 1, 9, 4}));
+            QCOMPARE(QList<int>({s.alwaysOnTop, s.onceADay, s.notify, s.daily, s.dailyAt,
+                                 s.defaultDays, s.defaultIcon}),
+                     close ? QList<int>({1, 0, 1, 0, 390, 500, -1})
+                           : QList<int>({0, 1, 0, 1, 540, 9, 4}));
         }
     }
 
