@@ -60,6 +60,8 @@ struct AppServices {
     std::string addressBookFolder;
     // The file of the records put off until tomorrow; empty: none are kept.
     std::string snoozePath{};
+    // Where a time of the daily run chosen in the Options dialog goes; empty: nowhere.
+    std::string dailyTimerFolder;
 };
 
 // Whether a run already happened today so that this one shows nothing: with "once a day", and

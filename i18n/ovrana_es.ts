@@ -282,6 +282,10 @@
         <source>Also tell me about dates I missed since my last run</source>
         <translation>Avisarme también de las fechas que me perdí desde la última vez</translation>
     </message>
+    <message>
+        <source>Each morning at</source>
+        <translation>Cada mañana a las</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>
@@ -709,6 +713,14 @@ a esta extensión de archivo.</translation>
     <message>
         <source>the password command could not run</source>
         <translation>la orden de contraseña no se pudo ejecutar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time of day; give hours and minutes as HH:MM, such as 07:30</source>
+        <translation>«%1» no es una hora del día; indique horas y minutos como HH:MM, por ejemplo 07:30</translation>
+    </message>
+    <message>
+        <source>the time of the daily reminder was not changed: %1 could not be written: %2</source>
+        <translation>la hora del aviso de la mañana no se cambió: no se pudo escribir %1: %2</translation>
     </message>
 </context>
 <context>

@@ -13,8 +13,8 @@ namespace {
 
 std::string Settings(const std::string& lastRun, const char* onceADay = "0",
                      const char* missed = "0") {
-    return "[General]\naot=1\ndaily=1\ndays=9\nicon=3\nlastrun=" + lastRun + "\nmissed=" + missed +
-           "\nnotify=0\nonceaday=" + onceADay + "\n";
+    return "[General]\naot=1\ndaily=1\ndailyat=09:00\ndays=9\nicon=3\nlastrun=" + lastRun +
+           "\nmissed=" + missed + "\nnotify=0\nonceaday=" + onceADay + "\n";
 }
 
 const std::string kFar =
