@@ -93,8 +93,12 @@ int main(int argc, char** argv) {
     if (line.home) {
         EnterHome();  // else the working folder's file
     }
-    const QuietLogonFiles files{[] { return std::time(nullptr); }, SettingsFilePath(),
-                                kDataFileName, daily};
+    const QuietLogonFiles files{[] { return std::time(nullptr); },
+                                SettingsFilePath(),
+                                kDataFileName,
+                                daily,
+                                AddressBookFolder(),
+                                SnoozeFilePath()};
     if (RunQuietLogon(files) == QuietLogon::HandOver) {
         HandOver(folder, argv);
     }

@@ -5,10 +5,12 @@
 #include <functional>
 #include <string>
 
+#include "formats/ContactImport.h"
 #include "platform/Settings.h"
 #include "platform/TextServices.h"
 #include "records/DataFile.h"
 #include "records/PersonRecord.h"
+#include "reminder/Snoozes.h"
 
 // What the reminder window reports when it closes.
 struct ReminderOutcome {
@@ -22,7 +24,8 @@ enum class NotifyOutcome {
     Closed,      // closed, dismissed or expired without an action
     ShowWindow,  // its default action
     OpenOptions,
-    Stopped,  // the run was told to end (SIGTERM) and took its notification along
+    Tomorrow,  // "Tomorrow": its records are put off until the next day
+    Stopped,   // the run was told to end (SIGTERM) and took its notification along
 };
 
 // Runs the two dialogs; the program's one shows windows, or text where it cannot.
@@ -53,6 +56,12 @@ struct AppServices {
     bool settingsKept = true;  // false: no home to keep them in, which the user is told
     // Where a run marks that it shows the user this day's reminder; empty: nowhere.
     std::string showingLockFolder;
+    // The local copies of address books, whose dates join the records; empty: none.
+    std::string addressBookFolder;
+    // The file of the records put off until tomorrow; empty: none are kept.
+    std::string snoozePath{};
+    // Where a time of the daily run chosen in the Options dialog goes; empty: nowhere.
+    std::string dailyTimerFolder;
 };
 
 // Whether a run already happened today so that this one shows nothing: with "once a day", and
@@ -73,6 +82,9 @@ public:
 
 private:
     NotifyOutcome NotifyUnlocked();
+    ImportDefaults ContactDefaults() const;
+    // Writes the records put off until tomorrow when they changed since `read`, or past days go.
+    void KeepSnoozes(const Snoozes& read);
 
     AppServices services_;
 };

@@ -100,6 +100,10 @@
         <source>%1 - properties</source>
         <translation>%1 – Eigenschaften</translation>
     </message>
+    <message>
+        <source>Name, date and email come from the address book %1; they are changed there.</source>
+        <translation>Name, Datum und E-Mail stammen aus dem Adressbuch %1 und werden dort geändert.</translation>
+    </message>
 </context>
 <context>
     <name>CImportDlg</name>
@@ -289,6 +293,22 @@
         <source>Nothing was exported.</source>
         <translation>Es wurde nichts exportiert.</translation>
     </message>
+    <message>
+        <source>From the address book %1</source>
+        <translation>Aus dem Adressbuch %1</translation>
+    </message>
+    <message>
+        <source>It comes from the address book %1; it is deleted there.</source>
+        <translation>Der Eintrag stammt aus dem Adressbuch %1 und wird dort gelöscht.</translation>
+    </message>
+    <message>
+        <source>Also tell me about dates I missed since my last run</source>
+        <translation>Auch an Termine erinnern, die ich seit dem letzten Start verpasst habe</translation>
+    </message>
+    <message>
+        <source>Each morning at</source>
+        <translation>Jeden Morgen um</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>
@@ -311,6 +331,10 @@
     <message>
         <source>No e-mail program could be started to write to %1.</source>
         <translation>Es konnte kein E-Mail-Programm gestartet werden, um an %1 zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Remind me again tomorrow</source>
+        <translation>Morgen wieder erinnern</translation>
     </message>
 </context>
 <context>
@@ -706,8 +730,20 @@ kein Programm verknüpft.</translation>
         <translation>der Passwortbefehl schlug mit Status %1 fehl</translation>
     </message>
     <message>
+        <source>The local copy of an address book could not be read (%1): its dates are left out until the next sync fetches it again.</source>
+        <translation>Die lokale Kopie eines Adressbuchs konnte nicht gelesen werden (%1): Seine Daten fehlen, bis die nächste Synchronisierung es neu holt.</translation>
+    </message>
+    <message>
         <source>the password command could not run</source>
         <translation>der Passwortbefehl konnte nicht laufen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time of day; give hours and minutes as HH:MM, such as 07:30</source>
+        <translation>„%1“ ist keine Uhrzeit; Stunden und Minuten bitte als HH:MM angeben, etwa 07:30</translation>
+    </message>
+    <message>
+        <source>the time of the daily reminder was not changed: %1 could not be written: %2</source>
+        <translation>die Uhrzeit der morgendlichen Erinnerung wurde nicht geändert: %1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -748,6 +784,10 @@ kein Programm verknüpft.</translation>
         <source>Your changes were not saved: with them %1 would be larger than Ovrana can read. The file was not changed.</source>
         <translation>Ihre Änderungen wurden nicht gespeichert: mit ihnen wäre %1 größer, als Ovrana lesen kann. Die Datei wurde nicht verändert.</translation>
     </message>
+    <message>
+        <source>Your changes to contacts of the address book %1 could not be saved in its local copy.</source>
+        <translation>Ihre Änderungen an Kontakten des Adressbuchs %1 konnten nicht in seiner lokalen Kopie gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -769,6 +809,10 @@ kein Programm verknüpft.</translation>
     <message>
         <source>Options...</source>
         <translation>Optionen...</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Morgen</translation>
     </message>
 </context>
 <context>
@@ -801,6 +845,28 @@ kein Programm verknüpft.</translation>
         <translation>
             <numerusform>%1 – am %3, %4 (in %n Tag)</numerusform>
             <numerusform>%1 – am %3, %4 (in %n Tagen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 turned %2 yesterday</source>
+        <translation>%1 wurde gestern %2</translation>
+    </message>
+    <message>
+        <source>%1 was yesterday</source>
+        <translation>%1 – gestern</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 turned %2 on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 wurde %2 – am %3, %4 (vor %n Tag)</numerusform>
+            <numerusform>%1 wurde %2 – am %3, %4 (vor %n Tagen)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 – am %3, %4 (vor %n Tag)</numerusform>
+            <numerusform>%1 – am %3, %4 (vor %n Tagen)</numerusform>
         </translation>
     </message>
 </context>

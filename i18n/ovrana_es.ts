@@ -100,6 +100,10 @@
         <source>%1 - properties</source>
         <translation>%1 - propiedades</translation>
     </message>
+    <message>
+        <source>Name, date and email come from the address book %1; they are changed there.</source>
+        <translation>El nombre, la fecha y el correo vienen de la libreta de direcciones %1; se cambian allí.</translation>
+    </message>
 </context>
 <context>
     <name>CImportDlg</name>
@@ -289,6 +293,22 @@
         <source>Nothing was exported.</source>
         <translation>No se exportó nada.</translation>
     </message>
+    <message>
+        <source>From the address book %1</source>
+        <translation>De la libreta de direcciones %1</translation>
+    </message>
+    <message>
+        <source>It comes from the address book %1; it is deleted there.</source>
+        <translation>Viene de la libreta de direcciones %1; se elimina allí.</translation>
+    </message>
+    <message>
+        <source>Also tell me about dates I missed since my last run</source>
+        <translation>Avisarme también de las fechas que me perdí desde la última vez</translation>
+    </message>
+    <message>
+        <source>Each morning at</source>
+        <translation>Cada mañana a las</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>
@@ -311,6 +331,10 @@
     <message>
         <source>No e-mail program could be started to write to %1.</source>
         <translation>No se pudo abrir ningún programa de correo para escribir a %1.</translation>
+    </message>
+    <message>
+        <source>Remind me again tomorrow</source>
+        <translation>Recordármelo de nuevo mañana</translation>
     </message>
 </context>
 <context>
@@ -706,8 +730,20 @@ a esta extensión de archivo.</translation>
         <translation>la orden de contraseña falló con el estado %1</translation>
     </message>
     <message>
+        <source>The local copy of an address book could not be read (%1): its dates are left out until the next sync fetches it again.</source>
+        <translation>No se pudo leer la copia local de una libreta de direcciones (%1): sus fechas quedan fuera hasta que la próxima sincronización la vuelva a obtener.</translation>
+    </message>
+    <message>
         <source>the password command could not run</source>
         <translation>la orden de contraseña no se pudo ejecutar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time of day; give hours and minutes as HH:MM, such as 07:30</source>
+        <translation>«%1» no es una hora del día; indique horas y minutos como HH:MM, por ejemplo 07:30</translation>
+    </message>
+    <message>
+        <source>the time of the daily reminder was not changed: %1 could not be written: %2</source>
+        <translation>la hora del aviso de la mañana no se cambió: no se pudo escribir %1: %2</translation>
     </message>
 </context>
 <context>
@@ -748,6 +784,10 @@ a esta extensión de archivo.</translation>
         <source>Your changes were not saved: with them %1 would be larger than Ovrana can read. The file was not changed.</source>
         <translation>Sus cambios no se guardaron: con ellos, %1 sería más grande de lo que Ovrana puede leer. El archivo no se modificó.</translation>
     </message>
+    <message>
+        <source>Your changes to contacts of the address book %1 could not be saved in its local copy.</source>
+        <translation>No se pudieron guardar sus cambios en los contactos de la libreta de direcciones %1 en su copia local.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -769,6 +809,10 @@ a esta extensión de archivo.</translation>
     <message>
         <source>Options...</source>
         <translation>Opciones...</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Mañana</translation>
     </message>
 </context>
 <context>
@@ -801,6 +845,28 @@ a esta extensión de archivo.</translation>
         <translation>
             <numerusform>%1 el %3 %4 (dentro de %n día)</numerusform>
             <numerusform>%1 el %3 %4 (dentro de %n días)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 turned %2 yesterday</source>
+        <translation>%1 cumplió %2 ayer</translation>
+    </message>
+    <message>
+        <source>%1 was yesterday</source>
+        <translation>%1 ayer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 turned %2 on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 cumplió %2 el %3 %4 (hace %n día)</numerusform>
+            <numerusform>%1 cumplió %2 el %3 %4 (hace %n días)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 el %3 %4 (hace %n día)</numerusform>
+            <numerusform>%1 el %3 %4 (hace %n días)</numerusform>
         </translation>
     </message>
 </context>

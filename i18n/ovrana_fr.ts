@@ -100,6 +100,10 @@
         <source>%1 - properties</source>
         <translation>%1 – propriétés</translation>
     </message>
+    <message>
+        <source>Name, date and email come from the address book %1; they are changed there.</source>
+        <translation>Le nom, la date et l’adresse e-mail viennent du carnet d’adresses %1 ; c’est là qu’on les modifie.</translation>
+    </message>
 </context>
 <context>
     <name>CImportDlg</name>
@@ -289,6 +293,22 @@
         <source>Nothing was exported.</source>
         <translation>Rien n&apos;a été exporté.</translation>
     </message>
+    <message>
+        <source>From the address book %1</source>
+        <translation>Du carnet d’adresses %1</translation>
+    </message>
+    <message>
+        <source>It comes from the address book %1; it is deleted there.</source>
+        <translation>Il vient du carnet d’adresses %1 ; c’est là qu’on le supprime.</translation>
+    </message>
+    <message>
+        <source>Also tell me about dates I missed since my last run</source>
+        <translation>M’informer aussi des dates manquées depuis mon dernier lancement</translation>
+    </message>
+    <message>
+        <source>Each morning at</source>
+        <translation>Chaque matin à</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>
@@ -311,6 +331,10 @@
     <message>
         <source>No e-mail program could be started to write to %1.</source>
         <translation>Aucun programme de messagerie n’a pu être lancé pour écrire à %1.</translation>
+    </message>
+    <message>
+        <source>Remind me again tomorrow</source>
+        <translation>Me le rappeler demain</translation>
     </message>
 </context>
 <context>
@@ -706,8 +730,20 @@ with the given filename extension.</source>
         <translation>la commande de mot de passe a échoué avec le statut %1</translation>
     </message>
     <message>
+        <source>The local copy of an address book could not be read (%1): its dates are left out until the next sync fetches it again.</source>
+        <translation>La copie locale d’un carnet d’adresses n’a pas pu être lue (%1) : ses dates sont omises jusqu’à ce que la prochaine synchronisation la récupère à nouveau.</translation>
+    </message>
+    <message>
         <source>the password command could not run</source>
         <translation>la commande de mot de passe n&apos;a pas pu s&apos;exécuter</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time of day; give hours and minutes as HH:MM, such as 07:30</source>
+        <translation>« %1 » n’est pas une heure ; indiquez les heures et les minutes sous la forme HH:MM, par exemple 07:30</translation>
+    </message>
+    <message>
+        <source>the time of the daily reminder was not changed: %1 could not be written: %2</source>
+        <translation>l’heure du rappel du matin n’a pas été changée : %1 n’a pas pu être écrit : %2</translation>
     </message>
 </context>
 <context>
@@ -748,6 +784,10 @@ with the given filename extension.</source>
         <source>Your changes were not saved: with them %1 would be larger than Ovrana can read. The file was not changed.</source>
         <translation>Vos modifications n’ont pas été enregistrées : avec elles, %1 serait plus grand que ce qu’Ovrana peut lire. Le fichier n’a pas été modifié.</translation>
     </message>
+    <message>
+        <source>Your changes to contacts of the address book %1 could not be saved in its local copy.</source>
+        <translation>Vos modifications des contacts du carnet d’adresses %1 n’ont pas pu être enregistrées dans sa copie locale.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -769,6 +809,10 @@ with the given filename extension.</source>
     <message>
         <source>Options...</source>
         <translation>Options...</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Demain</translation>
     </message>
 </context>
 <context>
@@ -801,6 +845,28 @@ with the given filename extension.</source>
         <translation>
             <numerusform>%1 le %3 %4 (dans %n jour)</numerusform>
             <numerusform>%1 le %3 %4 (dans %n jours)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 turned %2 yesterday</source>
+        <translation>%1 a eu %2 hier</translation>
+    </message>
+    <message>
+        <source>%1 was yesterday</source>
+        <translation>%1 hier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 turned %2 on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 a eu %2 le %3 %4 (il y a %n jour)</numerusform>
+            <numerusform>%1 a eu %2 le %3 %4 (il y a %n jours)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 le %3 %4 (il y a %n jour)</numerusform>
+            <numerusform>%1 le %3 %4 (il y a %n jours)</numerusform>
         </translation>
     </message>
 </context>

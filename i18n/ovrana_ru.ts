@@ -101,6 +101,10 @@
         <source>%1 - properties</source>
         <translation>%1 — свойства</translation>
     </message>
+    <message>
+        <source>Name, date and email come from the address book %1; they are changed there.</source>
+        <translation>Имя, дата и адрес почты взяты из адресной книги %1; они изменяются там.</translation>
+    </message>
 </context>
 <context>
     <name>CImportDlg</name>
@@ -291,6 +295,22 @@
         <source>Nothing was exported.</source>
         <translation>Ничего не экспортировано.</translation>
     </message>
+    <message>
+        <source>From the address book %1</source>
+        <translation>Из адресной книги %1</translation>
+    </message>
+    <message>
+        <source>It comes from the address book %1; it is deleted there.</source>
+        <translation>Запись взята из адресной книги %1; она удаляется там.</translation>
+    </message>
+    <message>
+        <source>Also tell me about dates I missed since my last run</source>
+        <translation>Сообщать и о датах, пропущенных с последнего запуска</translation>
+    </message>
+    <message>
+        <source>Each morning at</source>
+        <translation>Каждое утро в</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>
@@ -313,6 +333,10 @@
     <message>
         <source>No e-mail program could be started to write to %1.</source>
         <translation>Не удалось запустить почтовую программу, чтобы написать на адрес %1.</translation>
+    </message>
+    <message>
+        <source>Remind me again tomorrow</source>
+        <translation>Напомнить снова завтра</translation>
     </message>
 </context>
 <context>
@@ -719,8 +743,20 @@ with the given filename extension.</source>
         <translation>команда пароля завершилась с ошибкой, статус %1</translation>
     </message>
     <message>
+        <source>The local copy of an address book could not be read (%1): its dates are left out until the next sync fetches it again.</source>
+        <translation>Не удалось прочитать локальную копию адресной книги (%1): её даты не учитываются, пока следующая синхронизация не загрузит её заново.</translation>
+    </message>
+    <message>
         <source>the password command could not run</source>
         <translation>команду пароля не удалось выполнить</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time of day; give hours and minutes as HH:MM, such as 07:30</source>
+        <translation>«%1» — не время суток; укажите часы и минуты в виде ЧЧ:ММ, например 07:30</translation>
+    </message>
+    <message>
+        <source>the time of the daily reminder was not changed: %1 could not be written: %2</source>
+        <translation>время утреннего напоминания не изменено: не удалось записать %1: %2</translation>
     </message>
 </context>
 <context>
@@ -761,6 +797,10 @@ with the given filename extension.</source>
         <source>Your changes were not saved: with them %1 would be larger than Ovrana can read. The file was not changed.</source>
         <translation>Изменения не сохранены: с ними файл %1 стал бы больше, чем Ovrana может прочитать. Файл не изменён.</translation>
     </message>
+    <message>
+        <source>Your changes to contacts of the address book %1 could not be saved in its local copy.</source>
+        <translation>Ваши изменения контактов адресной книги %1 не удалось сохранить в её локальной копии.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -783,6 +823,10 @@ with the given filename extension.</source>
     <message>
         <source>Options...</source>
         <translation>Параметры...</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Завтра</translation>
     </message>
 </context>
 <context>
@@ -817,6 +861,30 @@ with the given filename extension.</source>
             <numerusform>%1: %3, %4 (через %n день)</numerusform>
             <numerusform>%1: %3, %4 (через %n дня)</numerusform>
             <numerusform>%1: %3, %4 (через %n дней)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 turned %2 yesterday</source>
+        <translation>%1: вчера исполнилось %2</translation>
+    </message>
+    <message>
+        <source>%1 was yesterday</source>
+        <translation>%1: вчера</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 turned %2 on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1: исполнилось %2 — %3, %4 (%n день назад)</numerusform>
+            <numerusform>%1: исполнилось %2 — %3, %4 (%n дня назад)</numerusform>
+            <numerusform>%1: исполнилось %2 — %3, %4 (%n дней назад)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1: %3, %4 (%n день назад)</numerusform>
+            <numerusform>%1: %3, %4 (%n дня назад)</numerusform>
+            <numerusform>%1: %3, %4 (%n дней назад)</numerusform>
         </translation>
     </message>
 </context>

@@ -21,17 +21,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimeEdit>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cstdint>
 #include <ctime>
-#include <numeric>
+#include <map>
 
 #include "EditPersonDlg.h"
 #include "ImportDlg.h"
+#include "contacts/ContactRecords.h"
 #include "controls/DaysBox.h"
 #include "controls/DialogKit.h"
 #include "controls/IconSet.h"
@@ -102,6 +105,47 @@ bool ContainsFolded(std::string_view text, std::string_view folded) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
     return std::search(text.begin(), text.end(), folded.begin(), folded.end(),
                        [&](char a, char b) { return lower(a) == b; }) != text.end();
+}
+
+// The record's picture with a small address book in its corner: the theme's, else one drawn.
+QIcon AddressBookIcon(int icon) {
+    static std::map<int, QIcon> made;
+    QIcon& marked = made[icon];
+    if (!marked.isNull()) {
+        return marked;
+    }
+    const QIcon book = QIcon::fromTheme(QStringLiteral("x-office-address-book"));
+    for (const int size : {16, 32}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        RecordIcon(icon).paint(&painter, 0, 0, size, size);
+        const QRectF corner(size * 0.4375, size * 0.4375, size * 0.5625, size * 0.5625);
+        if (!book.isNull()) {
+            book.paint(&painter, corner.toAlignedRect());
+        } else {
+            // A white rim keeps it apart from any picture beneath.
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(Qt::white);
+            painter.drawRoundedRect(corner, size / 8.0, size / 8.0);
+            const QRectF cover = corner.adjusted(size / 16.0, size / 16.0, -size / 16.0, 0);
+            painter.setPen(QPen(QColor(0x5c, 0x33, 0x10), size / 32.0));
+            painter.setBrush(QColor(0xc0, 0x6a, 0x1e));
+            painter.drawRoundedRect(cover, size / 16.0, size / 16.0);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(Qt::white);
+            const QPointF middle = cover.center();
+            const qreal unit = cover.width() / 6;
+            painter.drawEllipse(QPointF(middle.x(), middle.y() - unit), unit, unit);
+            painter.drawPie(
+                QRectF(middle.x() - 2 * unit, middle.y() + 0.6 * unit, 4 * unit, 3 * unit), 0,
+                180 * 16);
+        }
+        painter.end();
+        marked.addPixmap(pixmap);
+    }
+    return marked;
 }
 
 }  // namespace
@@ -190,7 +234,12 @@ public:
             return SortKey(*record, index.column());
         }
         if (index.column() == kName && role == Qt::DecorationRole) {
-            return RecordIcon(record->icon);
+            return record->origin != nullptr ? AddressBookIcon(record->icon)
+                                             : RecordIcon(record->icon);
+        }
+        if (index.column() == kName && role == Qt::ToolTipRole && record->origin != nullptr) {
+            return QCoreApplication::translate("COptionsDlg", "From the address book %1")
+                .arg(FromBytes(record->origin->addressBook));
         }
         return {};
     }
@@ -255,6 +304,7 @@ namespace {
 
 // The record's fields into the Edit person dialog, and the accepted form back.
 void ToForm(const PersonRecord& record, CEditPersonDlg& form) {
+    form.addressBook = record.origin != nullptr ? record.origin->addressBook : std::string();
     form.name = record.name;
     form.email = record.email;
     form.date = {record.year, record.month, record.day};
@@ -319,12 +369,29 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     checkNotify->setObjectName("checkNotify");
     checkDaily = new QCheckBox(tr("Also remind me each morning while I stay logged in"), this);
     checkDaily->setObjectName("checkDaily");
+    checkMissed = new QCheckBox(tr("Also tell me about dates I missed since my last run"), this);
+    checkMissed->setObjectName("checkMissed");
+    // The time and its label, enabled together: only the daily run has a time.
+    auto* dailyAtBox = new QWidget(this);
+    editDailyAt = new QTimeEdit(dailyAtBox);
+    editDailyAt->setObjectName("editDailyAt");
+    editDailyAt->setDisplayFormat(QStringLiteral("HH:mm"));
+    auto* dailyAtLabel = new QLabel(tr("Each morning at"), dailyAtBox);
+    dailyAtLabel->setBuddy(editDailyAt);
+    auto* dailyAtRow = new QHBoxLayout(dailyAtBox);
+    dailyAtRow->setContentsMargins(2 * em, 0, 0, 0);  // under the switch it belongs to
+    dailyAtRow->addWidget(dailyAtLabel);
+    dailyAtRow->addWidget(editDailyAt);
+    dailyAtRow->addStretch();
+    connect(checkDaily, &QCheckBox::toggled, dailyAtBox, &QWidget::setEnabled);
     auto* options = new QGroupBox(tr(" Options "), this);
     auto* optionsLayout = new QVBoxLayout(options);
     optionsLayout->addWidget(checkOnceADay);
     optionsLayout->addWidget(checkOnTop);
     optionsLayout->addWidget(checkNotify);
     optionsLayout->addWidget(checkDaily);
+    optionsLayout->addWidget(dailyAtBox);
+    optionsLayout->addWidget(checkMissed);
 
     editDays = new DaysBox(this);
     editDays->setObjectName("editDays");
@@ -406,7 +473,9 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     setTabOrder(checkOnceADay, checkOnTop);
     setTabOrder(checkOnTop, checkNotify);
     setTabOrder(checkNotify, checkDaily);
-    setTabOrder(checkDaily, editDays);
+    setTabOrder(checkDaily, editDailyAt);
+    setTabOrder(editDailyAt, checkMissed);
+    setTabOrder(checkMissed, editDays);
     setTabOrder(editDays, comboIcon);
     setTabOrder(comboIcon, buttonNew);
     setTabOrder(buttonNew, buttonImport);
@@ -447,6 +516,9 @@ void COptionsDlg::OnInitDialog() {
     checkOnTop->setChecked(settings->alwaysOnTop);
     checkNotify->setChecked(settings->notify);
     checkDaily->setChecked(settings->daily);
+    checkMissed->setChecked(settings->missed);
+    editDailyAt->setTime(QTime(settings->dailyAt / 60, settings->dailyAt % 60));
+    editDailyAt->parentWidget()->setEnabled(settings->daily);
     ShowIcon(*comboIcon, settings->defaultIcon);
     editDays->SetValue(settings->defaultDays);
     noticeText->setText(notice);
@@ -464,40 +536,83 @@ void COptionsDlg::accept() {
     settings->onceADay = checkOnceADay->isChecked();
     settings->notify = checkNotify->isChecked();
     settings->daily = checkDaily->isChecked();
+    settings->missed = checkMissed->isChecked();
+    const QTime dailyAt = editDailyAt->time();
+    settings->dailyAt = dailyAt.hour() * 60 + dailyAt.minute();
     settings->defaultDays = editDays->Value();
     settings->defaultIcon = comboIcon->currentIndex();
     QDialog::accept();
 }
 
 void COptionsDlg::FillList() {
-    // In the records' own order, as they were read and, mostly, as they lie in memory.
+    // A row's entry holds the first sixteen bytes of its name key as two numbers, which decide
+    // most comparisons, and all of them for keys that short: most names. What longer keys have
+    // beyond lies one after another in one buffer.
+    constexpr std::size_t kHead = 16;
+    struct Entry {
+        std::uint64_t head[2] = {};  // zeros after the key's end
+        std::uint32_t offset = 0;
+        std::uint32_t size = 0;
+        std::uint32_t index = 0;  // in the records' own order, which breaks ties
+    };
     std::vector<PersonRecord*> byList;
-    std::vector<std::string> keys;  // the name keys alone: a whole SortKey would double them
+    std::string tails;
+    std::vector<Entry> entries;
     std::vector<std::unique_ptr<const std::string>> folded;
     byList.reserve(records->size());
-    keys.reserve(records->size());
+    entries.reserve(records->size());
     folded.reserve(records->size());
     for (auto& record : *records) {
+        const std::string key = list->NameKey(record->name);
+        Entry entry;
+        for (std::size_t i = 0; i < kHead; ++i) {
+            const auto byte = i < key.size() ? static_cast<unsigned char>(key[i]) : 0u;
+            entry.head[i / 8] = entry.head[i / 8] << 8 | byte;
+        }
+        entry.offset = static_cast<std::uint32_t>(tails.size());
+        entry.size = static_cast<std::uint32_t>(key.size());
+        entry.index = static_cast<std::uint32_t>(entries.size());
+        entries.push_back(entry);
         byList.push_back(record.get());
-        const std::string& key = keys.emplace_back(list->NameKey(record->name));
+        if (key.size() > kHead) {
+            tails.append(key, kHead);
+        }
         // The filter's folded name is where the name key begins.
         folded.push_back(KeptMatchText(
             *record, [&] { return std::string_view(key).substr(0, key.find('\0')); }));
     }
-    std::vector<PersonRecord*> rows;
-    std::vector<std::unique_ptr<const std::string>> rowsFolded;
-    rows.reserve(byList.size());
-    rowsFolded.reserve(byList.size());
-    // The text rule's order: the keys' bytes, equal keys in the records' order.
-    std::vector<std::uint32_t> order(keys.size());
-    std::iota(order.begin(), order.end(), 0u);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
-    keys = {};
-    for (const std::uint32_t index : order) {
-        rows.push_back(byList[index]);
-        rowsFolded.push_back(std::move(folded[index]));
+    // The text rule's order: the keys' bytes, equal keys in the records' order. Where the heads
+    // are equal, two keys that fit in them differ only in length (a NUL and the zeros after a
+    // shorter key look alike); longer ones compare the rest of their bytes.
+    const std::string_view all(tails);
+    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        if (a.head[0] != b.head[0] || a.head[1] != b.head[1]) {
+            return a.head[0] != b.head[0] ? a.head[0] < b.head[0] : a.head[1] < b.head[1];
+        }
+        int order = 0;
+        if (a.size > kHead && b.size > kHead) {
+            order =
+                all.substr(a.offset, a.size - kHead).compare(all.substr(b.offset, b.size - kHead));
+        } else {
+            order = a.size < b.size ? -1 : a.size > b.size;
+        }
+        return order != 0 ? order < 0 : a.index < b.index;
+    });
+    tails = {};
+    // The entries, four times the size of a plain order, go before the rows are made.
+    std::vector<std::uint32_t> order(entries.size());
+    std::transform(entries.begin(), entries.end(), order.begin(),
+                   [](const Entry& entry) { return entry.index; });
+    entries = {};
+    std::vector<PersonRecord*> rows(order.size());
+    std::vector<std::unique_ptr<const std::string>> rowsFolded(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        rows[i] = byList[order[i]];
+        rowsFolded[i] = std::move(folded[order[i]]);
     }
+    order = {};
+    byList = {};
+    folded = decltype(folded)();
     table->Fill(std::move(rows), std::move(rowsFolded), rowFormat);
 }
 
@@ -610,8 +725,8 @@ void COptionsDlg::EditRecord(int row) {
 
 void COptionsDlg::DeleteRecord(int row) {
     PersonRecord* record = RecordAt(row);
-    if (record == nullptr) {
-        return;
+    if (record == nullptr || record->origin != nullptr) {
+        return;  // the address book's: the next sync would bring it back
     }
     table->Remove(list->SourceRow(row));
     RemoveRecord(*records, record);
@@ -658,7 +773,14 @@ void COptionsDlg::OnRclickList() {
     QMenu menu(this);
     menu.addAction(tr("New"))->setData(ID_NEW);
     menu.addAction(tr("Edit"))->setData(ID_EDIT);
-    menu.addAction(tr("Delete"))->setData(ID_DELETE);
+    QAction* del = menu.addAction(tr("Delete"));
+    del->setData(ID_DELETE);
+    if (const PersonRecord* record = RecordAt(row); record && record->origin != nullptr) {
+        del->setEnabled(false);
+        del->setToolTip(tr("It comes from the address book %1; it is deleted there.")
+                            .arg(FromBytes(record->origin->addressBook)));
+        menu.setToolTipsVisible(true);
+    }
     switch (Modal::Menu(menu)) {
         case ID_EDIT:
             EditRecord(row);

@@ -20,6 +20,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimeEdit;
 
 // The record manager: every record with its next date, warning period, age today and days to
 // go, narrowed by a filter box; New, Edit and Delete; import of contacts and export of a calendar;
@@ -88,6 +89,8 @@ private:
     QCheckBox* checkOnceADay;
     QCheckBox* checkNotify;
     QCheckBox* checkDaily;
+    QCheckBox* checkMissed;
+    QTimeEdit* editDailyAt;
     QComboBox* comboIcon;
     DaysBox* editDays;
     QPushButton* buttonNew;

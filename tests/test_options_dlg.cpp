@@ -3,6 +3,7 @@
 #include <QtWidgets>
 
 #include "TestSupport.h"
+#include "contacts/ContactRecords.h"
 #include "controls/DialogKit.h"
 #include "manage/OptionsDlg.h"
 
@@ -16,7 +17,7 @@ struct Options {
     RecordList records;
     AppSettings settings{0, 1, 0, 1, 9, 4, "", "%d/%m/%y"};
     COptionsDlg dialog;
-    QTreeView* list = nullptr;
+    QTableView* list = nullptr;
     QString editedName;  // typed into the Edit person dialog before OK; "!": Cancel
     QString shown;       // the icon and days the Edit person dialog showed: "4/9"
 
@@ -32,7 +33,7 @@ struct Options {
         dialog.settings = &settings;
         dialog.clock = [] { return kToday; };
         dialog.OnInitDialog();
-        list = dialog.findChild<QTreeView*>("list");
+        list = dialog.findChild<QTableView*>("list");
         Modal::menuHook = nullptr;  // no answer of an earlier test
         Modal::warnHook = nullptr;
         Modal::fileHook = nullptr;
@@ -102,16 +103,21 @@ private slots:
     void closeStoresTheSwitchesEscapeDoesNot() {
         for (const bool close : {true, false}) {
             Options o;
-            for (const char* box : {"checkOnTop", "checkOnceADay", "checkNotify", "checkDaily"}) {
+            auto* time = o.dialog.findChild<QTimeEdit*>("editDailyAt");
+            time->setTime(QTime(6, 30));
+            for (const char* box :
+                 {"checkOnTop", "checkOnceADay", "checkNotify", "checkDaily", "checkMissed"}) {
                 o.dialog.findChild<QCheckBox*>(box)->toggle();
             }
+            QVERIFY(!time->isEnabled());  // without the daily run
             o.dialog.findChild<QComboBox*>("comboIcon")->setCurrentIndex(-1);
             o.Days()->setText("500");  // typed, not clamped
             QTest::keyClick(&o.dialog, close ? Qt::Key_Return : Qt::Key_Escape);
             const AppSettings& s = o.settings;
-            QCOMPARE(QList<int>({s.alwaysOnTop, s.onceADay, s.notify, s.daily, s.defaultDays,
-                                 s.defaultIcon}),
-                     close ? QList<int>({1, 0, 1, 0, 500, -1}) : QList<int>({0, 1, 0, 1, 9, 4}));
+            QCOMPARE(QList<int>({s.alwaysOnTop, s.onceADay, s.notify, s.daily, s.missed, s.dailyAt,
+                                 s.defaultDays, s.defaultIcon}),
+                     close ? QList<int>({1, 0, 1, 0, 1, 390, 500, -1})
+                           : QList<int>({0, 1, 0, 1, 0, 540, 9, 4}));
         }
     }
 
@@ -150,6 +156,29 @@ private slots:
         QCOMPARE(o.records.size(), 5u);
     }
 
+    // A date from an address book is marked; its own fields are read-only, and it is not deleted.
+    void addressBookRows() {
+        Options o;
+        const ContactOrigin origin{"", "Family", "u1", false, {}};
+        o.records.front()->origin = &origin;  // zoe, the last row
+        o.Select(6);
+        QString fixed = o.list->currentIndex().data(Qt::ToolTipRole).toString();
+        Modal::runHook = [&](QDialog& editor) {
+            fixed += editor.findChild<QDateEdit*>("datePicker")->isReadOnly() ? " d" : "";
+            fixed += editor.findChild<QLineEdit*>("editName")->isReadOnly() ? "n" : "";
+            fixed += editor.findChild<QLabel*>("noteAddressBook")->isHidden() ? "" : "t";
+            return int(QDialog::Rejected);
+        };
+        o.DoubleClick();
+        Modal::menuHook = [&](QMenu& menu) {
+            fixed += menu.actions().at(2)->isEnabled() ? "" : "x";
+            return menu.actions().at(2)->data().toInt();
+        };
+        emit o.list->customContextMenuRequested({});
+        QTest::keyClick(o.list, Qt::Key_Delete);
+        QVERIFY(fixed == "From the address book Family dntx" && o.records.size() == 7);
+    }
+
     // The filter looks in names and addresses, not across them, folded; Ctrl+F finds it. Header
     // clicks sort, the same one again reverses, another starts ascending; filter and selection
     // stay. Escape empties the box, then closes.
@@ -169,7 +198,7 @@ private slots:
         o.Select(2);                                    // ölaf
         QStringList orders;
         for (const int column : {1, 1, 0}) {
-            QHeaderView* header = o.list->header();
+            QHeaderView* header = o.list->horizontalHeader();
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                               {header->sectionViewportPosition(column) + 5, 5});
             orders << o.Column(0).join(' ');

@@ -6,7 +6,9 @@
 
 #include "TestSupport.h"
 #include "app/ReminderApp.h"
+#include "contacts/AddressBookCopy.h"
 #include "records/DataFile.h"
+#include "reminder/Snoozes.h"
 #include "storage/RunLock.h"
 
 namespace {
@@ -29,6 +31,7 @@ public:
             Append(records, Record("Added", 1, 2, 2003));
         }
         settings.defaultDays = 30;
+        settings.dailyAt = dailyAt.value_or(settings.dailyAt);
         return addInOptions;
     }
     void ShowMessage(const std::string& text) override { calls += "M", told += text; }
@@ -41,6 +44,7 @@ public:
     std::function<void()> meanwhile = [] {};  // another program, while a dialog or notice waits
     std::string calls, told;
     bool pressOptions = false, silenceFirst = false, addInOptions = false;
+    std::optional<int> dailyAt;  // the time chosen in Options
 };
 
 const std::string kData = std::string(kDataFileHeader) +
@@ -56,7 +60,8 @@ protected:
         int reads = 0;
         CReminderApp app({[&] { return start + 3600 * 24 * reads++; },
                           [] { return std::string("dd/MM/yyyy"); }, store, dialogs, path, nullptr,
-                          true, dir.File(".")});
+                          true, dir.File("."), dir.File("books"), dir.File("snoozed"),
+                          dir.File("timer")});
         app.InitInstance(hasArguments, daily);
     }
 
@@ -98,6 +103,17 @@ TEST_F(RunFlow, DecisionTable) {
         EXPECT_EQ(store.values["days"], std::strchr(c.shown, 'O') ? "30" : "0")
             << "as Options left it";
     }
+}
+
+// "Tomorrow" puts off the notification's records, and keeps what another run put off meanwhile.
+TEST_F(RunFlow, TomorrowKeepsWhatAnotherRunPutOff) {
+    WriteFile(path, kData + "Cara,07121990,1,-1,14,0,0,,\r\n");
+    store.values = {{"notify", "1"}, {"lastrun", "20261201"}};
+    dialogs.notified = NotifyOutcome::Tomorrow;
+    dialogs.meanwhile = [&] { WriteSnoozes(dir.File("snoozed"), MakeDay(2026, 12, 6), {7}); };
+    Run(false);
+    EXPECT_EQ(ReadSnoozes(dir.File("snoozed"), MakeDay(2026, 12, 6)).keys,
+              std::set<std::uint64_t>({7, SnoozeKey(Record("Cara", 7, 12, 1990))}));
 }
 
 TEST_F(RunFlow, NotificationAndDailyTable) {
@@ -177,11 +193,18 @@ TEST_F(RunFlow, ChangesAreSavedOrWhyNotIsTold) {
         {"no lock", true, "O", "lock " + path + ".lock: Is a directory."},
         {"linked", true, "OM", path + " has other names (hard links)"},
         {"dangling", true, "O", path + " points to " + missing + ", which does not exist.", ""},
+        {"contact", false, "RO", "", ""},  // silenced in its copy; no data file made for it
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        for (const char* suffix : {"", ".lock", ".bak"}) {
-            std::filesystem::remove_all(path + suffix);
+        for (const std::string& file : {path, path + ".lock", path + ".bak", dir.File("books")}) {
+            std::filesystem::remove_all(file);
+        }
+        AddressBookCopy book;
+        book.url = "https://h/";
+        book.cards.push_back({"/1.vcf", "e", "u1", "Cara", "", {{false, 7, 12, 1990}}});
+        if (c.what == "contact") {
+            WriteCopy(dir.File("books/1.book"), book);
         }
         std::unique_ptr<RunLock> other;
         dialogs = FakeDialogs();
@@ -192,7 +215,7 @@ TEST_F(RunFlow, ChangesAreSavedOrWhyNotIsTold) {
             ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
         } else if (c.what == "dangling") {
             std::filesystem::create_symlink(missing, path);
-        } else if (c.what != "made") {
+        } else if (c.what != "made" && c.what != "contact") {
             WriteFile(path, c.what == "notified" ? kData + dan : kData);
         }
         if (c.what == "busy") {
@@ -221,6 +244,8 @@ TEST_F(RunFlow, ChangesAreSavedOrWhyNotIsTold) {
         } else {
             EXPECT_EQ(ReadFile(path), c.file);
         }
+        ReadCopy(dir.File("books/1.book"), book);
+        EXPECT_EQ(book.choices.size(), c.what == "contact" ? 1u : 0u);
     }
 }
 
@@ -245,5 +270,26 @@ TEST_F(RunFlow, LeftoversOfKilledSavesGoWhileNoSaveCanRun) {
     Run(false);
     for (const auto& [name, leftover] : files) {
         EXPECT_NE(std::filesystem::exists(dir.File(name)), leftover) << name;
+    }
+}
+
+// A time chosen in Options moves the timer; one the timer could not take is not kept, and the
+// user is told.
+TEST_F(RunFlow, DailyTimeGoesToTheTimer) {
+    for (const bool writable : {true, false}) {
+        SCOPED_TRACE(writable);
+        std::filesystem::remove_all(dir.File("timer"));
+        if (!writable) {
+            WriteFile(dir.File("timer"), "");  // where the folder should be
+        }
+        store.values = {{"dailyat", "7:05"}};
+        dialogs = FakeDialogs();
+        dialogs.dailyAt = 6 * 60 + 30;
+        Run(true);
+        EXPECT_EQ(store.values["dailyat"], writable ? "06:30" : "07:05");
+        EXPECT_EQ(dialogs.calls, writable ? "O" : "OM");
+        EXPECT_EQ(ReadFile(dir.File("timer/time.conf")).find("OnCalendar=*-*-* 06:30:00\n") !=
+                      std::string::npos,
+                  writable);
     }
 }
