@@ -22,10 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     for (const DavResource& response : reply.responses) {
-        const VCardParse parse = ParseVCards(
-            std::string_view(response.addressData.constData(),
-                             static_cast<std::size_t>(response.addressData.size())),
-            1);
+        const VCardParse parse =
+            ParseVCards(std::string_view(response.addressData.constData(),
+                                         static_cast<std::size_t>(response.addressData.size())),
+                        1);
         for (const VCardContact& contact : parse.contacts) {
             const CopiedCard card =
                 CopyCard(response.href.toStdString(), response.etag.toStdString(), contact);
