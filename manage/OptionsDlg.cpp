@@ -629,9 +629,10 @@ void COptionsDlg::FillList() {
     for (auto& record : *records) {
         const std::string key = list->NameKey(record->name);
         NameEntry entry;
+        unsigned char head[NameEntry::kHead] = {};
+        key.copy(reinterpret_cast<char*>(head), NameEntry::kHead);
         for (std::size_t i = 0; i < NameEntry::kHead; ++i) {
-            const auto byte = i < key.size() ? static_cast<unsigned char>(key[i]) : 0u;
-            entry.head[i / 8] = entry.head[i / 8] << 8 | byte;
+            entry.head[i / 8] = entry.head[i / 8] << 8 | head[i];
         }
         entry.offset = static_cast<std::uint32_t>(tails.size());
         entry.size = static_cast<std::uint32_t>(key.size());
