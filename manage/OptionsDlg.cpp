@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
+#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,6 +31,7 @@
 #include <ctime>
 #include <numeric>
 
+#include "AddressBooksDlg.h"
 #include "EditPersonDlg.h"
 #include "ImportDlg.h"
 #include "controls/DaysBox.h"
@@ -64,6 +66,11 @@ QString GuideAddress() {
 // The translations the windows installed.
 std::string AppTranslations(const char* context, const char* source) {
     return QCoreApplication::translate(context, source).toStdString();
+}
+
+// The command that gives an address book's password where no keyring answers.
+std::string AddressBookPasswordCommand() {
+    return {};
 }
 
 }  // namespace
@@ -351,6 +358,9 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     buttonExport = new QPushButton(tr("Export..."), this);
     buttonExport->setObjectName("buttonExport");
     buttonExport->setAutoDefault(false);
+    buttonAddressBooks = new QPushButton(tr("Address books..."), this);
+    buttonAddressBooks->setObjectName("buttonAddressBooks");
+    buttonAddressBooks->setAutoDefault(false);
     auto* about = new QLabel(
         tr("Ovrana %1, by the Ovrana developers").arg(QStringLiteral(OVRANA_VERSION)), this);
     about->setObjectName("about");
@@ -370,6 +380,10 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     newRow->addWidget(buttonExport);
     newRow->addStretch();
     side->addLayout(newRow);
+    auto* addressRow = new QHBoxLayout;
+    addressRow->addWidget(buttonAddressBooks);
+    addressRow->addStretch();
+    side->addLayout(addressRow);
     side->addStretch();
     side->addWidget(about);
     side->addWidget(link);
@@ -411,12 +425,14 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     setTabOrder(comboIcon, buttonNew);
     setTabOrder(buttonNew, buttonImport);
     setTabOrder(buttonImport, buttonExport);
-    setTabOrder(buttonExport, close);
+    setTabOrder(buttonExport, buttonAddressBooks);
+    setTabOrder(buttonAddressBooks, close);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &COptionsDlg::accept);
     connect(buttonNew, &QPushButton::clicked, this, &COptionsDlg::OnNewRecord);
     connect(buttonImport, &QPushButton::clicked, this, &COptionsDlg::OnImport);
     connect(buttonExport, &QPushButton::clicked, this, &COptionsDlg::OnExport);
+    connect(buttonAddressBooks, &QPushButton::clicked, this, &COptionsDlg::OnAddressBooks);
     connect(filterBox, &QLineEdit::textChanged, this, &COptionsDlg::ApplyFilter);
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, [this] {
@@ -452,6 +468,28 @@ void COptionsDlg::OnInitDialog() {
     noticeText->setText(notice);
     noticeBox->setVisible(!notice.isEmpty());
     list->setFocus();
+    // The address books brought up to date while the user looks, when there are any.
+    if (const std::string folder = AddressBookFolder(); !CopyFiles(folder).empty()) {
+        WhenAddressBooksDone(QFuture<void>(SyncAddressBooks(folder, AddressBookPasswordCommand())));
+    }
+}
+
+void COptionsDlg::WhenAddressBooksDone(QFuture<void> job) {
+    addressBookJob = job;
+    auto* watcher = new QFutureWatcher<void>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        emit AddressBooksSynced();
+    });
+    watcher->setFuture(job);
+}
+
+void COptionsDlg::OnAddressBooks() {
+    CAddressBooksDlg dialog(AddressBookFolder(), AddressBookPasswordCommand(), addressBookJob,
+                            this);
+    dialog.exec();
+    // Books added or removed; a sync still under way reports when it ends.
+    WhenAddressBooksDone(dialog.Pending());
 }
 
 int COptionsDlg::exec() {

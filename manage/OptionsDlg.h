@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFuture>
 #include <functional>
 #include <memory>
 
@@ -47,6 +48,11 @@ public:
     int exec() override;
     void accept() override;
 
+signals:
+    // The local copies of the address books changed: a sync ended, or the user added or
+    // removed address books. The list's rows from address books are then out of date.
+    void AddressBooksSynced();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -71,6 +77,9 @@ private:
     void SelectShownNear(int row);
     void OnImport();
     void OnExport();
+    void OnAddressBooks();
+    // Emits AddressBooksSynced when `job` ends, unless the dialog is gone by then.
+    void WhenAddressBooksDone(QFuture<void> job);
     void OnNewRecord();
     void EditRecord(int row);
     void DeleteRecord(int row);
@@ -79,6 +88,7 @@ private:
 
     DayNumber today = 0;
     std::shared_ptr<const RowFormat> rowFormat;
+    QFuture<void> addressBookJob;  // the sync or change of address books under way
 
     CSortingListCtrl* list;
     RecordTable* table;
@@ -93,6 +103,7 @@ private:
     QPushButton* buttonNew;
     QPushButton* buttonImport;
     QPushButton* buttonExport;
+    QPushButton* buttonAddressBooks;
     CWebLinkStatic* link;
     QWidget* noticeBox;
     QLabel* noticeText;
