@@ -15,6 +15,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QtConcurrent>
+#include <algorithm>
 #include <ctime>
 #include <map>
 #include <utility>
@@ -44,6 +45,10 @@ std::vector<ListedBook> ListBooks(const std::string& folder) {
             books.push_back(std::move(book));
         }
     }
+    // By name, as the user knows them; the files are named by a hash.
+    std::stable_sort(books.begin(), books.end(), [](const ListedBook& a, const ListedBook& b) {
+        return FromBytes(a.copy.displayName).localeAwareCompare(FromBytes(b.copy.displayName)) < 0;
+    });
     return books;
 }
 
@@ -318,8 +323,6 @@ void CAddressBooksDlg::OnRemove() {
 
 void CAddressBooksDlg::OnSync() {
     if (!busy_) {
-        busy_ = true;  // reading the passwords may take a moment
-        UpdateActions();
         Start(SyncAddressBooks(folder_, passwordCommand_));
     }
 }
@@ -330,8 +333,6 @@ void CAddressBooksDlg::OnTrust() {
         return;
     }
     const ListedBook& book = books_[std::size_t(row)];
-    busy_ = true;
-    UpdateActions();
     Start(SyncAddressBooks(folder_, passwordCommand_, book.path, book.copy.lastError.fingerprint));
 }
 
@@ -393,6 +394,8 @@ CAddAddressBookDlg::CAddAddressBookDlg(std::string folder, QWidget* parent)
         certificate_ = problem_.fingerprint;
         OnFind();
     });
+    // A certificate is trusted for the server it came from.
+    connect(address_, &QLineEdit::textChanged, this, [this] { certificate_.clear(); });
     for (QLineEdit* edit : {address_, user_, password_}) {
         connect(edit, &QLineEdit::textChanged, this, [this] {
             // Books found with other words would be added with these.
@@ -533,6 +536,9 @@ void CAddAddressBookDlg::UpdateActions() {
     }
     find_->setEnabled(!busy_ && !address_->text().trimmed().isEmpty() && !user_->text().isEmpty());
     ok_->setEnabled(!busy_ && ticked > 0);
+    // Enter finds before it adds.
+    find_->setDefault(found_.empty());
+    ok_->setDefault(!found_.empty());
     const bool untrusted = !busy_ && problem_.kind == SyncProblem::Kind::Untrusted &&
                            !problem_.fingerprint.empty() && problem_.fingerprint != certificate_;
     trust_->setVisible(untrusted);
