@@ -175,12 +175,11 @@ CAddressBooksDlg::CAddressBooksDlg(std::string folder, std::string passwordComma
 
     list_ = NewList(this, "books",
                     {tr("Address book"), tr("Account"), tr("Last sync"), tr("Last error")});
-    const int widths[] = {24 * em, 30 * em, 18 * em, 40 * em};
-    for (int column = 0; column < 4; ++column) {
-        list_->setColumnWidth(column, widths[column]);
-    }
-    list_->setMinimumSize(widths[0] + widths[1] + widths[2] + widths[3] + 2 * em,
-                          fontMetrics().height() * 10);
+    // The last sync's column fits its dates; the error takes what is left.
+    const int widths[] = {24 * em, 30 * em};
+    list_->setColumnWidth(0, widths[0]);
+    list_->setColumnWidth(1, widths[1]);
+    list_->setMinimumSize(widths[0] + widths[1] + 60 * em, fontMetrics().height() * 10);
 
     // The chosen book's error in full: a fingerprint is longer than its column.
     error_ = new QLabel(this);
