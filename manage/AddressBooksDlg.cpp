@@ -145,14 +145,13 @@ QFuture<std::vector<ListedBook>> SyncAddressBooks(const std::string& folder,
                 return logins;
             })
         .then(QtFuture::Launch::Async, [folder, trust](const std::vector<SyncLogin>& logins) {
-            const std::int64_t now = std::time(nullptr);
             for (const SyncLogin& login : logins) {
                 if (!trust.empty()) {
                     UpdateCopy(login.path,
                                [&](AddressBookCopy& copy) { copy.certificate = trust; });
                 }
                 if (login.password.status == PasswordResult::Status::Found) {
-                    SyncBook(login.path, login.password.password, now);
+                    SyncBook(login.path, login.password.password, std::time(nullptr));
                     continue;
                 }
                 // Without a password the server would only refuse; the row says why.
