@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QFuture>
 #include <QString>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -42,9 +41,10 @@ struct ListedBook {
     AddressBookCopy copy;  // without its cards and choices
 };
 
-// Syncs every address book in `folder` off the window's thread, the passwords read here first
-// (the keyring answers only on this thread); the books afterwards. `trust`: a copy whose
-// certificate the user accepted, set before its sync.
+// Syncs every address book in `folder`, or only the one whose copy is `onlyPath`, off the
+// window's thread; their passwords are read on the window's thread in between, the only one the
+// keyring answers on. Gives the books as they then stand. `trust`: the fingerprint of a
+// certificate the user accepted for `onlyPath`, kept in its copy before the sync.
 QFuture<std::vector<ListedBook>> SyncAddressBooks(const std::string& folder,
                                                   const std::string& passwordCommand,
                                                   const std::string& onlyPath = {},
