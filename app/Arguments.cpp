@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -16,17 +17,66 @@ void PrintError(const std::string& text) {
     std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
+namespace {
+
+// The 32 bytes of a SHA-256 in hexadecimal, in either case, with a colon between every two digits
+// (as certificate viewers show them) or none: 64 lower-case digits; empty for anything else.
+std::string Fingerprint(std::string_view text) {
+    const bool colons = text.size() == 95;
+    std::string digits;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const bool separator = colons && i % 3 == 2;
+        if (separator ? c != ':' : !std::isxdigit(c)) {
+            return {};
+        }
+        if (!separator) {
+            digits += static_cast<char>(std::tolower(c));
+        }
+    }
+    return digits.size() == 64 ? digits : std::string();
+}
+
+}  // namespace
+
 CommandLine ReadCommandLine(int argc, const char* const* argv) {
     using Command = CommandLine::Command;
     CommandLine line;
+    std::string_view given;  // the command that works without a window, as it was written
+    bool user = false, certificate = false;
+    const auto value = [&](int& i) { return i + 1 < argc ? std::string(argv[++i]) : ""; };
     for (int i = 1; i < argc && line.error.empty(); ++i) {
         const std::string_view argument = argv[i];
         const bool fileCommand = argument == "--import" || argument == "--export";
+        const bool bookCommand = argument == "--add-address-book" ||
+                                 argument == "--remove-address-book" || argument == "--sync";
         if (argument == "--home") {
             line.home = true;
+        } else if (argument == "--user" || argument == "--accept-certificate") {
+            // Either may come before the command; whether it has one is seen at the end.
+            bool& seen = argument == "--user" ? user : certificate;
+            if (seen) {
+                line.error = std::string(argument) + " given twice";
+            }
+            seen = true;
+            if (argument == "--user") {
+                line.user = value(i);
+            } else {
+                line.certificate = Fingerprint(value(i));
+            }
+            if (line.error.empty() &&
+                (argument == "--user" ? line.user : line.certificate).empty()) {
+                line.error = argument == "--user" ? "--user needs a name"
+                                                  : "--accept-certificate needs the SHA-256 "
+                                                    "fingerprint, 64 hexadecimal digits";
+            }
         } else if (fileCommand &&
                    (line.command == Command::Import || line.command == Command::Export)) {
             line.error = "one --import or --export at a time";
+        } else if ((fileCommand || bookCommand) && !given.empty()) {
+            line.error = argument == given ? std::string(argument) + " given twice"
+                                           : std::string(argument) + " cannot be given with " +
+                                                 std::string(given);
         } else if (argument == "--daily" &&
                    (line.command == Command::Logon || line.command == Command::Daily)) {
             line.command = Command::Daily;
@@ -34,8 +84,9 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
                    line.command != Command::Daily) {
             continue;  // the first command stands
         } else if (fileCommand) {
+            given = argument;
             line.command = argument == "--import" ? Command::Import : Command::Export;
-            line.file = i + 1 < argc ? argv[++i] : "";
+            line.file = value(i);
             if (line.file.empty()) {
                 line.error = std::string(argument) + " needs a file name";
             } else if (line.file != "-") {
@@ -48,10 +99,27 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
                     line.file = absolute.lexically_normal().string();
                 }
             }
+        } else if (bookCommand) {
+            given = argument;
+            line.command = argument == "--sync"               ? Command::Sync
+                           : argument == "--add-address-book" ? Command::AddAddressBook
+                                                              : Command::RemoveAddressBook;
+            if (line.command != Command::Sync && (line.url = value(i)).empty()) {
+                line.error = std::string(argument) + " needs a URL";
+            }
         } else {
             line.command = argument == "--help" || argument == "-h" ? Command::Help
                            : argument == "--version"                ? Command::Version
                                                                     : Command::Options;
+        }
+    }
+    const bool answers = line.command == Command::Help || line.command == Command::Version;
+    if (line.error.empty() && !answers) {
+        if (line.command == Command::AddAddressBook && !user) {
+            line.error = "--add-address-book needs --user NAME";
+        } else if (line.command != Command::AddAddressBook && (user || certificate)) {
+            line.error = std::string(user ? "--user" : "--accept-certificate") +
+                         " goes with --add-address-book only";
         }
     }
     line.hasArguments = line.command == Command::Options;
@@ -61,6 +129,9 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
 std::string UsageText() {
     return "Usage: ovrana [--home] [--daily | --options | --import FILE | --export FILE | --help | "
            "--version]\n"
+           "       ovrana --add-address-book URL --user NAME [--accept-certificate SHA256]\n"
+           "       ovrana --remove-address-book URL\n"
+           "       ovrana --sync\n"
            "Reminds you of birthdays and other yearly dates kept in ovras.ini.\n"
            "\n"
            "  (none)          show what is due, or nothing at all\n"
@@ -70,6 +141,14 @@ std::string UsageText() {
            "  --import FILE   add the birthdays and anniversaries of a vCard file (- for\n"
            "                  standard input)\n"
            "  --export FILE   write the dates as an iCalendar file (- for standard output)\n"
+           "  --add-address-book URL --user NAME\n"
+           "                  remind the dates of the address books on a CardDAV server at URL\n"
+           "                  (the password on the first line of standard input)\n"
+           "  --accept-certificate SHA256\n"
+           "                  trust the server's certificate with this fingerprint\n"
+           "  --remove-address-book URL\n"
+           "                  remove an address book, its local copy and its password\n"
+           "  --sync          bring every address book's local copy up to date\n"
            "  --help          show this help and exit\n"
            "  --version       show the version and exit\n"
            "Any other argument opens the Options dialog, where records are added, edited and\n"

@@ -8,12 +8,28 @@
 // ovras.ini. `--daily` is the morning timer's run: a logon run that shows nothing when a run
 // already happened today. `--help` and `--version` answer and end, `--import FILE` and
 // `--export FILE` work without a window, one of them at a time ("-": standard input or output);
-// any other argument opens the Options dialog.
+// `--add-address-book URL --user NAME [--accept-certificate SHA256]`,
+// `--remove-address-book URL` and `--sync` work on address books on a server, without a window.
+// Any other argument opens the Options dialog.
 struct CommandLine {
-    enum class Command { Logon, Daily, Options, Help, Version, Import, Export };
+    enum class Command {
+        Logon,
+        Daily,
+        Options,
+        Help,
+        Version,
+        Import,
+        Export,
+        AddAddressBook,
+        RemoveAddressBook,
+        Sync
+    };
     bool home = false;
     Command command = Command::Logon;
     std::string file;           // of --import and --export
+    std::string url;            // of --add-address-book and --remove-address-book
+    std::string user;           // of --add-address-book
+    std::string certificate;    // trusted by --add-address-book: SHA-256, 64 lower-case hex digits
     std::string error;          // a command given without what it needs, or given twice
     int fileError = 0;          // errno when `file` could not be made absolute (no working folder)
     bool hasArguments = false;  // the Options dialog opens at once

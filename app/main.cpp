@@ -58,6 +58,16 @@ int main(int argc, char** argv) {
             {settings.defaultIcon, settings.defaultDays, TranslatedAnniversaryName(translate)},
             say);
     }
+    if (line.command == CommandLine::Command::AddAddressBook ||
+        line.command == CommandLine::Command::RemoveAddressBook ||
+        line.command == CommandLine::Command::Sync) {
+        // Address books are not wired in yet.
+        PrintError(line.command == CommandLine::Command::Sync ? "--sync: not available"
+                   : line.command == CommandLine::Command::AddAddressBook
+                       ? "--add-address-book: not available"
+                       : "--remove-address-book: not available");
+        return 1;
+    }
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host,
                       "ovras.ini", &text, kept.has_value(), RuntimeFolder()});
     app.InitInstance(line.hasArguments, line.command == CommandLine::Command::Daily);

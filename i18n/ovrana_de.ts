@@ -729,6 +729,77 @@ kein Programm verknüpft.</translation>
         <source>the home directory that HOME names cannot be used; nothing was exported</source>
         <translation>das Home-Verzeichnis, das HOME nennt, ist nicht nutzbar; es wurde nichts exportiert</translation>
     </message>
+    <message>
+        <source>%1 cannot be reached</source>
+        <translation>%1 ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering</source>
+        <translation>%1 antwortet nicht mehr</translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password</source>
+        <translation>%1 hat den Benutzernamen oder das Passwort abgelehnt</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted</source>
+        <translation>dem Zertifikat von %1 wird nicht vertraut</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted (SHA-256 %2); if it is the server&apos;s own, trust it with --accept-certificate %2</source>
+        <translation>dem Zertifikat von %1 wird nicht vertraut (SHA-256 %2); ist es das des Servers, vertrauen Sie ihm mit --accept-certificate %2</translation>
+    </message>
+    <message>
+        <source>the address on %1 is not an address book and leads to none</source>
+        <translation>die Adresse auf %1 ist kein Adressbuch und führt zu keinem</translation>
+    </message>
+    <message>
+        <source>%1 answered with HTTP status %2</source>
+        <translation>%1 antwortete mit dem HTTP-Status %2</translation>
+    </message>
+    <message>
+        <source>%1 sent a reply that cannot be understood</source>
+        <translation>%1 schickte eine unverständliche Antwort</translation>
+    </message>
+    <message>
+        <source>plain http:// to %1 is refused, as the password would travel in clear; use https://</source>
+        <translation>einfaches http:// zu %1 wird abgelehnt, da das Passwort im Klartext übertragen würde; verwenden Sie https://</translation>
+    </message>
+    <message>
+        <source>%1 sent a reply larger than Ovrana accepts</source>
+        <translation>%1 schickte eine Antwort, größer als Ovrana annimmt</translation>
+    </message>
+    <message>
+        <source>no password for %1: none in the keyring and none given</source>
+        <translation>kein Passwort für %1: keines im Schlüsselbund und keines angegeben</translation>
+    </message>
+    <message>
+        <source>no password is kept in the keyring</source>
+        <translation>im Schlüsselbund ist kein Passwort hinterlegt</translation>
+    </message>
+    <message>
+        <source>no keyring answers</source>
+        <translation>kein Schlüsselbund antwortet</translation>
+    </message>
+    <message numerus="yes">
+        <source>the password command gave no answer within %n seconds</source>
+        <translation>
+            <numerusform>der Passwortbefehl antwortete nicht binnen %n Sekunde</numerusform>
+            <numerusform>der Passwortbefehl antwortete nicht binnen %n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the password command printed no password</source>
+        <translation>der Passwortbefehl gab kein Passwort aus</translation>
+    </message>
+    <message>
+        <source>the password command failed with status %1</source>
+        <translation>der Passwortbefehl schlug mit Status %1 fehl</translation>
+    </message>
+    <message>
+        <source>the password command could not run</source>
+        <translation>der Passwortbefehl konnte nicht laufen</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>

@@ -729,6 +729,77 @@ a esta extensión de archivo.</translation>
         <source>the home directory that HOME names cannot be used; nothing was exported</source>
         <translation>no se puede usar la carpeta personal que indica HOME; no se exportó nada</translation>
     </message>
+    <message>
+        <source>%1 cannot be reached</source>
+        <translation>no se puede conectar con %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering</source>
+        <translation>%1 ha dejado de responder</translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password</source>
+        <translation>%1 ha rechazado el nombre de usuario o la contraseña</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted</source>
+        <translation>el certificado de %1 no es de confianza</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted (SHA-256 %2); if it is the server&apos;s own, trust it with --accept-certificate %2</source>
+        <translation>el certificado de %1 no es de confianza (SHA-256 %2); si es el del servidor, confíe en él con --accept-certificate %2</translation>
+    </message>
+    <message>
+        <source>the address on %1 is not an address book and leads to none</source>
+        <translation>la dirección en %1 no es una libreta de direcciones ni lleva a ninguna</translation>
+    </message>
+    <message>
+        <source>%1 answered with HTTP status %2</source>
+        <translation>%1 respondió con el estado HTTP %2</translation>
+    </message>
+    <message>
+        <source>%1 sent a reply that cannot be understood</source>
+        <translation>%1 envió una respuesta que no se puede entender</translation>
+    </message>
+    <message>
+        <source>plain http:// to %1 is refused, as the password would travel in clear; use https://</source>
+        <translation>se rechaza http:// simple hacia %1, ya que la contraseña viajaría sin cifrar; use https://</translation>
+    </message>
+    <message>
+        <source>%1 sent a reply larger than Ovrana accepts</source>
+        <translation>%1 envió una respuesta más grande de lo que Ovrana acepta</translation>
+    </message>
+    <message>
+        <source>no password for %1: none in the keyring and none given</source>
+        <translation>no hay contraseña para %1: ninguna en el llavero y ninguna indicada</translation>
+    </message>
+    <message>
+        <source>no password is kept in the keyring</source>
+        <translation>no hay ninguna contraseña guardada en el llavero</translation>
+    </message>
+    <message>
+        <source>no keyring answers</source>
+        <translation>ningún llavero responde</translation>
+    </message>
+    <message numerus="yes">
+        <source>the password command gave no answer within %n seconds</source>
+        <translation>
+            <numerusform>la orden de contraseña no respondió en %n segundo</numerusform>
+            <numerusform>la orden de contraseña no respondió en %n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the password command printed no password</source>
+        <translation>la orden de contraseña no mostró ninguna contraseña</translation>
+    </message>
+    <message>
+        <source>the password command failed with status %1</source>
+        <translation>la orden de contraseña falló con el estado %1</translation>
+    </message>
+    <message>
+        <source>the password command could not run</source>
+        <translation>la orden de contraseña no se pudo ejecutar</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>

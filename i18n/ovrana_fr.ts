@@ -729,6 +729,77 @@ with the given filename extension.</source>
         <source>the home directory that HOME names cannot be used; nothing was exported</source>
         <translation>le dossier personnel que nomme HOME est inutilisable ; rien n&apos;a été exporté</translation>
     </message>
+    <message>
+        <source>%1 cannot be reached</source>
+        <translation>%1 est injoignable</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering</source>
+        <translation>%1 ne répond plus</translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password</source>
+        <translation>%1 a refusé le nom d&apos;utilisateur ou le mot de passe</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted</source>
+        <translation>le certificat de %1 n&apos;est pas approuvé</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted (SHA-256 %2); if it is the server&apos;s own, trust it with --accept-certificate %2</source>
+        <translation>le certificat de %1 n&apos;est pas approuvé (SHA-256 %2) ; si c&apos;est bien celui du serveur, approuvez-le avec --accept-certificate %2</translation>
+    </message>
+    <message>
+        <source>the address on %1 is not an address book and leads to none</source>
+        <translation>l&apos;adresse sur %1 n&apos;est pas un carnet d&apos;adresses et n&apos;en indique aucun</translation>
+    </message>
+    <message>
+        <source>%1 answered with HTTP status %2</source>
+        <translation>%1 a répondu avec le statut HTTP %2</translation>
+    </message>
+    <message>
+        <source>%1 sent a reply that cannot be understood</source>
+        <translation>%1 a envoyé une réponse incompréhensible</translation>
+    </message>
+    <message>
+        <source>plain http:// to %1 is refused, as the password would travel in clear; use https://</source>
+        <translation>le simple http:// vers %1 est refusé, car le mot de passe circulerait en clair ; utilisez https://</translation>
+    </message>
+    <message>
+        <source>%1 sent a reply larger than Ovrana accepts</source>
+        <translation>%1 a envoyé une réponse plus grande que ce qu&apos;Ovrana accepte</translation>
+    </message>
+    <message>
+        <source>no password for %1: none in the keyring and none given</source>
+        <translation>aucun mot de passe pour %1 : aucun dans le trousseau et aucun donné</translation>
+    </message>
+    <message>
+        <source>no password is kept in the keyring</source>
+        <translation>aucun mot de passe n&apos;est gardé dans le trousseau</translation>
+    </message>
+    <message>
+        <source>no keyring answers</source>
+        <translation>aucun trousseau ne répond</translation>
+    </message>
+    <message numerus="yes">
+        <source>the password command gave no answer within %n seconds</source>
+        <translation>
+            <numerusform>la commande de mot de passe n&apos;a pas répondu en %n seconde</numerusform>
+            <numerusform>la commande de mot de passe n&apos;a pas répondu en %n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the password command printed no password</source>
+        <translation>la commande de mot de passe n&apos;a affiché aucun mot de passe</translation>
+    </message>
+    <message>
+        <source>the password command failed with status %1</source>
+        <translation>la commande de mot de passe a échoué avec le statut %1</translation>
+    </message>
+    <message>
+        <source>the password command could not run</source>
+        <translation>la commande de mot de passe n&apos;a pas pu s&apos;exécuter</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>

@@ -741,6 +741,78 @@ with the given filename extension.</source>
         <source>the home directory that HOME names cannot be used; nothing was exported</source>
         <translation>домашний каталог, указанный в HOME, недоступен; ничего не экспортировано</translation>
     </message>
+    <message>
+        <source>%1 cannot be reached</source>
+        <translation>%1 недоступен</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering</source>
+        <translation>%1 перестал отвечать</translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password</source>
+        <translation>%1 отклонил имя пользователя или пароль</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted</source>
+        <translation>сертификату %1 нет доверия</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted (SHA-256 %2); if it is the server&apos;s own, trust it with --accept-certificate %2</source>
+        <translation>сертификату %1 нет доверия (SHA-256 %2); если это сертификат самого сервера, доверьтесь ему с --accept-certificate %2</translation>
+    </message>
+    <message>
+        <source>the address on %1 is not an address book and leads to none</source>
+        <translation>адрес на %1 не является адресной книгой и не ведёт ни к одной</translation>
+    </message>
+    <message>
+        <source>%1 answered with HTTP status %2</source>
+        <translation>%1 ответил с HTTP-статусом %2</translation>
+    </message>
+    <message>
+        <source>%1 sent a reply that cannot be understood</source>
+        <translation>%1 прислал непонятный ответ</translation>
+    </message>
+    <message>
+        <source>plain http:// to %1 is refused, as the password would travel in clear; use https://</source>
+        <translation>простой http:// к %1 отклонён: пароль передавался бы открытым текстом; используйте https://</translation>
+    </message>
+    <message>
+        <source>%1 sent a reply larger than Ovrana accepts</source>
+        <translation>%1 прислал ответ больше, чем принимает Ovrana</translation>
+    </message>
+    <message>
+        <source>no password for %1: none in the keyring and none given</source>
+        <translation>нет пароля для %1: в связке ключей его нет, и он не указан</translation>
+    </message>
+    <message>
+        <source>no password is kept in the keyring</source>
+        <translation>в связке ключей нет пароля</translation>
+    </message>
+    <message>
+        <source>no keyring answers</source>
+        <translation>ни одна связка ключей не отвечает</translation>
+    </message>
+    <message numerus="yes">
+        <source>the password command gave no answer within %n seconds</source>
+        <translation>
+            <numerusform>команда пароля не ответила за %n секунду</numerusform>
+            <numerusform>команда пароля не ответила за %n секунды</numerusform>
+            <numerusform>команда пароля не ответила за %n секунд</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the password command printed no password</source>
+        <translation>команда пароля не вывела пароль</translation>
+    </message>
+    <message>
+        <source>the password command failed with status %1</source>
+        <translation>команда пароля завершилась с ошибкой, статус %1</translation>
+    </message>
+    <message>
+        <source>the password command could not run</source>
+        <translation>команду пароля не удалось выполнить</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>

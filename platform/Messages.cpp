@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Messages.h"
 
+#include <cctype>
 #include <system_error>
 
 #include "TextServices.h"
@@ -270,4 +271,118 @@ std::string ImportSummary(const ImportPlan& plan, const PluralTranslator& say) {
     return FillIn(say("Import", QT_TRANSLATE_N_NOOP("Import", "Imported %n records; skipped %1"),
                       static_cast<int>(plan.records.size())),
                   {skipped}, static_cast<int>(plan.records.size()));
+}
+
+namespace {
+
+// "AB:CD:..", as certificate viewers show a fingerprint.
+std::string Pairs(const std::string& hex) {
+    std::string text;
+    for (std::size_t i = 0; i < hex.size(); ++i) {
+        if (i > 0 && i % 2 == 0) {
+            text += ':';
+        }
+        text += static_cast<char>(std::toupper(static_cast<unsigned char>(hex[i])));
+    }
+    return text;
+}
+
+// The sentence, then what the server or the system said, when anything.
+std::string WithDetail(std::string text, const std::string& detail) {
+    return detail.empty() ? text : text + ": " + detail;
+}
+
+}  // namespace
+
+std::string SyncProblemText(const SyncProblem& p, const PluralTranslator& say) {
+    const std::string& server = p.server;
+    switch (p.kind) {
+        case SyncProblem::Kind::None:
+            return {};
+        case SyncProblem::Kind::Unreachable:
+            return WithDetail(
+                Say(say, QT_TRANSLATE_NOOP("Messages", "%1 cannot be reached"), {server}),
+                p.detail);
+        case SyncProblem::Kind::TimedOut:
+            return Say(say, QT_TRANSLATE_NOOP("Messages", "%1 stopped answering"), {server});
+        case SyncProblem::Kind::LoginRefused:
+            return Say(say, QT_TRANSLATE_NOOP("Messages", "%1 refused the user name or password"),
+                       {server});
+        case SyncProblem::Kind::Untrusted:
+            if (p.fingerprint.empty()) {
+                return WithDetail(
+                    Say(say, QT_TRANSLATE_NOOP("Messages", "the certificate of %1 is not trusted"),
+                        {server}),
+                    p.detail);
+            }
+            return Say(say,
+                       QT_TRANSLATE_NOOP("Messages",
+                                         "the certificate of %1 is not trusted (SHA-256 %2); if it "
+                                         "is the server's own, trust it with "
+                                         "--accept-certificate %2"),
+                       {server, Pairs(p.fingerprint)});
+        case SyncProblem::Kind::NotAnAddressBook:
+            return Say(
+                say,
+                QT_TRANSLATE_NOOP("Messages",
+                                  "the address on %1 is not an address book and leads to none"),
+                {server});
+        case SyncProblem::Kind::ServerError:
+            return WithDetail(
+                p.status != 0
+                    ? Say(say, QT_TRANSLATE_NOOP("Messages", "%1 answered with HTTP status %2"),
+                          {server, std::to_string(p.status)})
+                    : Say(say,
+                          QT_TRANSLATE_NOOP("Messages",
+                                            "%1 sent a reply that cannot be understood"),
+                          {server}),
+                p.detail);
+        case SyncProblem::Kind::InsecureUrl:
+            return Say(say,
+                       QT_TRANSLATE_NOOP("Messages",
+                                         "plain http:// to %1 is refused, as the password would "
+                                         "travel in clear; use https://"),
+                       {server});
+        case SyncProblem::Kind::TooLarge:
+            return Say(say,
+                       QT_TRANSLATE_NOOP("Messages", "%1 sent a reply larger than Ovrana accepts"),
+                       {server});
+        case SyncProblem::Kind::NoPassword:
+            return Say(say,
+                       QT_TRANSLATE_NOOP("Messages",
+                                         "no password for %1: none in the keyring and none given"),
+                       {server});
+    }
+    return {};
+}
+
+std::string PasswordProblemText(const PasswordResult& r, const PluralTranslator& say) {
+    switch (r.status) {
+        case PasswordResult::Status::Found:
+            return {};
+        case PasswordResult::Status::NotFound:
+            return Say(say, QT_TRANSLATE_NOOP("Messages", "no password is kept in the keyring"),
+                       {});
+        case PasswordResult::Status::NoKeyring:
+            return WithDetail(Say(say, QT_TRANSLATE_NOOP("Messages", "no keyring answers"), {}),
+                              r.detail);
+        case PasswordResult::Status::CommandFailed:
+            break;
+    }
+    if (r.timedOut) {
+        return Say(say,
+                   QT_TRANSLATE_N_NOOP("Messages",
+                                       "the password command gave no answer within %n seconds"),
+                   {}, kPasswordCommandSeconds);
+    }
+    if (r.exitStatus == 0) {
+        return Say(say, QT_TRANSLATE_NOOP("Messages", "the password command printed no password"),
+                   {});
+    }
+    return WithDetail(
+        r.exitStatus > 0
+            ? Say(say, QT_TRANSLATE_NOOP("Messages", "the password command failed with status %1"),
+                  {std::to_string(r.exitStatus)})
+            : Say(say, QT_TRANSLATE_NOOP("Messages", "the password command could not run"), {}),
+        r.detail);
 }

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "Passwords.h"
+#include "contacts/AddressBookCopy.h"
 #include "formats/ContactImport.h"
 #include "formats/Problem.h"
 
@@ -20,3 +22,10 @@ std::string SkipReasonText(const SkippedContact& skipped, const PluralTranslator
 
 // "Imported N records; skipped M already present, K without a date, L without a name"
 std::string ImportSummary(const ImportPlan& plan, const PluralTranslator& say);
+
+// What went wrong with an address book's server, naming it, in one line without a full stop:
+// "dav.example.org refused the user name or password". Empty for none.
+std::string SyncProblemText(const SyncProblem& problem, const PluralTranslator& say);
+
+// Why no password came from the keyring or the password command; empty when one did.
+std::string PasswordProblemText(const PasswordResult& result, const PluralTranslator& say);

@@ -11,10 +11,13 @@ namespace {
 // No option's value comes near 79 bytes: a longer one is damage or a stray hand edit, and counts
 // as missing.
 constexpr std::size_t kMaxValueBytes = 80;
+// A command names its program and a file or an entry, with a full path or two.
+constexpr std::size_t kMaxCommandBytes = 4096;
 
-std::optional<std::string> ReadValue(const KeyValueStore& store, const char* name) {
+std::optional<std::string> ReadValue(const KeyValueStore& store, const char* name,
+                                     std::size_t maxBytes = kMaxValueBytes) {
     std::optional<std::string> value = store.Read(name);
-    if (value && value->size() + 1 > kMaxValueBytes) {
+    if (value && value->size() + 1 > maxBytes) {
         return std::nullopt;
     }
     if (value) {
@@ -86,6 +89,9 @@ void LoadSettings(KeyValueStore& store, AppSettings& settings, const std::string
     if (auto value = ReadValue(store, "lastrun")) {
         settings.lastRun = *value;
     }
+    if (auto value = ReadValue(store, "passwordcommand", kMaxCommandBytes)) {
+        settings.passwordCommand = *value;
+    }
 }
 
 void SaveSettings(KeyValueStore& store, const AppSettings& settings, const std::string& runDate) {
@@ -96,4 +102,8 @@ void SaveSettings(KeyValueStore& store, const AppSettings& settings, const std::
     store.Write("notify", std::to_string(settings.notify ? 1 : 0));
     store.Write("daily", std::to_string(settings.daily ? 1 : 0));
     store.Write("lastrun", runDate);
+    // Written only when set: the logon run without Qt reads only files of the usual names.
+    if (!settings.passwordCommand.empty()) {
+        store.Write("passwordcommand", settings.passwordCommand);
+    }
 }

@@ -18,6 +18,9 @@ struct AppSettings {
     // Rebuilt at every start, never stored.
     std::string dateFormat;
     DayNumber today = 0;
+    // Run through /bin/sh -c when the keyring has no password for an address book: the first
+    // line of its output is the password. Set in the settings file by hand; empty: none.
+    std::string passwordCommand{};  // `{}`: a list of values that ends at `today` covers it too
 };
 
 // The run date text: YYYYMMDD (20261206), decimal text that names one day only.
@@ -33,5 +36,6 @@ bool IsRunDateOf(const std::string& lastRun, const CivilDate& date);
 // missing, over-long or non-numeric value leaves its field as it is.
 void LoadSettings(KeyValueStore& store, AppSettings& settings, const std::string& runDate);
 
-// Writes the six options and `runDate` as lastrun; `settings.lastRun` is not changed.
+// Writes the six options, the password command when there is one, and `runDate` as lastrun;
+// `settings.lastRun` is not changed.
 void SaveSettings(KeyValueStore& store, const AppSettings& settings, const std::string& runDate);

@@ -24,3 +24,46 @@ TEST(Arguments, FileCommandsAndAnswers) {
     EXPECT_EQ(AnswerAndExit(ReadCommandLine(2, version)), 0);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), VersionText());
 }
+
+// The address-book commands: each with what it needs and nothing else; a fingerprint in any of
+// its usual spellings becomes 64 lower-case digits.
+TEST(Arguments, AddressBookCommands) {
+    using C = CommandLine::Command;
+    using namespace std::string_literals;
+    const auto read = [](std::string line) {  // the arguments, a space between each two
+        line = "ovrana " + line;
+        std::vector<const char*> argv = {line.data()};
+        for (char& c : line) {
+            if (c == ' ') {
+                c = '\0';
+                argv.push_back(&c + 1);
+            }
+        }
+        return ReadCommandLine(static_cast<int>(argv.size()), argv.data());
+    };
+    const std::string h = "0123456789abcDEF", p = "01:23:45:67:89:ab:cD:EF", l = "0123456789abcdef";
+    const std::string hex = h + h + h + h, pairs = p + ":" + p + ":" + p + ":" + p;
+    const std::string add = "--add-address-book u --user a", cert = " --accept-certificate ";
+    const std::tuple<std::string, C, std::string, std::string, std::string> rows[] = {
+        {add, C::AddAddressBook, "u", "a", ""},
+        {"--user a" + cert + pairs + " --add-address-book u", C::AddAddressBook, "u", "a",
+         l + l + l + l},
+        {add + cert + hex, C::AddAddressBook, "u", "a", l + l + l + l},
+        {"--remove-address-book u", C::RemoveAddressBook, "u", "", ""},
+        {"--sync", C::Sync, "", "", ""},
+    };
+    for (const auto& [arguments, command, url, user, certificate] : rows) {
+        const CommandLine line = read(arguments);
+        EXPECT_EQ(std::tie(line.error, line.command, line.url, line.user, line.certificate),
+                  std::tie("", command, url, user, certificate));
+    }
+    for (const std::string& arguments :
+         {add + cert + hex.substr(1), add + cert + pairs.substr(1) + "0",
+          add + cert + "g" + hex.substr(1), "--add-address-book u"s,
+          "--add-address-book  --user a"s, add + " --user b", add + " --user",
+          "--remove-address-book"s, "--sync --sync"s, "--import x --sync"s,
+          "--remove-address-book u --export x"s, "--user a --sync"s,
+          "--remove-address-book u" + cert + hex}) {
+        EXPECT_NE(read(arguments).error, "") << arguments;
+    }
+}

@@ -9,8 +9,10 @@
 TEST(Settings, StoredValuesAreReadByAtoiRules) {
     struct Case {
         std::map<std::string, std::string> stored;
-        const char *saved, *lastRun;
+        std::string saved;
+        const char* lastRun;
     };
+    const std::string command = "gpg -qd " + std::string(90, 'p');
     const Case cases[] = {
         {{}, "aot=0\ndaily=1\ndays=14\nicon=1\nlastrun=2026127\nnotify=0\nonceaday=0\n", ""},
         {{{"aot", "2"},
@@ -19,8 +21,11 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
           {"lastrun", "2026125"},
           {"days", "99999999999"},
           {"notify", "7"},
-          {"daily", "0"}},
-         "aot=1\ndaily=0\ndays=2147483647\nicon=-1\nlastrun=2026127\nnotify=1\nonceaday=1\n",
+          {"daily", "0"},
+          {"passwordcommand", command}},
+         "aot=1\ndaily=0\ndays=2147483647\nicon=-1\nlastrun=2026127\nnotify=1\nonceaday=1\n"
+         "passwordcommand=" +
+             command + "\n",
          "2026125"},
         {{{"aot", "yes"},
           {"days", std::string(79, '7')},
@@ -30,11 +35,11 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
          "2026"},
     };
     for (const Case& c : cases) {
-        MapStore store(c.stored);
+        MapStore store(c.stored), saved;
         AppSettings settings;
         LoadSettings(store, settings, "2026126");
-        SaveSettings(store, settings, "2026127");
-        EXPECT_EQ(FormatSettingsText(store.values), std::string("[General]\n") + c.saved);
+        SaveSettings(saved, settings, "2026127");
+        EXPECT_EQ(FormatSettingsText(saved.values), "[General]\n" + c.saved);
         EXPECT_EQ(settings.lastRun, c.lastRun);
     }
 }
