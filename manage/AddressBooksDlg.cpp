@@ -489,7 +489,7 @@ void CAddAddressBookDlg::accept() {
             const PasswordResult stored = StorePassword(login.url, login.user, login.password);
             if (stored.status != PasswordResult::Status::Found) {
                 kept = tr("The password could not be kept in the keyring: %1")
-                           .arg(FromBytes(stored.detail));
+                           .arg(FromBytes(PasswordProblemText(stored, InstalledTranslation)));
             }
         }
         if (failed.isEmpty() && kept.isEmpty()) {

@@ -68,11 +68,6 @@ std::string AppTranslations(const char* context, const char* source) {
     return QCoreApplication::translate(context, source).toStdString();
 }
 
-// The command that gives an address book's password where no keyring answers.
-std::string AddressBookPasswordCommand() {
-    return {};
-}
-
 }  // namespace
 
 // How a row words its record; shared by the rows, so they never reach into the dialog.
@@ -470,7 +465,7 @@ void COptionsDlg::OnInitDialog() {
     list->setFocus();
     // The address books brought up to date while the user looks, when there are any.
     if (const std::string folder = AddressBookFolder(); !CopyFiles(folder).empty()) {
-        WhenAddressBooksDone(QFuture<void>(SyncAddressBooks(folder, AddressBookPasswordCommand())));
+        WhenAddressBooksDone(QFuture<void>(SyncAddressBooks(folder, settings->passwordCommand)));
     }
 }
 
@@ -485,8 +480,7 @@ void COptionsDlg::WhenAddressBooksDone(QFuture<void> job) {
 }
 
 void COptionsDlg::OnAddressBooks() {
-    CAddressBooksDlg dialog(AddressBookFolder(), AddressBookPasswordCommand(), addressBookJob,
-                            this);
+    CAddressBooksDlg dialog(AddressBookFolder(), settings->passwordCommand, addressBookJob, this);
     dialog.exec();
     // Books added or removed; a sync still under way reports when it ends.
     WhenAddressBooksDone(dialog.Pending());
