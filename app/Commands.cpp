@@ -5,10 +5,20 @@
 #include <ctime>
 
 #include "Arguments.h"
+#include "contacts/ContactRecords.h"
 
 int RunExport(const std::string& dataPath, const std::string& target, const CalendarTexts& texts,
-              const PluralTranslator& say) {
-    const Problem problem = ExportDataFile(dataPath, target, std::time(nullptr), texts);
+              const PluralTranslator& say, const std::string& addressBookFolder,
+              const ImportDefaults& defaults) {
+    ContactRecords contacts;
+    std::vector<std::string> unreadable;
+    const Problem problem =
+        ExportDataFile(dataPath, target, std::time(nullptr), texts, [&](RecordList& records) {
+            unreadable = contacts.Load(addressBookFolder, records, defaults);
+        });
+    if (!unreadable.empty()) {
+        PrintError(UnreadableCopiesText(unreadable, say));
+    }
     if (problem.Failed()) {
         PrintError(ProblemText(problem, say));
         return 1;

@@ -10,9 +10,12 @@
 // The commands that work without any window. Each returns the exit status and reports a failure
 // on standard error, in the words `say` gives.
 
-// Writes the records of `dataPath` to `target` as ExportDataFile does.
+// Writes the records of `dataPath` and the dates of the address books' copies in
+// `addressBookFolder` (as ContactRecords loads them with `defaults`) to `target` as
+// ExportDataFile does. A copy that cannot be read is left out and named on standard error.
 int RunExport(const std::string& dataPath, const std::string& target, const CalendarTexts& texts,
-              const PluralTranslator& say);
+              const PluralTranslator& say, const std::string& addressBookFolder,
+              const ImportDefaults& defaults);
 
 // Imports the vCard file `vcardPath` as ImportContacts does, and prints one line that counts what
 // was imported and skipped.

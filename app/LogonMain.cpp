@@ -14,6 +14,7 @@
 
 #include "Arguments.h"
 #include "QuietLogon.h"
+#include "contacts/AddressBookCopy.h"
 #include "platform/SettingsFile.h"
 #include "records/DataFile.h"
 
@@ -91,7 +92,8 @@ int main(int argc, char** argv) {
         EnterHome();  // else the working folder's file
     }
     const QuietLogonFiles files{[] { return std::time(nullptr); }, SettingsFilePath(),
-                                kDataFileName, line.command == CommandLine::Command::Daily};
+                                kDataFileName, line.command == CommandLine::Command::Daily,
+                                AddressBookFolder()};
     if (RunQuietLogon(files) == QuietLogon::HandOver) {
         HandOver(folder, argv);
     }

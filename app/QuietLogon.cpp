@@ -4,6 +4,7 @@
 #include <map>
 
 #include "ReminderApp.h"
+#include "contacts/ContactRecords.h"
 #include "platform/Settings.h"
 #include "platform/SettingsFile.h"
 #include "records/DataFile.h"
@@ -52,13 +53,32 @@ QuietLogon RunQuietLogon(const QuietLogonFiles& files) {
     // the reading when there is a reminder to show; without a reminder the file is still read to
     // its end, as one that cannot be read opens the Options dialog.
     const DayNumber today = MakeToday(started);
+    // The address books' due dates, unless a record of the data file takes their place. An
+    // anniversary's name is in the user's language, which only the whole program knows: it is
+    // never taken as matched here. A copy that cannot be read is for the whole program to tell.
+    ContactRecords contacts;
+    RecordList dueContacts;
+    if (remind) {
+        if (!contacts
+                 .Load(files.addressBookFolder, dueContacts,
+                       {settings.defaultIcon, settings.defaultDays})
+                 .empty()) {
+            return QuietLogon::HandOver;
+        }
+        UpdateAllRecords(dueContacts, today);
+        std::erase_if(dueContacts, [](const auto& contact) { return !IsDue(*contact); });
+    }
     bool due = false;
     const LoadStatus load = ReadRecords(files.dataPath, [&](PersonRecord& record) {
         UpdateRecord(record, today);
         due = due || IsDue(record);
+        std::erase_if(dueContacts, [&](const auto& contact) {
+            return contact->notABirthday == 0 && contact->name == record.name &&
+                   contact->day == record.day && contact->month == record.month;
+        });
         return !(remind && due);
     });
-    if (load != LoadStatus::Loaded || (remind && due)) {
+    if (load != LoadStatus::Loaded || (remind && (due || !dueContacts.empty()))) {
         return QuietLogon::HandOver;
     }
     SaveSettings(store, settings, todayText);  // the day worked out, even past midnight

@@ -18,9 +18,11 @@ struct QuietLogonFiles {
     std::function<std::time_t()> clock;
     std::string settingsPath;  // empty: unknown here
     std::string dataPath = "ovras.ini";
-    bool daily = false;  // the morning timer's run (--daily)
+    bool daily = false;             // the morning timer's run (--daily)
+    std::string addressBookFolder;  // the local copies of address books; empty: none
 };
 
 // The run flow of a start without arguments, as far as it shows nothing. Never loads the
-// records into memory: they are checked line by line and the first due one ends the check.
+// records into memory: they are checked line by line and the first due one ends the check. The
+// address books' local copies are read as the whole program reads them; never the network.
 QuietLogon RunQuietLogon(const QuietLogonFiles& files);

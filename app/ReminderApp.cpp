@@ -7,6 +7,8 @@
 #include <optional>
 #include <system_error>
 
+#include "contacts/ContactRecords.h"
+#include "platform/Messages.h"
 #include "records/DatePattern.h"
 #include "records/Dates.h"
 #include "reminder/DueRecords.h"
@@ -103,18 +105,47 @@ std::string SaveFailureText(const SaveResult& result, const std::string& file,
                {file, std::generic_category().message(result.error)});
 }
 
+// The user's language for the texts of platform/Messages; null: English.
+PluralTranslator Words(const TextServices* text) {
+    return [text](const char* context, const char* source, int n) {
+        return text != nullptr ? text->Translate(context, source, n) : std::string(source);
+    };
+}
+
+std::string ChoicesNotSavedNotice(const std::vector<std::string>& books, const TextServices* text) {
+    std::string names;
+    for (const std::string& book : books) {
+        names += (names.empty() ? "\"" : ", \"") + book + '"';
+    }
+    return Say(text,
+               QT_TRANSLATE_NOOP("Notice",
+                                 "Your changes to contacts of the address book %1 could not be "
+                                 "saved in its local copy."),
+               {names});
+}
+
 }  // namespace
 
 bool AlreadyRanToday(const AppSettings& settings, const CivilDate& today, bool daily) {
     return (settings.onceADay || daily) && IsRunDateOf(settings.lastRun, today);
 }
 
+ImportDefaults CReminderApp::ContactDefaults() const {
+    const PluralTranslator say = Words(services_.text);
+    return {settings.defaultIcon, settings.defaultDays,
+            TranslatedAnniversaryName([&say](const char* context, const char* source) {
+                return say(context, source, -1);
+            })};
+}
+
 // The notification may wait for hours: it is sent and waited on without the run lock, so that
 // other runs can save meanwhile. An action takes the lock and reads the file again.
 NotifyOutcome CReminderApp::NotifyUnlocked() {
     RecordList unlocked;
+    ContactRecords contacts;
     NotifyOutcome outcome = NotifyOutcome::NotSent;
     if (LoadRecords(services_.dataPath, unlocked) == LoadStatus::Loaded) {
+        contacts.Load(services_.addressBookFolder, unlocked, ContactDefaults());
         UpdateAllRecords(unlocked, settings.today);
         if (std::any_of(unlocked.begin(), unlocked.end(),
                         [](const auto& r) { return IsDue(*r); })) {
@@ -164,6 +195,12 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
     FileStamp read;
     const LoadStatus load = LoadRecords(services_.dataPath, records, &read);
     bool openOptions = load != LoadStatus::Loaded;
+    // The data file's own text, to save it only when its records changed: the address books'
+    // dates keep the user's choices in their copies.
+    const std::string fileText = FormatRecords(records);
+    ContactRecords contacts;
+    const std::vector<std::string> unreadableCopies =
+        contacts.Load(services_.addressBookFolder, records, ContactDefaults());
     UpdateAllRecords(records, settings.today);
     // Why changes of this run cannot be written; empty when they can. A file read only in part
     // would be replaced by what little was read.
@@ -187,8 +224,14 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
         services_.dialogs.ShowMessage(NoHomeNotice(services_.text));
     }
 
+    const bool optionsOnly = hasArguments || notified == NotifyOutcome::OpenOptions;
+    // Told only when a window shows, once a run.
+    if (!unreadableCopies.empty() && (remind || openOptions || optionsOnly)) {
+        services_.dialogs.ShowMessage(
+            UnreadableCopiesText(unreadableCopies, Words(services_.text)));
+    }
     bool changed = false;
-    if (hasArguments || notified == NotifyOutcome::OpenOptions) {
+    if (optionsOnly) {
         openOptions = true;
     } else if (remind) {
         const ReminderOutcome outcome = services_.dialogs.RunReminder(records, settings);
@@ -200,6 +243,10 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
     if (openOptions && services_.dialogs.RunOptions(records, settings, notice)) {
         changed = true;
     }
+    if (const std::vector<std::string> failed = contacts.SaveChoices(records); !failed.empty()) {
+        services_.dialogs.ShowMessage(ChoicesNotSavedNotice(failed, services_.text));
+    }
+    changed = changed && FormatRecords(records) != fileText;
 
     if (changed && !notice.empty()) {
         if (!openOptions) {

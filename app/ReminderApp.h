@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "formats/ContactImport.h"
 #include "platform/Settings.h"
 #include "platform/TextServices.h"
 #include "records/DataFile.h"
@@ -53,6 +54,8 @@ struct AppServices {
     bool settingsKept = true;  // false: no home to keep them in, which the user is told
     // Where a run marks that it shows the user this day's reminder; empty: nowhere.
     std::string showingLockFolder;
+    // The local copies of address books, whose dates join the records; empty: none.
+    std::string addressBookFolder;
 };
 
 // Whether a run already happened today so that this one shows nothing: with "once a day", and
@@ -73,6 +76,7 @@ public:
 
 private:
     NotifyOutcome NotifyUnlocked();
+    ImportDefaults ContactDefaults() const;
 
     AppServices services_;
 };

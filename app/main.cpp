@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "ReminderApp.h"
 #include "WindowHost.h"
+#include "contacts/AddressBookCopy.h"
 #include "platform/QtServices.h"
 #include "platform/SettingsFile.h"
 #include "records/DataFile.h"
@@ -46,17 +47,16 @@ int main(int argc, char** argv) {
         PrintError(ProblemText(home, say));
         return 1;
     }
-    if (line.command == CommandLine::Command::Export) {
-        return RunExport(kDataFileName, line.file, TranslatedCalendarTexts(translate), say);
-    }
-    if (line.command == CommandLine::Command::Import) {
-        // New records take the user's defaults for new records.
+    if (command) {
+        // New records and the address books' dates take the user's defaults for new records.
         AppSettings settings;
         LoadSettings(store, settings, RunDateText(LocalDate(std::time(nullptr))));
-        return RunImport(
-            kDataFileName, line.file,
-            {settings.defaultIcon, settings.defaultDays, TranslatedAnniversaryName(translate)},
-            say);
+        const ImportDefaults defaults{settings.defaultIcon, settings.defaultDays,
+                                      TranslatedAnniversaryName(translate)};
+        return line.command == CommandLine::Command::Export
+                   ? RunExport(kDataFileName, line.file, TranslatedCalendarTexts(translate), say,
+                               AddressBookFolder(), defaults)
+                   : RunImport(kDataFileName, line.file, defaults, say);
     }
     if (line.command == CommandLine::Command::AddAddressBook ||
         line.command == CommandLine::Command::RemoveAddressBook ||
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host,
-                      "ovras.ini", &text, kept.has_value(), RuntimeFolder()});
+                      "ovras.ini", &text, kept.has_value(), RuntimeFolder(), AddressBookFolder()});
     app.InitInstance(line.hasArguments, line.command == CommandLine::Command::Daily);
     return host.ExitStatus(line.hasArguments);
 }

@@ -233,15 +233,18 @@ Problem ExportRecords(const RecordList& records, const std::string& dataPath,
 }
 
 Problem ExportDataFile(const std::string& dataPath, const std::string& target, std::time_t now,
-                       const CalendarTexts& texts) {
+                       const CalendarTexts& texts, const std::function<void(RecordList&)>& more) {
     const Problem allowed = OwnTarget(dataPath, target);
     if (allowed.Failed()) {
         return allowed;
     }
     RecordList records;
     const LoadStatus status = LoadRecords(dataPath, records);
+    if (status != LoadStatus::Unreadable && more) {
+        more(records);
+    }
     Problem problem;
-    if (status != LoadStatus::Loaded) {
+    if (status == LoadStatus::Unreadable || (status == LoadStatus::Missing && records.empty())) {
         problem.kind =
             status == LoadStatus::Missing ? Problem::Kind::NoDataFile : Problem::Kind::Unreadable;
         problem.file = dataPath;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <ctime>
+#include <functional>
 #include <string>
 
 #include "Problem.h"
@@ -39,6 +40,8 @@ int WriteCalendar(const std::string& path, const std::string& text);
 Problem ExportRecords(const RecordList& records, const std::string& dataPath,
                       const std::string& target, std::time_t now, const CalendarTexts& texts);
 
-// The same for the records of the data file, read without a window.
+// The same for the records of the data file, read without a window, and the records `more`
+// appends after them (the address books' dates), which alone make a missing data file no failure.
 Problem ExportDataFile(const std::string& dataPath, const std::string& target, std::time_t now,
-                       const CalendarTexts& texts);
+                       const CalendarTexts& texts,
+                       const std::function<void(RecordList&)>& more = {});

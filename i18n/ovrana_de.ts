@@ -187,6 +187,10 @@
         <source>%1 - properties</source>
         <translation>%1 – Eigenschaften</translation>
     </message>
+    <message>
+        <source>Name, date and email come from the address book %1; they are changed there.</source>
+        <translation>Name, Datum und E-Mail stammen aus dem Adressbuch %1 und werden dort geändert.</translation>
+    </message>
 </context>
 <context>
     <name>CImportDlg</name>
@@ -379,6 +383,14 @@
     <message>
         <source>Address books...</source>
         <translation>Adressbücher...</translation>
+    </message>
+    <message>
+        <source>From the address book %1</source>
+        <translation>Aus dem Adressbuch %1</translation>
+    </message>
+    <message>
+        <source>It comes from the address book %1; it is deleted there.</source>
+        <translation>Der Eintrag stammt aus dem Adressbuch %1 und wird dort gelöscht.</translation>
     </message>
 </context>
 <context>
@@ -797,6 +809,10 @@ kein Programm verknüpft.</translation>
         <translation>der Passwortbefehl schlug mit Status %1 fehl</translation>
     </message>
     <message>
+        <source>The local copy of an address book could not be read (%1): its dates are left out until the next sync fetches it again.</source>
+        <translation>Die lokale Kopie eines Adressbuchs konnte nicht gelesen werden (%1): Seine Daten fehlen, bis die nächste Synchronisierung es neu holt.</translation>
+    </message>
+    <message>
         <source>the password command could not run</source>
         <translation>der Passwortbefehl konnte nicht laufen</translation>
     </message>
@@ -838,6 +854,10 @@ kein Programm verknüpft.</translation>
     <message>
         <source>Your changes were not saved: with them %1 would be larger than Ovrana can read. The file was not changed.</source>
         <translation>Ihre Änderungen wurden nicht gespeichert: mit ihnen wäre %1 größer, als Ovrana lesen kann. Die Datei wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>Your changes to contacts of the address book %1 could not be saved in its local copy.</source>
+        <translation>Ihre Änderungen an Kontakten des Adressbuchs %1 konnten nicht in seiner lokalen Kopie gespeichert werden.</translation>
     </message>
 </context>
 <context>

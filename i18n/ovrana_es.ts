@@ -187,6 +187,10 @@
         <source>%1 - properties</source>
         <translation>%1 - propiedades</translation>
     </message>
+    <message>
+        <source>Name, date and email come from the address book %1; they are changed there.</source>
+        <translation>El nombre, la fecha y el correo vienen de la libreta de direcciones %1; se cambian allí.</translation>
+    </message>
 </context>
 <context>
     <name>CImportDlg</name>
@@ -379,6 +383,14 @@
     <message>
         <source>Address books...</source>
         <translation>Libretas de direcciones...</translation>
+    </message>
+    <message>
+        <source>From the address book %1</source>
+        <translation>De la libreta de direcciones %1</translation>
+    </message>
+    <message>
+        <source>It comes from the address book %1; it is deleted there.</source>
+        <translation>Viene de la libreta de direcciones %1; se elimina allí.</translation>
     </message>
 </context>
 <context>
@@ -797,6 +809,10 @@ a esta extensión de archivo.</translation>
         <translation>la orden de contraseña falló con el estado %1</translation>
     </message>
     <message>
+        <source>The local copy of an address book could not be read (%1): its dates are left out until the next sync fetches it again.</source>
+        <translation>No se pudo leer la copia local de una libreta de direcciones (%1): sus fechas quedan fuera hasta que la próxima sincronización la vuelva a obtener.</translation>
+    </message>
+    <message>
         <source>the password command could not run</source>
         <translation>la orden de contraseña no se pudo ejecutar</translation>
     </message>
@@ -838,6 +854,10 @@ a esta extensión de archivo.</translation>
     <message>
         <source>Your changes were not saved: with them %1 would be larger than Ovrana can read. The file was not changed.</source>
         <translation>Sus cambios no se guardaron: con ellos, %1 sería más grande de lo que Ovrana puede leer. El archivo no se modificó.</translation>
+    </message>
+    <message>
+        <source>Your changes to contacts of the address book %1 could not be saved in its local copy.</source>
+        <translation>No se pudieron guardar sus cambios en los contactos de la libreta de direcciones %1 en su copia local.</translation>
     </message>
 </context>
 <context>

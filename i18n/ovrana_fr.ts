@@ -187,6 +187,10 @@
         <source>%1 - properties</source>
         <translation>%1 – propriétés</translation>
     </message>
+    <message>
+        <source>Name, date and email come from the address book %1; they are changed there.</source>
+        <translation>Le nom, la date et l’adresse e-mail viennent du carnet d’adresses %1 ; c’est là qu’on les modifie.</translation>
+    </message>
 </context>
 <context>
     <name>CImportDlg</name>
@@ -379,6 +383,14 @@
     <message>
         <source>Address books...</source>
         <translation>Carnets d’adresses...</translation>
+    </message>
+    <message>
+        <source>From the address book %1</source>
+        <translation>Du carnet d’adresses %1</translation>
+    </message>
+    <message>
+        <source>It comes from the address book %1; it is deleted there.</source>
+        <translation>Il vient du carnet d’adresses %1 ; c’est là qu’on le supprime.</translation>
     </message>
 </context>
 <context>
@@ -797,6 +809,10 @@ with the given filename extension.</source>
         <translation>la commande de mot de passe a échoué avec le statut %1</translation>
     </message>
     <message>
+        <source>The local copy of an address book could not be read (%1): its dates are left out until the next sync fetches it again.</source>
+        <translation>La copie locale d’un carnet d’adresses n’a pas pu être lue (%1) : ses dates sont omises jusqu’à ce que la prochaine synchronisation la récupère à nouveau.</translation>
+    </message>
+    <message>
         <source>the password command could not run</source>
         <translation>la commande de mot de passe n&apos;a pas pu s&apos;exécuter</translation>
     </message>
@@ -838,6 +854,10 @@ with the given filename extension.</source>
     <message>
         <source>Your changes were not saved: with them %1 would be larger than Ovrana can read. The file was not changed.</source>
         <translation>Vos modifications n’ont pas été enregistrées : avec elles, %1 serait plus grand que ce qu’Ovrana peut lire. Le fichier n’a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>Your changes to contacts of the address book %1 could not be saved in its local copy.</source>
+        <translation>Vos modifications des contacts du carnet d’adresses %1 n’ont pas pu être enregistrées dans sa copie locale.</translation>
     </message>
 </context>
 <context>

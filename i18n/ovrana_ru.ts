@@ -188,6 +188,10 @@
         <source>%1 - properties</source>
         <translation>%1 — свойства</translation>
     </message>
+    <message>
+        <source>Name, date and email come from the address book %1; they are changed there.</source>
+        <translation>Имя, дата и адрес почты взяты из адресной книги %1; они изменяются там.</translation>
+    </message>
 </context>
 <context>
     <name>CImportDlg</name>
@@ -381,6 +385,14 @@
     <message>
         <source>Address books...</source>
         <translation>Адресные книги...</translation>
+    </message>
+    <message>
+        <source>From the address book %1</source>
+        <translation>Из адресной книги %1</translation>
+    </message>
+    <message>
+        <source>It comes from the address book %1; it is deleted there.</source>
+        <translation>Запись взята из адресной книги %1; она удаляется там.</translation>
     </message>
 </context>
 <context>
@@ -810,6 +822,10 @@ with the given filename extension.</source>
         <translation>команда пароля завершилась с ошибкой, статус %1</translation>
     </message>
     <message>
+        <source>The local copy of an address book could not be read (%1): its dates are left out until the next sync fetches it again.</source>
+        <translation>Не удалось прочитать локальную копию адресной книги (%1): её даты не учитываются, пока следующая синхронизация не загрузит её заново.</translation>
+    </message>
+    <message>
         <source>the password command could not run</source>
         <translation>команду пароля не удалось выполнить</translation>
     </message>
@@ -851,6 +867,10 @@ with the given filename extension.</source>
     <message>
         <source>Your changes were not saved: with them %1 would be larger than Ovrana can read. The file was not changed.</source>
         <translation>Изменения не сохранены: с ними файл %1 стал бы больше, чем Ovrana может прочитать. Файл не изменён.</translation>
+    </message>
+    <message>
+        <source>Your changes to contacts of the address book %1 could not be saved in its local copy.</source>
+        <translation>Ваши изменения контактов адресной книги %1 не удалось сохранить в её локальной копии.</translation>
     </message>
 </context>
 <context>

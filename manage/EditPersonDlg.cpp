@@ -89,6 +89,10 @@ CEditPersonDlg::CEditPersonDlg(QWidget* parent) : QDialog(parent) {
     labelName->setObjectName("labelName");
     labelDate = new QLabel(tr("Birth date:"), this);
     labelDate->setObjectName("labelDate");
+    noteAddressBook = new QLabel(this);
+    noteAddressBook->setObjectName("noteAddressBook");
+    noteAddressBook->setTextFormat(Qt::PlainText);
+    noteAddressBook->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
     ok->setObjectName("okButton");
@@ -130,6 +134,7 @@ CEditPersonDlg::CEditPersonDlg(QWidget* parent) : QDialog(parent) {
     grid->addLayout(iconRow, 3, 1);
     grid->addWidget(checkNotABirthday, 4, 0, 1, 2);
     grid->addWidget(checkNeverRemind, 5, 0, 1, 2);
+    grid->addWidget(noteAddressBook, 6, 0, 1, 2);
     grid->setRowMinimumHeight(6, 8);
     grid->addWidget(buttons, 7, 0, 1, 2);
     grid->setColumnStretch(1, 1);
@@ -177,7 +182,23 @@ void CEditPersonDlg::OnInitDialog() {
     if (notABirthday == 1) {
         OnNotABirthday();
     }
-    editName->setFocus();
+    // The address book's own fields would come back with its next sync.
+    const bool fromBook = !addressBook.empty();
+    for (QLineEdit* box : {editName, editEmail}) {
+        box->setReadOnly(fromBook);
+    }
+    datePicker->setReadOnly(fromBook);
+    checkYearUnknown->setEnabled(!fromBook);
+    checkNotABirthday->setEnabled(!fromBook);
+    noteAddressBook->setText(
+        tr("Name, date and email come from the address book %1; they are changed there.")
+            .arg(FromBytes(addressBook)));
+    noteAddressBook->setVisible(fromBook);
+    if (fromBook) {
+        comboIcon->setFocus();
+    } else {
+        editName->setFocus();
+    }
 }
 
 int CEditPersonDlg::exec() {

@@ -28,6 +28,8 @@ public:
     int warnDays = 0;
     int neverRemind = 0;
     int notABirthday = 0;
+    // Set for a date from an address book: its name, address and date are shown, not edited.
+    std::string addressBook;
 
     // Puts the members into the controls, then runs the dialog.
     int exec() override;
@@ -52,6 +54,7 @@ private:
     QCheckBox* checkNeverRemind;
     QLabel* labelName;
     QLabel* labelDate;
+    QLabel* noteAddressBook;
     QString datePattern_;
     bool dateTouched_ = false;
 };

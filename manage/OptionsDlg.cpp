@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
@@ -29,11 +30,13 @@
 #include <QVBoxLayout>
 #include <cstdint>
 #include <ctime>
+#include <map>
 #include <numeric>
 
 #include "AddressBooksDlg.h"
 #include "EditPersonDlg.h"
 #include "ImportDlg.h"
+#include "contacts/ContactRecords.h"
 #include "controls/DaysBox.h"
 #include "controls/DialogKit.h"
 #include "controls/IconSet.h"
@@ -104,6 +107,47 @@ bool ContainsFolded(std::string_view text, std::string_view folded) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
     return std::search(text.begin(), text.end(), folded.begin(), folded.end(),
                        [&](char a, char b) { return lower(a) == b; }) != text.end();
+}
+
+// The record's picture with a small address book in its corner: the theme's, else one drawn.
+QIcon AddressBookIcon(int icon) {
+    static std::map<int, QIcon> made;
+    QIcon& marked = made[icon];
+    if (!marked.isNull()) {
+        return marked;
+    }
+    const QIcon book = QIcon::fromTheme(QStringLiteral("x-office-address-book"));
+    for (const int size : {16, 32}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        RecordIcon(icon).paint(&painter, 0, 0, size, size);
+        const QRectF corner(size * 0.4375, size * 0.4375, size * 0.5625, size * 0.5625);
+        if (!book.isNull()) {
+            book.paint(&painter, corner.toAlignedRect());
+        } else {
+            // A white rim keeps it apart from any picture beneath.
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(Qt::white);
+            painter.drawRoundedRect(corner, size / 8.0, size / 8.0);
+            const QRectF cover = corner.adjusted(size / 16.0, size / 16.0, -size / 16.0, 0);
+            painter.setPen(QPen(QColor(0x5c, 0x33, 0x10), size / 32.0));
+            painter.setBrush(QColor(0xc0, 0x6a, 0x1e));
+            painter.drawRoundedRect(cover, size / 16.0, size / 16.0);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(Qt::white);
+            const QPointF middle = cover.center();
+            const qreal unit = cover.width() / 6;
+            painter.drawEllipse(QPointF(middle.x(), middle.y() - unit), unit, unit);
+            painter.drawPie(
+                QRectF(middle.x() - 2 * unit, middle.y() + 0.6 * unit, 4 * unit, 3 * unit), 0,
+                180 * 16);
+        }
+        painter.end();
+        marked.addPixmap(pixmap);
+    }
+    return marked;
 }
 
 }  // namespace
@@ -192,7 +236,12 @@ public:
             return SortKey(*record, index.column());
         }
         if (index.column() == kName && role == Qt::DecorationRole) {
-            return RecordIcon(record->icon);
+            return record->origin != nullptr ? AddressBookIcon(record->icon)
+                                             : RecordIcon(record->icon);
+        }
+        if (index.column() == kName && role == Qt::ToolTipRole && record->origin != nullptr) {
+            return QCoreApplication::translate("COptionsDlg", "From the address book %1")
+                .arg(FromBytes(record->origin->addressBook));
         }
         return {};
     }
@@ -257,6 +306,7 @@ namespace {
 
 // The record's fields into the Edit person dialog, and the accepted form back.
 void ToForm(const PersonRecord& record, CEditPersonDlg& form) {
+    form.addressBook = record.origin != nullptr ? record.origin->addressBook : std::string();
     form.name = record.name;
     form.email = record.email;
     form.date = {record.year, record.month, record.day};
@@ -642,8 +692,8 @@ void COptionsDlg::EditRecord(int row) {
 
 void COptionsDlg::DeleteRecord(int row) {
     PersonRecord* record = RecordAt(row);
-    if (record == nullptr) {
-        return;
+    if (record == nullptr || record->origin != nullptr) {
+        return;  // the address book's: the next sync would bring it back
     }
     table->Remove(list->SourceRow(row));
     RemoveRecord(*records, record);
@@ -690,7 +740,14 @@ void COptionsDlg::OnRclickList() {
     QMenu menu(this);
     menu.addAction(tr("New"))->setData(ID_NEW);
     menu.addAction(tr("Edit"))->setData(ID_EDIT);
-    menu.addAction(tr("Delete"))->setData(ID_DELETE);
+    QAction* del = menu.addAction(tr("Delete"));
+    del->setData(ID_DELETE);
+    if (const PersonRecord* record = RecordAt(row); record && record->origin != nullptr) {
+        del->setEnabled(false);
+        del->setToolTip(tr("It comes from the address book %1; it is deleted there.")
+                            .arg(FromBytes(record->origin->addressBook)));
+        menu.setToolTipsVisible(true);
+    }
     switch (Modal::Menu(menu)) {
         case ID_EDIT:
             EditRecord(row);

@@ -386,3 +386,16 @@ std::string PasswordProblemText(const PasswordResult& r, const PluralTranslator&
             : Say(say, QT_TRANSLATE_NOOP("Messages", "the password command could not run"), {}),
         r.detail);
 }
+
+std::string UnreadableCopiesText(const std::vector<std::string>& copies,
+                                 const PluralTranslator& say) {
+    std::string files;
+    for (const std::string& copy : copies) {
+        files += (files.empty() ? "" : ", ") + copy;
+    }
+    return Say(say,
+               QT_TRANSLATE_NOOP("Messages",
+                                 "The local copy of an address book could not be read (%1): its "
+                                 "dates are left out until the next sync fetches it again."),
+               {files});
+}

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "Passwords.h"
 #include "contacts/AddressBookCopy.h"
@@ -29,3 +30,7 @@ std::string SyncProblemText(const SyncProblem& problem, const PluralTranslator& 
 
 // Why no password came from the keyring or the password command; empty when one did.
 std::string PasswordProblemText(const PasswordResult& result, const PluralTranslator& say);
+
+// The local copies of address books that could not be read: their dates are left out for now.
+std::string UnreadableCopiesText(const std::vector<std::string>& copies,
+                                 const PluralTranslator& say);

@@ -403,6 +403,9 @@ std::string FormatRecords(const RecordList& records) {
     std::string text = kDataFileHeader;
     text += "\r\n";
     for (const auto& record : records) {
+        if (record->origin != nullptr) {
+            continue;  // an address book's, kept in its own copy
+        }
         text += FormatRecordLine(*record);
         text += "\r\n";
     }
@@ -477,7 +480,9 @@ OwnFile OwnFileNamed(const std::string& path, const std::string& dataPath) {
 
 SaveResult SaveRecords(const std::string& path, const RecordList& records,
                        const FileStamp* expected) {
-    if (records.size() > kMaxRecords) {
+    if (std::count_if(records.begin(), records.end(), [](const auto& r) {
+            return r->origin == nullptr;
+        }) > static_cast<std::ptrdiff_t>(kMaxRecords)) {
         return {SaveStatus::TooLarge, EFBIG};
     }
     const std::string target = ResolveTarget(path);

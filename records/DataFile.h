@@ -23,6 +23,7 @@ inline constexpr std::size_t kMaxRecords = 1'000'000;
 // the last one may have no line end. UTF-16 with a byte-order mark is read as UTF-8. Returns
 // false when it stopped after kMaxRecords, at a NUL, or at UTF-16 that is not well formed.
 bool ParseRecords(std::string_view text, RecordList& records);
+// The file's text of the records without an origin: an address book's dates are never written.
 std::string FormatRecords(const RecordList& records);
 
 // What a data file held when it was read, to notice a change by someone else before replacing it.
@@ -80,6 +81,6 @@ struct SaveResult {
 // whole. The previous version is kept as `path`.bak. With `expected`, the file is replaced only
 // while it still holds what was read then; a file that exists now but did not then is never
 // overwritten. A file the reader would refuse, beyond kMaxRecords or kMaxDataFileBytes, is never
-// written.
+// written. Records with an origin are left out, as FormatRecords does.
 SaveResult SaveRecords(const std::string& path, const RecordList& records,
                        const FileStamp* expected = nullptr);

@@ -10,6 +10,7 @@
 #include <csignal>
 
 #include "TestSupport.h"
+#include "contacts/ContactRecords.h"
 #include "records/DataFile.h"
 
 namespace {
@@ -159,6 +160,12 @@ TEST(DataFile, RecordsBeyondTheLimitAreNeitherReadNorSaved) {
     }
     EXPECT_EQ(SaveRecords(path, records).status, SaveStatus::TooLarge);
     EXPECT_TRUE(ReadFile(path) == text + "y") << "nothing is written";
+    // An address book's date neither counts nor is written.
+    const ContactOrigin origin;
+    records.back()->name = "contact";
+    records.back()->origin = &origin;
+    EXPECT_EQ(SaveRecords(path, records).status, SaveStatus::Saved);
+    EXPECT_EQ(ReadFile(path).find("contact"), std::string::npos);
 }
 
 // A pipe would keep the reader waiting; a device may never end; a link loop cannot be opened;

@@ -3,6 +3,7 @@
 #include <QtWidgets>
 
 #include "TestSupport.h"
+#include "contacts/ContactRecords.h"
 #include "controls/DialogKit.h"
 #include "manage/OptionsDlg.h"
 
@@ -148,6 +149,29 @@ private slots:
         QTest::keyClicks(o.Filter(), "x");  // hides bert, and so unselects it
         QTest::keyClick(o.list, Qt::Key_Delete);
         QCOMPARE(o.records.size(), 5u);
+    }
+
+    // A date from an address book is marked; its own fields are read-only, and it is not deleted.
+    void addressBookRows() {
+        Options o;
+        const ContactOrigin origin{"", "Family", "u1", false, {}};
+        o.records.front()->origin = &origin;  // zoe, the last row
+        o.Select(6);
+        QString fixed = o.list->currentIndex().data(Qt::ToolTipRole).toString();
+        Modal::runHook = [&](QDialog& editor) {
+            fixed += editor.findChild<QDateEdit*>("datePicker")->isReadOnly() ? " d" : "";
+            fixed += editor.findChild<QLineEdit*>("editName")->isReadOnly() ? "n" : "";
+            fixed += editor.findChild<QLabel*>("noteAddressBook")->isHidden() ? "" : "t";
+            return int(QDialog::Rejected);
+        };
+        o.DoubleClick();
+        Modal::menuHook = [&](QMenu& menu) {
+            fixed += menu.actions().at(2)->isEnabled() ? "" : "x";
+            return menu.actions().at(2)->data().toInt();
+        };
+        emit o.list->customContextMenuRequested({});
+        QTest::keyClick(o.list, Qt::Key_Delete);
+        QVERIFY(fixed == "From the address book Family dntx" && o.records.size() == 7);
     }
 
     // The filter looks in names and addresses, not across them, folded; Ctrl+F finds it. Header

@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 #include "app/QuietLogon.h"
+#include "contacts/AddressBookCopy.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ TEST(QuietLogon, DoneOnlyWhenNothingIsShown) {
         const char* what;
         std::optional<std::string> settings, data;
         bool done;
+        const char* book = "";  // the address book's copy: a due contact's name, or "damaged"
     };
     const std::string today = Settings("20261206", "1");
     const Case cases[] = {
@@ -39,6 +41,10 @@ TEST(QuietLogon, DoneOnlyWhenNothingIsShown) {
         {"no data file", Settings("2026125"), std::nullopt, false},
         {"data file cannot be read", today, "folder", false},
         {"settings through a link", "link", kFar, false},
+        {"a contact due tomorrow", Settings("2026125"), kFar, false, "Sara"},
+        {"a contact whose record of the data file is not due", Settings("2026125"),
+         kFar + "Sara,07121990,7,-1,5,0,1,,", true, "Sara"},
+        {"an address book's copy cannot be read", Settings("2026125"), kFar, false, "damaged"},
     };
     std::tm tm{0, 0, 12, 6, 11, 126, 0, 0, -1, 0, nullptr};
     const std::time_t now = std::mktime(&tm);
@@ -57,12 +63,20 @@ TEST(QuietLogon, DoneOnlyWhenNothingIsShown) {
         } else if (c.settings) {
             WriteFile(settings, *c.settings);
         }
+        AddressBookCopy book;
+        book.url = "https://h/";
+        book.cards.push_back({"/1.vcf", "e", "u1", c.book, "", {{false, 7, 12, 1990}}});
+        if (*c.book != '\0' && WriteCopy(dir.File("books/1.book"), book) == 0 &&
+            c.book == std::string("damaged")) {
+            WriteFile(dir.File("books/1.book"), "#");
+        }
         struct stat before {};
         ::stat(settings.c_str(), &before);
         const std::string was = ReadFile(settings);
         // The clock passes midnight during the run.
-        const QuietLogon result = RunQuietLogon(
-            {[now, reads = 0]() mutable { return now + 86400 * reads++; }, settings, data, false});
+        const QuietLogon result =
+            RunQuietLogon({[now, reads = 0]() mutable { return now + 86400 * reads++; }, settings,
+                           data, false, dir.File("books")});
         EXPECT_EQ(result, c.done ? QuietLogon::Done : QuietLogon::HandOver);
         EXPECT_EQ(ReadFile(settings),
                   c.done ? Settings("20261206", c.settings == today ? "1" : "0") : was);

@@ -6,6 +6,7 @@
 
 #include "TestSupport.h"
 #include "app/ReminderApp.h"
+#include "contacts/AddressBookCopy.h"
 #include "records/DataFile.h"
 #include "storage/RunLock.h"
 
@@ -56,7 +57,7 @@ protected:
         int reads = 0;
         CReminderApp app({[&] { return start + 3600 * 24 * reads++; },
                           [] { return std::string("dd/MM/yyyy"); }, store, dialogs, path, nullptr,
-                          true, dir.File(".")});
+                          true, dir.File("."), dir.File("books")});
         app.InitInstance(hasArguments, daily);
     }
 
@@ -177,11 +178,18 @@ TEST_F(RunFlow, ChangesAreSavedOrWhyNotIsTold) {
         {"no lock", true, "O", "lock " + path + ".lock: Is a directory."},
         {"linked", true, "OM", path + " has other names (hard links)"},
         {"dangling", true, "O", path + " points to " + missing + ", which does not exist.", ""},
+        {"contact", false, "RO", "", ""},  // silenced in its copy; no data file made for it
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        for (const char* suffix : {"", ".lock", ".bak"}) {
-            std::filesystem::remove_all(path + suffix);
+        for (const std::string& file : {path, path + ".lock", path + ".bak", dir.File("books")}) {
+            std::filesystem::remove_all(file);
+        }
+        AddressBookCopy book;
+        book.url = "https://h/";
+        book.cards.push_back({"/1.vcf", "e", "u1", "Cara", "", {{false, 7, 12, 1990}}});
+        if (c.what == "contact") {
+            WriteCopy(dir.File("books/1.book"), book);
         }
         std::unique_ptr<RunLock> other;
         dialogs = FakeDialogs();
@@ -192,7 +200,7 @@ TEST_F(RunFlow, ChangesAreSavedOrWhyNotIsTold) {
             ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
         } else if (c.what == "dangling") {
             std::filesystem::create_symlink(missing, path);
-        } else if (c.what != "made") {
+        } else if (c.what != "made" && c.what != "contact") {
             WriteFile(path, c.what == "notified" ? kData + dan : kData);
         }
         if (c.what == "busy") {
@@ -221,6 +229,8 @@ TEST_F(RunFlow, ChangesAreSavedOrWhyNotIsTold) {
         } else {
             EXPECT_EQ(ReadFile(path), c.file);
         }
+        ReadCopy(dir.File("books/1.book"), book);
+        EXPECT_EQ(book.choices.size(), c.what == "contact" ? 1u : 0u);
     }
 }
 
