@@ -514,8 +514,9 @@ void COptionsDlg::OnInitDialog() {
     noticeBox->setVisible(!notice.isEmpty());
     list->setFocus();
     // The address books brought up to date while the user looks, when there are any.
-    if (const std::string folder = AddressBookFolder(); !CopyFiles(folder).empty()) {
-        WhenAddressBooksDone(QFuture<void>(SyncAddressBooks(folder, settings->passwordCommand)));
+    if (!CopyFiles(addressBookFolder).empty()) {
+        WhenAddressBooksDone(
+            QFuture<void>(SyncAddressBooks(addressBookFolder, settings->passwordCommand)));
     }
 }
 
@@ -530,7 +531,7 @@ void COptionsDlg::WhenAddressBooksDone(QFuture<void> job) {
 }
 
 void COptionsDlg::OnAddressBooks() {
-    CAddressBooksDlg dialog(AddressBookFolder(), settings->passwordCommand, addressBookJob, this);
+    CAddressBooksDlg dialog(addressBookFolder, settings->passwordCommand, addressBookJob, this);
     dialog.exec();
     // Books added or removed; a sync still under way reports when it ends.
     WhenAddressBooksDone(dialog.Pending());

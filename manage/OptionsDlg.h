@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "contacts/AddressBookCopy.h"
 #include "platform/Settings.h"
 #include "records/DataFile.h"
 #include "records/Dates.h"
@@ -38,6 +39,8 @@ public:
     QString notice;
     // The data file, whose own files Export never writes; the working folder's by default.
     std::string dataPath = kDataFileName;
+    // The local copies of the address books, which the dialog syncs when it opens.
+    std::string addressBookFolder = AddressBookFolder();
     // Set when a record was added, edited or deleted; never set back.
     bool changed = false;
     // Where today comes from; fixed when the dialog opens.
