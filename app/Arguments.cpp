@@ -50,6 +50,7 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
         const bool fileCommand = argument == "--import" || argument == "--export";
         const bool bookCommand = argument == "--add-address-book" ||
                                  argument == "--remove-address-book" || argument == "--sync";
+        const bool timeCommand = argument == "--daily-at";
         if (argument == "--home") {
             line.home = true;
         } else if (argument == "--user" || argument == "--accept-certificate") {
@@ -73,7 +74,7 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
         } else if (fileCommand &&
                    (line.command == Command::Import || line.command == Command::Export)) {
             line.error = "one --import or --export at a time";
-        } else if ((fileCommand || bookCommand) && !given.empty()) {
+        } else if ((fileCommand || bookCommand || timeCommand) && !given.empty()) {
             line.error = argument == given ? std::string(argument) + " given twice"
                                            : std::string(argument) + " cannot be given with " +
                                                  std::string(given);
@@ -107,6 +108,14 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
             if (line.command != Command::Sync && (line.url = value(i)).empty()) {
                 line.error = std::string(argument) + " needs a URL";
             }
+        } else if (timeCommand) {
+            // An empty time is given, and refused as no time at all.
+            given = argument;
+            line.command = Command::DailyAt;
+            if (i + 1 == argc) {
+                line.error = "--daily-at needs a time, HH:MM";
+            }
+            line.time = value(i);
         } else {
             line.command = argument == "--help" || argument == "-h" ? Command::Help
                            : argument == "--version"                ? Command::Version
@@ -132,6 +141,7 @@ std::string UsageText() {
            "       ovrana --add-address-book URL --user NAME [--accept-certificate SHA256]\n"
            "       ovrana --remove-address-book URL\n"
            "       ovrana --sync\n"
+           "       ovrana --daily-at HH:MM\n"
            "Reminds you of birthdays and other yearly dates kept in ovras.ini.\n"
            "\n"
            "  (none)          show what is due, or nothing at all\n"
@@ -149,6 +159,8 @@ std::string UsageText() {
            "  --remove-address-book URL\n"
            "                  remove an address book, its local copy and its password\n"
            "  --sync          bring every address book's local copy up to date\n"
+           "  --daily-at HH:MM\n"
+           "                  remind each morning at this time (09:00 until set)\n"
            "  --help          show this help and exit\n"
            "  --version       show the version and exit\n"
            "Any other argument opens the Options dialog, where records are added, edited and\n"

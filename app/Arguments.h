@@ -9,7 +9,8 @@
 // already happened today. `--help` and `--version` answer and end, `--import FILE` and
 // `--export FILE` work without a window, one of them at a time ("-": standard input or output);
 // `--add-address-book URL --user NAME [--accept-certificate SHA256]`,
-// `--remove-address-book URL` and `--sync` work on address books on a server, without a window.
+// `--remove-address-book URL` and `--sync` work on address books on a server, without a window;
+// `--daily-at HH:MM` sets the daily run's time.
 // Any other argument opens the Options dialog.
 struct CommandLine {
     enum class Command {
@@ -22,7 +23,8 @@ struct CommandLine {
         Export,
         AddAddressBook,
         RemoveAddressBook,
-        Sync
+        Sync,
+        DailyAt
     };
     bool home = false;
     Command command = Command::Logon;
@@ -30,6 +32,7 @@ struct CommandLine {
     std::string url;            // of --add-address-book and --remove-address-book
     std::string user;           // of --add-address-book
     std::string certificate;    // trusted by --add-address-book: SHA-256, 64 lower-case hex digits
+    std::string time;           // of --daily-at, as given
     std::string error;          // a command given without what it needs, or given twice
     int fileError = 0;          // errno when `file` could not be made absolute (no working folder)
     bool hasArguments = false;  // the Options dialog opens at once

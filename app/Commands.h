@@ -5,6 +5,7 @@
 
 #include "formats/CalendarExport.h"
 #include "formats/ContactImport.h"
+#include "platform/KeyValueStore.h"
 #include "platform/Messages.h"
 
 // The commands that work without any window. Each returns the exit status and reports a failure
@@ -21,3 +22,9 @@ int RunExport(const std::string& dataPath, const std::string& target, const Cale
 // was imported and skipped.
 int RunImport(const std::string& dataPath, const std::string& vcardPath,
               const ImportDefaults& defaults, const PluralTranslator& say);
+
+// Sets the daily run's time to `time` (H:MM or HH:MM): the timer's drop-in in `timerFolder`
+// (empty: no home), then the setting in `store`. A time that is none, or a drop-in that cannot be
+// written, changes nothing.
+int RunDailyAt(const std::string& time, KeyValueStore& store, const std::string& timerFolder,
+               const PluralTranslator& say);

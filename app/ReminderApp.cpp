@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "contacts/ContactRecords.h"
+#include "platform/DailyTimer.h"
 #include "platform/Messages.h"
 #include "records/DatePattern.h"
 #include "records/Dates.h"
@@ -166,6 +167,7 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
     if (daily && !settings.daily) {
         return;
     }
+    const int dailyAt = settings.dailyAt;
     const bool remind = !hasArguments && !AlreadyRanToday(settings, todayDate, daily);
     // Held while the window shows this day's reminder or its notification waits, when the run
     // date is not written yet: a daily run then shows nothing and writes nothing. A window left
@@ -242,6 +244,16 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
     }
     if (openOptions && services_.dialogs.RunOptions(records, settings, notice)) {
         changed = true;
+    }
+    if (settings.dailyAt != dailyAt && !services_.dailyTimerFolder.empty()) {
+        // The setting keeps the time the timer keeps.
+        if (const int error = SetDailyTimer(services_.dailyTimerFolder, settings.dailyAt)) {
+            const std::string text =
+                DailyTimerFailureText(services_.dailyTimerFolder, error, Words(services_.text));
+            services_.dialogs.ShowMessage(
+                (services_.text != nullptr ? services_.text->UpperFirst(text) : text) + ".");
+            settings.dailyAt = dailyAt;
+        }
     }
     if (const std::vector<std::string> failed = contacts.SaveChoices(records); !failed.empty()) {
         services_.dialogs.ShowMessage(ChoicesNotSavedNotice(failed, services_.text));

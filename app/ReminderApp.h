@@ -56,6 +56,8 @@ struct AppServices {
     std::string showingLockFolder;
     // The local copies of address books, whose dates join the records; empty: none.
     std::string addressBookFolder;
+    // Where a time of the daily run chosen in the Options dialog goes; empty: nowhere.
+    std::string dailyTimerFolder;
 };
 
 // Whether a run already happened today so that this one shows nothing: with "once a day", and

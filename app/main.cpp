@@ -8,6 +8,7 @@
 #include "ReminderApp.h"
 #include "WindowHost.h"
 #include "contacts/AddressBookCopy.h"
+#include "platform/DailyTimer.h"
 #include "platform/QtServices.h"
 #include "platform/SettingsFile.h"
 #include "records/DataFile.h"
@@ -58,6 +59,9 @@ int main(int argc, char** argv) {
                                AddressBookFolder(), defaults)
                    : RunImport(kDataFileName, line.file, defaults, say);
     }
+    if (line.command == CommandLine::Command::DailyAt) {
+        return RunDailyAt(line.time, store, DailyTimerFolder(), say);
+    }
     if (line.command == CommandLine::Command::AddAddressBook ||
         line.command == CommandLine::Command::RemoveAddressBook ||
         line.command == CommandLine::Command::Sync) {
@@ -69,7 +73,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host,
-                      "ovras.ini", &text, kept.has_value(), RuntimeFolder(), AddressBookFolder()});
+                      "ovras.ini", &text, kept.has_value(), RuntimeFolder(), AddressBookFolder(),
+                      DailyTimerFolder()});
     app.InitInstance(line.hasArguments, line.command == CommandLine::Command::Daily);
     return host.ExitStatus(line.hasArguments);
 }

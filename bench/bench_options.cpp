@@ -73,8 +73,8 @@ int main(int argc, char** argv) {
         Settle();
         times["open"].push_back(timer.nsecsElapsed() / 1e6);
 
-        auto* list = dialog.findChild<QTreeView*>("list");
-        QHeaderView* header = list->header();
+        auto* list = dialog.findChild<QTableView*>("list");
+        QHeaderView* header = list->horizontalHeader();
         for (int column = 0; column < 5; ++column) {
             const QPoint middle(
                 header->sectionViewportPosition(column) + header->sectionSize(column) / 2,

@@ -3,10 +3,10 @@
 
 #include <QAbstractProxyModel>
 #include <QDate>
-#include <QDateTime>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <algorithm>
-#include <cmath>
+#include <cstdint>
 #include <numeric>
 
 #include "TextFold.h"
@@ -19,10 +19,10 @@ namespace {
 // Where that text would repeat plain ASCII letters, as for every ASCII name, the key ends with
 // the letters instead: the order is the same, and most keys then fit in the string itself.
 std::string FoldCase(std::string_view text) {
-    std::string key = FoldAccentsAndCase(text);
     if (IsAscii(text)) {
-        return key;
+        return FoldAsciiCase(text);  // as FoldAccentsAndCase folds it, without a second look
     }
+    std::string key = FoldAccentsAndCase(text);
     const std::string full = FoldCaseOnly(text);
     if (full != key || !IsAscii(key)) {
         key += '\0';
@@ -31,45 +31,34 @@ std::string FoldCase(std::string_view text) {
     return key;
 }
 
-// A model's sort value as the rules compare it.
+// A model's sort value under the rule of its column: a text, or a number for the others.
+struct SortKey {
+    bool last = false;  // no value: after every other row, in either direction
+    int number = 0;
+    std::string text;
+};
+
 SortKey KeyOf(int type, const QVariant& value) {
     SortKey key;
     key.last = !value.isValid();
     if (key.last) {
         return key;
     }
-    const auto text = [&value] {
-        return value.typeId() == QMetaType::QByteArray ? value.toByteArray()
-                                                       : value.toString().toUtf8();
-    };
     switch (type) {
-        case LSORT_TEXTCASE:
-            key.text = text().toStdString();
-            break;
         case LSORT_TEXT: {
-            const QByteArray bytes = text();
+            const QByteArray bytes = value.typeId() == QMetaType::QByteArray
+                                         ? value.toByteArray()
+                                         : value.toString().toUtf8();
             key.text = FoldCase(std::string_view(bytes.constData(), std::size_t(bytes.size())));
             break;
         }
         case LSORT_INTEGER:
-            key.number = value.toLongLong();
-            break;
-        case LSORT_REAL:
-            key.real = value.toDouble();
-            key.last = std::isnan(key.real);  // NaN would break the order
+            key.number = value.toInt();
             break;
         case LSORT_DAYMONTH: {
             const QDate date = value.toDate();
             key.last = !date.isValid();
             key.number = key.last ? 0 : date.month() * 32 + date.day();
-            break;
-        }
-        case LSORT_DATETIME: {
-            const QDateTime time = value.toDateTime();
-            key.last = !time.isValid();
-            key.number = key.last ? 0
-                                  : time.date().toJulianDay() * 86400 +
-                                        time.time().msecsSinceStartOfDay() / 1000;
             break;
         }
         default:
@@ -131,7 +120,7 @@ public:
 
     // Orders every row stably by `column` under `type`.
     void Sort(int column, int type, bool ascending) {
-        if (!IsSortType(type) || type == LSORT_NONE) {
+        if (type != LSORT_TEXT && type != LSORT_INTEGER && type != LSORT_DAYMONTH) {
             return;
         }
         const auto key = [&](int row) {
@@ -139,38 +128,31 @@ public:
                          sourceModel()->index(row, column).data(CSortingListCtrl::SortKeyRole));
         };
         std::vector<int> sorted;
-        if (type == LSORT_TEXT || type == LSORT_TEXTCASE) {
-            // The texts one after another in one buffer, each row keeping where its text lies.
-            std::string texts;
-            sorted = RankRows<std::pair<std::size_t, std::size_t>>(
-                [&](int row, std::pair<std::size_t, std::size_t>& place) {
-                    const SortKey k = key(row);
-                    place = {texts.size(), k.text.size()};
-                    texts += k.text;
-                    return !k.last;
-                },
-                [&](const auto& a, const auto& b) {
-                    // Unsigned bytes, as the rules compare texts.
-                    return std::string_view(texts).substr(a.first, a.second) <
-                           std::string_view(texts).substr(b.first, b.second);
-                },
-                ascending);
-        } else if (type == LSORT_REAL) {
-            sorted = RankRows<double>(
-                [&](int row, double& value) {
-                    const SortKey k = key(row);
-                    value = k.real;
-                    return !k.last;
-                },
-                std::less<double>(), ascending);
-        } else {
-            sorted = RankRows<std::int64_t>(
-                [&](int row, std::int64_t& value) {
+        if (type != LSORT_TEXT) {
+            sorted = RankRows<int>(
+                [&](int row, int& value) {
                     const SortKey k = key(row);
                     value = k.number;
                     return !k.last;
                 },
-                std::less<std::int64_t>(), ascending);
+                std::less<int>(), ascending);
+        } else if (!ByModelRuns(key, ascending, sorted)) {
+            // The texts one after another in one buffer, each row keeping where its text lies.
+            std::string texts;
+            sorted = RankRows<std::pair<std::uint32_t, std::uint32_t>>(
+                [&](int row, std::pair<std::uint32_t, std::uint32_t>& place) {
+                    const SortKey k = key(row);
+                    place = {static_cast<std::uint32_t>(texts.size()),
+                             static_cast<std::uint32_t>(k.text.size())};
+                    texts += k.text;
+                    return !k.last;
+                },
+                [&](const auto& a, const auto& b) {
+                    // Unsigned bytes: code point order for UTF-8.
+                    return std::string_view(texts).substr(a.first, a.second) <
+                           std::string_view(texts).substr(b.first, b.second);
+                },
+                ascending);
         }
         if (sorted != order_) {
             Relayout([&] { order_ = std::move(sorted); });
@@ -231,30 +213,84 @@ public:
     }
 
 private:
+    // A model that already holds its rows in ascending order of the column, as a list in name
+    // order does, is sorted by it without keeping a key per row: runs of equal values in the
+    // model's order (or reversed), each run in the list's current order. False, with `sorted`
+    // untouched, when the model's rows are not in that order.
+    template <typename Key>
+    bool ByModelRuns(Key key, bool ascending, std::vector<int>& sorted) const {
+        const int rows = static_cast<int>(order_.size());
+        std::vector<char> tied(order_.size(), 0);  // by model row: equal to the one before
+        SortKey previous;
+        for (int row = 0; row < rows; ++row) {
+            SortKey current = key(row);
+            if (current.last || (row > 0 && current.text < previous.text)) {
+                return false;
+            }
+            tied[static_cast<std::size_t>(row)] = row > 0 && current.text == previous.text;
+            previous = std::move(current);
+        }
+        std::vector<int> place(order_.size());  // by model row: where the list has it now
+        for (std::size_t i = 0; i < order_.size(); ++i) {
+            place[static_cast<std::size_t>(order_[i])] = static_cast<int>(i);
+        }
+        sorted.resize(order_.size());
+        auto out = sorted.begin();
+        const auto run = [&](int first, int end) {
+            std::iota(out, out + (end - first), first);
+            std::sort(out, out + (end - first), [&](int a, int b) {
+                return place[static_cast<std::size_t>(a)] < place[static_cast<std::size_t>(b)];
+            });
+            out += end - first;
+        };
+        if (ascending) {
+            for (int first = 0, row = 1; row <= rows; ++row) {
+                if (row == rows || tied[static_cast<std::size_t>(row)] == 0) {
+                    run(first, row);
+                    first = row;
+                }
+            }
+        } else {
+            for (int end = rows, row = rows - 1; row >= 0; --row) {
+                if (tied[static_cast<std::size_t>(row)] == 0) {
+                    run(row, end);
+                    end = row;
+                }
+            }
+        }
+        return true;
+    }
+
     // The rows of order_, stably ordered by the value `read(row, value)` gives; rows for which
     // it gives false have none and go last in either direction. A row's entry is its value and
-    // its number only, so a sort of 100,000 rows needs little memory and stays in the cache.
+    // its number only, eight bytes for a number, so a sort of 100,000 rows needs little memory
+    // and stays in the cache.
     template <typename Value, typename Read, typename Less>
     std::vector<int> RankRows(Read read, Less less, bool ascending) const {
         struct Entry {
             Value value{};
             int row = 0;
-            bool last = false;
         };
-        std::vector<Entry> entries(order_.size());
-        for (std::size_t i = 0; i < order_.size(); ++i) {
-            entries[i].row = order_[i];
-            entries[i].last = !read(order_[i], entries[i].value);
+        std::vector<Entry> entries;
+        entries.reserve(order_.size());
+        std::vector<int> last;  // in the list's order
+        for (const int row : order_) {
+            Entry entry{{}, row};
+            if (read(row, entry.value)) {
+                entries.push_back(entry);
+            } else {
+                last.push_back(row);
+            }
         }
         std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-            if (a.last || b.last) {
-                return !a.last;
-            }
             return ascending ? less(a.value, b.value) : less(b.value, a.value);
         });
-        std::vector<int> sorted(entries.size());
-        std::transform(entries.begin(), entries.end(), sorted.begin(),
-                       [](const Entry& entry) { return entry.row; });
+        std::vector<int> sorted;
+        sorted.reserve(order_.size());
+        for (const Entry& entry : entries) {
+            sorted.push_back(entry.row);
+        }
+        sorted.insert(sorted.end(), last.begin(), last.end());
         return sorted;
     }
 
@@ -325,10 +361,7 @@ private:
         for (const int row : rows) {
             beginRemoveRows({}, row, row);
             shown_.erase(shown_.begin() + row);
-            for (std::size_t i = static_cast<std::size_t>(row); i < shown_.size(); ++i) {
-                position_[static_cast<std::size_t>(shown_[i])] = static_cast<int>(i);
-            }
-            endRemoveRows();
+            endRemoveRows();  // position_ is rebuilt once the model removed them
         }
     }
 
@@ -351,28 +384,95 @@ private:
 };
 
 CSortingListCtrl::CSortingListCtrl(QWidget* parent)
-    : QTreeView(parent), m_rows(new SortFilterRows(this)) {
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
+    : QTableView(parent), m_rows(new SortFilterRows(this)) {
+    // A table that looks and moves as a list: whole rows, no grid, no row numbers, headings on
+    // the left, the last column to the edge, Tab to the next control.
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setTabKeyNavigation(false);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setSortingEnabled(false);  // the view's sort knows no rules; we sort on header clicks
-    header()->setSectionsClickable(true);
-    header()->setSectionsMovable(false);
-    header()->setSortIndicatorShown(false);  // also keeps the header from flipping a mark
-    connect(header(), &QHeaderView::sectionClicked, this, &CSortingListCtrl::OnHeaderItemClick);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    QHeaderView* header = horizontalHeader();
+    disconnect(header, &QHeaderView::sectionPressed, this, &QTableView::selectColumn);
+    disconnect(header, &QHeaderView::sectionEntered, this, nullptr);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(true);
+    header->setSectionsClickable(true);
+    header->setSectionsMovable(false);
+    header->setSortIndicatorShown(false);  // also keeps the header from flipping a mark
+    connect(header, &QHeaderView::sectionClicked, this, &CSortingListCtrl::OnHeaderItemClick);
+    connect(m_rows, &QAbstractItemModel::modelReset, this, &CSortingListCtrl::MeasureRows);
+    connect(m_rows, &QAbstractItemModel::layoutChanged, this, &CSortingListCtrl::MeasureRows);
 }
 
 void CSortingListCtrl::SetSourceModel(QAbstractItemModel* model) {
     m_rows->setSourceModel(model);
     setModel(m_rows);
+    MeasureRows();
+}
+
+void CSortingListCtrl::MeasureRows() {
+    // Every row as high as the first: the table never measures each row, as a tree view would.
+    if (m_rows->rowCount() > 0) {
+        verticalHeader()->setDefaultSectionSize(sizeHintForRow(0));
+    }
+}
+
+// Scrolled to the end, the top row still shows whole, as a list has it; a table would rather
+// show the last row on the bottom edge.
+void CSortingListCtrl::updateGeometries() {
+    QTableView::updateGeometries();
+    AlignTopRow();
+}
+
+void CSortingListCtrl::scrollContentsBy(int dx, int dy) {
+    QTableView::scrollContentsBy(dx, dy);
+    AlignTopRow();
+}
+
+void CSortingListCtrl::AlignTopRow() {
+    const int top = verticalHeader()->sectionPosition(verticalScrollBar()->value());
+    if (verticalScrollMode() == ScrollPerItem && top >= 0 && verticalHeader()->offset() != top) {
+        verticalHeader()->setOffset(top);
+        viewport()->update();
+    }
+}
+
+QModelIndex CSortingListCtrl::moveCursor(CursorAction cursorAction,
+                                         Qt::KeyboardModifiers modifiers) {
+    const QModelIndex current = currentIndex();
+    switch (cursorAction) {
+        case MoveHome:
+        case MoveEnd: {
+            // The first or last row, not the first or last cell of this one.
+            const QModelIndex row =
+                QTableView::moveCursor(cursorAction, modifiers | Qt::ControlModifier);
+            return current.isValid() ? row.siblingAtColumn(current.column()) : row;
+        }
+        case MoveLeft:
+        case MoveRight: {
+            // Sideways the list scrolls; the row stays.
+            QScrollBar* bar = horizontalScrollBar();
+            const int step = bar->singleStep();
+            bar->setValue(bar->value() + (cursorAction == MoveLeft ? -step : step));
+            return current;
+        }
+        default:
+            return QTableView::moveCursor(cursorAction, modifiers);
+    }
 }
 
 bool CSortingListCtrl::SetColumnTypes(const std::vector<int>& types) {
     m_columnTypes.clear();
     for (const int type : types) {
-        if (!IsSortType(type)) {
+        if (type != LSORT_TEXT && type != LSORT_INTEGER && type != LSORT_DAYMONTH &&
+            type != LSORT_NONE) {
             return false;
         }
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QTreeView>
+#include <QTableView>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,14 +16,14 @@ class SortFilterRows;
 // rows back in the model's own order, and a mark would then claim a sort the list no longer has.
 // Between the model and the view sits a proxy that orders and filters rows without copying them,
 // so a list of 100,000 records costs little more than the records themselves.
-class CSortingListCtrl : public QTreeView {
+class CSortingListCtrl : public QTableView {
     Q_OBJECT
 
 public:
     // What a column sorts by, as the owner's model answers under this role: a text (QString, or
-    // QByteArray in UTF-8), a
-    // whole number, a real, a QDate (of which LSORT_DAYMONTH takes only month and day) or a
-    // QDateTime. No value at all sorts last, in either direction. The displayed text never counts.
+    // QByteArray in UTF-8) for LSORT_TEXT, an int for LSORT_INTEGER, a QDate for
+    // LSORT_DAYMONTH. No value at all sorts last, in either direction. The displayed text never
+    // counts. A model whose rows already follow a text column's order sorts by it fastest.
     static constexpr int SortKeyRole = Qt::UserRole + 1;
 
     explicit CSortingListCtrl(QWidget* parent = nullptr);
@@ -31,8 +31,9 @@ public:
     // The rows, in the order they show before any sort and after every reset; not owned.
     void SetSourceModel(QAbstractItemModel* model);
 
-    // One SortType per column, by logical column index. A value outside 0..6 rejects the
-    // whole list: the control then has no types and the result is false.
+    // One SortType per column, by logical column index: LSORT_TEXT, LSORT_INTEGER,
+    // LSORT_DAYMONTH or LSORT_NONE. Any other value rejects the whole list: the control then has
+    // no types and the result is false.
     bool SetColumnTypes(const std::vector<int>& types);
 
     // Switches sorting by header click on or off; returns the previous setting.
@@ -49,9 +50,16 @@ public:
     // The model's row shown at `row` of the list, -1 when there is none.
     int SourceRow(int row) const;
 
+protected:
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+
 private:
     // A left click on the header of `column`; the header reports no other buttons.
     void OnHeaderItemClick(int column);
+    void AlignTopRow();
+    void MeasureRows();
 
     SortFilterRows* m_rows;
     bool m_bSortEnabled = false;

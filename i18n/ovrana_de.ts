@@ -392,6 +392,10 @@
         <source>It comes from the address book %1; it is deleted there.</source>
         <translation>Der Eintrag stammt aus dem Adressbuch %1 und wird dort gelöscht.</translation>
     </message>
+    <message>
+        <source>Each morning at</source>
+        <translation>Jeden Morgen um</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>
@@ -815,6 +819,14 @@ kein Programm verknüpft.</translation>
     <message>
         <source>the password command could not run</source>
         <translation>der Passwortbefehl konnte nicht laufen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time of day; give hours and minutes as HH:MM, such as 07:30</source>
+        <translation>„%1“ ist keine Uhrzeit; Stunden und Minuten bitte als HH:MM angeben, etwa 07:30</translation>
+    </message>
+    <message>
+        <source>the time of the daily reminder was not changed: %1 could not be written: %2</source>
+        <translation>die Uhrzeit der morgendlichen Erinnerung wurde nicht geändert: %1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

@@ -392,6 +392,10 @@
         <source>It comes from the address book %1; it is deleted there.</source>
         <translation>Viene de la libreta de direcciones %1; se elimina allí.</translation>
     </message>
+    <message>
+        <source>Each morning at</source>
+        <translation>Cada mañana a las</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>
@@ -815,6 +819,14 @@ a esta extensión de archivo.</translation>
     <message>
         <source>the password command could not run</source>
         <translation>la orden de contraseña no se pudo ejecutar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time of day; give hours and minutes as HH:MM, such as 07:30</source>
+        <translation>«%1» no es una hora del día; indique horas y minutos como HH:MM, por ejemplo 07:30</translation>
+    </message>
+    <message>
+        <source>the time of the daily reminder was not changed: %1 could not be written: %2</source>
+        <translation>la hora del aviso de la mañana no se cambió: no se pudo escribir %1: %2</translation>
     </message>
 </context>
 <context>

@@ -392,6 +392,10 @@
         <source>It comes from the address book %1; it is deleted there.</source>
         <translation>Il vient du carnet d’adresses %1 ; c’est là qu’on le supprime.</translation>
     </message>
+    <message>
+        <source>Each morning at</source>
+        <translation>Chaque matin à</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>
@@ -815,6 +819,14 @@ with the given filename extension.</source>
     <message>
         <source>the password command could not run</source>
         <translation>la commande de mot de passe n&apos;a pas pu s&apos;exécuter</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time of day; give hours and minutes as HH:MM, such as 07:30</source>
+        <translation>« %1 » n’est pas une heure ; indiquez les heures et les minutes sous la forme HH:MM, par exemple 07:30</translation>
+    </message>
+    <message>
+        <source>the time of the daily reminder was not changed: %1 could not be written: %2</source>
+        <translation>l’heure du rappel du matin n’a pas été changée : %1 n’a pas pu être écrit : %2</translation>
     </message>
 </context>
 <context>

@@ -394,6 +394,10 @@
         <source>It comes from the address book %1; it is deleted there.</source>
         <translation>Запись взята из адресной книги %1; она удаляется там.</translation>
     </message>
+    <message>
+        <source>Each morning at</source>
+        <translation>Каждое утро в</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>
@@ -828,6 +832,14 @@ with the given filename extension.</source>
     <message>
         <source>the password command could not run</source>
         <translation>команду пароля не удалось выполнить</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time of day; give hours and minutes as HH:MM, such as 07:30</source>
+        <translation>«%1» — не время суток; укажите часы и минуты в виде ЧЧ:ММ, например 07:30</translation>
+    </message>
+    <message>
+        <source>the time of the daily reminder was not changed: %1 could not be written: %2</source>
+        <translation>время утреннего напоминания не изменено: не удалось записать %1: %2</translation>
     </message>
 </context>
 <context>

@@ -26,12 +26,12 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimeEdit>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cstdint>
 #include <ctime>
 #include <map>
-#include <numeric>
 
 #include "AddressBooksDlg.h"
 #include "EditPersonDlg.h"
@@ -371,12 +371,26 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     checkNotify->setObjectName("checkNotify");
     checkDaily = new QCheckBox(tr("Also remind me each morning while I stay logged in"), this);
     checkDaily->setObjectName("checkDaily");
+    // The time and its label, enabled together: only the daily run has a time.
+    auto* dailyAtBox = new QWidget(this);
+    editDailyAt = new QTimeEdit(dailyAtBox);
+    editDailyAt->setObjectName("editDailyAt");
+    editDailyAt->setDisplayFormat(QStringLiteral("HH:mm"));
+    auto* dailyAtLabel = new QLabel(tr("Each morning at"), dailyAtBox);
+    dailyAtLabel->setBuddy(editDailyAt);
+    auto* dailyAtRow = new QHBoxLayout(dailyAtBox);
+    dailyAtRow->setContentsMargins(2 * em, 0, 0, 0);  // under the switch it belongs to
+    dailyAtRow->addWidget(dailyAtLabel);
+    dailyAtRow->addWidget(editDailyAt);
+    dailyAtRow->addStretch();
+    connect(checkDaily, &QCheckBox::toggled, dailyAtBox, &QWidget::setEnabled);
     auto* options = new QGroupBox(tr(" Options "), this);
     auto* optionsLayout = new QVBoxLayout(options);
     optionsLayout->addWidget(checkOnceADay);
     optionsLayout->addWidget(checkOnTop);
     optionsLayout->addWidget(checkNotify);
     optionsLayout->addWidget(checkDaily);
+    optionsLayout->addWidget(dailyAtBox);
 
     editDays = new DaysBox(this);
     editDays->setObjectName("editDays");
@@ -465,7 +479,8 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     setTabOrder(checkOnceADay, checkOnTop);
     setTabOrder(checkOnTop, checkNotify);
     setTabOrder(checkNotify, checkDaily);
-    setTabOrder(checkDaily, editDays);
+    setTabOrder(checkDaily, editDailyAt);
+    setTabOrder(editDailyAt, editDays);
     setTabOrder(editDays, comboIcon);
     setTabOrder(comboIcon, buttonNew);
     setTabOrder(buttonNew, buttonImport);
@@ -508,6 +523,8 @@ void COptionsDlg::OnInitDialog() {
     checkOnTop->setChecked(settings->alwaysOnTop);
     checkNotify->setChecked(settings->notify);
     checkDaily->setChecked(settings->daily);
+    editDailyAt->setTime(QTime(settings->dailyAt / 60, settings->dailyAt % 60));
+    editDailyAt->parentWidget()->setEnabled(settings->daily);
     ShowIcon(*comboIcon, settings->defaultIcon);
     editDays->SetValue(settings->defaultDays);
     noticeText->setText(notice);
@@ -547,40 +564,82 @@ void COptionsDlg::accept() {
     settings->onceADay = checkOnceADay->isChecked();
     settings->notify = checkNotify->isChecked();
     settings->daily = checkDaily->isChecked();
+    const QTime dailyAt = editDailyAt->time();
+    settings->dailyAt = dailyAt.hour() * 60 + dailyAt.minute();
     settings->defaultDays = editDays->Value();
     settings->defaultIcon = comboIcon->currentIndex();
     QDialog::accept();
 }
 
 void COptionsDlg::FillList() {
-    // In the records' own order, as they were read and, mostly, as they lie in memory.
+    // A row's entry holds the first sixteen bytes of its name key as two numbers, which decide
+    // most comparisons, and all of them for keys that short: most names. What longer keys have
+    // beyond lies one after another in one buffer.
+    constexpr std::size_t kHead = 16;
+    struct Entry {
+        std::uint64_t head[2] = {};  // zeros after the key's end
+        std::uint32_t offset = 0;
+        std::uint32_t size = 0;
+        std::uint32_t index = 0;  // in the records' own order, which breaks ties
+    };
     std::vector<PersonRecord*> byList;
-    std::vector<std::string> keys;  // the name keys alone: a whole SortKey would double them
+    std::string tails;
+    std::vector<Entry> entries;
     std::vector<std::unique_ptr<const std::string>> folded;
     byList.reserve(records->size());
-    keys.reserve(records->size());
+    entries.reserve(records->size());
     folded.reserve(records->size());
     for (auto& record : *records) {
+        const std::string key = list->NameKey(record->name);
+        Entry entry;
+        for (std::size_t i = 0; i < kHead; ++i) {
+            const auto byte = i < key.size() ? static_cast<unsigned char>(key[i]) : 0u;
+            entry.head[i / 8] = entry.head[i / 8] << 8 | byte;
+        }
+        entry.offset = static_cast<std::uint32_t>(tails.size());
+        entry.size = static_cast<std::uint32_t>(key.size());
+        entry.index = static_cast<std::uint32_t>(entries.size());
+        entries.push_back(entry);
         byList.push_back(record.get());
-        const std::string& key = keys.emplace_back(list->NameKey(record->name));
+        if (key.size() > kHead) {
+            tails.append(key, kHead);
+        }
         // The filter's folded name is where the name key begins.
         folded.push_back(KeptMatchText(
             *record, [&] { return std::string_view(key).substr(0, key.find('\0')); }));
     }
-    std::vector<PersonRecord*> rows;
-    std::vector<std::unique_ptr<const std::string>> rowsFolded;
-    rows.reserve(byList.size());
-    rowsFolded.reserve(byList.size());
-    // The text rule's order: the keys' bytes, equal keys in the records' order.
-    std::vector<std::uint32_t> order(keys.size());
-    std::iota(order.begin(), order.end(), 0u);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
-    keys = {};
-    for (const std::uint32_t index : order) {
-        rows.push_back(byList[index]);
-        rowsFolded.push_back(std::move(folded[index]));
+    // The text rule's order: the keys' bytes, equal keys in the records' order. Where the heads
+    // are equal, two keys that fit in them differ only in length (a NUL and the zeros after a
+    // shorter key look alike); longer ones compare the rest of their bytes.
+    const std::string_view all(tails);
+    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        if (a.head[0] != b.head[0] || a.head[1] != b.head[1]) {
+            return a.head[0] != b.head[0] ? a.head[0] < b.head[0] : a.head[1] < b.head[1];
+        }
+        int order = 0;
+        if (a.size > kHead && b.size > kHead) {
+            order =
+                all.substr(a.offset, a.size - kHead).compare(all.substr(b.offset, b.size - kHead));
+        } else {
+            order = a.size < b.size ? -1 : a.size > b.size;
+        }
+        return order != 0 ? order < 0 : a.index < b.index;
+    });
+    tails = {};
+    // The entries, four times the size of a plain order, go before the rows are made.
+    std::vector<std::uint32_t> order(entries.size());
+    std::transform(entries.begin(), entries.end(), order.begin(),
+                   [](const Entry& entry) { return entry.index; });
+    entries = {};
+    std::vector<PersonRecord*> rows(order.size());
+    std::vector<std::unique_ptr<const std::string>> rowsFolded(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        rows[i] = byList[order[i]];
+        rowsFolded[i] = std::move(folded[order[i]]);
     }
+    order = {};
+    byList = {};
+    folded = decltype(folded)();
     table->Fill(std::move(rows), std::move(rowsFolded), rowFormat);
 }
 

@@ -22,6 +22,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimeEdit;
 
 // The record manager: every record with its next date, warning period, age today and days to
 // go, narrowed by a filter box; New, Edit and Delete; import of contacts and export of a calendar;
@@ -101,6 +102,7 @@ private:
     QCheckBox* checkOnceADay;
     QCheckBox* checkNotify;
     QCheckBox* checkDaily;
+    QTimeEdit* editDailyAt;
     QComboBox* comboIcon;
     DaysBox* editDays;
     QPushButton* buttonNew;

@@ -399,3 +399,20 @@ std::string UnreadableCopiesText(const std::vector<std::string>& copies,
                                  "dates are left out until the next sync fetches it again."),
                {files});
 }
+
+std::string NotATimeText(const std::string& given, const PluralTranslator& say) {
+    return Say(say,
+               QT_TRANSLATE_NOOP("Messages",
+                                 "\"%1\" is not a time of day; give hours and minutes as HH:MM, "
+                                 "such as 07:30"),
+               {given});
+}
+
+std::string DailyTimerFailureText(const std::string& folder, int error,
+                                  const PluralTranslator& say) {
+    return Say(say,
+               QT_TRANSLATE_NOOP("Messages",
+                                 "the time of the daily reminder was not changed: %1 could not be "
+                                 "written: %2"),
+               {folder, std::generic_category().message(error)});
+}

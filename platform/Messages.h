@@ -34,3 +34,10 @@ std::string PasswordProblemText(const PasswordResult& result, const PluralTransl
 // The local copies of address books that could not be read: their dates are left out for now.
 std::string UnreadableCopiesText(const std::vector<std::string>& copies,
                                  const PluralTranslator& say);
+
+// A time of day the daily run cannot take, as the user gave it: "25:00 is not a time of day, ...".
+std::string NotATimeText(const std::string& given, const PluralTranslator& say);
+
+// The daily run's time was not changed, as the timer's drop-in in `folder` could not be written.
+std::string DailyTimerFailureText(const std::string& folder, int error,
+                                  const PluralTranslator& say);

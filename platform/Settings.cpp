@@ -57,6 +57,31 @@ bool IsRunDateOf(const std::string& lastRun, const CivilDate& date) {
     return true;
 }
 
+std::optional<int> ParseTimeOfDay(std::string_view text) {
+    // One or two digits of hours, a colon, two of minutes.
+    const std::size_t colon = text.find(':');
+    if (colon == 0 || colon > 2 || text.size() != colon + 3) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (i != colon && (text[i] < '0' || text[i] > '9')) {
+            return std::nullopt;
+        }
+    }
+    const int hours = ParseInt(text.substr(0, colon));
+    const int minutes = ParseInt(text.substr(colon + 1));
+    if (hours > 23 || minutes > 59) {
+        return std::nullopt;
+    }
+    return hours * 60 + minutes;
+}
+
+std::string TimeOfDayText(int minutes) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", minutes / 60 % 24, minutes % 60);
+    return text;
+}
+
 void LoadSettings(KeyValueStore& store, AppSettings& settings, const std::string& runDate) {
     if (store.IsEmpty()) {
         settings.onceADay = 0;
@@ -65,6 +90,7 @@ void LoadSettings(KeyValueStore& store, AppSettings& settings, const std::string
         settings.defaultIcon = 1;
         settings.notify = 0;
         settings.daily = 1;
+        settings.dailyAt = 9 * 60;
         SaveSettings(store, settings, runDate);
         return;
     }
@@ -86,6 +112,9 @@ void LoadSettings(KeyValueStore& store, AppSettings& settings, const std::string
     if (auto value = ReadValue(store, "daily")) {
         settings.daily = ParseInt(*value) != 0;
     }
+    if (auto value = ReadValue(store, "dailyat")) {
+        settings.dailyAt = ParseTimeOfDay(*value).value_or(settings.dailyAt);
+    }
     if (auto value = ReadValue(store, "lastrun")) {
         settings.lastRun = *value;
     }
@@ -101,6 +130,7 @@ void SaveSettings(KeyValueStore& store, const AppSettings& settings, const std::
     store.Write("icon", std::to_string(settings.defaultIcon));
     store.Write("notify", std::to_string(settings.notify ? 1 : 0));
     store.Write("daily", std::to_string(settings.daily ? 1 : 0));
+    store.Write("dailyat", TimeOfDayText(settings.dailyAt));
     store.Write("lastrun", runDate);
     // Written only when set: the logon run without Qt reads only files of the usual names.
     if (!settings.passwordCommand.empty()) {

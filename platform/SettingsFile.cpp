@@ -10,14 +10,14 @@ namespace {
 
 bool IsKnownName(std::string_view name) {
     return name == "aot" || name == "onceaday" || name == "days" || name == "icon" ||
-           name == "lastrun" || name == "notify" || name == "daily";
+           name == "lastrun" || name == "notify" || name == "daily" || name == "dailyat";
 }
 
 // Qt reads quotes, escapes, commas, blanks and @-prefixed values in ways of its own.
 bool IsPlainValue(std::string_view value) {
     return std::all_of(value.begin(), value.end(), [](char c) {
         return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-               c == '-' || c == '+';
+               c == '-' || c == '+' || c == ':';
     });
 }
 
@@ -28,15 +28,20 @@ std::string AbsoluteFolder(const char* variable) {
 
 }  // namespace
 
-std::string SettingsFilePath() {
+std::string ConfigFolder() {
     // The XDG rule: a relative XDG_CONFIG_HOME is ignored. Without an absolute HOME there is no
     // place for the settings at all, rather than one under the working or the root folder.
     const std::string xdg = AbsoluteFolder("XDG_CONFIG_HOME");
     if (!xdg.empty()) {
-        return xdg + "/Keldan/ovra.conf";
+        return xdg;
     }
     const std::string home = AbsoluteFolder("HOME");
-    return home.empty() ? "" : home + "/.config/Keldan/ovra.conf";
+    return home.empty() ? "" : home + "/.config";
+}
+
+std::string SettingsFilePath() {
+    const std::string config = ConfigFolder();
+    return config.empty() ? "" : config + "/Keldan/ovra.conf";
 }
 
 std::string RuntimeFolder() {

@@ -10,6 +10,10 @@
 // logon run that shows nothing. Only the plain form in which Qt writes this program's values is
 // understood; a file with anything else in it is left to Qt.
 
+// $XDG_CONFIG_HOME when it is an absolute folder, else ~/.config; empty when HOME is not an
+// absolute folder either.
+std::string ConfigFolder();
+
 // $XDG_CONFIG_HOME/Keldan/ovra.conf, or ~/.config/Keldan/ovra.conf when XDG_CONFIG_HOME is not
 // an absolute folder; empty when HOME is not one either. Both programs keep their settings here.
 std::string SettingsFilePath();
@@ -19,8 +23,8 @@ std::string SettingsFilePath();
 std::string RuntimeFolder();
 
 // The values of a file that holds at most a "[General]" line, blank lines and name=value lines
-// of the seven known names, each at most once, with values of letters, digits and signs alone.
-// Nothing for any other text.
+// of the eight known names, each at most once, with values of letters, digits, signs and colons
+// alone. Nothing for any other text.
 std::optional<std::map<std::string, std::string>> ParseSettingsText(std::string_view text);
 
 // The file Qt writes for `values`: the [General] line, then the values in name order.

@@ -63,7 +63,7 @@ TEST(Arguments, AddressBookCommands) {
           "--add-address-book  --user a"s, add + " --user b", add + " --user",
           "--remove-address-book"s, "--sync --sync"s, "--import x --sync"s,
           "--remove-address-book u --export x"s, "--user a --sync"s,
-          "--remove-address-book u" + cert + hex}) {
+          "--remove-address-book u" + cert + hex, "--daily-at"s, "--sync --daily-at 7:00"s}) {
         EXPECT_NE(read(arguments).error, "") << arguments;
     }
 }

@@ -17,7 +17,7 @@ struct Options {
     RecordList records;
     AppSettings settings{0, 1, 0, 1, 9, 4, "", "%d/%m/%y"};
     COptionsDlg dialog;
-    QTreeView* list = nullptr;
+    QTableView* list = nullptr;
     QString editedName;  // typed into the Edit person dialog before OK; "!": Cancel
     QString shown;       // the icon and days the Edit person dialog showed: "4/9"
 
@@ -33,7 +33,7 @@ struct Options {
         dialog.settings = &settings;
         dialog.clock = [] { return kToday; };
         dialog.OnInitDialog();
-        list = dialog.findChild<QTreeView*>("list");
+        list = dialog.findChild<QTableView*>("list");
         Modal::menuHook = nullptr;  // no answer of an earlier test
         Modal::warnHook = nullptr;
         Modal::fileHook = nullptr;
@@ -103,16 +103,20 @@ private slots:
     void closeStoresTheSwitchesEscapeDoesNot() {
         for (const bool close : {true, false}) {
             Options o;
+            auto* time = o.dialog.findChild<QTimeEdit*>("editDailyAt");
+            time->setTime(QTime(6, 30));
             for (const char* box : {"checkOnTop", "checkOnceADay", "checkNotify", "checkDaily"}) {
                 o.dialog.findChild<QCheckBox*>(box)->toggle();
             }
+            QVERIFY(!time->isEnabled());  // without the daily run
             o.dialog.findChild<QComboBox*>("comboIcon")->setCurrentIndex(-1);
             o.Days()->setText("500");  // typed, not clamped
             QTest::keyClick(&o.dialog, close ? Qt::Key_Return : Qt::Key_Escape);
             const AppSettings& s = o.settings;
-            QCOMPARE(QList<int>({s.alwaysOnTop, s.onceADay, s.notify, s.daily, s.defaultDays,
-                                 s.defaultIcon}),
-                     close ? QList<int>({1, 0, 1, 0, 500, -1}) : QList<int>({0, 1, 0, 1, 9, 4}));
+            QCOMPARE(QList<int>({s.alwaysOnTop, s.onceADay, s.notify, s.daily, s.dailyAt,
+                                 s.defaultDays, s.defaultIcon}),
+                     close ? QList<int>({1, 0, 1, 0, 390, 500, -1})
+                           : QList<int>({0, 1, 0, 1, 540, 9, 4}));
         }
     }
 
@@ -193,7 +197,7 @@ private slots:
         o.Select(2);                                    // ölaf
         QStringList orders;
         for (const int column : {1, 1, 0}) {
-            QHeaderView* header = o.list->header();
+            QHeaderView* header = o.list->horizontalHeader();
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                               {header->sectionViewportPosition(column) + 5, 5});
             orders << o.Column(0).join(' ');

@@ -9,7 +9,7 @@
 namespace {
 
 std::string Settings(const std::string& lastRun, const char* onceADay = "0") {
-    return "[General]\naot=1\ndaily=1\ndays=9\nicon=3\nlastrun=" + lastRun +
+    return "[General]\naot=1\ndaily=1\ndailyat=09:00\ndays=9\nicon=3\nlastrun=" + lastRun +
            "\nnotify=0\nonceaday=" + onceADay + "\n";
 }
 

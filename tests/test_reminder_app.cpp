@@ -30,6 +30,7 @@ public:
             Append(records, Record("Added", 1, 2, 2003));
         }
         settings.defaultDays = 30;
+        settings.dailyAt = dailyAt.value_or(settings.dailyAt);
         return addInOptions;
     }
     void ShowMessage(const std::string& text) override { calls += "M", told += text; }
@@ -42,6 +43,7 @@ public:
     std::function<void()> meanwhile = [] {};  // another program, while a dialog or notice waits
     std::string calls, told;
     bool pressOptions = false, silenceFirst = false, addInOptions = false;
+    std::optional<int> dailyAt;  // the time chosen in Options
 };
 
 const std::string kData = std::string(kDataFileHeader) +
@@ -57,7 +59,7 @@ protected:
         int reads = 0;
         CReminderApp app({[&] { return start + 3600 * 24 * reads++; },
                           [] { return std::string("dd/MM/yyyy"); }, store, dialogs, path, nullptr,
-                          true, dir.File("."), dir.File("books")});
+                          true, dir.File("."), dir.File("books"), dir.File("timer")});
         app.InitInstance(hasArguments, daily);
     }
 
@@ -255,5 +257,26 @@ TEST_F(RunFlow, LeftoversOfKilledSavesGoWhileNoSaveCanRun) {
     Run(false);
     for (const auto& [name, leftover] : files) {
         EXPECT_NE(std::filesystem::exists(dir.File(name)), leftover) << name;
+    }
+}
+
+// A time chosen in Options moves the timer; one the timer could not take is not kept, and the
+// user is told.
+TEST_F(RunFlow, DailyTimeGoesToTheTimer) {
+    for (const bool writable : {true, false}) {
+        SCOPED_TRACE(writable);
+        std::filesystem::remove_all(dir.File("timer"));
+        if (!writable) {
+            WriteFile(dir.File("timer"), "");  // where the folder should be
+        }
+        store.values = {{"dailyat", "7:05"}};
+        dialogs = FakeDialogs();
+        dialogs.dailyAt = 6 * 60 + 30;
+        Run(true);
+        EXPECT_EQ(store.values["dailyat"], writable ? "06:30" : "07:05");
+        EXPECT_EQ(dialogs.calls, writable ? "O" : "OM");
+        EXPECT_EQ(ReadFile(dir.File("timer/time.conf")).find("OnCalendar=*-*-* 06:30:00\n") !=
+                      std::string::npos,
+                  writable);
     }
 }

@@ -14,7 +14,9 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
     };
     const std::string command = "gpg -qd " + std::string(90, 'p');
     const Case cases[] = {
-        {{}, "aot=0\ndaily=1\ndays=14\nicon=1\nlastrun=2026127\nnotify=0\nonceaday=0\n", ""},
+        {{},
+         "aot=0\ndaily=1\ndailyat=09:00\ndays=14\nicon=1\nlastrun=2026127\nnotify=0\nonceaday=0\n",
+         ""},
         {{{"aot", "2"},
           {"onceaday", " 1x"},
           {"icon", "-1"},
@@ -22,16 +24,20 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
           {"days", "99999999999"},
           {"notify", "7"},
           {"daily", "0"},
+          {"dailyat", "7:05"},
           {"passwordcommand", command}},
-         "aot=1\ndaily=0\ndays=2147483647\nicon=-1\nlastrun=2026127\nnotify=1\nonceaday=1\n"
+         "aot=1\ndaily=0\ndailyat=07:05\ndays=2147483647\nicon=-1\nlastrun=2026127\n"
+         "notify=1\nonceaday=1\n"
          "passwordcommand=" +
              command + "\n",
          "2026125"},
         {{{"aot", "yes"},
           {"days", std::string(79, '7')},
           {"icon", "3" + std::string(79, ' ')},
-          {"lastrun", "2026" + std::string(1, '\0') + "126"}},
-         "aot=0\ndaily=1\ndays=2147483647\nicon=0\nlastrun=2026127\nnotify=0\nonceaday=0\n",
+          {"lastrun", "2026" + std::string(1, '\0') + "126"},
+          {"dailyat", "25:00"}},
+         "aot=0\ndaily=1\ndailyat=09:00\ndays=2147483647\nicon=0\nlastrun=2026127\n"
+         "notify=0\nonceaday=0\n",
          "2026"},
     };
     for (const Case& c : cases) {
@@ -41,6 +47,19 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
         SaveSettings(saved, settings, "2026127");
         EXPECT_EQ(FormatSettingsText(saved.values), "[General]\n" + c.saved);
         EXPECT_EQ(settings.lastRun, c.lastRun);
+    }
+}
+
+// Times of day as people type them, with or without the leading zero; anything else is none.
+TEST(Settings, TimeOfDay) {
+    const std::pair<const char*, int> rows[] = {
+        {"09:00", 540}, {"9:05", 545},  {"0:00", 0},   {"23:59", 1439}, {"25:00", -1},
+        {"24:00", -1},  {"7", -1},      {"ab:cd", -1}, {"9:60", -1},    {"", -1},
+        {"9:5", -1},    {"009:00", -1}, {" 9:00", -1}, {"+9:00", -1},   {"9:00:00", -1},
+        {":30", -1},    {"9:-1", -1},
+    };
+    for (const auto& [text, minutes] : rows) {
+        EXPECT_EQ(ParseTimeOfDay(text).value_or(-1), minutes) << text;
     }
 }
 
