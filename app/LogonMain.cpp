@@ -91,9 +91,9 @@ int main(int argc, char** argv) {
     if (line.home) {
         EnterHome();  // else the working folder's file
     }
-    const QuietLogonFiles files{[] { return std::time(nullptr); }, SettingsFilePath(),
-                                kDataFileName, line.command == CommandLine::Command::Daily,
-                                AddressBookFolder()};
+    const QuietLogonFiles files{
+        [] { return std::time(nullptr); },           SettingsFilePath(),  kDataFileName,
+        line.command == CommandLine::Command::Daily, AddressBookFolder(), SnoozeFilePath()};
     if (RunQuietLogon(files) == QuietLogon::HandOver) {
         HandOver(folder, argv);
     }

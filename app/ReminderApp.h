@@ -10,6 +10,7 @@
 #include "platform/TextServices.h"
 #include "records/DataFile.h"
 #include "records/PersonRecord.h"
+#include "reminder/Snoozes.h"
 
 // What the reminder window reports when it closes.
 struct ReminderOutcome {
@@ -23,7 +24,8 @@ enum class NotifyOutcome {
     Closed,      // closed, dismissed or expired without an action
     ShowWindow,  // its default action
     OpenOptions,
-    Stopped,  // the run was told to end (SIGTERM) and took its notification along
+    Tomorrow,  // "Tomorrow": its records are put off until the next day
+    Stopped,   // the run was told to end (SIGTERM) and took its notification along
 };
 
 // Runs the two dialogs; the program's one shows windows, or text where it cannot.
@@ -56,6 +58,8 @@ struct AppServices {
     std::string showingLockFolder;
     // The local copies of address books, whose dates join the records; empty: none.
     std::string addressBookFolder;
+    // The file of the records put off until tomorrow; empty: none are kept.
+    std::string snoozePath{};
     // Where a time of the daily run chosen in the Options dialog goes; empty: nowhere.
     std::string dailyTimerFolder;
 };
@@ -79,6 +83,8 @@ public:
 private:
     NotifyOutcome NotifyUnlocked();
     ImportDefaults ContactDefaults() const;
+    // Writes the records put off until tomorrow when they changed since `read`, or past days go.
+    void KeepSnoozes(const Snoozes& read);
 
     AppServices services_;
 };

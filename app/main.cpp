@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     }
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host,
                       "ovras.ini", &text, kept.has_value(), RuntimeFolder(), AddressBookFolder(),
-                      DailyTimerFolder()});
+                      SnoozeFilePath(), DailyTimerFolder()});
     app.InitInstance(line.hasArguments, line.command == CommandLine::Command::Daily);
     return host.ExitStatus(line.hasArguments);
 }

@@ -393,6 +393,10 @@
         <translation>Der Eintrag stammt aus dem Adressbuch %1 und wird dort gelöscht.</translation>
     </message>
     <message>
+        <source>Also tell me about dates I missed since my last run</source>
+        <translation>Auch an Termine erinnern, die ich seit dem letzten Start verpasst habe</translation>
+    </message>
+    <message>
         <source>Each morning at</source>
         <translation>Jeden Morgen um</translation>
     </message>
@@ -418,6 +422,10 @@
     <message>
         <source>No e-mail program could be started to write to %1.</source>
         <translation>Es konnte kein E-Mail-Programm gestartet werden, um an %1 zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Remind me again tomorrow</source>
+        <translation>Morgen wieder erinnern</translation>
     </message>
 </context>
 <context>
@@ -893,6 +901,10 @@ kein Programm verknüpft.</translation>
         <source>Options...</source>
         <translation>Optionen...</translation>
     </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Morgen</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>
@@ -924,6 +936,28 @@ kein Programm verknüpft.</translation>
         <translation>
             <numerusform>%1 – am %3, %4 (in %n Tag)</numerusform>
             <numerusform>%1 – am %3, %4 (in %n Tagen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 turned %2 yesterday</source>
+        <translation>%1 wurde gestern %2</translation>
+    </message>
+    <message>
+        <source>%1 was yesterday</source>
+        <translation>%1 – gestern</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 turned %2 on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 wurde %2 – am %3, %4 (vor %n Tag)</numerusform>
+            <numerusform>%1 wurde %2 – am %3, %4 (vor %n Tagen)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 – am %3, %4 (vor %n Tag)</numerusform>
+            <numerusform>%1 – am %3, %4 (vor %n Tagen)</numerusform>
         </translation>
     </message>
 </context>

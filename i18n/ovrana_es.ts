@@ -393,6 +393,10 @@
         <translation>Viene de la libreta de direcciones %1; se elimina allí.</translation>
     </message>
     <message>
+        <source>Also tell me about dates I missed since my last run</source>
+        <translation>Avisarme también de las fechas que me perdí desde la última vez</translation>
+    </message>
+    <message>
         <source>Each morning at</source>
         <translation>Cada mañana a las</translation>
     </message>
@@ -418,6 +422,10 @@
     <message>
         <source>No e-mail program could be started to write to %1.</source>
         <translation>No se pudo abrir ningún programa de correo para escribir a %1.</translation>
+    </message>
+    <message>
+        <source>Remind me again tomorrow</source>
+        <translation>Recordármelo de nuevo mañana</translation>
     </message>
 </context>
 <context>
@@ -893,6 +901,10 @@ a esta extensión de archivo.</translation>
         <source>Options...</source>
         <translation>Opciones...</translation>
     </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Mañana</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>
@@ -924,6 +936,28 @@ a esta extensión de archivo.</translation>
         <translation>
             <numerusform>%1 el %3 %4 (dentro de %n día)</numerusform>
             <numerusform>%1 el %3 %4 (dentro de %n días)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 turned %2 yesterday</source>
+        <translation>%1 cumplió %2 ayer</translation>
+    </message>
+    <message>
+        <source>%1 was yesterday</source>
+        <translation>%1 ayer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 turned %2 on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 cumplió %2 el %3 %4 (hace %n día)</numerusform>
+            <numerusform>%1 cumplió %2 el %3 %4 (hace %n días)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 el %3 %4 (hace %n día)</numerusform>
+            <numerusform>%1 el %3 %4 (hace %n días)</numerusform>
         </translation>
     </message>
 </context>

@@ -393,6 +393,10 @@
         <translation>Il vient du carnet d’adresses %1 ; c’est là qu’on le supprime.</translation>
     </message>
     <message>
+        <source>Also tell me about dates I missed since my last run</source>
+        <translation>M’informer aussi des dates manquées depuis mon dernier lancement</translation>
+    </message>
+    <message>
         <source>Each morning at</source>
         <translation>Chaque matin à</translation>
     </message>
@@ -418,6 +422,10 @@
     <message>
         <source>No e-mail program could be started to write to %1.</source>
         <translation>Aucun programme de messagerie n’a pu être lancé pour écrire à %1.</translation>
+    </message>
+    <message>
+        <source>Remind me again tomorrow</source>
+        <translation>Me le rappeler demain</translation>
     </message>
 </context>
 <context>
@@ -893,6 +901,10 @@ with the given filename extension.</source>
         <source>Options...</source>
         <translation>Options...</translation>
     </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Demain</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>
@@ -924,6 +936,28 @@ with the given filename extension.</source>
         <translation>
             <numerusform>%1 le %3 %4 (dans %n jour)</numerusform>
             <numerusform>%1 le %3 %4 (dans %n jours)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 turned %2 yesterday</source>
+        <translation>%1 a eu %2 hier</translation>
+    </message>
+    <message>
+        <source>%1 was yesterday</source>
+        <translation>%1 hier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 turned %2 on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 a eu %2 le %3 %4 (il y a %n jour)</numerusform>
+            <numerusform>%1 a eu %2 le %3 %4 (il y a %n jours)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 le %3 %4 (il y a %n jour)</numerusform>
+            <numerusform>%1 le %3 %4 (il y a %n jours)</numerusform>
         </translation>
     </message>
 </context>

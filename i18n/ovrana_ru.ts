@@ -395,6 +395,10 @@
         <translation>Запись взята из адресной книги %1; она удаляется там.</translation>
     </message>
     <message>
+        <source>Also tell me about dates I missed since my last run</source>
+        <translation>Сообщать и о датах, пропущенных с последнего запуска</translation>
+    </message>
+    <message>
         <source>Each morning at</source>
         <translation>Каждое утро в</translation>
     </message>
@@ -420,6 +424,10 @@
     <message>
         <source>No e-mail program could be started to write to %1.</source>
         <translation>Не удалось запустить почтовую программу, чтобы написать на адрес %1.</translation>
+    </message>
+    <message>
+        <source>Remind me again tomorrow</source>
+        <translation>Напомнить снова завтра</translation>
     </message>
 </context>
 <context>
@@ -907,6 +915,10 @@ with the given filename extension.</source>
         <source>Options...</source>
         <translation>Параметры...</translation>
     </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Завтра</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>
@@ -940,6 +952,30 @@ with the given filename extension.</source>
             <numerusform>%1: %3, %4 (через %n день)</numerusform>
             <numerusform>%1: %3, %4 (через %n дня)</numerusform>
             <numerusform>%1: %3, %4 (через %n дней)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 turned %2 yesterday</source>
+        <translation>%1: вчера исполнилось %2</translation>
+    </message>
+    <message>
+        <source>%1 was yesterday</source>
+        <translation>%1: вчера</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 turned %2 on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1: исполнилось %2 — %3, %4 (%n день назад)</numerusform>
+            <numerusform>%1: исполнилось %2 — %3, %4 (%n дня назад)</numerusform>
+            <numerusform>%1: исполнилось %2 — %3, %4 (%n дней назад)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1: %3, %4 (%n день назад)</numerusform>
+            <numerusform>%1: %3, %4 (%n дня назад)</numerusform>
+            <numerusform>%1: %3, %4 (%n дней назад)</numerusform>
         </translation>
     </message>
 </context>

@@ -371,6 +371,8 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     checkNotify->setObjectName("checkNotify");
     checkDaily = new QCheckBox(tr("Also remind me each morning while I stay logged in"), this);
     checkDaily->setObjectName("checkDaily");
+    checkMissed = new QCheckBox(tr("Also tell me about dates I missed since my last run"), this);
+    checkMissed->setObjectName("checkMissed");
     // The time and its label, enabled together: only the daily run has a time.
     auto* dailyAtBox = new QWidget(this);
     editDailyAt = new QTimeEdit(dailyAtBox);
@@ -391,6 +393,7 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     optionsLayout->addWidget(checkNotify);
     optionsLayout->addWidget(checkDaily);
     optionsLayout->addWidget(dailyAtBox);
+    optionsLayout->addWidget(checkMissed);
 
     editDays = new DaysBox(this);
     editDays->setObjectName("editDays");
@@ -480,7 +483,8 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     setTabOrder(checkOnTop, checkNotify);
     setTabOrder(checkNotify, checkDaily);
     setTabOrder(checkDaily, editDailyAt);
-    setTabOrder(editDailyAt, editDays);
+    setTabOrder(editDailyAt, checkMissed);
+    setTabOrder(checkMissed, editDays);
     setTabOrder(editDays, comboIcon);
     setTabOrder(comboIcon, buttonNew);
     setTabOrder(buttonNew, buttonImport);
@@ -523,6 +527,7 @@ void COptionsDlg::OnInitDialog() {
     checkOnTop->setChecked(settings->alwaysOnTop);
     checkNotify->setChecked(settings->notify);
     checkDaily->setChecked(settings->daily);
+    checkMissed->setChecked(settings->missed);
     editDailyAt->setTime(QTime(settings->dailyAt / 60, settings->dailyAt % 60));
     editDailyAt->parentWidget()->setEnabled(settings->daily);
     ShowIcon(*comboIcon, settings->defaultIcon);
@@ -564,6 +569,7 @@ void COptionsDlg::accept() {
     settings->onceADay = checkOnceADay->isChecked();
     settings->notify = checkNotify->isChecked();
     settings->daily = checkDaily->isChecked();
+    settings->missed = checkMissed->isChecked();
     const QTime dailyAt = editDailyAt->time();
     settings->dailyAt = dailyAt.hour() * 60 + dailyAt.minute();
     settings->defaultDays = editDays->Value();

@@ -102,6 +102,7 @@ private:
     QCheckBox* checkOnceADay;
     QCheckBox* checkNotify;
     QCheckBox* checkDaily;
+    QCheckBox* checkMissed;
     QTimeEdit* editDailyAt;
     QComboBox* comboIcon;
     DaysBox* editDays;

@@ -105,7 +105,8 @@ private slots:
             Options o;
             auto* time = o.dialog.findChild<QTimeEdit*>("editDailyAt");
             time->setTime(QTime(6, 30));
-            for (const char* box : {"checkOnTop", "checkOnceADay", "checkNotify", "checkDaily"}) {
+            for (const char* box :
+                 {"checkOnTop", "checkOnceADay", "checkNotify", "checkDaily", "checkMissed"}) {
                 o.dialog.findChild<QCheckBox*>(box)->toggle();
             }
             QVERIFY(!time->isEnabled());  // without the daily run
@@ -113,10 +114,10 @@ private slots:
             o.Days()->setText("500");  // typed, not clamped
             QTest::keyClick(&o.dialog, close ? Qt::Key_Return : Qt::Key_Escape);
             const AppSettings& s = o.settings;
-            QCOMPARE(QList<int>({s.alwaysOnTop, s.onceADay, s.notify, s.daily, s.dailyAt,
+            QCOMPARE(QList<int>({s.alwaysOnTop, s.onceADay, s.notify, s.daily, s.missed, s.dailyAt,
                                  s.defaultDays, s.defaultIcon}),
-                     close ? QList<int>({1, 0, 1, 0, 390, 500, -1})
-                           : QList<int>({0, 1, 0, 1, 540, 9, 4}));
+                     close ? QList<int>({1, 0, 1, 0, 1, 390, 500, -1})
+                           : QList<int>({0, 1, 0, 1, 0, 540, 9, 4}));
         }
     }
 
