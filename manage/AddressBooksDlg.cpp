@@ -86,6 +86,17 @@ QTreeWidget* NewList(QWidget* parent, const char* name, const QStringList& heade
     return list;
 }
 
+// Makes `window` tall enough for its wrapped texts, so a long error never squeezes the list.
+void GrowForText(QWidget& window) {
+    QLayout* layout = window.layout();
+    layout->activate();
+    const int need = layout->hasHeightForWidth() ? layout->totalHeightForWidth(window.width())
+                                                 : layout->totalSizeHint().height();
+    if (need > window.height()) {
+        window.resize(window.width(), need);
+    }
+}
+
 QPushButton* NewButton(const QString& text, const char* name, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
@@ -279,6 +290,7 @@ void CAddressBooksDlg::UpdateActions() {
     trust_->setVisible(allowed.trust);
     error_->setText(row >= 0 ? list_->topLevelItem(row)->text(3) : QString());
     error_->setVisible(!error_->text().isEmpty());
+    GrowForText(*this);
 }
 
 void CAddressBooksDlg::OnAdd() {
@@ -419,6 +431,7 @@ void CAddAddressBookDlg::ShowProblem(const SyncProblem& problem) {
     problem_ = problem;
     status_->setText(problem.Failed() ? FromBytes(SyncProblemText(problem, InstalledTranslation))
                                       : QString());
+    GrowForText(*this);
 }
 
 void CAddAddressBookDlg::OnFind() {
@@ -500,6 +513,7 @@ void CAddAddressBookDlg::accept() {
             failed << kept;
         }
         status_->setText(failed.join('\n'));
+        GrowForText(*this);
         // What was added is done; what failed stays ticked for another try.
         QSignalBlocker quiet(found_list_);
         for (int i = found_list_->topLevelItemCount() - 1; i >= 0; --i) {
