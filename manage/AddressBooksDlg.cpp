@@ -462,6 +462,8 @@ void CAddAddressBookDlg::OnFind() {
                 found_list_->addTopLevelItem(item);
             }
             UpdateActions();
+            // Not on Cancel, where focus would fall from a hidden Trust button.
+            (found_.empty() ? static_cast<QWidget*>(address_) : ok_)->setFocus();
         });
 }
 
