@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AddressBooks</name>
+    <message>
+        <source>address books need a home folder to be kept in</source>
+        <translation>Adressbücher brauchen einen persönlichen Ordner, in dem sie aufbewahrt werden</translation>
+    </message>
+    <message>
+        <source>address book %1: %2</source>
+        <translation>Adressbuch %1: %2</translation>
+    </message>
+    <message>
+        <source>address book %1: the password cannot be kept: %2</source>
+        <translation>Adressbuch %1: das Passwort kann nicht aufbewahrt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; add it again</source>
+        <translation>%1 ist beschädigt; fügen Sie es erneut hinzu</translation>
+    </message>
+    <message>
+        <source>no address book was added from %1</source>
+        <translation>von %1 wurde kein Adressbuch hinzugefügt</translation>
+    </message>
+</context>
+<context>
     <name>Age</name>
     <message numerus="yes">
         <source>%n</source>

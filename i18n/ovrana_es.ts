@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AddressBooks</name>
+    <message>
+        <source>address books need a home folder to be kept in</source>
+        <translation>las libretas de direcciones necesitan una carpeta personal donde guardarse</translation>
+    </message>
+    <message>
+        <source>address book %1: %2</source>
+        <translation>libreta de direcciones %1: %2</translation>
+    </message>
+    <message>
+        <source>address book %1: the password cannot be kept: %2</source>
+        <translation>libreta de direcciones %1: no se puede guardar la contraseña: %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; add it again</source>
+        <translation>%1 está dañado; añádalo de nuevo</translation>
+    </message>
+    <message>
+        <source>no address book was added from %1</source>
+        <translation>no se añadió ninguna libreta de direcciones desde %1</translation>
+    </message>
+</context>
+<context>
     <name>Age</name>
     <message numerus="yes">
         <source>%n</source>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AddressBooks</name>
+    <message>
+        <source>address books need a home folder to be kept in</source>
+        <translation>les carnets d&apos;adresses ont besoin d&apos;un dossier personnel où être conservés</translation>
+    </message>
+    <message>
+        <source>address book %1: %2</source>
+        <translation>carnet d&apos;adresses %1 : %2</translation>
+    </message>
+    <message>
+        <source>address book %1: the password cannot be kept: %2</source>
+        <translation>carnet d&apos;adresses %1 : le mot de passe ne peut pas être conservé : %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; add it again</source>
+        <translation>%1 est endommagé ; ajoutez-le à nouveau</translation>
+    </message>
+    <message>
+        <source>no address book was added from %1</source>
+        <translation>aucun carnet d&apos;adresses n&apos;a été ajouté depuis %1</translation>
+    </message>
+</context>
+<context>
     <name>Age</name>
     <message numerus="yes">
         <source>%n</source>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>AddressBooks</name>
+    <message>
+        <source>address books need a home folder to be kept in</source>
+        <translation>адресным книгам нужна домашняя папка для хранения</translation>
+    </message>
+    <message>
+        <source>address book %1: %2</source>
+        <translation>адресная книга %1: %2</translation>
+    </message>
+    <message>
+        <source>address book %1: the password cannot be kept: %2</source>
+        <translation>адресная книга %1: пароль не удаётся сохранить: %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; add it again</source>
+        <translation>%1 повреждён; добавьте его снова</translation>
+    </message>
+    <message>
+        <source>no address book was added from %1</source>
+        <translation>из %1 не было добавлено ни одной адресной книги</translation>
+    </message>
+</context>
+<context>
     <name>Age</name>
     <message numerus="yes">
         <source>%n</source>
