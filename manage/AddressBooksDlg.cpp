@@ -17,7 +17,6 @@
 #include <QtConcurrent>
 #include <algorithm>
 #include <ctime>
-#include <map>
 #include <utility>
 
 #include "controls/DialogKit.h"
@@ -134,27 +133,18 @@ QFuture<std::vector<ListedBook>> SyncAddressBooks(const std::string& folder,
                                                   const std::string& onlyPath,
                                                   const std::string& trust) {
     return QtConcurrent::run(ListBooks, folder)
-        .then(
-            qApp,
-            [passwordCommand, onlyPath](const std::vector<ListedBook>& books) {
-                // One question to the keyring for each server and user.
-                std::map<std::pair<std::string, std::string>, PasswordResult> asked;
-                std::vector<SyncLogin> logins;
-                for (const ListedBook& book : books) {
-                    if (!onlyPath.empty() && book.path != onlyPath) {
-                        continue;
-                    }
-                    const auto key = std::make_pair(book.copy.addedWith, book.copy.user);
-                    auto found = asked.find(key);
-                    if (found == asked.end()) {
-                        found =
-                            asked.emplace(key, ReadPassword(key.first, key.second, passwordCommand))
-                                .first;
-                    }
-                    logins.push_back({book.path, found->second});
-                }
-                return logins;
-            })
+        .then(qApp,
+              [passwordCommand, onlyPath](const std::vector<ListedBook>& books) {
+                  // Each book's password is kept under its own address, as the commands keep it.
+                  std::vector<SyncLogin> logins;
+                  for (const ListedBook& book : books) {
+                      if (onlyPath.empty() || book.path == onlyPath) {
+                          logins.push_back({book.path, ReadPassword(book.copy.url, book.copy.user,
+                                                                    passwordCommand)});
+                      }
+                  }
+                  return logins;
+              })
         .then(QtFuture::Launch::Async, [folder, trust](const std::vector<SyncLogin>& logins) {
             for (const SyncLogin& login : logins) {
                 if (!trust.empty()) {
@@ -314,15 +304,7 @@ void CAddressBooksDlg::OnRemove() {
                               .arg(FromBytes(copy.displayName)))) {
         return;
     }
-    // The password goes with the last address book that needs it.
-    bool shared = false;
-    for (std::size_t i = 0; i < books_.size(); ++i) {
-        shared = shared || (int(i) != row && books_[i].copy.addedWith == copy.addedWith &&
-                            books_[i].copy.user == copy.user);
-    }
-    if (!shared) {
-        ForgetPassword(copy.addedWith, copy.user);
-    }
+    ForgetPassword(copy.url, copy.user);
     const std::string where = folder_;
     const std::string url = copy.url;
     Start(QtConcurrent::run([where, url] {
@@ -490,9 +472,7 @@ void CAddAddressBookDlg::accept() {
         busy_ = false;
         adding_ = false;
         QStringList failed;
-        bool added = false;
         for (const BookOutcome& outcome : done) {
-            added = added || !outcome.problem.Failed();
             if (outcome.problem.Failed()) {
                 problem_ = outcome.problem;  // an untrusted certificate may then be trusted
                 failed << FromBytes(outcome.displayName) + ": " +
@@ -500,8 +480,11 @@ void CAddAddressBookDlg::accept() {
             }
         }
         QString kept;
-        if (added) {
-            const PasswordResult stored = StorePassword(login.url, login.user, login.password);
+        for (const BookOutcome& outcome : done) {
+            if (outcome.problem.Failed() || !kept.isEmpty()) {
+                continue;
+            }
+            const PasswordResult stored = StorePassword(outcome.url, login.user, login.password);
             if (stored.status != PasswordResult::Status::Found) {
                 kept = tr("The password could not be kept in the keyring: %1")
                            .arg(FromBytes(PasswordProblemText(stored, InstalledTranslation)));

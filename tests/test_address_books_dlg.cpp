@@ -80,7 +80,7 @@ private slots:
         QTest::qWait(50);  // the list read for the closed dialog goes nowhere
     }
 
-    // Remove asks first; a password another address book uses stays.
+    // Remove asks first, and takes only the chosen book.
     void removeAsksAndTakesOnlyTheChosenBook() {
         TempDir dir;
         const std::string folder = dir.File("books");
