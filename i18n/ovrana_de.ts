@@ -35,6 +35,116 @@
     </message>
 </context>
 <context>
+    <name>CAddAddressBookDlg</name>
+    <message>
+        <source>Add address books</source>
+        <translation>Adressbücher hinzufügen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Adressbuch</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Trust this certificate</source>
+        <translation>Diesem Zertifikat vertrauen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;Benutzer:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>Looking for address books...</source>
+        <translation>Adressbücher werden gesucht...</translation>
+    </message>
+    <message>
+        <source>Adding the address books...</source>
+        <translation>Adressbücher werden hinzugefügt...</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Das Passwort konnte nicht im Schlüsselbund gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CAddressBooksDlg</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Adressbücher</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Adressbuch</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>Letzter Abgleich</translation>
+    </message>
+    <message>
+        <source>Last error</source>
+        <translation>Letzter Fehler</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Sync now</source>
+        <translation>Jetzt abgleichen</translation>
+    </message>
+    <message>
+        <source>Trust this certificate</source>
+        <translation>Diesem Zertifikat vertrauen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Talking to the servers...</source>
+        <translation>Verbindung mit den Servern...</translation>
+    </message>
+    <message>
+        <source>Remove the address book %1 with its local copy and your choices for its contacts? Nothing is removed from the server.</source>
+        <translation>Das Adressbuch %1 mit seiner lokalen Kopie und Ihren Einstellungen für seine Kontakte entfernen? Auf dem Server wird nichts gelöscht.</translation>
+    </message>
+</context>
+<context>
     <name>CEditPersonDlg</name>
     <message>
         <source>Edit person</source>
@@ -292,6 +402,10 @@
     <message>
         <source>Nothing was exported.</source>
         <translation>Es wurde nichts exportiert.</translation>
+    </message>
+    <message>
+        <source>Address books...</source>
+        <translation>Adressbücher...</translation>
     </message>
     <message>
         <source>From the address book %1</source>

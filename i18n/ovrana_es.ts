@@ -35,6 +35,116 @@
     </message>
 </context>
 <context>
+    <name>CAddAddressBookDlg</name>
+    <message>
+        <source>Add address books</source>
+        <translation>Añadir libretas de direcciones</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Trust this certificate</source>
+        <translation>Confiar en este certificado</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;Usuario:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+    <message>
+        <source>Looking for address books...</source>
+        <translation>Buscando libretas de direcciones...</translation>
+    </message>
+    <message>
+        <source>Adding the address books...</source>
+        <translation>Añadiendo las libretas de direcciones...</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>No se pudo guardar la contraseña en el depósito de claves: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CAddressBooksDlg</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Libretas de direcciones</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>Última sincronización</translation>
+    </message>
+    <message>
+        <source>Last error</source>
+        <translation>Último error</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Añadir...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Sync now</source>
+        <translation>Sincronizar ahora</translation>
+    </message>
+    <message>
+        <source>Trust this certificate</source>
+        <translation>Confiar en este certificado</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Talking to the servers...</source>
+        <translation>Hablando con los servidores...</translation>
+    </message>
+    <message>
+        <source>Remove the address book %1 with its local copy and your choices for its contacts? Nothing is removed from the server.</source>
+        <translation>¿Quitar la libreta de direcciones %1 con su copia local y sus ajustes para sus contactos? No se borra nada del servidor.</translation>
+    </message>
+</context>
+<context>
     <name>CEditPersonDlg</name>
     <message>
         <source>Edit person</source>
@@ -292,6 +402,10 @@
     <message>
         <source>Nothing was exported.</source>
         <translation>No se exportó nada.</translation>
+    </message>
+    <message>
+        <source>Address books...</source>
+        <translation>Libretas de direcciones...</translation>
     </message>
     <message>
         <source>From the address book %1</source>

@@ -35,6 +35,116 @@
     </message>
 </context>
 <context>
+    <name>CAddAddressBookDlg</name>
+    <message>
+        <source>Add address books</source>
+        <translation>Ajouter des carnets d’adresses</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Carnet d’adresses</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Trust this certificate</source>
+        <translation>Faire confiance à ce certificat</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse :</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;Utilisateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Looking for address books...</source>
+        <translation>Recherche des carnets d’adresses...</translation>
+    </message>
+    <message>
+        <source>Adding the address books...</source>
+        <translation>Ajout des carnets d’adresses...</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Le mot de passe n’a pas pu être gardé dans le trousseau : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CAddressBooksDlg</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Carnets d’adresses</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Carnet d’adresses</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>Dernière synchronisation</translation>
+    </message>
+    <message>
+        <source>Last error</source>
+        <translation>Dernière erreur</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Ajouter...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Sync now</source>
+        <translation>Synchroniser maintenant</translation>
+    </message>
+    <message>
+        <source>Trust this certificate</source>
+        <translation>Faire confiance à ce certificat</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Talking to the servers...</source>
+        <translation>Échange avec les serveurs...</translation>
+    </message>
+    <message>
+        <source>Remove the address book %1 with its local copy and your choices for its contacts? Nothing is removed from the server.</source>
+        <translation>Supprimer le carnet d’adresses %1 avec sa copie locale et vos choix pour ses contacts ? Rien n’est supprimé sur le serveur.</translation>
+    </message>
+</context>
+<context>
     <name>CEditPersonDlg</name>
     <message>
         <source>Edit person</source>
@@ -292,6 +402,10 @@
     <message>
         <source>Nothing was exported.</source>
         <translation>Rien n&apos;a été exporté.</translation>
+    </message>
+    <message>
+        <source>Address books...</source>
+        <translation>Carnets d’adresses...</translation>
     </message>
     <message>
         <source>From the address book %1</source>

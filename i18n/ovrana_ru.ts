@@ -36,6 +36,116 @@
     </message>
 </context>
 <context>
+    <name>CAddAddressBookDlg</name>
+    <message>
+        <source>Add address books</source>
+        <translation>Добавить адресные книги</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Адресная книга</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Trust this certificate</source>
+        <translation>Доверять этому сертификату</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Адрес:</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;Пользователь:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Пароль:</translation>
+    </message>
+    <message>
+        <source>Looking for address books...</source>
+        <translation>Поиск адресных книг...</translation>
+    </message>
+    <message>
+        <source>Adding the address books...</source>
+        <translation>Добавление адресных книг...</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Не удалось сохранить пароль в связке ключей: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CAddressBooksDlg</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 на %2</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>никогда</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Адресные книги</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Адресная книга</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Учётная запись</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>Последняя синхронизация</translation>
+    </message>
+    <message>
+        <source>Last error</source>
+        <translation>Последняя ошибка</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Добавить...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Sync now</source>
+        <translation>Синхронизировать</translation>
+    </message>
+    <message>
+        <source>Trust this certificate</source>
+        <translation>Доверять этому сертификату</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Talking to the servers...</source>
+        <translation>Связь с серверами...</translation>
+    </message>
+    <message>
+        <source>Remove the address book %1 with its local copy and your choices for its contacts? Nothing is removed from the server.</source>
+        <translation>Удалить адресную книгу %1 вместе с её локальной копией и вашими настройками её контактов? На сервере ничего не удаляется.</translation>
+    </message>
+</context>
+<context>
     <name>CEditPersonDlg</name>
     <message>
         <source>Edit person</source>
@@ -294,6 +404,10 @@
     <message>
         <source>Nothing was exported.</source>
         <translation>Ничего не экспортировано.</translation>
+    </message>
+    <message>
+        <source>Address books...</source>
+        <translation>Адресные книги...</translation>
     </message>
     <message>
         <source>From the address book %1</source>

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
+#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -35,6 +36,7 @@
 #include <map>
 #include <numeric>
 
+#include "AddressBooksDlg.h"
 #include "EditPersonDlg.h"
 #include "ImportDlg.h"
 #include "contacts/ContactRecords.h"
@@ -498,6 +500,9 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     buttonExport = new QPushButton(tr("Export..."), this);
     buttonExport->setObjectName("buttonExport");
     buttonExport->setAutoDefault(false);
+    buttonAddressBooks = new QPushButton(tr("Address books..."), this);
+    buttonAddressBooks->setObjectName("buttonAddressBooks");
+    buttonAddressBooks->setAutoDefault(false);
     auto* about = new QLabel(
         tr("Ovrana %1, by the Ovrana developers").arg(QStringLiteral(OVRANA_VERSION)), this);
     about->setObjectName("about");
@@ -517,6 +522,10 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     newRow->addWidget(buttonExport);
     newRow->addStretch();
     side->addLayout(newRow);
+    auto* addressRow = new QHBoxLayout;
+    addressRow->addWidget(buttonAddressBooks);
+    addressRow->addStretch();
+    side->addLayout(addressRow);
     side->addStretch();
     side->addWidget(about);
     side->addWidget(link);
@@ -560,12 +569,14 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     setTabOrder(comboIcon, buttonNew);
     setTabOrder(buttonNew, buttonImport);
     setTabOrder(buttonImport, buttonExport);
-    setTabOrder(buttonExport, close);
+    setTabOrder(buttonExport, buttonAddressBooks);
+    setTabOrder(buttonAddressBooks, close);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &COptionsDlg::accept);
     connect(buttonNew, &QPushButton::clicked, this, &COptionsDlg::OnNewRecord);
     connect(buttonImport, &QPushButton::clicked, this, &COptionsDlg::OnImport);
     connect(buttonExport, &QPushButton::clicked, this, &COptionsDlg::OnExport);
+    connect(buttonAddressBooks, &QPushButton::clicked, this, &COptionsDlg::OnAddressBooks);
     connect(filterBox, &QLineEdit::textChanged, this, &COptionsDlg::ApplyFilter);
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, [this] {
@@ -604,6 +615,28 @@ void COptionsDlg::OnInitDialog() {
     noticeText->setText(notice);
     noticeBox->setVisible(!notice.isEmpty());
     list->setFocus();
+    // The address books brought up to date while the user looks, when there are any.
+    if (!CopyFiles(addressBookFolder).empty()) {
+        WhenAddressBooksDone(
+            QFuture<void>(SyncAddressBooks(addressBookFolder, settings->passwordCommand)));
+    }
+}
+
+void COptionsDlg::WhenAddressBooksDone(QFuture<void> job) {
+    addressBookJob = job;
+    auto* watcher = new QFutureWatcher<void>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        emit AddressBooksSynced();
+    });
+    watcher->setFuture(job);
+}
+
+void COptionsDlg::OnAddressBooks() {
+    CAddressBooksDlg dialog(addressBookFolder, settings->passwordCommand, addressBookJob, this);
+    dialog.exec();
+    // Books added or removed; a sync still under way reports when it ends.
+    WhenAddressBooksDone(dialog.Pending());
 }
 
 int COptionsDlg::exec() {
