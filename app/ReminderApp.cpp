@@ -265,7 +265,7 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
         }
         changed = outcome.changed;
     }
-    if (openOptions && services_.dialogs.RunOptions(records, settings, notice)) {
+    if (openOptions && services_.dialogs.RunOptions(records, settings, notice, contacts)) {
         changed = true;
     }
     if (settings.dailyAt != dailyAt && !services_.dailyTimerFolder.empty()) {

@@ -10,6 +10,8 @@
 #include "platform/TextServices.h"
 #include "records/DataFile.h"
 #include "records/PersonRecord.h"
+
+class ContactRecords;
 #include "reminder/Snoozes.h"
 
 // What the reminder window reports when it closes.
@@ -34,9 +36,10 @@ public:
     virtual ~DialogHost() = default;
     virtual ReminderOutcome RunReminder(RecordList& records, AppSettings& settings) = 0;
     // Returns the dialog's `changed`: a record was added, edited or deleted. A `notice` that is
-    // not empty tells the user why changes made now cannot be saved.
-    virtual bool RunOptions(RecordList& records, AppSettings& settings,
-                            const std::string& notice) = 0;
+    // not empty tells the user why changes made now cannot be saved. `contacts` loaded the
+    // address books' records, which the dialog loads again when its sync of them ends.
+    virtual bool RunOptions(RecordList& records, AppSettings& settings, const std::string& notice,
+                            ContactRecords& contacts) = 0;
     // A problem the user must hear of, such as changes that could not be saved.
     virtual void ShowMessage(const std::string& text) = 0;
     // Sends a notification of the due records and waits until it is acted on or gone.

@@ -8,6 +8,7 @@
 
 #include "Arguments.h"
 #include "controls/IconSet.h"
+#include "contacts/ContactRecords.h"
 #include "manage/OptionsDlg.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/DisplayProbe.h"
@@ -78,7 +79,8 @@ ReminderOutcome WindowHost::RunReminder(RecordList& records, AppSettings& settin
     return {};
 }
 
-bool WindowHost::RunOptions(RecordList& records, AppSettings& settings, const std::string& notice) {
+bool WindowHost::RunOptions(RecordList& records, AppSettings& settings, const std::string& notice,
+                            ContactRecords& contacts) {
     if (!CanShowWindows()) {
         PrintError(text_.Translate("WindowHost",
                                    QT_TRANSLATE_NOOP("WindowHost",
@@ -96,6 +98,7 @@ bool WindowHost::RunOptions(RecordList& records, AppSettings& settings, const st
     dialog.records = &records;
     dialog.settings = &settings;
     dialog.notice = QString::fromStdString(notice);
+    dialog.reloadContacts = [&] { return contacts.Reload(records); };
     dialog.exec();
     return dialog.changed;
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -27,6 +28,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTimeEdit>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <array>
@@ -577,6 +579,7 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     connect(buttonImport, &QPushButton::clicked, this, &COptionsDlg::OnImport);
     connect(buttonExport, &QPushButton::clicked, this, &COptionsDlg::OnExport);
     connect(buttonAddressBooks, &QPushButton::clicked, this, &COptionsDlg::OnAddressBooks);
+    connect(this, &COptionsDlg::AddressBooksSynced, this, &COptionsDlg::ReloadContacts);
     connect(filterBox, &QLineEdit::textChanged, this, &COptionsDlg::ApplyFilter);
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, [this] {
@@ -630,6 +633,36 @@ void COptionsDlg::WhenAddressBooksDone(QFuture<void> job) {
         emit AddressBooksSynced();
     });
     watcher->setFuture(job);
+}
+
+void COptionsDlg::ReloadContacts() {
+    if (!reloadContacts) {
+        return;
+    }
+    // An Edit dialog or a menu may hold a row that goes: wait until it is closed.
+    if (QApplication::activeModalWidget() != this || QApplication::activePopupWidget() != nullptr) {
+        QTimer::singleShot(250, this, &COptionsDlg::ReloadContacts);
+        return;
+    }
+    const int selected = SelectedRow();
+    const PersonRecord* kept = selected >= 0 ? RecordAt(selected) : nullptr;
+    if (kept != nullptr && kept->origin != nullptr) {
+        kept = nullptr;  // replaced by the reload
+    }
+    if (!reloadContacts()) {
+        return;  // a choice could not be kept: the rows stay as they are, the save says why
+    }
+    for (const auto& record : *records) {
+        if (record->origin != nullptr) {
+            UpdateRecord(*record, today);
+        }
+    }
+    FillList();
+    for (int i = 0; kept != nullptr && i < list->model()->rowCount(); ++i) {
+        if (RecordAt(i) == kept) {
+            SelectRow(i);
+        }
+    }
 }
 
 void COptionsDlg::OnAddressBooks() {

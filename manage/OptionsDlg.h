@@ -42,6 +42,9 @@ public:
     std::string dataPath = kDataFileName;
     // The local copies of the address books, which the dialog syncs when it opens.
     std::string addressBookFolder = AddressBookFolder();
+    // Loads the address books' records again into `records`, after a sync changed their copies;
+    // false when it could not. Unset: they stay as they are.
+    std::function<bool()> reloadContacts;
     // Set when a record was added, edited or deleted; never set back.
     bool changed = false;
     // Where today comes from; fixed when the dialog opens.
@@ -84,6 +87,9 @@ private:
     void OnAddressBooks();
     // Emits AddressBooksSynced when `job` ends, unless the dialog is gone by then.
     void WhenAddressBooksDone(QFuture<void> job);
+    // Shows the address books' records as the copies now hold them, once no other window or
+    // menu of the dialog is open that may hold one of the rows being replaced.
+    void ReloadContacts();
     void OnNewRecord();
     void EditRecord(int row);
     void DeleteRecord(int row);

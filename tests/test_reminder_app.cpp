@@ -23,8 +23,8 @@ public:
         }
         return {pressOptions ? 1 : 0, silenceFirst};
     }
-    bool RunOptions(RecordList& records, AppSettings& settings,
-                    const std::string& notice) override {
+    bool RunOptions(RecordList& records, AppSettings& settings, const std::string& notice,
+                    ContactRecords&) override {
         calls += "O", told += notice;
         meanwhile();
         if (addInOptions) {
