@@ -220,9 +220,6 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
     FileStamp read;
     const LoadStatus load = LoadRecords(services_.dataPath, records, &read);
     bool openOptions = load != LoadStatus::Loaded;
-    // The data file's own text, to save it only when its records changed: the address books'
-    // dates keep the user's choices in their copies.
-    const std::string fileText = FormatRecords(records);
     ContactRecords contacts;
     const std::vector<std::string> unreadableCopies =
         contacts.Load(services_.addressBookFolder, records, ContactDefaults());
@@ -281,7 +278,8 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
     if (const std::vector<std::string> failed = contacts.SaveChoices(records); !failed.empty()) {
         services_.dialogs.ShowMessage(ChoicesNotSavedNotice(failed, services_.text));
     }
-    changed = changed && FormatRecords(records) != fileText;
+    // The address books' dates keep the user's choices in their copies, not in the data file.
+    changed = changed && !HoldsRecords(read, records);
 
     if (changed && !notice.empty()) {
         if (!openOptions) {

@@ -28,12 +28,16 @@ std::vector<std::string> ContactRecords::Load(const std::string& folder, RecordL
     defaults_ = {defaults.daysInAdvance, defaults.icon, false, -1};
     folder_ = folder;
     importDefaults_ = defaults;
+    const std::vector<std::string> copies = CopyFiles(folder);
+    if (copies.empty()) {
+        return {};  // nothing to add: a long list's keys would only cost time
+    }
     std::unordered_set<std::string> present;
     for (const auto& record : records) {
         present.insert(Key(record->name, record->day, record->month));
     }
     std::vector<std::string> unreadable;
-    for (const std::string& path : CopyFiles(folder)) {
+    for (const std::string& path : copies) {
         AddressBookCopy copy;
         const LoadStatus status = ReadCopy(path, copy);
         if (status == LoadStatus::Unreadable) {

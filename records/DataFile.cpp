@@ -528,3 +528,12 @@ SaveResult SaveRecords(const std::string& path, const RecordList& records,
     }
     return {SaveStatus::Saved, 0};
 }
+
+bool HoldsRecords(const FileStamp& read, const RecordList& records) {
+    if (!read.exists) {
+        return std::none_of(records.begin(), records.end(),
+                            [](const auto& record) { return record->origin == nullptr; });
+    }
+    const std::string text = FormatRecords(records);
+    return text.size() == read.size && Fnv1a(text) == read.hash;
+}

@@ -34,6 +34,10 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 
+// Whether the file as it was read (`read`) holds exactly what saving `records` would write, so
+// that a save would change nothing; a missing file holds no record.
+bool HoldsRecords(const FileStamp& read, const RecordList& records);
+
 enum class LoadStatus {
     Loaded,
     Missing,     // no such file: the ordinary first run

@@ -171,6 +171,7 @@ TEST_F(RunFlow, ChangesAreSavedOrWhyNotIsTold) {
     const std::string busy = "already running and using the data file " + path + ".";
     const std::string added = kData + "Added,01022003,0,-1,14,0,0,,\r\n";
     const std::string changed = path + " was changed by another program";
+    const std::string header = std::string(kDataFileHeader) + "\r\n";
     const std::string dan = "Dan,08121990,1,-1,14,0,0,,\r\n";  // due in two days
     struct Case {
         std::string what;
@@ -194,6 +195,7 @@ TEST_F(RunFlow, ChangesAreSavedOrWhyNotIsTold) {
         {"linked", true, "OM", path + " has other names (hard links)"},
         {"dangling", true, "O", path + " points to " + missing + ", which does not exist.", ""},
         {"contact", false, "RO", "", ""},  // silenced in its copy; no data file made for it
+        {"contact in a file", false, "R", "", header},  // nor is the data file saved again
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -203,7 +205,7 @@ TEST_F(RunFlow, ChangesAreSavedOrWhyNotIsTold) {
         AddressBookCopy book;
         book.url = "https://h/";
         book.cards.push_back({"/1.vcf", "e", "u1", "Cara", "", {{false, 7, 12, 1990}}});
-        if (c.what == "contact") {
+        if (c.what.starts_with("contact")) {
             WriteCopy(dir.File("books/1.book"), book);
         }
         std::unique_ptr<RunLock> other;
@@ -216,7 +218,9 @@ TEST_F(RunFlow, ChangesAreSavedOrWhyNotIsTold) {
         } else if (c.what == "dangling") {
             std::filesystem::create_symlink(missing, path);
         } else if (c.what != "made" && c.what != "contact") {
-            WriteFile(path, c.what == "notified" ? kData + dan : kData);
+            WriteFile(path, c.what == "notified"            ? kData + dan
+                            : c.what == "contact in a file" ? header
+                                                            : kData);
         }
         if (c.what == "busy") {
             other = std::make_unique<RunLock>(path + ".lock");
@@ -245,7 +249,10 @@ TEST_F(RunFlow, ChangesAreSavedOrWhyNotIsTold) {
             EXPECT_EQ(ReadFile(path), c.file);
         }
         ReadCopy(dir.File("books/1.book"), book);
-        EXPECT_EQ(book.choices.size(), c.what == "contact" ? 1u : 0u);
+        EXPECT_EQ(book.choices.size(), c.what.starts_with("contact") ? 1u : 0u);
+        if (c.what == "contact in a file") {
+            EXPECT_FALSE(std::filesystem::exists(path + ".bak"));
+        }
     }
 }
 
