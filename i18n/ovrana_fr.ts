@@ -18,18 +18,6 @@
         <translation>Modifier la fiche</translation>
     </message>
     <message>
-        <source>Year unknown</source>
-        <translation>Année inconnue</translation>
-    </message>
-    <message>
-        <source>Not a birthday, so don&apos;t display age in reminder</source>
-        <translation>Pas un anniversaire : ne pas afficher l’âge dans le rappel</translation>
-    </message>
-    <message>
-        <source>Don&apos;t ever remind me about this</source>
-        <translation>Ne jamais me le rappeler</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Nom :</translation>
     </message>
@@ -80,6 +68,18 @@
     <message>
         <source>Name, date and email come from the address book %1; they are changed there.</source>
         <translation>Le nom, la date et l’adresse e-mail viennent du carnet d’adresses %1 ; c’est là qu’on les modifie.</translation>
+    </message>
+    <message>
+        <source>&amp;Year unknown</source>
+        <translation>&amp;Année inconnue</translation>
+    </message>
+    <message>
+        <source>&amp;Not a birthday, so don&apos;t display age in reminder</source>
+        <translation>&amp;Pas un anniversaire : ne pas afficher l’âge dans le rappel</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t ever remind me about this</source>
+        <translation>Ne &amp;jamais me le rappeler</translation>
     </message>
 </context>
 <context>
@@ -155,14 +155,6 @@
         <translation>Jours</translation>
     </message>
     <message>
-        <source>Only display once a day</source>
-        <translation>N’afficher qu’une fois par jour</translation>
-    </message>
-    <message>
-        <source>Reminder window always on top</source>
-        <translation>Fenêtre de rappel toujours au premier plan</translation>
-    </message>
-    <message>
         <source>Look</source>
         <translation>Prévenir</translation>
     </message>
@@ -175,20 +167,12 @@
         <translation>jours à l’avance</translation>
     </message>
     <message>
-        <source>New ...</source>
-        <translation>Nouvelle ...</translation>
-    </message>
-    <message>
         <source>Ovrana %1, by the Ovrana developers</source>
         <translation>Ovrana %1, par les développeurs d’Ovrana</translation>
     </message>
     <message>
         <source>Ovrana user guide</source>
         <translation>Guide d’utilisation d’Ovrana</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
     </message>
     <message>
         <source>New</source>
@@ -211,24 +195,8 @@
         <translation> Par défaut pour les nouvelles fiches </translation>
     </message>
     <message>
-        <source>Remind me with a desktop notification</source>
-        <translation>Me prévenir par une notification du bureau</translation>
-    </message>
-    <message>
-        <source>Also remind me each morning while I stay logged in</source>
-        <translation>Me prévenir aussi chaque matin tant que je reste connecté</translation>
-    </message>
-    <message>
         <source>Filter</source>
         <translation>Filtrer</translation>
-    </message>
-    <message>
-        <source>Import...</source>
-        <translation>Importer...</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Exporter...</translation>
     </message>
     <message>
         <source>Export calendar</source>
@@ -282,17 +250,49 @@
         <source>Each morning at</source>
         <translation>Chaque matin à</translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation>Enregistrements</translation>
+    </message>
+    <message>
+        <source>&amp;Only display once a day</source>
+        <translation>N’afficher qu’&amp;une fois par jour</translation>
+    </message>
+    <message>
+        <source>Reminder window always on &amp;top</source>
+        <translation>Fenêtre de rappel toujours au &amp;premier plan</translation>
+    </message>
+    <message>
+        <source>&amp;Remind me with a desktop notification</source>
+        <translation>Me prévenir par une notification du &amp;bureau</translation>
+    </message>
+    <message>
+        <source>Also remind me each &amp;morning while I stay logged in</source>
+        <translation>Me prévenir aussi chaque &amp;matin tant que je reste connecté</translation>
+    </message>
+    <message>
+        <source>Days to look ahead</source>
+        <translation>Jours d’avance</translation>
+    </message>
+    <message>
+        <source>&amp;New ...</source>
+        <translation>&amp;Nouvelle ...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importer...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exporter...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDlg</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Options...</source>
-        <translation>Options...</translation>
-    </message>
     <message>
         <source>Don&apos;t remind me again until next year</source>
         <translation>Ne plus me le rappeler avant l’an prochain</translation>
@@ -304,6 +304,18 @@
     <message>
         <source>No e-mail program could be started to write to %1.</source>
         <translation>Aucun programme de messagerie n’a pu être lancé pour écrire à %1.</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Rappels</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>O&amp;ptions...</source>
+        <translation>O&amp;ptions...</translation>
     </message>
 </context>
 <context>
@@ -402,6 +414,77 @@ with the given filename extension.</source>
     <message>
         <source>Since %1</source>
         <translation>Depuis %1</translation>
+    </message>
+</context>
+<context>
+    <name>IconSet</name>
+    <message>
+        <source>Question mark</source>
+        <translation>Point d’interrogation</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Gâteau</translation>
+    </message>
+    <message>
+        <source>Parcel</source>
+        <translation>Colis</translation>
+    </message>
+    <message>
+        <source>Balloons</source>
+        <translation>Ballons</translation>
+    </message>
+    <message>
+        <source>Notepad</source>
+        <translation>Bloc-notes</translation>
+    </message>
+    <message>
+        <source>Eight ball</source>
+        <translation>Boule huit</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Étoile</translation>
+    </message>
+    <message>
+        <source>Exclamation mark</source>
+        <translation>Point d’exclamation</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pingouin</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Punaise</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Cadeau</translation>
+    </message>
+    <message>
+        <source>Star on stripes</source>
+        <translation>Étoile sur rayures</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Cœur</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Trophée</translation>
+    </message>
+    <message>
+        <source>Warning sign</source>
+        <translation>Panneau d’avertissement</translation>
     </message>
 </context>
 <context>
