@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "DialogKit.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -59,6 +60,7 @@ QComboBox* NewIconCombo(QWidget* parent) {
         // Named, so that a screen reader says which picture is chosen.
         combo->addItem(RecordIcon(i), RecordIconName(i));
     }
+    combo->view()->setAccessibleName(QCoreApplication::translate("IconSet", "Pictures"));
     return combo;
 }
 

@@ -486,6 +486,10 @@ kein Programm verknüpft.</translation>
         <source>Warning sign</source>
         <translation>Warnschild</translation>
     </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>

@@ -486,6 +486,10 @@ a esta extensión de archivo.</translation>
         <source>Warning sign</source>
         <translation>Señal de advertencia</translation>
     </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>

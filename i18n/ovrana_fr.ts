@@ -486,6 +486,10 @@ with the given filename extension.</source>
         <source>Warning sign</source>
         <translation>Panneau d’avertissement</translation>
     </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>

@@ -488,6 +488,10 @@ with the given filename extension.</source>
         <source>Warning sign</source>
         <translation>Предупреждающий знак</translation>
     </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Картинки</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>
