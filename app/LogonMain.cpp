@@ -84,16 +84,21 @@ int main(int argc, char** argv) {
     }
     // Before --home changes the working folder that a relative argv[0] is read against.
     const std::string folder = OwnFolder(argv[0]);
-    if (line.command != CommandLine::Command::Logon &&
-        line.command != CommandLine::Command::Daily) {
+    const bool daily = line.command == CommandLine::Command::Daily;
+    // The morning's run syncs the address books first, which takes Qt's network.
+    if ((line.command != CommandLine::Command::Logon && !daily) ||
+        (daily && !CopyFiles(AddressBookFolder()).empty())) {
         HandOver(folder, argv);
     }
     if (line.home) {
         EnterHome();  // else the working folder's file
     }
-    const QuietLogonFiles files{[] { return std::time(nullptr); }, SettingsFilePath(),
-                                kDataFileName, line.command == CommandLine::Command::Daily,
-                                AddressBookFolder()};
+    const QuietLogonFiles files{[] { return std::time(nullptr); },
+                                SettingsFilePath(),
+                                kDataFileName,
+                                daily,
+                                AddressBookFolder(),
+                                SnoozeFilePath()};
     if (RunQuietLogon(files) == QuietLogon::HandOver) {
         HandOver(folder, argv);
     }

@@ -10,6 +10,7 @@
 #include "records/DataFile.h"
 #include "records/Dates.h"
 #include "reminder/DueRecords.h"
+#include "reminder/Snoozes.h"
 #include "storage/FileReplace.h"
 
 namespace {
@@ -53,6 +54,10 @@ QuietLogon RunQuietLogon(const QuietLogonFiles& files) {
     // the reading when there is a reminder to show; without a reminder the file is still read to
     // its end, as one that cannot be read opens the Options dialog.
     const DayNumber today = MakeToday(started);
+    settings.today = today;
+    const Snoozes snoozes =
+        files.snoozePath.empty() ? Snoozes{} : ReadSnoozes(files.snoozePath, today);
+    settings.snoozed = snoozes.keys;
     // The address books' due dates, unless a record of the data file takes their place. An
     // anniversary's name is in the user's language, which only the whole program knows: it is
     // never taken as matched here. A copy that cannot be read is for the whole program to tell.
@@ -66,12 +71,13 @@ QuietLogon RunQuietLogon(const QuietLogonFiles& files) {
             return QuietLogon::HandOver;
         }
         UpdateAllRecords(dueContacts, today);
-        std::erase_if(dueContacts, [](const auto& contact) { return !IsDue(*contact); });
+        std::erase_if(dueContacts,
+                      [&](const auto& contact) { return !IsShown(*contact, settings); });
     }
     bool due = false;
     const LoadStatus load = ReadRecords(files.dataPath, [&](PersonRecord& record) {
         UpdateRecord(record, today);
-        due = due || IsDue(record);
+        due = due || IsShown(record, settings);
         std::erase_if(dueContacts, [&](const auto& contact) {
             return contact->notABirthday == 0 && contact->name == record.name &&
                    contact->day == record.day && contact->month == record.month;
@@ -80,6 +86,9 @@ QuietLogon RunQuietLogon(const QuietLogonFiles& files) {
     });
     if (load != LoadStatus::Loaded || (remind && (due || !dueContacts.empty()))) {
         return QuietLogon::HandOver;
+    }
+    if (snoozes.stale) {
+        WriteSnoozes(files.snoozePath, today, snoozes.keys);  // past days go
     }
     SaveSettings(store, settings, todayText);  // the day worked out, even past midnight
     // The same text again, the usual case from the second run of a day on, is not rewritten.

@@ -20,6 +20,7 @@ struct QuietLogonFiles {
     std::string dataPath = "ovras.ini";
     bool daily = false;             // the morning timer's run (--daily)
     std::string addressBookFolder;  // the local copies of address books; empty: none
+    std::string snoozePath{};       // the records put off until tomorrow; empty: none
 };
 
 // The run flow of a start without arguments, as far as it shows nothing. Never loads the

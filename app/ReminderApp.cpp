@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <system_error>
 
 #include "contacts/ContactRecords.h"
@@ -149,12 +150,29 @@ NotifyOutcome CReminderApp::NotifyUnlocked() {
         contacts.Load(services_.addressBookFolder, unlocked, ContactDefaults());
         UpdateAllRecords(unlocked, settings.today);
         if (std::any_of(unlocked.begin(), unlocked.end(),
-                        [](const auto& r) { return IsDue(*r); })) {
+                        [&](const auto& r) { return IsShown(*r, settings); })) {
             outcome = services_.dialogs.Notify(unlocked, settings);
+        }
+        // The notification's records, as it listed them.
+        for (const auto& record : unlocked) {
+            if (outcome == NotifyOutcome::Tomorrow && IsShown(*record, settings)) {
+                settings.snoozed.insert(SnoozeKey(*record));
+            }
         }
     }
     FreeRecords(unlocked);
     return outcome;
+}
+
+void CReminderApp::KeepSnoozes(const Snoozes& read) {
+    if (services_.snoozePath.empty() || (!read.stale && settings.snoozed == read.keys)) {
+        return;
+    }
+    // Another run may have put off records meanwhile; none is taken back within a day.
+    std::set<std::uint64_t> keys = ReadSnoozes(services_.snoozePath, settings.today).keys;
+    keys.insert(settings.snoozed.begin(), settings.snoozed.end());
+    // A failure is not told: the records merely come again at a later run today.
+    WriteSnoozes(services_.snoozePath, settings.today, keys);
 }
 
 void CReminderApp::InitInstance(bool hasArguments, bool daily) {
@@ -167,6 +185,10 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
     if (daily && !settings.daily) {
         return;
     }
+    const Snoozes snoozes = services_.snoozePath.empty()
+                                ? Snoozes{}
+                                : ReadSnoozes(services_.snoozePath, settings.today);
+    settings.snoozed = snoozes.keys;
     const int dailyAt = settings.dailyAt;
     const bool remind = !hasArguments && !AlreadyRanToday(settings, todayDate, daily);
     // Held while the window shows this day's reminder or its notification waits, when the run
@@ -184,7 +206,8 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
     if (notified == NotifyOutcome::Stopped) {
         return;  // unseen perhaps: the next run reminds again
     }
-    if (notified == NotifyOutcome::Closed) {
+    if (notified == NotifyOutcome::Closed || notified == NotifyOutcome::Tomorrow) {
+        KeepSnoozes(snoozes);
         SaveSettings(services_.store, settings, todayText);
         return;
     }
@@ -242,7 +265,7 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
         }
         changed = outcome.changed;
     }
-    if (openOptions && services_.dialogs.RunOptions(records, settings, notice)) {
+    if (openOptions && services_.dialogs.RunOptions(records, settings, notice, contacts)) {
         changed = true;
     }
     if (settings.dailyAt != dailyAt && !services_.dailyTimerFolder.empty()) {
@@ -273,6 +296,7 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
                 SaveFailureText(saved, ShownPath(failed), services_.text));
         }
     }
+    KeepSnoozes(snoozes);
     // The day whose reminders this run worked out, even when its window closed after midnight.
     SaveSettings(services_.store, settings, todayText);
     FreeRecords(records);

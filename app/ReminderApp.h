@@ -11,6 +11,9 @@
 #include "records/DataFile.h"
 #include "records/PersonRecord.h"
 
+class ContactRecords;
+#include "reminder/Snoozes.h"
+
 // What the reminder window reports when it closes.
 struct ReminderOutcome {
     int optionsRequested = 0;  // 1: "Options..." was pressed
@@ -23,7 +26,8 @@ enum class NotifyOutcome {
     Closed,      // closed, dismissed or expired without an action
     ShowWindow,  // its default action
     OpenOptions,
-    Stopped,  // the run was told to end (SIGTERM) and took its notification along
+    Tomorrow,  // "Tomorrow": its records are put off until the next day
+    Stopped,   // the run was told to end (SIGTERM) and took its notification along
 };
 
 // Runs the two dialogs; the program's one shows windows, or text where it cannot.
@@ -32,9 +36,10 @@ public:
     virtual ~DialogHost() = default;
     virtual ReminderOutcome RunReminder(RecordList& records, AppSettings& settings) = 0;
     // Returns the dialog's `changed`: a record was added, edited or deleted. A `notice` that is
-    // not empty tells the user why changes made now cannot be saved.
-    virtual bool RunOptions(RecordList& records, AppSettings& settings,
-                            const std::string& notice) = 0;
+    // not empty tells the user why changes made now cannot be saved. `contacts` loaded the
+    // address books' records, which the dialog loads again when its sync of them ends.
+    virtual bool RunOptions(RecordList& records, AppSettings& settings, const std::string& notice,
+                            ContactRecords& contacts) = 0;
     // A problem the user must hear of, such as changes that could not be saved.
     virtual void ShowMessage(const std::string& text) = 0;
     // Sends a notification of the due records and waits until it is acted on or gone.
@@ -56,6 +61,8 @@ struct AppServices {
     std::string showingLockFolder;
     // The local copies of address books, whose dates join the records; empty: none.
     std::string addressBookFolder;
+    // The file of the records put off until tomorrow; empty: none are kept.
+    std::string snoozePath{};
     // Where a time of the daily run chosen in the Options dialog goes; empty: nowhere.
     std::string dailyTimerFolder;
 };
@@ -79,6 +86,8 @@ public:
 private:
     NotifyOutcome NotifyUnlocked();
     ImportDefaults ContactDefaults() const;
+    // Writes the records put off until tomorrow when they changed since `read`, or past days go.
+    void KeepSnoozes(const Snoozes& read);
 
     AppServices services_;
 };

@@ -8,6 +8,7 @@
 
 #include "Arguments.h"
 #include "controls/IconSet.h"
+#include "contacts/ContactRecords.h"
 #include "manage/OptionsDlg.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/DisplayProbe.h"
@@ -50,7 +51,8 @@ QApplication& WindowHost::Application() {
 
 ReminderOutcome WindowHost::RunReminder(RecordList& records, AppSettings& settings) {
     // Decided before any window exists: a logon run with nothing due never touches the display.
-    if (std::none_of(records.begin(), records.end(), [](const auto& r) { return IsDue(*r); })) {
+    if (std::none_of(records.begin(), records.end(),
+                     [&](const auto& r) { return IsShown(*r, settings); })) {
         return {};
     }
     if (CanShowWindows()) {
@@ -65,7 +67,7 @@ ReminderOutcome WindowHost::RunReminder(RecordList& records, AppSettings& settin
         dialog.exec();
         return {dialog.optionsRequested, dialog.changed};
     }
-    for (const ReminderRow& row : SelectDueRows(records, settings.dateFormat, text_)) {
+    for (const ReminderRow& row : SelectDueRows(records, settings, text_)) {
         const std::string safe = ReplaceControls(row.text);
         std::fwrite(safe.data(), 1, safe.size(), stdout);
         std::fputc('\n', stdout);
@@ -77,7 +79,8 @@ ReminderOutcome WindowHost::RunReminder(RecordList& records, AppSettings& settin
     return {};
 }
 
-bool WindowHost::RunOptions(RecordList& records, AppSettings& settings, const std::string& notice) {
+bool WindowHost::RunOptions(RecordList& records, AppSettings& settings, const std::string& notice,
+                            ContactRecords& contacts) {
     if (!CanShowWindows()) {
         PrintError(text_.Translate("WindowHost",
                                    QT_TRANSLATE_NOOP("WindowHost",
@@ -95,6 +98,7 @@ bool WindowHost::RunOptions(RecordList& records, AppSettings& settings, const st
     dialog.records = &records;
     dialog.settings = &settings;
     dialog.notice = QString::fromStdString(notice);
+    dialog.reloadContacts = [&] { return contacts.Reload(records); };
     dialog.exec();
     return dialog.changed;
 }
@@ -114,7 +118,7 @@ NotifyOutcome WindowHost::Notify(const RecordList& records, const AppSettings& s
         return NotifyOutcome::NotSent;
     }
     Application();
-    const std::vector<ReminderRow> rows = SelectDueRows(records, settings.dateFormat, text_);
+    const std::vector<ReminderRow> rows = SelectDueRows(records, settings, text_);
     DesktopNotice notice;
     notice.appName = QStringLiteral("Ovrana");
     notice.desktopEntry = QGuiApplication::desktopFileName();
@@ -124,15 +128,17 @@ NotifyOutcome WindowHost::Notify(const RecordList& records, const AppSettings& s
     const auto say = [&](const char* source) {
         return QString::fromStdString(text_.Translate("Notification", source, -1));
     };
-    notice.actions = {QStringLiteral("default"), say(QT_TRANSLATE_NOOP("Notification", "Show")),
-                      QStringLiteral("options"),
-                      say(QT_TRANSLATE_NOOP("Notification", "Options..."))};
+    notice.actions = {
+        QStringLiteral("default"),  say(QT_TRANSLATE_NOOP("Notification", "Show")),
+        QStringLiteral("tomorrow"), say(QT_TRANSLATE_NOOP("Notification", "Tomorrow")),
+        QStringLiteral("options"),  say(QT_TRANSLATE_NOOP("Notification", "Options..."))};
     DesktopNotifier notifier;
     const std::optional<QString> action = notifier.NotifyAndWait(notice);
     if (!action) {
         return notifier.Stopped() ? NotifyOutcome::Stopped : NotifyOutcome::NotSent;
     }
-    return *action == u"default"   ? NotifyOutcome::ShowWindow
-           : *action == u"options" ? NotifyOutcome::OpenOptions
-                                   : NotifyOutcome::Closed;
+    return *action == u"default"    ? NotifyOutcome::ShowWindow
+           : *action == u"options"  ? NotifyOutcome::OpenOptions
+           : *action == u"tomorrow" ? NotifyOutcome::Tomorrow
+                                    : NotifyOutcome::Closed;
 }

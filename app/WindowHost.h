@@ -20,7 +20,8 @@ public:
     ~WindowHost() override;
 
     ReminderOutcome RunReminder(RecordList& records, AppSettings& settings) override;
-    bool RunOptions(RecordList& records, AppSettings& settings, const std::string& notice) override;
+    bool RunOptions(RecordList& records, AppSettings& settings, const std::string& notice,
+                    ContactRecords& contacts) override;
     void ShowMessage(const std::string& text) override;
     NotifyOutcome Notify(const RecordList& records, const AppSettings& settings) override;
 

@@ -3,6 +3,7 @@
 #include <ctime>
 #include <optional>
 
+#include "AddressBookCommands.h"
 #include "Arguments.h"
 #include "Commands.h"
 #include "ReminderApp.h"
@@ -62,19 +63,28 @@ int main(int argc, char** argv) {
     if (line.command == CommandLine::Command::DailyAt) {
         return RunDailyAt(line.time, store, DailyTimerFolder(), say);
     }
-    if (line.command == CommandLine::Command::AddAddressBook ||
-        line.command == CommandLine::Command::RemoveAddressBook ||
-        line.command == CommandLine::Command::Sync) {
-        // Address books are not wired in yet.
-        PrintError(line.command == CommandLine::Command::Sync ? "--sync: not available"
-                   : line.command == CommandLine::Command::AddAddressBook
-                       ? "--add-address-book: not available"
-                       : "--remove-address-book: not available");
-        return 1;
+    if (line.command == CommandLine::Command::AddAddressBook) {
+        return RunAddAddressBook(line.url, line.user, line.certificate, say);
+    }
+    if (line.command == CommandLine::Command::RemoveAddressBook) {
+        return RunRemoveAddressBook(line.url, say);
+    }
+    if (line.command == CommandLine::Command::Sync ||
+        (line.command == CommandLine::Command::Daily && HasAddressBooks())) {
+        AppSettings settings;
+        LoadSettings(store, settings, RunDateText(LocalDate(std::time(nullptr))));
+        if (line.command == CommandLine::Command::Sync) {
+            return RunSync(settings.passwordCommand, say);
+        }
+        // The morning's reminder works from fresh copies when the servers answer, from the last
+        // ones when not; only the failures are told.
+        if (settings.daily != 0) {
+            RunSync(settings.passwordCommand, say, false);
+        }
     }
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host,
                       "ovras.ini", &text, kept.has_value(), RuntimeFolder(), AddressBookFolder(),
-                      DailyTimerFolder()});
+                      SnoozeFilePath(), DailyTimerFolder()});
     app.InitInstance(line.hasArguments, line.command == CommandLine::Command::Daily);
     return host.ExitStatus(line.hasArguments);
 }

@@ -26,6 +26,8 @@ ContactChoice ChoiceOf(const PersonRecord& record) {
 std::vector<std::string> ContactRecords::Load(const std::string& folder, RecordList& records,
                                               const ImportDefaults& defaults) {
     defaults_ = {defaults.daysInAdvance, defaults.icon, false, -1};
+    folder_ = folder;
+    importDefaults_ = defaults;
     std::unordered_set<std::string> present;
     for (const auto& record : records) {
         present.insert(Key(record->name, record->day, record->month));
@@ -111,4 +113,14 @@ std::vector<std::string> ContactRecords::SaveChoices(const RecordList& records) 
         }
     }
     return failed;
+}
+
+bool ContactRecords::Reload(RecordList& records) {
+    if (!SaveChoices(records).empty()) {
+        return false;
+    }
+    std::erase_if(records, [](const auto& record) { return record->origin != nullptr; });
+    origins_.clear();
+    Load(folder_, records, importDefaults_);
+    return true;
 }

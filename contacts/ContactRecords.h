@@ -37,7 +37,14 @@ public:
     // holds; the cards are never touched. Returns the address books that could not be written.
     std::vector<std::string> SaveChoices(const RecordList& records);
 
+    // After a sync: keeps the choices made so far, then puts the copies' records as they are now
+    // in place of the ones loaded before, from the folder and with the defaults of Load. False,
+    // with nothing changed, when a choice could not be kept: reloading would lose it.
+    bool Reload(RecordList& records);
+
 private:
     std::list<ContactOrigin> origins_;  // addresses stay valid while the list grows
     ContactChoice defaults_;
+    std::string folder_;
+    ImportDefaults importDefaults_;
 };

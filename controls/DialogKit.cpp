@@ -31,6 +31,15 @@ void Modal::Warn(QWidget* parent, const QString& text) {
     QMessageBox::warning(parent, QCoreApplication::applicationName(), text);
 }
 
+bool Modal::Ask(QWidget* parent, const QString& text) {
+    if (askHook) {
+        return askHook(text);
+    }
+    return QMessageBox::question(parent, QCoreApplication::applicationName(), text,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 int Modal::Run(QDialog& dialog) {
     return runHook ? runHook(dialog) : dialog.QDialog::exec();
 }

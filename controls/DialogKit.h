@@ -19,6 +19,8 @@ public:
     static int Menu(QMenu& menu);
     // A warning box with the program's name as caption.
     static void Warn(QWidget* parent, const QString& text);
+    // A question with Yes and No, No the default; whether the answer was Yes.
+    static bool Ask(QWidget* parent, const QString& text);
     // Runs `dialog` modally; its result.
     static int Run(QDialog& dialog);
     // A file dialog starting at `path`: a file to read, or with `save` one to write. The chosen
@@ -28,6 +30,7 @@ public:
 
     static inline std::function<int(QMenu&)> menuHook;
     static inline std::function<void(const QString&)> warnHook;
+    static inline std::function<bool(const QString&)> askHook;
     static inline std::function<int(QDialog&)> runHook;
     static inline std::function<QString(bool save, const QString& path)> fileHook;
 };

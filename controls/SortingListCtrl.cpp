@@ -22,11 +22,11 @@ std::string FoldCase(std::string_view text) {
     if (IsAscii(text)) {
         return FoldAsciiCase(text);  // as FoldAccentsAndCase folds it, without a second look
     }
-    std::string key = FoldAccentsAndCase(text);
-    const std::string full = FoldCaseOnly(text);
-    if (full != key || !IsAscii(key)) {
-        key += '\0';
-        key += full;
+    std::size_t split = 0;
+    std::string key = FoldBothWays(text, split);
+    const std::string_view both(key);
+    if (both.substr(0, split) == both.substr(split + 1) && IsAscii(both.substr(0, split))) {
+        key.resize(split);
     }
     return key;
 }

@@ -11,3 +11,7 @@ std::string FoldAccentsAndCase(std::string_view text);
 
 // `text` (UTF-8) with case folded one letter to one and its accents kept.
 std::string FoldCaseOnly(std::string_view text);
+
+// FoldAccentsAndCase(text), a NUL, then FoldCaseOnly(text), worked out together; `split` is
+// where the NUL lies.
+std::string FoldBothWays(std::string_view text, std::size_t& split);

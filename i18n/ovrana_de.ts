@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AddressBooks</name>
+    <message>
+        <source>address books need a home folder to be kept in</source>
+        <translation>Adressbücher brauchen einen persönlichen Ordner, in dem sie aufbewahrt werden</translation>
+    </message>
+    <message>
+        <source>address book %1: %2</source>
+        <translation>Adressbuch %1: %2</translation>
+    </message>
+    <message>
+        <source>address book %1: the password cannot be kept: %2</source>
+        <translation>Adressbuch %1: das Passwort kann nicht aufbewahrt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; add it again</source>
+        <translation>%1 ist beschädigt; fügen Sie es erneut hinzu</translation>
+    </message>
+    <message>
+        <source>no address book was added from %1</source>
+        <translation>von %1 wurde kein Adressbuch hinzugefügt</translation>
+    </message>
+</context>
+<context>
     <name>Age</name>
     <message numerus="yes">
         <source>%n</source>
@@ -9,6 +32,120 @@
             <numerusform>%n</numerusform>
             <numerusform>%n</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CAddAddressBookDlg</name>
+    <message>
+        <source>Add address books</source>
+        <translation>Adressbücher hinzufügen</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Adressbuch</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;Benutzer:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>Looking for address books...</source>
+        <translation>Adressbücher werden gesucht...</translation>
+    </message>
+    <message>
+        <source>Adding the address books...</source>
+        <translation>Adressbücher werden hinzugefügt...</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Das Passwort konnte nicht im Schlüsselbund gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation>Gefundene Adressbücher</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>Diesem Zertifikat &amp;vertrauen</translation>
+    </message>
+</context>
+<context>
+    <name>CAddressBooksDlg</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Adressbücher</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Adressbuch</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>Letzter Abgleich</translation>
+    </message>
+    <message>
+        <source>Last error</source>
+        <translation>Letzter Fehler</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Talking to the servers...</source>
+        <translation>Verbindung mit den Servern...</translation>
+    </message>
+    <message>
+        <source>Remove the address book %1 with its local copy and your choices for its contacts? Nothing is removed from the server.</source>
+        <translation>Das Adressbuch %1 mit seiner lokalen Kopie und Ihren Einstellungen für seine Kontakte entfernen? Auf dem Server wird nichts gelöscht.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Sync now</source>
+        <translation>Jetzt &amp;abgleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>Diesem Zertifikat &amp;vertrauen</translation>
     </message>
 </context>
 <context>
@@ -271,6 +408,10 @@
         <translation>Auch jeden &amp;Morgen erinnern, solange ich angemeldet bleibe</translation>
     </message>
     <message>
+        <source>Also tell me about &amp;dates I missed since my last run</source>
+        <translation>Auch an &amp;Termine erinnern, die ich seit dem letzten Start verpasst habe</translation>
+    </message>
+    <message>
         <source>Days to look ahead</source>
         <translation>Tage im Voraus</translation>
     </message>
@@ -285,6 +426,10 @@
     <message>
         <source>&amp;Export...</source>
         <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Address books...</source>
+        <translation>&amp;Adressbücher...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -304,6 +449,10 @@
     <message>
         <source>No e-mail program could be started to write to %1.</source>
         <translation>Es konnte kein E-Mail-Programm gestartet werden, um an %1 zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Remind me again tomorrow</source>
+        <translation>Morgen wieder erinnern</translation>
     </message>
     <message>
         <source>Reminders</source>
@@ -866,6 +1015,10 @@ kein Programm verknüpft.</translation>
         <source>Options...</source>
         <translation>Optionen...</translation>
     </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Morgen</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>
@@ -897,6 +1050,28 @@ kein Programm verknüpft.</translation>
         <translation>
             <numerusform>%1 – am %3, %4 (in %n Tag)</numerusform>
             <numerusform>%1 – am %3, %4 (in %n Tagen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 turned %2 yesterday</source>
+        <translation>%1 wurde gestern %2</translation>
+    </message>
+    <message>
+        <source>%1 was yesterday</source>
+        <translation>%1 – gestern</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 turned %2 on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 wurde %2 – am %3, %4 (vor %n Tag)</numerusform>
+            <numerusform>%1 wurde %2 – am %3, %4 (vor %n Tagen)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 – am %3, %4 (vor %n Tag)</numerusform>
+            <numerusform>%1 – am %3, %4 (vor %n Tagen)</numerusform>
         </translation>
     </message>
 </context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AddressBooks</name>
+    <message>
+        <source>address books need a home folder to be kept in</source>
+        <translation>las libretas de direcciones necesitan una carpeta personal donde guardarse</translation>
+    </message>
+    <message>
+        <source>address book %1: %2</source>
+        <translation>libreta de direcciones %1: %2</translation>
+    </message>
+    <message>
+        <source>address book %1: the password cannot be kept: %2</source>
+        <translation>libreta de direcciones %1: no se puede guardar la contraseña: %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; add it again</source>
+        <translation>%1 está dañado; añádalo de nuevo</translation>
+    </message>
+    <message>
+        <source>no address book was added from %1</source>
+        <translation>no se añadió ninguna libreta de direcciones desde %1</translation>
+    </message>
+</context>
+<context>
     <name>Age</name>
     <message numerus="yes">
         <source>%n</source>
@@ -9,6 +32,120 @@
             <numerusform>%n año</numerusform>
             <numerusform>%n años</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CAddAddressBookDlg</name>
+    <message>
+        <source>Add address books</source>
+        <translation>Añadir libretas de direcciones</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;Usuario:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+    <message>
+        <source>Looking for address books...</source>
+        <translation>Buscando libretas de direcciones...</translation>
+    </message>
+    <message>
+        <source>Adding the address books...</source>
+        <translation>Añadiendo las libretas de direcciones...</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>No se pudo guardar la contraseña en el depósito de claves: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation>Libretas de direcciones encontradas</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>Con&amp;fiar en este certificado</translation>
+    </message>
+</context>
+<context>
+    <name>CAddressBooksDlg</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Libretas de direcciones</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>Última sincronización</translation>
+    </message>
+    <message>
+        <source>Last error</source>
+        <translation>Último error</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Talking to the servers...</source>
+        <translation>Hablando con los servidores...</translation>
+    </message>
+    <message>
+        <source>Remove the address book %1 with its local copy and your choices for its contacts? Nothing is removed from the server.</source>
+        <translation>¿Quitar la libreta de direcciones %1 con su copia local y sus ajustes para sus contactos? No se borra nada del servidor.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Añadir...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Sync now</source>
+        <translation>&amp;Sincronizar ahora</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>Con&amp;fiar en este certificado</translation>
     </message>
 </context>
 <context>
@@ -271,6 +408,10 @@
         <translation>Avisarme también cada &amp;mañana mientras siga conectado</translation>
     </message>
     <message>
+        <source>Also tell me about &amp;dates I missed since my last run</source>
+        <translation>Avisarme también de las &amp;fechas que me perdí desde la última vez</translation>
+    </message>
+    <message>
         <source>Days to look ahead</source>
         <translation>Días de antelación</translation>
     </message>
@@ -285,6 +426,10 @@
     <message>
         <source>&amp;Export...</source>
         <translation>&amp;Exportar...</translation>
+    </message>
+    <message>
+        <source>&amp;Address books...</source>
+        <translation>&amp;Libretas de direcciones...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -304,6 +449,10 @@
     <message>
         <source>No e-mail program could be started to write to %1.</source>
         <translation>No se pudo abrir ningún programa de correo para escribir a %1.</translation>
+    </message>
+    <message>
+        <source>Remind me again tomorrow</source>
+        <translation>Recordármelo de nuevo mañana</translation>
     </message>
     <message>
         <source>Reminders</source>
@@ -866,6 +1015,10 @@ a esta extensión de archivo.</translation>
         <source>Options...</source>
         <translation>Opciones...</translation>
     </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Mañana</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>
@@ -897,6 +1050,28 @@ a esta extensión de archivo.</translation>
         <translation>
             <numerusform>%1 el %3 %4 (dentro de %n día)</numerusform>
             <numerusform>%1 el %3 %4 (dentro de %n días)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 turned %2 yesterday</source>
+        <translation>%1 cumplió %2 ayer</translation>
+    </message>
+    <message>
+        <source>%1 was yesterday</source>
+        <translation>%1 ayer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 turned %2 on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 cumplió %2 el %3 %4 (hace %n día)</numerusform>
+            <numerusform>%1 cumplió %2 el %3 %4 (hace %n días)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 el %3 %4 (hace %n día)</numerusform>
+            <numerusform>%1 el %3 %4 (hace %n días)</numerusform>
         </translation>
     </message>
 </context>

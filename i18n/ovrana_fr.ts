@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AddressBooks</name>
+    <message>
+        <source>address books need a home folder to be kept in</source>
+        <translation>les carnets d&apos;adresses ont besoin d&apos;un dossier personnel où être conservés</translation>
+    </message>
+    <message>
+        <source>address book %1: %2</source>
+        <translation>carnet d&apos;adresses %1 : %2</translation>
+    </message>
+    <message>
+        <source>address book %1: the password cannot be kept: %2</source>
+        <translation>carnet d&apos;adresses %1 : le mot de passe ne peut pas être conservé : %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; add it again</source>
+        <translation>%1 est endommagé ; ajoutez-le à nouveau</translation>
+    </message>
+    <message>
+        <source>no address book was added from %1</source>
+        <translation>aucun carnet d&apos;adresses n&apos;a été ajouté depuis %1</translation>
+    </message>
+</context>
+<context>
     <name>Age</name>
     <message numerus="yes">
         <source>%n</source>
@@ -9,6 +32,120 @@
             <numerusform>%n an</numerusform>
             <numerusform>%n ans</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CAddAddressBookDlg</name>
+    <message>
+        <source>Add address books</source>
+        <translation>Ajouter des carnets d’adresses</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Carnet d’adresses</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse :</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;Utilisateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Looking for address books...</source>
+        <translation>Recherche des carnets d’adresses...</translation>
+    </message>
+    <message>
+        <source>Adding the address books...</source>
+        <translation>Ajout des carnets d’adresses...</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Le mot de passe n’a pas pu être gardé dans le trousseau : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation>Carnets d’adresses trouvés</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>Faire &amp;confiance à ce certificat</translation>
+    </message>
+</context>
+<context>
+    <name>CAddressBooksDlg</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Carnets d’adresses</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Carnet d’adresses</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>Dernière synchronisation</translation>
+    </message>
+    <message>
+        <source>Last error</source>
+        <translation>Dernière erreur</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Talking to the servers...</source>
+        <translation>Échange avec les serveurs...</translation>
+    </message>
+    <message>
+        <source>Remove the address book %1 with its local copy and your choices for its contacts? Nothing is removed from the server.</source>
+        <translation>Supprimer le carnet d’adresses %1 avec sa copie locale et vos choix pour ses contacts ? Rien n’est supprimé sur le serveur.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Ajouter...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Sync now</source>
+        <translation>Synchroniser &amp;maintenant</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>Faire &amp;confiance à ce certificat</translation>
     </message>
 </context>
 <context>
@@ -271,6 +408,10 @@
         <translation>Me prévenir aussi chaque &amp;matin tant que je reste connecté</translation>
     </message>
     <message>
+        <source>Also tell me about &amp;dates I missed since my last run</source>
+        <translation>M’informer aussi des &amp;dates manquées depuis mon dernier lancement</translation>
+    </message>
+    <message>
         <source>Days to look ahead</source>
         <translation>Jours d’avance</translation>
     </message>
@@ -285,6 +426,10 @@
     <message>
         <source>&amp;Export...</source>
         <translation>&amp;Exporter...</translation>
+    </message>
+    <message>
+        <source>&amp;Address books...</source>
+        <translation>&amp;Carnets d’adresses...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -304,6 +449,10 @@
     <message>
         <source>No e-mail program could be started to write to %1.</source>
         <translation>Aucun programme de messagerie n’a pu être lancé pour écrire à %1.</translation>
+    </message>
+    <message>
+        <source>Remind me again tomorrow</source>
+        <translation>Me le rappeler demain</translation>
     </message>
     <message>
         <source>Reminders</source>
@@ -866,6 +1015,10 @@ with the given filename extension.</source>
         <source>Options...</source>
         <translation>Options...</translation>
     </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Demain</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>
@@ -897,6 +1050,28 @@ with the given filename extension.</source>
         <translation>
             <numerusform>%1 le %3 %4 (dans %n jour)</numerusform>
             <numerusform>%1 le %3 %4 (dans %n jours)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 turned %2 yesterday</source>
+        <translation>%1 a eu %2 hier</translation>
+    </message>
+    <message>
+        <source>%1 was yesterday</source>
+        <translation>%1 hier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 turned %2 on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 a eu %2 le %3 %4 (il y a %n jour)</numerusform>
+            <numerusform>%1 a eu %2 le %3 %4 (il y a %n jours)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1 le %3 %4 (il y a %n jour)</numerusform>
+            <numerusform>%1 le %3 %4 (il y a %n jours)</numerusform>
         </translation>
     </message>
 </context>

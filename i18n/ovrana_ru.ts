@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>AddressBooks</name>
+    <message>
+        <source>address books need a home folder to be kept in</source>
+        <translation>адресным книгам нужна домашняя папка для хранения</translation>
+    </message>
+    <message>
+        <source>address book %1: %2</source>
+        <translation>адресная книга %1: %2</translation>
+    </message>
+    <message>
+        <source>address book %1: the password cannot be kept: %2</source>
+        <translation>адресная книга %1: пароль не удаётся сохранить: %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; add it again</source>
+        <translation>%1 повреждён; добавьте его снова</translation>
+    </message>
+    <message>
+        <source>no address book was added from %1</source>
+        <translation>из %1 не было добавлено ни одной адресной книги</translation>
+    </message>
+</context>
+<context>
     <name>Age</name>
     <message numerus="yes">
         <source>%n</source>
@@ -10,6 +33,120 @@
             <numerusform>%n года</numerusform>
             <numerusform>%n лет</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CAddAddressBookDlg</name>
+    <message>
+        <source>Add address books</source>
+        <translation>Добавить адресные книги</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Адресная книга</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Адрес:</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;Пользователь:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Пароль:</translation>
+    </message>
+    <message>
+        <source>Looking for address books...</source>
+        <translation>Поиск адресных книг...</translation>
+    </message>
+    <message>
+        <source>Adding the address books...</source>
+        <translation>Добавление адресных книг...</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Не удалось сохранить пароль в связке ключей: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Найти</translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation>Найденные адресные книги</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>&amp;Доверять этому сертификату</translation>
+    </message>
+</context>
+<context>
+    <name>CAddressBooksDlg</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 на %2</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>никогда</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Адресные книги</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Адресная книга</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Учётная запись</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>Последняя синхронизация</translation>
+    </message>
+    <message>
+        <source>Last error</source>
+        <translation>Последняя ошибка</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Talking to the servers...</source>
+        <translation>Связь с серверами...</translation>
+    </message>
+    <message>
+        <source>Remove the address book %1 with its local copy and your choices for its contacts? Nothing is removed from the server.</source>
+        <translation>Удалить адресную книгу %1 вместе с её локальной копией и вашими настройками её контактов? На сервере ничего не удаляется.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>Доб&amp;авить...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>&amp;Sync now</source>
+        <translation>&amp;Синхронизировать</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>&amp;Доверять этому сертификату</translation>
     </message>
 </context>
 <context>
@@ -273,6 +410,10 @@
         <translation>Напоминать и &amp;каждое утро, пока я в системе</translation>
     </message>
     <message>
+        <source>Also tell me about &amp;dates I missed since my last run</source>
+        <translation>Сообщать и о &amp;датах, пропущенных с последнего запуска</translation>
+    </message>
+    <message>
         <source>Days to look ahead</source>
         <translation>За сколько дней напоминать</translation>
     </message>
@@ -287,6 +428,10 @@
     <message>
         <source>&amp;Export...</source>
         <translation>&amp;Экспорт...</translation>
+    </message>
+    <message>
+        <source>&amp;Address books...</source>
+        <translation>&amp;Адресные книги...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -306,6 +451,10 @@
     <message>
         <source>No e-mail program could be started to write to %1.</source>
         <translation>Не удалось запустить почтовую программу, чтобы написать на адрес %1.</translation>
+    </message>
+    <message>
+        <source>Remind me again tomorrow</source>
+        <translation>Напомнить снова завтра</translation>
     </message>
     <message>
         <source>Reminders</source>
@@ -880,6 +1029,10 @@ with the given filename extension.</source>
         <source>Options...</source>
         <translation>Параметры...</translation>
     </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Завтра</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>
@@ -913,6 +1066,30 @@ with the given filename extension.</source>
             <numerusform>%1: %3, %4 (через %n день)</numerusform>
             <numerusform>%1: %3, %4 (через %n дня)</numerusform>
             <numerusform>%1: %3, %4 (через %n дней)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 turned %2 yesterday</source>
+        <translation>%1: вчера исполнилось %2</translation>
+    </message>
+    <message>
+        <source>%1 was yesterday</source>
+        <translation>%1: вчера</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 turned %2 on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1: исполнилось %2 — %3, %4 (%n день назад)</numerusform>
+            <numerusform>%1: исполнилось %2 — %3, %4 (%n дня назад)</numerusform>
+            <numerusform>%1: исполнилось %2 — %3, %4 (%n дней назад)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was on %3 %4 (%n days ago)</source>
+        <translation>
+            <numerusform>%1: %3, %4 (%n день назад)</numerusform>
+            <numerusform>%1: %3, %4 (%n дня назад)</numerusform>
+            <numerusform>%1: %3, %4 (%n дней назад)</numerusform>
         </translation>
     </message>
 </context>

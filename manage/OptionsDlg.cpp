@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
+#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,12 +28,17 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTimeEdit>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <ctime>
 #include <map>
+#include <numeric>
 
+#include "AddressBooksDlg.h"
 #include "EditPersonDlg.h"
 #include "ImportDlg.h"
 #include "contacts/ContactRecords.h"
@@ -146,6 +153,83 @@ QIcon AddressBookIcon(int icon) {
         marked.addPixmap(pixmap);
     }
     return marked;
+}
+
+// A name key in the fill's order: its first sixteen bytes as two numbers, which decide most
+// comparisons, and all of them for keys that short (most names); what longer keys have beyond
+// lies one after another in a shared buffer.
+struct NameEntry {
+    static constexpr std::size_t kHead = 16;
+    std::uint64_t head[2] = {};  // zeros after the key's end
+    std::uint32_t offset = 0;
+    std::uint32_t size = 0;
+    std::uint32_t index = 0;  // in the records' own order, which breaks ties
+
+    unsigned Byte(std::size_t at) const {
+        return static_cast<unsigned>(head[at / 8] >> (56 - 8 * (at % 8))) & 0xFFu;
+    }
+};
+
+// The text rule's order: the keys' bytes, equal keys in the records' order. Where the heads are
+// equal, two keys that fit in them differ only in length (a NUL and the zeros after a shorter
+// key look alike); longer ones compare the rest of their bytes.
+bool NameBefore(const NameEntry& a, const NameEntry& b, std::string_view tails) {
+    if (a.head[0] != b.head[0] || a.head[1] != b.head[1]) {
+        return a.head[0] != b.head[0] ? a.head[0] < b.head[0] : a.head[1] < b.head[1];
+    }
+    int order = 0;
+    if (a.size > NameEntry::kHead && b.size > NameEntry::kHead) {
+        order = tails.substr(a.offset, a.size - NameEntry::kHead)
+                    .compare(tails.substr(b.offset, b.size - NameEntry::kHead));
+    } else {
+        order = a.size < b.size ? -1 : a.size > b.size;
+    }
+    return order != 0 ? order < 0 : a.index < b.index;
+}
+
+// Orders [first, last) by NameBefore. Comparisons of 100,000 keys took about as long as making
+// them; here the entries are dealt into piles by the first byte in which their heads differ,
+// and only small piles, or those of equal heads, are compared.
+void SortNameRange(NameEntry* first, NameEntry* last, NameEntry* spare, std::string_view tails) {
+    constexpr std::ptrdiff_t kSmall = 32;
+    const auto less = [tails](const NameEntry& a, const NameEntry& b) {
+        return NameBefore(a, b, tails);
+    };
+    const std::ptrdiff_t count = last - first;
+    std::uint64_t differ[2] = {};
+    for (const NameEntry* entry = first; entry != last; ++entry) {
+        differ[0] |= entry->head[0] ^ first->head[0];
+        differ[1] |= entry->head[1] ^ first->head[1];
+    }
+    if (count <= kSmall || (differ[0] | differ[1]) == 0) {
+        // Equal heads stay in the records' order as dealt, which often settles them already.
+        if (!std::is_sorted(first, last, less)) {
+            std::sort(first, last, less);
+        }
+        return;
+    }
+    const std::size_t depth =
+        differ[0] != 0 ? std::countl_zero(differ[0]) / 8 : 8 + std::countl_zero(differ[1]) / 8;
+    std::array<std::size_t, 257> starts{};
+    for (const NameEntry* entry = first; entry != last; ++entry) {
+        ++starts[entry->Byte(depth) + 1];
+    }
+    std::partial_sum(starts.begin(), starts.end(), starts.begin());
+    std::array<std::size_t, 257> next = starts;
+    for (const NameEntry* entry = first; entry != last; ++entry) {
+        spare[next[entry->Byte(depth)]++] = *entry;
+    }
+    std::copy(spare, spare + count, first);
+    for (std::size_t pile = 0; pile < 256; ++pile) {
+        if (starts[pile + 1] - starts[pile] > 1) {
+            SortNameRange(first + starts[pile], first + starts[pile + 1], spare, tails);
+        }
+    }
+}
+
+void SortNameEntries(std::vector<NameEntry>& entries, std::string_view tails) {
+    std::vector<NameEntry> spare(entries.size());
+    SortNameRange(entries.data(), entries.data() + entries.size(), spare.data(), tails);
 }
 
 }  // namespace
@@ -387,6 +471,8 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     checkNotify->setObjectName("checkNotify");
     checkDaily = new QCheckBox(tr("Also remind me each &morning while I stay logged in"), this);
     checkDaily->setObjectName("checkDaily");
+    checkMissed = new QCheckBox(tr("Also tell me about &dates I missed since my last run"), this);
+    checkMissed->setObjectName("checkMissed");
     // The time and its label, enabled together: only the daily run has a time.
     auto* dailyAtBox = new QWidget(this);
     editDailyAt = new QTimeEdit(dailyAtBox);
@@ -407,6 +493,7 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     optionsLayout->addWidget(checkNotify);
     optionsLayout->addWidget(checkDaily);
     optionsLayout->addWidget(dailyAtBox);
+    optionsLayout->addWidget(checkMissed);
 
     editDays = new DaysBox(this);
     editDays->setObjectName("editDays");
@@ -434,6 +521,9 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     buttonExport = new QPushButton(tr("&Export..."), this);
     buttonExport->setObjectName("buttonExport");
     buttonExport->setAutoDefault(false);
+    buttonAddressBooks = new QPushButton(tr("&Address books..."), this);
+    buttonAddressBooks->setObjectName("buttonAddressBooks");
+    buttonAddressBooks->setAutoDefault(false);
     auto* about = new QLabel(
         tr("Ovrana %1, by the Ovrana developers").arg(QStringLiteral(OVRANA_VERSION)), this);
     about->setObjectName("about");
@@ -453,6 +543,10 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     newRow->addWidget(buttonExport);
     newRow->addStretch();
     side->addLayout(newRow);
+    auto* addressRow = new QHBoxLayout;
+    addressRow->addWidget(buttonAddressBooks);
+    addressRow->addStretch();
+    side->addLayout(addressRow);
     side->addStretch();
     side->addWidget(about);
     side->addWidget(link);
@@ -490,18 +584,22 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     setTabOrder(checkOnTop, checkNotify);
     setTabOrder(checkNotify, checkDaily);
     setTabOrder(checkDaily, editDailyAt);
-    setTabOrder(editDailyAt, editDays);
+    setTabOrder(editDailyAt, checkMissed);
+    setTabOrder(checkMissed, editDays);
     setTabOrder(editDays, comboIcon);
     setTabOrder(comboIcon, buttonNew);
     setTabOrder(buttonNew, buttonImport);
     setTabOrder(buttonImport, buttonExport);
-    setTabOrder(buttonExport, link);
+    setTabOrder(buttonExport, buttonAddressBooks);
+    setTabOrder(buttonAddressBooks, link);
     setTabOrder(link, close);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &COptionsDlg::accept);
     connect(buttonNew, &QPushButton::clicked, this, &COptionsDlg::OnNewRecord);
     connect(buttonImport, &QPushButton::clicked, this, &COptionsDlg::OnImport);
     connect(buttonExport, &QPushButton::clicked, this, &COptionsDlg::OnExport);
+    connect(buttonAddressBooks, &QPushButton::clicked, this, &COptionsDlg::OnAddressBooks);
+    connect(this, &COptionsDlg::AddressBooksSynced, this, &COptionsDlg::ReloadContacts);
     connect(filterBox, &QLineEdit::textChanged, this, &COptionsDlg::ApplyFilter);
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, [this] {
@@ -534,6 +632,7 @@ void COptionsDlg::OnInitDialog() {
     checkOnTop->setChecked(settings->alwaysOnTop);
     checkNotify->setChecked(settings->notify);
     checkDaily->setChecked(settings->daily);
+    checkMissed->setChecked(settings->missed);
     editDailyAt->setTime(QTime(settings->dailyAt / 60, settings->dailyAt % 60));
     editDailyAt->parentWidget()->setEnabled(settings->daily);
     ShowIcon(*comboIcon, settings->defaultIcon);
@@ -541,6 +640,58 @@ void COptionsDlg::OnInitDialog() {
     noticeText->setText(notice);
     noticeBox->setVisible(!notice.isEmpty());
     list->setFocus();
+    // The address books brought up to date while the user looks, when there are any.
+    if (!CopyFiles(addressBookFolder).empty()) {
+        WhenAddressBooksDone(
+            QFuture<void>(SyncAddressBooks(addressBookFolder, settings->passwordCommand)));
+    }
+}
+
+void COptionsDlg::WhenAddressBooksDone(QFuture<void> job) {
+    addressBookJob = job;
+    auto* watcher = new QFutureWatcher<void>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        emit AddressBooksSynced();
+    });
+    watcher->setFuture(job);
+}
+
+void COptionsDlg::ReloadContacts() {
+    if (!reloadContacts) {
+        return;
+    }
+    // An Edit dialog or a menu may hold a row that goes: wait until it is closed.
+    if (QApplication::activeModalWidget() != this || QApplication::activePopupWidget() != nullptr) {
+        QTimer::singleShot(250, this, &COptionsDlg::ReloadContacts);
+        return;
+    }
+    const int selected = SelectedRow();
+    const PersonRecord* kept = selected >= 0 ? RecordAt(selected) : nullptr;
+    if (kept != nullptr && kept->origin != nullptr) {
+        kept = nullptr;  // replaced by the reload
+    }
+    if (!reloadContacts()) {
+        return;  // a choice could not be kept: the rows stay as they are, the save says why
+    }
+    for (const auto& record : *records) {
+        if (record->origin != nullptr) {
+            UpdateRecord(*record, today);
+        }
+    }
+    FillList();
+    for (int i = 0; kept != nullptr && i < list->model()->rowCount(); ++i) {
+        if (RecordAt(i) == kept) {
+            SelectRow(i);
+        }
+    }
+}
+
+void COptionsDlg::OnAddressBooks() {
+    CAddressBooksDlg dialog(addressBookFolder, settings->passwordCommand, addressBookJob, this);
+    dialog.exec();
+    // Books added or removed; a sync still under way reports when it ends.
+    WhenAddressBooksDone(dialog.Pending());
 }
 
 int COptionsDlg::exec() {
@@ -553,6 +704,7 @@ void COptionsDlg::accept() {
     settings->onceADay = checkOnceADay->isChecked();
     settings->notify = checkNotify->isChecked();
     settings->daily = checkDaily->isChecked();
+    settings->missed = checkMissed->isChecked();
     const QTime dailyAt = editDailyAt->time();
     settings->dailyAt = dailyAt.hour() * 60 + dailyAt.minute();
     settings->defaultDays = editDays->Value();
@@ -561,64 +713,39 @@ void COptionsDlg::accept() {
 }
 
 void COptionsDlg::FillList() {
-    // A row's entry holds the first sixteen bytes of its name key as two numbers, which decide
-    // most comparisons, and all of them for keys that short: most names. What longer keys have
-    // beyond lies one after another in one buffer.
-    constexpr std::size_t kHead = 16;
-    struct Entry {
-        std::uint64_t head[2] = {};  // zeros after the key's end
-        std::uint32_t offset = 0;
-        std::uint32_t size = 0;
-        std::uint32_t index = 0;  // in the records' own order, which breaks ties
-    };
     std::vector<PersonRecord*> byList;
     std::string tails;
-    std::vector<Entry> entries;
+    std::vector<NameEntry> entries;
     std::vector<std::unique_ptr<const std::string>> folded;
     byList.reserve(records->size());
     entries.reserve(records->size());
     folded.reserve(records->size());
     for (auto& record : *records) {
         const std::string key = list->NameKey(record->name);
-        Entry entry;
-        for (std::size_t i = 0; i < kHead; ++i) {
-            const auto byte = i < key.size() ? static_cast<unsigned char>(key[i]) : 0u;
-            entry.head[i / 8] = entry.head[i / 8] << 8 | byte;
+        NameEntry entry;
+        unsigned char head[NameEntry::kHead] = {};
+        key.copy(reinterpret_cast<char*>(head), NameEntry::kHead);
+        for (std::size_t i = 0; i < NameEntry::kHead; ++i) {
+            entry.head[i / 8] = entry.head[i / 8] << 8 | head[i];
         }
         entry.offset = static_cast<std::uint32_t>(tails.size());
         entry.size = static_cast<std::uint32_t>(key.size());
         entry.index = static_cast<std::uint32_t>(entries.size());
         entries.push_back(entry);
         byList.push_back(record.get());
-        if (key.size() > kHead) {
-            tails.append(key, kHead);
+        if (key.size() > NameEntry::kHead) {
+            tails.append(key, NameEntry::kHead);
         }
         // The filter's folded name is where the name key begins.
         folded.push_back(KeptMatchText(
             *record, [&] { return std::string_view(key).substr(0, key.find('\0')); }));
     }
-    // The text rule's order: the keys' bytes, equal keys in the records' order. Where the heads
-    // are equal, two keys that fit in them differ only in length (a NUL and the zeros after a
-    // shorter key look alike); longer ones compare the rest of their bytes.
-    const std::string_view all(tails);
-    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-        if (a.head[0] != b.head[0] || a.head[1] != b.head[1]) {
-            return a.head[0] != b.head[0] ? a.head[0] < b.head[0] : a.head[1] < b.head[1];
-        }
-        int order = 0;
-        if (a.size > kHead && b.size > kHead) {
-            order =
-                all.substr(a.offset, a.size - kHead).compare(all.substr(b.offset, b.size - kHead));
-        } else {
-            order = a.size < b.size ? -1 : a.size > b.size;
-        }
-        return order != 0 ? order < 0 : a.index < b.index;
-    });
+    SortNameEntries(entries, tails);
     tails = {};
     // The entries, four times the size of a plain order, go before the rows are made.
     std::vector<std::uint32_t> order(entries.size());
     std::transform(entries.begin(), entries.end(), order.begin(),
-                   [](const Entry& entry) { return entry.index; });
+                   [](const NameEntry& entry) { return entry.index; });
     entries = {};
     std::vector<PersonRecord*> rows(order.size());
     std::vector<std::unique_ptr<const std::string>> rowsFolded(order.size());

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QDialog>
+#include <QFuture>
 #include <functional>
 #include <memory>
 
+#include "contacts/AddressBookCopy.h"
 #include "platform/Settings.h"
 #include "records/DataFile.h"
 #include "records/Dates.h"
@@ -38,6 +40,11 @@ public:
     QString notice;
     // The data file, whose own files Export never writes; the working folder's by default.
     std::string dataPath = kDataFileName;
+    // The local copies of the address books, which the dialog syncs when it opens.
+    std::string addressBookFolder = AddressBookFolder();
+    // Loads the address books' records again into `records`, after a sync changed their copies;
+    // false when it could not. Unset: they stay as they are.
+    std::function<bool()> reloadContacts;
     // Set when a record was added, edited or deleted; never set back.
     bool changed = false;
     // Where today comes from; fixed when the dialog opens.
@@ -47,6 +54,11 @@ public:
     void OnInitDialog();
     int exec() override;
     void accept() override;
+
+signals:
+    // The local copies of the address books changed: a sync ended, or the user added or
+    // removed address books. The list's rows from address books are then out of date.
+    void AddressBooksSynced();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,6 +84,12 @@ private:
     void SelectShownNear(int row);
     void OnImport();
     void OnExport();
+    void OnAddressBooks();
+    // Emits AddressBooksSynced when `job` ends, unless the dialog is gone by then.
+    void WhenAddressBooksDone(QFuture<void> job);
+    // Shows the address books' records as the copies now hold them, once no other window or
+    // menu of the dialog is open that may hold one of the rows being replaced.
+    void ReloadContacts();
     void OnNewRecord();
     void EditRecord(int row);
     void DeleteRecord(int row);
@@ -80,6 +98,7 @@ private:
 
     DayNumber today = 0;
     std::shared_ptr<const RowFormat> rowFormat;
+    QFuture<void> addressBookJob;  // the sync or change of address books under way
 
     CSortingListCtrl* list;
     RecordTable* table;
@@ -89,12 +108,14 @@ private:
     QCheckBox* checkOnceADay;
     QCheckBox* checkNotify;
     QCheckBox* checkDaily;
+    QCheckBox* checkMissed;
     QTimeEdit* editDailyAt;
     QComboBox* comboIcon;
     DaysBox* editDays;
     QPushButton* buttonNew;
     QPushButton* buttonImport;
     QPushButton* buttonExport;
+    QPushButton* buttonAddressBooks;
     CWebLinkStatic* link;
     QWidget* noticeBox;
     QLabel* noticeText;

@@ -57,6 +57,20 @@ bool IsRunDateOf(const std::string& lastRun, const CivilDate& date) {
     return true;
 }
 
+std::optional<DayNumber> RunDay(const std::string& lastRun) {
+    if (lastRun.size() != 8 ||
+        !std::all_of(lastRun.begin(), lastRun.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    const int year = ParseInt(lastRun.substr(0, 4));
+    const int month = ParseInt(lastRun.substr(4, 2));
+    const int day = ParseInt(lastRun.substr(6, 2));
+    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, year)) {
+        return std::nullopt;
+    }
+    return MakeDay(year, month, day);
+}
+
 std::optional<int> ParseTimeOfDay(std::string_view text) {
     // One or two digits of hours, a colon, two of minutes.
     const std::size_t colon = text.find(':');
@@ -90,6 +104,7 @@ void LoadSettings(KeyValueStore& store, AppSettings& settings, const std::string
         settings.defaultIcon = 1;
         settings.notify = 0;
         settings.daily = 1;
+        settings.missed = 0;
         settings.dailyAt = 9 * 60;
         SaveSettings(store, settings, runDate);
         return;
@@ -112,6 +127,9 @@ void LoadSettings(KeyValueStore& store, AppSettings& settings, const std::string
     if (auto value = ReadValue(store, "daily")) {
         settings.daily = ParseInt(*value) != 0;
     }
+    if (auto value = ReadValue(store, "missed")) {
+        settings.missed = ParseInt(*value) != 0;
+    }
     if (auto value = ReadValue(store, "dailyat")) {
         settings.dailyAt = ParseTimeOfDay(*value).value_or(settings.dailyAt);
     }
@@ -130,6 +148,7 @@ void SaveSettings(KeyValueStore& store, const AppSettings& settings, const std::
     store.Write("icon", std::to_string(settings.defaultIcon));
     store.Write("notify", std::to_string(settings.notify ? 1 : 0));
     store.Write("daily", std::to_string(settings.daily ? 1 : 0));
+    store.Write("missed", std::to_string(settings.missed ? 1 : 0));
     store.Write("dailyat", TimeOfDayText(settings.dailyAt));
     store.Write("lastrun", runDate);
     // Written only when set: the logon run without Qt reads only files of the usual names.

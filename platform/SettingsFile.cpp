@@ -10,7 +10,8 @@ namespace {
 
 bool IsKnownName(std::string_view name) {
     return name == "aot" || name == "onceaday" || name == "days" || name == "icon" ||
-           name == "lastrun" || name == "notify" || name == "daily" || name == "dailyat";
+           name == "lastrun" || name == "notify" || name == "daily" || name == "dailyat" ||
+           name == "missed";
 }
 
 // Qt reads quotes, escapes, commas, blanks and @-prefixed values in ways of its own.
@@ -51,6 +52,15 @@ std::string RuntimeFolder() {
     }
     const std::string settings = SettingsFilePath();
     return settings.empty() ? "" : settings.substr(0, settings.rfind('/'));
+}
+
+std::string SnoozeFilePath() {
+    const std::string state = AbsoluteFolder("XDG_STATE_HOME");
+    if (!state.empty()) {
+        return state + "/ovrana/snoozed";
+    }
+    const std::string home = AbsoluteFolder("HOME");
+    return home.empty() ? "" : home + "/.local/state/ovrana/snoozed";
 }
 
 std::optional<std::map<std::string, std::string>> ParseSettingsText(std::string_view text) {

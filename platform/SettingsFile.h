@@ -22,8 +22,12 @@ std::string SettingsFilePath();
 // absolute, else the settings file's folder; empty when neither is known.
 std::string RuntimeFolder();
 
+// The records put off until tomorrow: $XDG_STATE_HOME/ovrana/snoozed when it is absolute, else
+// ~/.local/state/ovrana/snoozed; empty when HOME is not absolute either.
+std::string SnoozeFilePath();
+
 // The values of a file that holds at most a "[General]" line, blank lines and name=value lines
-// of the eight known names, each at most once, with values of letters, digits, signs and colons
+// of the nine known names, each at most once, with values of letters, digits, signs and colons
 // alone. Nothing for any other text.
 std::optional<std::map<std::string, std::string>> ParseSettingsText(std::string_view text);
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Settings.h"
 #include "platform/TextServices.h"
 #include "records/PersonRecord.h"
 
@@ -12,6 +13,7 @@ struct ReminderRow {
     std::string text;  // one leading blank, then the sentence
     int icon = 0;
     PersonRecord* record = nullptr;
+    int year = 0;  // the occurrence's, which silencing the row skips
 };
 
 // Whether the record's next occurrence is to be reminded today.
@@ -21,7 +23,19 @@ bool IsDue(const PersonRecord& record);
 std::string ComposeReminderText(const PersonRecord& record, const std::string& dateFormat,
                                 const TextServices& text);
 
+// With the option on, how many days ago the record's date fell when the user missed it: after the
+// last run's day, before today and at most 30 days back, neither info only nor silenced. 0: no
+// date missed, or no last run to count from.
+int MissedDaysAgo(const PersonRecord& record, const AppSettings& settings);
+
+// Whether the run shows the record: due or missed, and not put off until tomorrow.
+bool IsShown(const PersonRecord& record, const AppSettings& settings);
+
 // The due records' rows in the order shown: nearest first; on the same day a record later in
 // the list stands above an earlier one.
 std::vector<ReminderRow> SelectDueRows(const RecordList& records, const std::string& dateFormat,
+                                       const TextServices& text);
+// A run's rows: the missed dates first, the most recent first ("Anna turned 30 yesterday"), then
+// the due ones; records put off until tomorrow left out.
+std::vector<ReminderRow> SelectDueRows(const RecordList& records, const AppSettings& settings,
                                        const TextServices& text);

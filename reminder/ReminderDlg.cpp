@@ -17,6 +17,7 @@
 
 #include "DueRecords.h"
 #include "MailLink.h"
+#include "Snoozes.h"
 #include "controls/DialogKit.h"
 #include "controls/IconSet.h"
 #include "platform/QtServices.h"
@@ -35,6 +36,7 @@ constexpr int kOptionsWidth = 39;
 constexpr int kButtonGap = 4;
 constexpr int kRowSlack = 4;  // room after the longest sentence
 constexpr int kIconSize = 16;
+constexpr int kYearRole = Qt::UserRole + 1;  // the occurrence's year, which silencing skips
 
 class DialogUnits {
 public:
@@ -168,7 +170,7 @@ bool CReminderDlg::ListDueRecords() {
     if (records == nullptr || settings == nullptr) {
         return false;
     }
-    const std::vector<ReminderRow> rows = SelectDueRows(*records, settings->dateFormat, *text_);
+    const std::vector<ReminderRow> rows = SelectDueRows(*records, *settings, *text_);
     for (const ReminderRow& row : rows) {
         auto* item = new QTreeWidgetItem(list);
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
@@ -176,6 +178,7 @@ bool CReminderDlg::ListDueRecords() {
         const QIcon picture = RecordIcon(row.icon);
         item->setIcon(0, picture.isNull() ? NoPicture() : picture);
         SetRowRecord(*item, row.record);
+        item->setData(0, kYearRole, row.year);
     }
     return !rows.empty();
 }
@@ -195,6 +198,7 @@ void CReminderDlg::ShowRecordMenu() {
 
     QMenu menu(this);
     menu.addAction(tr("Don't remind me again until next year"))->setData(kSkipYearCommand);
+    menu.addAction(tr("Remind me again tomorrow"))->setData(kTomorrowCommand);
     if (!record->email.empty()) {
         menu.addSeparator();
         // A name or address with right-to-left text cannot reorder the item around it.
@@ -207,8 +211,17 @@ void CReminderDlg::ShowRecordMenu() {
     switch (Modal::Menu(menu)) {
         case kSkipYearCommand:
             changed = true;
-            record->skipYear = record->nextYear;
+            record->skipYear = list->topLevelItem(row)->data(0, kYearRole).toInt();
             delete list->takeTopLevelItem(row);
+            break;
+        case kTomorrowCommand:
+            // The data file stays as it is: only today's later runs leave the record out.
+            settings->snoozed.insert(SnoozeKey(*record));
+            for (int i = list->topLevelItemCount() - 1; i >= 0; --i) {
+                if (RowRecord(list->topLevelItem(i)) == record) {
+                    delete list->takeTopLevelItem(i);
+                }
+            }
             break;
         case kEmailCommand:
             if (!openUrl(QUrl::fromEncoded(

@@ -33,7 +33,7 @@ public:
     int optionsRequested = -1;  // 1: closed by "Options..."
     bool changed = false;       // a record was silenced
     RecordList* records = nullptr;
-    AppSettings* settings = nullptr;
+    AppSettings* settings = nullptr;  // "Remind me again tomorrow" adds to its `snoozed`
 
     // Hands a mailto: address to the user's mail program. Tests replace it.
     std::function<bool(const QUrl&)> openUrl;
@@ -41,6 +41,7 @@ public:
 private:
     // Command ids of the record menu.
     static constexpr int kSkipYearCommand = 32771;  // "Don't remind me again until next year"
+    static constexpr int kTomorrowCommand = 32772;  // "Remind me again tomorrow"
     static constexpr int kEmailCommand = 5724;
 
     // A row for every due record, in the order shown; true when at least one was listed.

@@ -109,6 +109,11 @@ daily)
     cmp -s "$conf" before || fail "switched off, yet it wrote"
     printf '%s\r\n' '# header' 'Far away,01061990,1,-1,14,0,0,,' 'Silenced,09121990,1,2026,14,0,0,,' >ovras.ini
     silent "output when nothing is due" '2026-12-08 08:30:00'
+    # Back after the new year, with missed=1: first the dates since the last run's day.
+    write_data && sed -i 's/^missed=0$/missed=1/' "$conf" && at '2027-01-03 08:30:00'
+    expect_file out ' Noah turned 7 on Friday 01/01/27 (2 days ago)
+ Ölaf Ångström turned 38 on Thursday 24/12/26 (10 days ago)
+'
     ;;
 *) fail "unknown case $1" ;;
 esac

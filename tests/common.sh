@@ -37,10 +37,12 @@ wait_for() {
     fail "timed out: $*: $(cat err 2>/dev/null)"
 }
 
+# Xvfb picks a free display itself: a number drawn at random may be another test's.
 start_display() {
-    export DISPLAY=:$((100 + RANDOM % 800))
-    Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>.display >/dev/null 2>&1 &
     pids+=($!)
+    wait_for test -s .display
+    export DISPLAY=:$(cat .display)
     wait_for xdotool getmouselocation
 }
 # The program at a pinned time in the background, as $app; the id of a window it shows.

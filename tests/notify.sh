@@ -19,7 +19,7 @@ mkdir -p config/Keldan
 printf '[General]\nlastrun=2026125\nnotify=1\n' >"$conf"
 # What dunst shows, as its rules' scripts see it; its context menu picks the Options action.
 printf '#!/bin/sh\nprintf "%%s|%%s|%%s\\n" "$DUNST_APP_NAME" "$DUNST_SUMMARY" "$DUNST_BODY" >>shown\n' >dump.sh
-printf '#!/bin/sh\ngrep Options\n' >pick.sh
+printf '#!/bin/sh\ngrep "$(cat %s/want)"\n' "$work" >pick.sh && echo Options >want
 chmod +x dump.sh pick.sh
 printf '[global]\nfont = DejaVu Sans 10\nwidth = 480\ndmenu = %s/pick.sh\n[dump]\nappname = "*"\nscript = %s/dump.sh\n' \
     "$work" "$work" >dunstrc
@@ -40,10 +40,21 @@ Noah will be 7 on Friday 01/01/27 (in 12 days)'
     no_window
     dunstctl action 0
     xdotool windowfocus --sync "$(window '^ Ovrana$')"
-    # The first row's menu (the list has the focus): "Don't remind me again until next year", then OK.
-    xdotool key --delay 300 Down Up Menu Down Return Return
+    # The first row's menu (the list has the focus): "Don't remind me again until next year";
+    # the next one's "Remind me again tomorrow", then OK. A run later that day tells only of the third.
+    xdotool key --delay 300 Down Up Menu Down Return Down Up Menu Down Down Return Return
     ended
-    grep -q '^Ölaf Ångström,24121988,9,2026,' ovras.ini || fail "not silenced: $(cat ovras.ini)"
+    grep -q '^Ölaf Ångström,24121988,9,2026,' ovras.ini && grep -q '^Uncle Tom & Co,31121950,15,-1,' ovras.ini ||
+        fail "not silenced, or more: $(cat ovras.ini)"
+    DISPLAY='' at '2026-12-20 18:00:00'
+    [ "$(cat out)" = ' Noah will be 7 on Friday 01/01/27 (in 12 days)' ] || fail "not put off: $(cat out err)"
+    ;;
+tomorrow_action)
+    # Put off without a change to the data file: nothing more that day, all of it the next.
+    echo Tomorrow >want; notified; dunstctl context; ended
+    DISPLAY='' at '2026-12-20 18:00:00'; [ ! -s out ] || fail "told again: $(cat out)"
+    DISPLAY='' at '2026-12-21 10:00:00'; [ "$(wc -l <out)" -eq 3 ] && [ ! -e ovras.ini.bak ] ||
+        fail "not the next day, or the data file changed: $(cat out err)"
     ;;
 options_action) notified; dunstctl context; window '^Options$' >/dev/null; no_window ;;
 closed)

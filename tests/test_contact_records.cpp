@@ -62,3 +62,21 @@ TEST(ContactRecords, ChoicesGoBackIntoTheCopy) {
     EXPECT_EQ(back.cards[0].name, "Anna");
     EXPECT_EQ(back.choices, (std::map<std::string, ContactChoice>{{"u1\nb", {0, 0, false, 2026}}}));
 }
+
+// A sync ended while the list was open: the copy's records replace the old ones, the choices
+// made meanwhile kept.
+TEST(ContactRecords, ReloadKeepsChoicesMadeMeanwhile) {
+    TempDir dir;
+    const std::string path = dir.File("b/1.book");
+    WriteCopy(path, Book());
+    RecordList records;
+    Append(records, Record("Kept", 4, 4, 1970, 1));
+    ContactRecords contacts;
+    contacts.Load(dir.File("b"), records, {});
+    std::next(records.begin())->get()->skipYear = 2026;  // Anna's birthday silenced
+    UpdateCopy(path, [](AddressBookCopy& copy) { copy.cards.pop_back(), copy.cards.pop_back(); });
+    ASSERT_TRUE(contacts.Reload(records));
+    ASSERT_EQ(records.size(), 3u);  // Kept, then Anna's two dates; Bob is gone
+    EXPECT_EQ(std::next(records.begin())->get()->skipYear, 2026);
+    EXPECT_EQ(records.back()->name, "Anna's anniversary");
+}

@@ -61,3 +61,42 @@ TEST(Selection, WhichRecordsAreDueInWhichOrder) {
     }
     EXPECT_EQ(names, expected);
 }
+
+// Missed dates come first, the most recent first: only those after the last run's day and at
+// most 30 days back, with the option on (null: off) and a last run to count from.
+TEST(Selection, DatesMissedSinceTheLastRun) {
+    const PersonRecord anna = Record("anna", 5, 12, 1990), bob = Record("bob", 2, 12, 1990);
+    const PersonRecord event = With(Record("dentist", 3, 12, 2000), -1, 1);
+    const PersonRecord eve = Record("eve", 30, 12, 1980), in = Record("in", 1, 12, 1980);
+    const PersonRecord out = Record("out", 30, 11, 1980);  // 31 days back where "in" is 30
+    const DayNumber sunday = MakeDay(2026, 12, 6);
+    const char* const order =
+        " anna turned 36 yesterday| Dentist was on Thursday 03/12/26 (3 days "
+        "ago)| Bob turned 36 on Wednesday 02/12/26 (4 days ago)| cy tomorrow";
+    const std::tuple<std::vector<PersonRecord>, DayNumber, const char*, const char*> rows[] = {
+        {{bob, event, anna, Record("cy", 7, 12, 0)}, sunday, "20261201", order},
+        {{Record("eve", 5, 12, 0)}, sunday, "20261130", " eve was yesterday"},
+        {{eve}, sunday + 28, "20261220", " Eve turned 46 on Wednesday 30/12/26 (4 days ago)"},
+        {{in, out}, sunday + 25, "20261001", " In turned 46 on Tuesday 01/12/26 (30 days ago)"},
+        {{anna}, sunday, "20261205", ""},                  // on the last run's day
+        {{With(anna, -1, 0, 1)}, sunday, "20261201", ""},  // info only
+        {{With(anna, 2026)}, sunday, "20261201", ""},      // silenced
+        {{anna}, sunday, nullptr, ""},                     // the option off
+        {{anna}, sunday, "", ""},                          // a first run
+    };
+    for (const auto& [list, today, lastRun, expected] : rows) {
+        RecordList records;
+        for (const PersonRecord& record : list) {
+            Append(records, record);
+        }
+        UpdateAllRecords(records, today);
+        AppSettings settings;
+        settings.dateFormat = kPattern, settings.today = today;
+        settings.lastRun = lastRun ? lastRun : "20261201", settings.missed = lastRun != nullptr;
+        std::string texts;
+        for (const ReminderRow& row : SelectDueRows(records, settings, kText)) {
+            texts += (texts.empty() ? "" : "|") + row.text;
+        }
+        EXPECT_EQ(texts, expected);
+    }
+}

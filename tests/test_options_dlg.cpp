@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "contacts/ContactRecords.h"
 #include "controls/DialogKit.h"
+#include "controls/SortRules.h"
 #include "manage/OptionsDlg.h"
 
 namespace {
@@ -107,7 +108,8 @@ private slots:
             Options o;
             auto* time = o.dialog.findChild<QTimeEdit*>("editDailyAt");
             time->setTime(QTime(6, 30));
-            for (const char* box : {"checkOnTop", "checkOnceADay", "checkNotify", "checkDaily"}) {
+            for (const char* box :
+                 {"checkOnTop", "checkOnceADay", "checkNotify", "checkDaily", "checkMissed"}) {
                 o.dialog.findChild<QCheckBox*>(box)->toggle();
             }
             QVERIFY(!time->isEnabled());  // without the daily run
@@ -115,10 +117,10 @@ private slots:
             o.Days()->setText("500");  // typed, not clamped
             QTest::keyClick(&o.dialog, close ? Qt::Key_Return : Qt::Key_Escape);
             const AppSettings& s = o.settings;
-            QCOMPARE(QList<int>({s.alwaysOnTop, s.onceADay, s.notify, s.daily, s.dailyAt,
+            QCOMPARE(QList<int>({s.alwaysOnTop, s.onceADay, s.notify, s.daily, s.missed, s.dailyAt,
                                  s.defaultDays, s.defaultIcon}),
-                     close ? QList<int>({1, 0, 1, 0, 390, 500, -1})
-                           : QList<int>({0, 1, 0, 1, 540, 9, 4}));
+                     close ? QList<int>({1, 0, 1, 0, 1, 390, 500, -1})
+                           : QList<int>({0, 1, 0, 1, 0, 540, 9, 4}));
         }
     }
 
@@ -215,6 +217,37 @@ private slots:
         QVERIFY(o.dialog.isVisible() && o.Column(0).size() == 8);
         QTest::keyClick(o.Filter(), Qt::Key_Escape);
         QVERIFY(!o.dialog.isVisible());
+    }
+
+    // A long list in name order as a short one: case apart, equal beginnings past sixteen bytes,
+    // equal names in the records' order (told apart by their warning days).
+    void longListInNameOrder() {
+        Options o;
+        o.records.clear();
+        std::vector<std::pair<std::string, int>> expected;
+        unsigned seed = 1;
+        const auto letters = [&seed](std::string& name) {  // up to three of "aBb "
+            for (int n = (seed = seed * 1103515245 + 12345) >> 16 & 3; n-- > 0;) {
+                name += "aBb "[(seed = seed * 1103515245 + 12345) >> 16 & 3];
+            }
+        };
+        for (int i = 0; i < 150; ++i) {
+            std::string name = i % 3 == 0 ? "Same start " : i % 3 == 1 ? "b" : "x";
+            letters(name);
+            if (i % 3 == 0) {
+                letters(name += " past sixteen ");
+            }
+            Append(o.records, Record(name, 1, 1, 0, i));
+            expected.emplace_back(FoldAsciiCase(name), i);
+        }
+        std::stable_sort(expected.begin(), expected.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        o.dialog.OnInitDialog();
+        for (int row = 0; row < 150; ++row) {
+            const auto& [name, days] = expected[std::size_t(row)];
+            QCOMPARE(o.Column(0)[row].toLower() + o.Column(2)[row],
+                     QString::fromStdString(name + std::to_string(days)));
+        }
     }
 
     void newAndEditClearTheFilterOnlyToShowTheirRecord() {

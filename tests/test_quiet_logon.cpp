@@ -2,15 +2,19 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <regex>
+
 #include "TestSupport.h"
 #include "app/QuietLogon.h"
-#include "contacts/AddressBookCopy.h"
+#include "contacts/ContactRecords.h"
+#include "reminder/Snoozes.h"
 
 namespace {
 
-std::string Settings(const std::string& lastRun, const char* onceADay = "0") {
+std::string Settings(const std::string& lastRun, const char* onceADay = "0",
+                     const char* missed = "0") {
     return "[General]\naot=1\ndaily=1\ndailyat=09:00\ndays=9\nicon=3\nlastrun=" + lastRun +
-           "\nnotify=0\nonceaday=" + onceADay + "\n";
+           "\nmissed=" + missed + "\nnotify=0\nonceaday=" + onceADay + "\n";
 }
 
 const std::string kFar =
@@ -24,8 +28,10 @@ TEST(QuietLogon, DoneOnlyWhenNothingIsShown) {
         const char* what;
         std::optional<std::string> settings, data;
         bool done;
-        const char* book = "";  // the address book's copy: a due contact's name, or "damaged"
+        const char* book = "";     // the address book's copy: a due contact's name, or "damaged"
+        const char* snoozed = "";  // Sara put off until tomorrow: "today", "yesterday", "damaged"
     };
+    const std::string sara = kFar + "Sara,07121990,7,-1,5,0,0,,\n";
     const std::string today = Settings("20261206", "1");
     const Case cases[] = {
         {"nothing due", Settings("2026125"), kFar, true},
@@ -45,6 +51,12 @@ TEST(QuietLogon, DoneOnlyWhenNothingIsShown) {
         {"a contact whose record of the data file is not due", Settings("2026125"),
          kFar + "Sara,07121990,7,-1,5,0,1,,", true, "Sara"},
         {"an address book's copy cannot be read", Settings("2026125"), kFar, false, "damaged"},
+        {"a date missed while away", Settings("20261204", "0", "1"), kFar + "Al,05121990,", false},
+        {"missed, not to be told", Settings("20261204"), kFar + "Al,05121990,", true},
+        {"due, put off until tomorrow", Settings("2026125"), sara, true, "", "today"},
+        {"a contact put off until tomorrow", Settings("2026125"), kFar, true, "Sara", "today"},
+        {"put off yesterday", Settings("2026125"), sara, false, "", "yesterday"},
+        {"put off, in a damaged file", Settings("2026125"), sara, false, "", "damaged"},
     };
     std::tm tm{0, 0, 12, 6, 11, 126, 0, 0, -1, 0, nullptr};
     const std::time_t now = std::mktime(&tm);
@@ -70,19 +82,31 @@ TEST(QuietLogon, DoneOnlyWhenNothingIsShown) {
             c.book == std::string("damaged")) {
             WriteFile(dir.File("books/1.book"), "#");
         }
+        PersonRecord put = Record("Sara", 7, 12, 1990);
+        const ContactOrigin contact{"", "", "u1", false, {}};
+        put.origin = *c.book != '\0' ? &contact : nullptr;
+        if (*c.snoozed != '\0') {  // and a past day's line, or damage
+            WriteSnoozes(dir.File("snoozed"), MakeDay(2026, 12, c.snoozed[0] == 'y' ? 5 : 6),
+                         {SnoozeKey(put)});
+            std::ofstream(dir.File("snoozed"), std::ios::app)
+                << (c.snoozed[0] == 'd' ? "x" : "20261204 0000000000000001\n");
+        }
         struct stat before {};
         ::stat(settings.c_str(), &before);
         const std::string was = ReadFile(settings);
         // The clock passes midnight during the run.
         const QuietLogon result =
             RunQuietLogon({[now, reads = 0]() mutable { return now + 86400 * reads++; }, settings,
-                           data, false, dir.File("books")});
+                           data, false, dir.File("books"), dir.File("snoozed")});
         EXPECT_EQ(result, c.done ? QuietLogon::Done : QuietLogon::HandOver);
-        EXPECT_EQ(ReadFile(settings),
-                  c.done ? Settings("20261206", c.settings == today ? "1" : "0") : was);
+        EXPECT_EQ(
+            ReadFile(settings),
+            c.done ? std::regex_replace(was, std::regex("lastrun=\\w*"), "lastrun=20261206") : was);
+        EXPECT_TRUE(c.snoozed[0] != 't' || ReadFile(dir.File("snoozed")).size() == 26)
+            << "past days are removed";
         struct stat after {};
         ::stat(settings.c_str(), &after);
-        EXPECT_EQ(before.st_ino == after.st_ino, !c.done || c.settings != Settings("2026125"))
+        EXPECT_EQ(before.st_ino == after.st_ino, !c.done || ReadFile(settings) == was)
             << "the same text again is not rewritten";
     }
 }

@@ -8,6 +8,7 @@
 #include "app/ReminderApp.h"
 #include "contacts/AddressBookCopy.h"
 #include "records/DataFile.h"
+#include "reminder/Snoozes.h"
 #include "storage/RunLock.h"
 
 namespace {
@@ -22,8 +23,8 @@ public:
         }
         return {pressOptions ? 1 : 0, silenceFirst};
     }
-    bool RunOptions(RecordList& records, AppSettings& settings,
-                    const std::string& notice) override {
+    bool RunOptions(RecordList& records, AppSettings& settings, const std::string& notice,
+                    ContactRecords&) override {
         calls += "O", told += notice;
         meanwhile();
         if (addInOptions) {
@@ -59,7 +60,8 @@ protected:
         int reads = 0;
         CReminderApp app({[&] { return start + 3600 * 24 * reads++; },
                           [] { return std::string("dd/MM/yyyy"); }, store, dialogs, path, nullptr,
-                          true, dir.File("."), dir.File("books"), dir.File("timer")});
+                          true, dir.File("."), dir.File("books"), dir.File("snoozed"),
+                          dir.File("timer")});
         app.InitInstance(hasArguments, daily);
     }
 
@@ -101,6 +103,17 @@ TEST_F(RunFlow, DecisionTable) {
         EXPECT_EQ(store.values["days"], std::strchr(c.shown, 'O') ? "30" : "0")
             << "as Options left it";
     }
+}
+
+// "Tomorrow" puts off the notification's records, and keeps what another run put off meanwhile.
+TEST_F(RunFlow, TomorrowKeepsWhatAnotherRunPutOff) {
+    WriteFile(path, kData + "Cara,07121990,1,-1,14,0,0,,\r\n");
+    store.values = {{"notify", "1"}, {"lastrun", "20261201"}};
+    dialogs.notified = NotifyOutcome::Tomorrow;
+    dialogs.meanwhile = [&] { WriteSnoozes(dir.File("snoozed"), MakeDay(2026, 12, 6), {7}); };
+    Run(false);
+    EXPECT_EQ(ReadSnoozes(dir.File("snoozed"), MakeDay(2026, 12, 6)).keys,
+              std::set<std::uint64_t>({7, SnoozeKey(Record("Cara", 7, 12, 1990))}));
 }
 
 TEST_F(RunFlow, NotificationAndDailyTable) {

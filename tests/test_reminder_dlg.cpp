@@ -13,12 +13,14 @@ class TestReminderDlg : public QObject {
 
 private slots:
     // Each row with its record and picture. An e-mail changes nothing; silencing takes the first
-    // selected row, down to the last one, the window open. Menus are kept as "text=id|-|...".
+    // selected row, down to the last one, the window open; a missed date's row silences its own
+    // year; "tomorrow" puts the record off, not the data file. Menus are kept as "text=id|-|...".
     void rowsAndTheirMenu() {
         FakeText text;
         RecordList records;
         AppSettings settings;
         settings.dateFormat = "%d/%m/%y";
+        settings.today = MakeDay(2026, 12, 29), settings.missed = 1, settings.lastRun = "20261220";
         CReminderDlg dlg{nullptr, &text};
         dlg.records = &records, dlg.settings = &settings;
         int command = 0;
@@ -44,6 +46,7 @@ private slots:
         PersonRecord* cleo = add("cleo", 3, 7, "");
         add("Tom & Jerry", 0, 1, "tj+o'hara@example.org");
         PersonRecord* bob = add("bob", 1, 1, "");
+        PersonRecord* dora = Append(records, Record("dora", 27, 12, 2000, -1));  // missed only
         QTreeWidget* list = dlg.findChild<QTreeWidget*>("list");
         const auto menu = [&](std::initializer_list<int> rows) {  // on the rows selected
             list->clearSelection();
@@ -57,24 +60,29 @@ private slots:
         // Read on arrival: the focus on the first sentence, as a screen reader says it.
         QVERIFY(dlg.focusWidget() == list && list->currentIndex().row() == 0);
         QCOMPARE(MnemonicFaults(dlg), QStringList());
-        QCOMPARE(list->topLevelItem(2)->text(0), " Cleo will be 27 on Friday 01/01/27 (in 3 days)");
-        QCOMPARE(list->topLevelItem(2)->icon(0).cacheKey(), RecordIcon(7).cacheKey());
+        QCOMPARE(list->topLevelItem(0)->text(0), " Dora turned 26 on Sunday 27/12/26 (2 days ago)");
+        QCOMPARE(list->topLevelItem(3)->text(0), " Cleo will be 27 on Friday 01/01/27 (in 3 days)");
+        QCOMPARE(list->topLevelItem(3)->icon(0).cacheKey(), RecordIcon(7).cacheKey());
         menu({});  // nothing selected: no menu
-        menu({1});
+        menu({2});
         command = 5724;
-        menu({0});
+        menu({1});
         opens = false;
-        menu({0});
-        QVERIFY(!dlg.changed);
+        menu({1});
+        command = 32772;
+        menu({1});
+        QVERIFY(!dlg.changed && settings.snoozed.size() == 1 && list->topLevelItemCount() == 3);
         command = 32771;
-        menu({2, 1});
-        QVERIFY(bob->skipYear == 2027 && cleo->skipYear == -1);
-        QCOMPARE(RowRecord(list->topLevelItem(1)), cleo);
+        menu({2, 1, 0});
+        menu({1, 0});
+        QVERIFY(dora->skipYear == 2026 && bob->skipYear == 2027 && cleo->skipYear == -1);
+        QCOMPARE(RowRecord(list->topLevelItem(0)), cleo);
         while (list->topLevelItemCount() > 0) {
             menu({0});
         }
         QVERIFY(dlg.isVisible() && dlg.changed);
-        const QString skip = "Don't remind me again until next year=32771";
+        const QString skip =
+            "Don't remind me again until next year=32771|Remind me again tomorrow=32772";
         QCOMPARE(menus.mid(0, 2),
                  QStringList({skip,  // the name's & is text, not a mnemonic
                               skip + "|-|Email Tom && Jerry (tj+o'hara@example.org)=5724"}));

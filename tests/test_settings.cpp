@@ -15,7 +15,8 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
     const std::string command = "gpg -qd " + std::string(90, 'p');
     const Case cases[] = {
         {{},
-         "aot=0\ndaily=1\ndailyat=09:00\ndays=14\nicon=1\nlastrun=2026127\nnotify=0\nonceaday=0\n",
+         "aot=0\ndaily=1\ndailyat=09:00\ndays=14\nicon=1\nlastrun=2026127\nmissed=0\nnotify=0\n"
+         "onceaday=0\n",
          ""},
         {{{"aot", "2"},
           {"onceaday", " 1x"},
@@ -24,9 +25,10 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
           {"days", "99999999999"},
           {"notify", "7"},
           {"daily", "0"},
+          {"missed", "2"},
           {"dailyat", "7:05"},
           {"passwordcommand", command}},
-         "aot=1\ndaily=0\ndailyat=07:05\ndays=2147483647\nicon=-1\nlastrun=2026127\n"
+         "aot=1\ndaily=0\ndailyat=07:05\ndays=2147483647\nicon=-1\nlastrun=2026127\nmissed=1\n"
          "notify=1\nonceaday=1\n"
          "passwordcommand=" +
              command + "\n",
@@ -36,7 +38,7 @@ TEST(Settings, StoredValuesAreReadByAtoiRules) {
           {"icon", "3" + std::string(79, ' ')},
           {"lastrun", "2026" + std::string(1, '\0') + "126"},
           {"dailyat", "25:00"}},
-         "aot=0\ndaily=1\ndailyat=09:00\ndays=2147483647\nicon=0\nlastrun=2026127\n"
+         "aot=0\ndaily=1\ndailyat=09:00\ndays=2147483647\nicon=0\nlastrun=2026127\nmissed=0\n"
          "notify=0\nonceaday=0\n",
          "2026"},
     };

@@ -15,10 +15,11 @@ cmake -S "$here" -B "$build" -DCMAKE_CXX_COMPILER=clang++ >"$build.log" 2>&1 &&
     cmake --build "$build" -j2 >>"$build.log" 2>&1 || { cat "$build.log" >&2; exit 1; }
 # The round trip saves a real file each time; in memory that costs no disk flushes.
 if [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
-for target in fuzz_reader fuzz_round_trip fuzz_vcard; do
+for target in fuzz_reader fuzz_round_trip fuzz_vcard fuzz_dav_replies; do
     corpus=$build/corpus-$target
     seeds=$here/corpus dict=$here/datafile.dict
     if [ "$target" = fuzz_vcard ]; then seeds=$here/corpus-vcard dict=$here/vcard.dict; fi
+    if [ "$target" = fuzz_dav_replies ]; then seeds=$here/corpus-dav dict=$here/dav.dict; fi
     rm -rf "$corpus"
     mkdir -p "$corpus"
     regressions=("$here"/regressions/*)

@@ -1,0 +1,547 @@
+// SPDX-License-Identifier: MIT
+#include "AddressBooksDlg.h"
+
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QFutureWatcher>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QtConcurrent>
+#include <algorithm>
+#include <ctime>
+#include <utility>
+
+#include "controls/DialogKit.h"
+#include "platform/Messages.h"
+#include "platform/Passwords.h"
+#include "platform/QtServices.h"
+#include "sync/AddressBookSync.h"
+
+namespace {
+
+QString ServerOf(const std::string& url) {
+    const QUrl parsed(QString::fromStdString(url));
+    return parsed.port() >= 0 ? parsed.host() + ':' + QString::number(parsed.port())
+                              : parsed.host();
+}
+
+// The copies in `folder` as the list shows them; a damaged one is left out, having no address.
+std::vector<ListedBook> ListBooks(const std::string& folder) {
+    std::vector<ListedBook> books;
+    for (const std::string& path : CopyFiles(folder)) {
+        ListedBook book{path, {}};
+        if (ReadCopy(path, book.copy) == LoadStatus::Loaded) {
+            book.copy.cards = {};
+            book.copy.choices = {};
+            books.push_back(std::move(book));
+        }
+    }
+    // By name, as the user knows them; the files are named by a hash.
+    std::stable_sort(books.begin(), books.end(), [](const ListedBook& a, const ListedBook& b) {
+        return FromBytes(a.copy.displayName).localeAwareCompare(FromBytes(b.copy.displayName)) < 0;
+    });
+    return books;
+}
+
+// A password for a sync, or why there is none.
+struct SyncLogin {
+    std::string path;
+    PasswordResult password;
+};
+
+// Runs `work` off the window's thread and `done` with its result back on it; nothing when the
+// window is gone by then.
+template <typename T>
+void WhenDone(QObject* window, QFuture<T> job, std::function<void(T)> done) {
+    auto* watcher = new QFutureWatcher<T>(window);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, window, [watcher, done] {
+        watcher->deleteLater();
+        if (watcher->isCanceled()) {
+            return;
+        }
+        try {
+            done(watcher->result());
+        } catch (const std::exception&) {
+            done(T{});  // out of memory, say: the window goes on
+        }
+    });
+    watcher->setFuture(job);
+}
+
+QTreeWidget* NewList(QWidget* parent, const char* name, const QStringList& headers) {
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(name);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setHeaderLabels(headers);
+    return list;
+}
+
+// Makes `window` tall enough for its wrapped texts, so a long error never squeezes the list.
+void GrowForText(QWidget& window) {
+    QLayout* layout = window.layout();
+    layout->activate();
+    const int need = layout->hasHeightForWidth() ? layout->totalHeightForWidth(window.width())
+                                                 : layout->totalSizeHint().height();
+    if (need > window.height()) {
+        window.resize(window.width(), need);
+    }
+}
+
+QPushButton* NewButton(const QString& text, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+AddressBookRow DescribeAddressBook(const AddressBookCopy& copy) {
+    AddressBookRow row;
+    row.name = FromBytes(copy.displayName);
+    row.account = CAddressBooksDlg::tr("%1 on %2").arg(FromBytes(copy.user), ServerOf(copy.url));
+    row.lastSync = copy.lastSync == 0
+                       ? CAddressBooksDlg::tr("never")
+                       : QLocale().toString(QDateTime::fromSecsSinceEpoch(copy.lastSync),
+                                            QLocale::ShortFormat);
+    if (copy.lastError.Failed()) {
+        row.lastError = FromBytes(SyncProblemText(copy.lastError, InstalledTranslation));
+    }
+    return row;
+}
+
+AddressBookActions AllowedActions(bool busy, std::size_t books, const SyncProblem* selected) {
+    if (busy) {
+        return {};
+    }
+    return {true, selected != nullptr, books > 0,
+            selected != nullptr && selected->kind == SyncProblem::Kind::Untrusted &&
+                !selected->fingerprint.empty()};
+}
+
+QFuture<std::vector<ListedBook>> SyncAddressBooks(const std::string& folder,
+                                                  const std::string& passwordCommand,
+                                                  const std::string& onlyPath,
+                                                  const std::string& trust) {
+    return QtConcurrent::run(ListBooks, folder)
+        .then(qApp,
+              [passwordCommand, onlyPath](const std::vector<ListedBook>& books) {
+                  // Each book's password is kept under its own address, as the commands keep it.
+                  std::vector<SyncLogin> logins;
+                  for (const ListedBook& book : books) {
+                      if (onlyPath.empty() || book.path == onlyPath) {
+                          logins.push_back({book.path, ReadPassword(book.copy.url, book.copy.user,
+                                                                    passwordCommand)});
+                      }
+                  }
+                  return logins;
+              })
+        .then(QtFuture::Launch::Async, [folder, trust](const std::vector<SyncLogin>& logins) {
+            for (const SyncLogin& login : logins) {
+                if (!trust.empty()) {
+                    UpdateCopy(login.path,
+                               [&](AddressBookCopy& copy) { copy.certificate = trust; });
+                }
+                if (login.password.status == PasswordResult::Status::Found) {
+                    SyncBook(login.path, login.password.password, std::time(nullptr));
+                    continue;
+                }
+                // Without a password the server would only refuse; the row says why.
+                UpdateCopy(login.path, [&](AddressBookCopy& copy) {
+                    copy.lastError = {};
+                    copy.lastError.kind = SyncProblem::Kind::NoPassword;
+                    copy.lastError.server = ServerOf(copy.url).toStdString();
+                    copy.lastError.detail = login.password.detail;
+                });
+            }
+            return ListBooks(folder);
+        });
+}
+
+CAddressBooksDlg::CAddressBooksDlg(std::string folder, std::string passwordCommand,
+                                   QFuture<void> running, QWidget* parent)
+    : QDialog(parent), folder_(std::move(folder)), passwordCommand_(std::move(passwordCommand)) {
+    setWindowTitle(tr("Address books"));
+    const int em = fontMetrics().averageCharWidth();
+
+    list_ = NewList(this, "books",
+                    {tr("Address book"), tr("Account"), tr("Last sync"), tr("Last error")});
+    list_->setAccessibleName(windowTitle());  // a screen reader's name for it
+    // The last sync's column fits its dates; the error takes what is left.
+    const int widths[] = {24 * em, 30 * em};
+    list_->setColumnWidth(0, widths[0]);
+    list_->setColumnWidth(1, widths[1]);
+    list_->setMinimumSize(widths[0] + widths[1] + 60 * em, fontMetrics().height() * 10);
+
+    // The chosen book's error in full: a fingerprint is longer than its column.
+    error_ = new QLabel(this);
+    error_->setObjectName("error");
+    error_->setWordWrap(true);
+    error_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status_ = new QLabel(this);
+    status_->setObjectName("status");
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    add_ = NewButton(tr("&Add..."), "buttonAdd", this);
+    remove_ = NewButton(tr("&Remove"), "buttonRemove", this);
+    sync_ = NewButton(tr("&Sync now"), "buttonSync", this);
+    trust_ = NewButton(tr("&Trust this certificate"), "buttonTrust", this);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* close = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
+    close->setObjectName("closeButton");
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(add_);
+    row->addWidget(remove_);
+    row->addWidget(sync_);
+    row->addWidget(trust_);
+    row->addStretch();
+    row->addWidget(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addWidget(error_);
+    layout->addWidget(status_);
+    layout->addLayout(row);
+
+    connect(buttons, &QDialogButtonBox::rejected, this, &CAddressBooksDlg::reject);
+    connect(add_, &QPushButton::clicked, this, &CAddressBooksDlg::OnAdd);
+    connect(remove_, &QPushButton::clicked, this, &CAddressBooksDlg::OnRemove);
+    connect(sync_, &QPushButton::clicked, this, &CAddressBooksDlg::OnSync);
+    connect(trust_, &QPushButton::clicked, this, &CAddressBooksDlg::OnTrust);
+    connect(list_, &QTreeWidget::currentItemChanged, this, &CAddressBooksDlg::UpdateActions);
+
+    // The list once the sync under way has ended, so that it shows what that sync found.
+    const std::string where = folder_;
+    Start(running.isCanceled()
+              ? QtConcurrent::run(ListBooks, where)
+              : running.then(QtFuture::Launch::Async, [where] { return ListBooks(where); }));
+}
+
+int CAddressBooksDlg::exec() {
+    return Modal::Run(*this);
+}
+
+QFuture<void> CAddressBooksDlg::Pending() const {
+    return pending_;
+}
+
+void CAddressBooksDlg::Start(QFuture<std::vector<ListedBook>> job) {
+    busy_ = true;
+    pending_ = job;
+    status_->setText(tr("Talking to the servers..."));
+    UpdateActions();
+    WhenDone<std::vector<ListedBook>>(this, job, [this](std::vector<ListedBook> books) {
+        busy_ = false;
+        status_->clear();
+        Show(books);
+    });
+}
+
+void CAddressBooksDlg::Show(const std::vector<ListedBook>& books) {
+    const std::string chosen = Selected() >= 0 ? books_[std::size_t(Selected())].path : "";
+    books_ = books;
+    list_->clear();
+    for (const ListedBook& book : books_) {
+        const AddressBookRow row = DescribeAddressBook(book.copy);
+        auto* item = new QTreeWidgetItem({row.name, row.account, row.lastSync, row.lastError});
+        item->setToolTip(0, FromBytes(book.copy.url));
+        item->setToolTip(3, row.lastError);
+        list_->addTopLevelItem(item);
+        if (book.path == chosen || list_->topLevelItemCount() == 1) {
+            list_->setCurrentItem(item);
+        }
+    }
+    list_->resizeColumnToContents(2);
+    UpdateActions();
+}
+
+int CAddressBooksDlg::Selected() const {
+    const int row = list_->indexOfTopLevelItem(list_->currentItem());
+    return row >= 0 && std::size_t(row) < books_.size() ? row : -1;
+}
+
+void CAddressBooksDlg::UpdateActions() {
+    const int row = Selected();
+    const AddressBookActions allowed = AllowedActions(
+        busy_, books_.size(), row >= 0 ? &books_[std::size_t(row)].copy.lastError : nullptr);
+    add_->setEnabled(allowed.add);
+    remove_->setEnabled(allowed.remove);
+    sync_->setEnabled(allowed.sync);
+    trust_->setEnabled(allowed.trust);
+    trust_->setVisible(allowed.trust);
+    error_->setText(row >= 0 ? list_->topLevelItem(row)->text(3) : QString());
+    error_->setVisible(!error_->text().isEmpty());
+    GrowForText(*this);
+}
+
+void CAddressBooksDlg::OnAdd() {
+    if (busy_) {
+        return;
+    }
+    CAddAddressBookDlg adding(folder_, this);
+    adding.exec();
+    const std::string where = folder_;
+    Start(QtConcurrent::run(ListBooks, where));
+}
+
+void CAddressBooksDlg::OnRemove() {
+    const int row = Selected();
+    if (busy_ || row < 0) {
+        return;
+    }
+    const AddressBookCopy& copy = books_[std::size_t(row)].copy;
+    if (!Modal::Ask(this, tr("Remove the address book %1 with its local copy and your choices "
+                             "for its contacts? Nothing is removed from the server.")
+                              .arg(FromBytes(copy.displayName)))) {
+        return;
+    }
+    ForgetPassword(copy.url, copy.user);
+    const std::string where = folder_;
+    const std::string url = copy.url;
+    Start(QtConcurrent::run([where, url] {
+        RemoveAddressBooks(where, url);
+        return ListBooks(where);
+    }));
+}
+
+void CAddressBooksDlg::OnSync() {
+    if (!busy_) {
+        Start(SyncAddressBooks(folder_, passwordCommand_));
+    }
+}
+
+void CAddressBooksDlg::OnTrust() {
+    const int row = Selected();
+    if (busy_ || row < 0) {
+        return;
+    }
+    const ListedBook& book = books_[std::size_t(row)];
+    Start(SyncAddressBooks(folder_, passwordCommand_, book.path, book.copy.lastError.fingerprint));
+}
+
+CAddAddressBookDlg::CAddAddressBookDlg(std::string folder, QWidget* parent)
+    : QDialog(parent), folder_(std::move(folder)) {
+    setWindowTitle(tr("Add address books"));
+    const int em = fontMetrics().averageCharWidth();
+
+    address_ = new QLineEdit(this);
+    address_->setObjectName("editAddress");
+    address_->setPlaceholderText(QStringLiteral("https://"));
+    address_->setMinimumWidth(50 * em);
+    user_ = new QLineEdit(this);
+    user_->setObjectName("editUser");
+    password_ = new QLineEdit(this);
+    password_->setObjectName("editPassword");
+    password_->setEchoMode(QLineEdit::Password);
+    find_ = NewButton(tr("&Find"), "buttonFind", this);
+
+    found_list_ = NewList(this, "foundBooks", {tr("Address book"), tr("Address")});
+    found_list_->setSelectionMode(QAbstractItemView::NoSelection);
+    found_list_->setAccessibleName(tr("Address books found"));
+    found_list_->setColumnWidth(0, 24 * em);
+    found_list_->setMinimumHeight(fontMetrics().height() * 8);
+
+    status_ = new QLabel(this);
+    status_->setObjectName("status");
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    trust_ = NewButton(tr("&Trust this certificate"), "buttonTrust", this);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_->setObjectName("okButton");
+    ok_->setText(tr("Add"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancelButton");
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Address:"), address_);
+    form->addRow(tr("&User:"), user_);
+    form->addRow(tr("&Password:"), password_);
+    auto* findRow = new QHBoxLayout;
+    findRow->addStretch();
+    findRow->addWidget(find_);
+    auto* trustRow = new QHBoxLayout;
+    trustRow->addStretch();
+    trustRow->addWidget(trust_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(findRow);
+    layout->addWidget(found_list_, 1);
+    layout->addWidget(status_);
+    layout->addLayout(trustRow);
+    layout->addWidget(buttons);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &CAddAddressBookDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CAddAddressBookDlg::reject);
+    connect(find_, &QPushButton::clicked, this, &CAddAddressBookDlg::OnFind);
+    connect(trust_, &QPushButton::clicked, this, [this] {
+        certificate_ = problem_.fingerprint;
+        OnFind();
+    });
+    // A certificate is trusted for the server it came from.
+    connect(address_, &QLineEdit::textChanged, this, [this] { certificate_.clear(); });
+    for (QLineEdit* edit : {address_, user_, password_}) {
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+            // Books found with other words would be added with these.
+            found_.clear();
+            found_list_->clear();
+            UpdateActions();
+        });
+    }
+    connect(found_list_, &QTreeWidget::itemChanged, this, &CAddAddressBookDlg::UpdateActions);
+    UpdateActions();
+}
+
+int CAddAddressBookDlg::exec() {
+    return Modal::Run(*this);
+}
+
+DavLogin CAddAddressBookDlg::Login() const {
+    return {address_->text().trimmed().toStdString(), user_->text().toStdString(),
+            password_->text().toStdString(), certificate_};
+}
+
+void CAddAddressBookDlg::ShowProblem(const SyncProblem& problem) {
+    problem_ = problem;
+    status_->setText(problem.Failed() ? FromBytes(SyncProblemText(problem, InstalledTranslation))
+                                      : QString());
+    GrowForText(*this);
+}
+
+void CAddAddressBookDlg::OnFind() {
+    if (busy_) {
+        return;
+    }
+    busy_ = true;
+    ShowProblem({});
+    status_->setText(tr("Looking for address books..."));
+    UpdateActions();
+    const DavLogin login = Login();
+    auto job = QtConcurrent::run([login] {
+        std::vector<FoundAddressBook> found;
+        const SyncProblem problem = FindAddressBooks(login, found);
+        return std::make_pair(problem, found);
+    });
+    WhenDone<std::pair<SyncProblem, std::vector<FoundAddressBook>>>(
+        this, job, [this](std::pair<SyncProblem, std::vector<FoundAddressBook>> result) {
+            busy_ = false;
+            ShowProblem(result.first);
+            QSignalBlocker quiet(found_list_);
+            found_list_->clear();
+            found_ = result.second;
+            for (const FoundAddressBook& book : found_) {
+                auto* item = new QTreeWidgetItem(
+                    {FromBytes(book.displayName), QString::fromStdString(book.url)});
+                item->setCheckState(0, Qt::Checked);
+                found_list_->addTopLevelItem(item);
+            }
+            UpdateActions();
+            // Not on Cancel, where focus would fall from a hidden Trust button.
+            (found_.empty() ? static_cast<QWidget*>(address_) : ok_)->setFocus();
+        });
+}
+
+void CAddAddressBookDlg::accept() {
+    std::vector<FoundAddressBook> chosen;
+    for (int i = 0; i < found_list_->topLevelItemCount(); ++i) {
+        if (found_list_->topLevelItem(i)->checkState(0) == Qt::Checked) {
+            chosen.push_back(found_[std::size_t(i)]);
+        }
+    }
+    if (busy_ || chosen.empty()) {
+        return;
+    }
+    busy_ = true;
+    adding_ = true;
+    status_->setText(tr("Adding the address books..."));
+    UpdateActions();
+    const DavLogin login = Login();
+    const std::string folder = folder_;
+    auto job = QtConcurrent::run([login, chosen, folder] {
+        return AddAddressBooks(login, chosen, folder, std::time(nullptr));
+    });
+    WhenDone<std::vector<BookOutcome>>(this, job, [this, login](std::vector<BookOutcome> done) {
+        busy_ = false;
+        adding_ = false;
+        QStringList failed;
+        for (const BookOutcome& outcome : done) {
+            if (outcome.problem.Failed()) {
+                problem_ = outcome.problem;  // an untrusted certificate may then be trusted
+                failed << FromBytes(outcome.displayName) + ": " +
+                              FromBytes(SyncProblemText(outcome.problem, InstalledTranslation));
+            }
+        }
+        QString kept;
+        for (const BookOutcome& outcome : done) {
+            if (outcome.problem.Failed() || !kept.isEmpty()) {
+                continue;
+            }
+            const PasswordResult stored = StorePassword(outcome.url, login.user, login.password);
+            if (stored.status != PasswordResult::Status::Found) {
+                kept = tr("The password could not be kept in the keyring: %1")
+                           .arg(FromBytes(PasswordProblemText(stored, InstalledTranslation)));
+            }
+        }
+        if (failed.isEmpty() && kept.isEmpty()) {
+            QDialog::accept();
+            return;
+        }
+        if (!kept.isEmpty()) {
+            failed << kept;
+        }
+        status_->setText(failed.join('\n'));
+        GrowForText(*this);
+        // What was added is done; what failed stays ticked for another try.
+        QSignalBlocker quiet(found_list_);
+        for (int i = found_list_->topLevelItemCount() - 1; i >= 0; --i) {
+            const std::string url = found_[std::size_t(i)].url;
+            for (const BookOutcome& outcome : done) {
+                if (outcome.url == url && !outcome.problem.Failed()) {
+                    delete found_list_->takeTopLevelItem(i);
+                    found_.erase(found_.begin() + i);
+                }
+            }
+        }
+        UpdateActions();
+        if (closing_) {
+            QDialog::reject();
+        }
+    });
+}
+
+void CAddAddressBookDlg::reject() {
+    // Address books being added still need their password kept: close once they are.
+    if (adding_) {
+        closing_ = true;
+        return;
+    }
+    QDialog::reject();
+}
+
+void CAddAddressBookDlg::UpdateActions() {
+    int ticked = 0;
+    for (int i = 0; i < found_list_->topLevelItemCount(); ++i) {
+        ticked += found_list_->topLevelItem(i)->checkState(0) == Qt::Checked ? 1 : 0;
+    }
+    find_->setEnabled(!busy_ && !address_->text().trimmed().isEmpty() && !user_->text().isEmpty());
+    ok_->setEnabled(!busy_ && ticked > 0);
+    // Enter finds before it adds.
+    find_->setDefault(found_.empty());
+    ok_->setDefault(!found_.empty());
+    const bool untrusted = !busy_ && problem_.kind == SyncProblem::Kind::Untrusted &&
+                           !problem_.fingerprint.empty() && problem_.fingerprint != certificate_;
+    trust_->setVisible(untrusted);
+    for (QLineEdit* edit : {address_, user_, password_}) {
+        edit->setReadOnly(busy_);
+    }
+}

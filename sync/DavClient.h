@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QUrl>
+#include <memory>
+
+#include "AddressBookSync.h"
+
+class QNetworkAccessManager;
+
+// One reply of a server, read whole.
+struct DavReply {
+    int status = 0;
+    QByteArray body;
+    QUrl url;  // where it came from, after redirects
+};
+
+// Requests to one CardDAV server, each waited for in a local event loop, so that it works in
+// any thread and without a running application loop. The password goes only to the origin the
+// user gave; a redirect elsewhere gets none.
+class DavClient {
+public:
+    explicit DavClient(const DavLogin& login);
+    ~DavClient();
+    DavClient(const DavClient&) = delete;
+    DavClient& operator=(const DavClient&) = delete;
+
+    // InsecureUrl for http:// to a host that is not a loopback address (checked before anything
+    // is sent, for the URL and every redirect), NotAnAddressBook for a URL that is no http(s).
+    SyncProblem Check(const QUrl& url) const;
+
+    // PROPFIND or REPORT (with `depth` 0 or 1; -1: no Depth header) or GET. Redirects are
+    // followed a few times; a status of 400 and above is the caller's to judge, except 401.
+    SyncProblem Send(const QByteArray& method, const QUrl& url, int depth, const QByteArray& body,
+                     DavReply& reply);
+
+    const QUrl& Base() const { return base_; }
+    // The host, with its port when not the scheme's default.
+    std::string Server() const;
+
+    // Limits, beyond which a request ends as TimedOut or TooLarge; tests make them smaller.
+    static int timeoutMs;
+    static qint64 maxReplyBytes;
+
+private:
+    QUrl base_;
+    QByteArray authorization_;
+    QByteArray certificate_;  // trusted SHA-256, lower-case hex
+    std::unique_ptr<QNetworkAccessManager> network_;
+};
