@@ -80,7 +80,7 @@ def check_names(app, name, roles={}):
     """No control the focus can reach without a name; the named ones in their roles."""
     nodes = list(tree(window(app, name)))
     unnamed = [n.getRoleName() for n in nodes if has(n, pyatspi.STATE_FOCUSABLE) and not n.name
-               and n.getRole() != pyatspi.ROLE_TABLE_CELL]  # an empty field is no control
+               and n.getRole() not in (pyatspi.ROLE_TABLE_CELL, pyatspi.ROLE_LABEL)]  # empty text
     assert not unnamed, "%s: controls without a name: %s" % (name, unnamed)
     found = {n.name: n.getRole() for n in nodes if n.name in roles}
     assert found == roles, "%s: roles %s" % (name, found)
@@ -170,6 +170,14 @@ try:
              any(n.name == "New records:" for n in tree(window(app, "Import contacts"))),
              "the import preview")
     check_names(app, "Import contacts", {"Import 1 record": pyatspi.ROLE_PUSH_BUTTON})
+    keys("Escape")
+    focus("^Options$")
+    keys("alt+a")
+    check_names(app, "Address books", {"Address books": pyatspi.ROLE_TREE})
+    wait_for(lambda: not any(n.name == "Add..." and not has(n, pyatspi.STATE_ENABLED)
+                             for n in tree(window(app, "Address books"))), "the books listed")
+    keys("alt+a")
+    check_names(app, "Add address books", {"Address books found": pyatspi.ROLE_TREE})
     print("ok")
 finally:
     for daemon in reversed(daemons):
