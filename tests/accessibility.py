@@ -13,15 +13,14 @@ work = tempfile.mkdtemp()
 env = {k: v for k, v in os.environ.items()
        if not k.startswith(("QT_", "DBUS_", "DISPLAY", "WAYLAND", "AT_SPI"))}
 env.update(HOME=work, XDG_CONFIG_HOME=work + "/config", XDG_RUNTIME_DIR=work, LC_ALL="en_GB.UTF-8",
-           DISPLAY=":%d" % (100 + os.getpid() % 800),
            DBUS_SESSION_BUS_ADDRESS="unix:path=" + work + "/bus")
 daemons = []  # stopped by pid, the last started first
 signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))  # a timeout stops them too
 
 
-def start(*args, **more_env):
-    daemons.append(subprocess.Popen(args, cwd=work, env=dict(env, **more_env), stdout=subprocess.DEVNULL,
-                                    stderr=open(work + "/err", "a")))
+def start(*args, pass_fds=(), **more_env):
+    daemons.append(subprocess.Popen(args, cwd=work, env=dict(env, **more_env), pass_fds=pass_fds,
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
     return daemons[-1]
 
 
@@ -38,14 +37,12 @@ def wait_for(check, what):  # a guard against hangs, far above the usual time
     raise AssertionError("timed out: " + what)
 
 
-def keys(*names):
+def keys(*names, into=None):
+    if into:  # without a window manager nobody hands the focus back when a dialog closes
+        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", into],
+                                env=env, capture_output=True, text=True).stdout.split()[0]
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], env=env, check=True)
     subprocess.run(["xdotool", "key", "--delay", "150", *names], env=env, check=True)
-
-
-def focus(title):  # without a window manager nobody hands the focus back when a dialog closes
-    window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", title],
-                            env=env, capture_output=True, text=True).stdout.split()[0]
-    subprocess.run(["xdotool", "windowfocus", "--sync", window], env=env, check=True)
 
 
 def tree(node):
@@ -99,7 +96,10 @@ def open_app(*args):
 try:
     if not os.path.exists(LAUNCHER):
         sys.exit(77)
-    start("Xvfb", env["DISPLAY"], "-screen", "0", "1280x800x24", "-nolisten", "tcp")
+    number, told = os.pipe()  # the server picks a free display and says which
+    start("Xvfb", "-displayfd", str(told), "-screen", "0", "1280x800x24", "-nolisten", "tcp",
+          pass_fds=(told,))
+    env["DISPLAY"] = ":" + os.read(number, 16).decode().strip()
     # A session bus that starts no service of its own: every daemon here is started by pid.
     with open("/usr/share/dbus-1/session.conf") as standard, open(work + "/bus.conf", "w") as conf:
         conf.write(standard.read().replace("<standard_session_servicedirs />", "").replace(
@@ -145,22 +145,18 @@ try:
     table = next(n for n in tree(window(app, "Options")) if n.name == "Records").queryTable()
     anna = table.getAccessibleAt(0, 0)
     assert anna.name == "Anna Lindqvist" and "Warn: 14, Age today: " in anna.description
-    focus("^Options$")
-    keys("ctrl+f")
+    keys("ctrl+f", into="^Options$")
     focused(app, "Options", pyatspi.ROLE_TEXT, "Filter")
     keys("Return", "F2")  # from the filter to the first row, then edit it
     check_names(app, "Anna Lindqvist - properties", {"Year unknown": pyatspi.ROLE_CHECK_BOX})
     keys("Escape")
-    focus("^Options$")
-    keys("Return")
+    keys("Return", into="^Options$")
     window(app, "Anna Lindqvist - properties")
     keys("Escape")
-    focus("^Options$")
-    keys("ctrl+n")
+    keys("ctrl+n", into="^Options$")
     focused(app, "No name", pyatspi.ROLE_TEXT, "Name:")
     keys("Escape")
-    focus("^Options$")
-    keys("Delete")
+    keys("Delete", into="^Options$")
     wait_for(lambda: table.nRows == 1, "Delete")
     keys("alt+i")
     window(app, "Import contacts")  # the file dialog first
@@ -171,8 +167,7 @@ try:
              "the import preview")
     check_names(app, "Import contacts", {"Import 1 record": pyatspi.ROLE_PUSH_BUTTON})
     keys("Escape")
-    focus("^Options$")
-    keys("alt+a")
+    keys("alt+a", into="^Options$")
     check_names(app, "Address books", {"Address books": pyatspi.ROLE_TREE})
     wait_for(lambda: not any(n.name == "Add..." and not has(n, pyatspi.STATE_ENABLED)
                              for n in tree(window(app, "Address books"))), "the books listed")
