@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "DialogKit.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -65,8 +66,10 @@ QComboBox* NewIconCombo(QWidget* parent) {
     combo->setObjectName("comboIcon");
     combo->setIconSize(QSize(16, 16));
     for (int i = 0; i < kRecordIconCount; ++i) {
-        combo->addItem(RecordIcon(i), QString());
+        // Named, so that a screen reader says which picture is chosen.
+        combo->addItem(RecordIcon(i), RecordIconName(i));
     }
+    combo->view()->setAccessibleName(QCoreApplication::translate("IconSet", "Pictures"));
     return combo;
 }
 

@@ -49,6 +49,32 @@ QIcon RecordIcon(int index) {
     return Icons().records[static_cast<std::size_t>(index)];
 }
 
+QString RecordIconName(int index) {
+    // What each picture shows, as a person would call it.
+    static const char* const names[kRecordIconCount] = {
+        QT_TRANSLATE_NOOP("IconSet", "Question mark"),
+        QT_TRANSLATE_NOOP("IconSet", "Information"),
+        QT_TRANSLATE_NOOP("IconSet", "Cake"),
+        QT_TRANSLATE_NOOP("IconSet", "Parcel"),
+        QT_TRANSLATE_NOOP("IconSet", "Balloons"),
+        QT_TRANSLATE_NOOP("IconSet", "Notepad"),
+        QT_TRANSLATE_NOOP("IconSet", "Eight ball"),
+        QT_TRANSLATE_NOOP("IconSet", "Star"),
+        QT_TRANSLATE_NOOP("IconSet", "Exclamation mark"),
+        QT_TRANSLATE_NOOP("IconSet", "Penguin"),
+        QT_TRANSLATE_NOOP("IconSet", "Person"),
+        QT_TRANSLATE_NOOP("IconSet", "Pin"),
+        QT_TRANSLATE_NOOP("IconSet", "Present"),
+        QT_TRANSLATE_NOOP("IconSet", "Star on stripes"),
+        QT_TRANSLATE_NOOP("IconSet", "Heart"),
+        QT_TRANSLATE_NOOP("IconSet", "Trophy"),
+        QT_TRANSLATE_NOOP("IconSet", "Warning sign")};
+    if (index < 0 || index >= kRecordIconCount) {
+        return {};
+    }
+    return QCoreApplication::translate("IconSet", names[index]);
+}
+
 QIcon AppIcon() {
     return Icons().app;
 }

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "WebLinkStatic.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QUrl>
 
 #include "DialogKit.h"
@@ -53,15 +57,43 @@ bool PlaceAddress(QString& argument, const QString& address) {
 
 }  // namespace
 
+// A screen reader reads the label as a link, with its text as name, and can press it.
+class WebLinkAccessible : public QAccessibleWidget {
+public:
+    explicit WebLinkAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Link) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<QLabel*>(widget())->text()
+                                      : QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override {
+        if (name == pressAction()) {
+            static_cast<CWebLinkStatic*>(widget())->OnClicked();
+        }
+    }
+};
+
+namespace {
+
+QAccessibleInterface* LinkAccessible(const QString& className, QObject* object) {
+    return className == QLatin1String("CWebLinkStatic") && object->isWidgetType()
+               ? new WebLinkAccessible(static_cast<QWidget*>(object))
+               : nullptr;
+}
+
+}  // namespace
+
 CWebLinkStatic::CWebLinkStatic(QWidget* parent) : CWebLinkStatic(QString(), parent) {}
 
 CWebLinkStatic::CWebLinkStatic(const QString& text, QWidget* parent)
     : QLabel(text, parent),
       openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
       startProcess(StartDetached),
-      m_crHover(QGuiApplication::palette().color(QPalette::Highlight)),
       m_strLink(text) {
-    setTextFormat(Qt::PlainText);  // an address is never markup
+    static const bool factory = (QAccessible::installFactory(LinkAccessible), true);
+    Q_UNUSED(factory);
+    setFocusPolicy(Qt::StrongFocus);  // reachable without a mouse
+    setTextFormat(Qt::PlainText);     // an address is never markup
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);  // clicks only count on the text
     setToolTip(m_strLink);
@@ -240,6 +272,25 @@ void CWebLinkStatic::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+void CWebLinkStatic::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        OnClicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void CWebLinkStatic::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        QPainter painter(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
 void CWebLinkStatic::OnClicked() {
     const int code = OpenLink(GetLink());
     if (code > 32) {
@@ -253,9 +304,6 @@ void CWebLinkStatic::OnClicked() {
 }
 
 void CWebLinkStatic::UpdateColour() {
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, m_bHovering      ? m_crHover
-                                           : m_bVisitedLink ? m_crVisited
-                                                            : m_crNormal);
-    setPalette(colours);
+    // Roles, not colours: a dark palette, or one the desktop switches to later, has its own.
+    setForegroundRole(m_bVisitedLink && !m_bHovering ? QPalette::LinkVisited : QPalette::Link);
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QColor>
 #include <QLabel>
 #include <QString>
 #include <QStringList>
@@ -9,8 +8,9 @@
 
 class QUrl;
 
-// A label that works as a web link: link colours, a pointing hand, the address as tooltip,
-// and a click opens the address in the user's browser. When the desktop cannot open it, the
+// A label that works as a web link: the palette's link colours, a pointing hand, the address as
+// tooltip, and a click (or Return or Space while it has the focus) opens the address in the
+// user's browser. When the desktop cannot open it, the
 // user's browser command is tried; when that fails too, a message box says why.
 class CWebLinkStatic : public QLabel {
     Q_OBJECT
@@ -44,8 +44,11 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    friend class WebLinkAccessible;
     void OnClicked();
     void MarkVisited(bool visited);
     // Opens `url`: first through the desktop, then through the user's browser commands.
@@ -63,9 +66,6 @@ private:
 
     bool m_bHovering = false;
     bool m_bVisitedLink = false;
-    const QColor m_crNormal{0, 0, 238};
-    const QColor m_crVisited{85, 26, 139};
-    const QColor m_crHover;
     bool m_bPressed = false;
     QString m_strLink;
 };

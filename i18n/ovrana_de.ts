@@ -41,20 +41,12 @@
         <translation>Adressbücher hinzufügen</translation>
     </message>
     <message>
-        <source>Find</source>
-        <translation>Suchen</translation>
-    </message>
-    <message>
         <source>Address book</source>
         <translation>Adressbuch</translation>
     </message>
     <message>
         <source>Address</source>
         <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>Trust this certificate</source>
-        <translation>Diesem Zertifikat vertrauen</translation>
     </message>
     <message>
         <source>Add</source>
@@ -83,6 +75,18 @@
     <message>
         <source>The password could not be kept in the keyring: %1</source>
         <translation>Das Passwort konnte nicht im Schlüsselbund gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation>Gefundene Adressbücher</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>Diesem Zertifikat &amp;vertrauen</translation>
     </message>
 </context>
 <context>
@@ -116,22 +120,6 @@
         <translation>Letzter Fehler</translation>
     </message>
     <message>
-        <source>Add...</source>
-        <translation>Hinzufügen...</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
-    </message>
-    <message>
-        <source>Sync now</source>
-        <translation>Jetzt abgleichen</translation>
-    </message>
-    <message>
-        <source>Trust this certificate</source>
-        <translation>Diesem Zertifikat vertrauen</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -143,24 +131,28 @@
         <source>Remove the address book %1 with its local copy and your choices for its contacts? Nothing is removed from the server.</source>
         <translation>Das Adressbuch %1 mit seiner lokalen Kopie und Ihren Einstellungen für seine Kontakte entfernen? Auf dem Server wird nichts gelöscht.</translation>
     </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Sync now</source>
+        <translation>Jetzt &amp;abgleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>Diesem Zertifikat &amp;vertrauen</translation>
+    </message>
 </context>
 <context>
     <name>CEditPersonDlg</name>
     <message>
         <source>Edit person</source>
         <translation>Person bearbeiten</translation>
-    </message>
-    <message>
-        <source>Year unknown</source>
-        <translation>Jahr unbekannt</translation>
-    </message>
-    <message>
-        <source>Not a birthday, so don&apos;t display age in reminder</source>
-        <translation>Kein Geburtstag, also kein Alter in der Erinnerung</translation>
-    </message>
-    <message>
-        <source>Don&apos;t ever remind me about this</source>
-        <translation>Nie daran erinnern</translation>
     </message>
     <message>
         <source>Name:</source>
@@ -213,6 +205,18 @@
     <message>
         <source>Name, date and email come from the address book %1; they are changed there.</source>
         <translation>Name, Datum und E-Mail stammen aus dem Adressbuch %1 und werden dort geändert.</translation>
+    </message>
+    <message>
+        <source>&amp;Year unknown</source>
+        <translation>&amp;Jahr unbekannt</translation>
+    </message>
+    <message>
+        <source>&amp;Not a birthday, so don&apos;t display age in reminder</source>
+        <translation>&amp;Kein Geburtstag, also kein Alter in der Erinnerung</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t ever remind me about this</source>
+        <translation>&amp;Nie daran erinnern</translation>
     </message>
 </context>
 <context>
@@ -288,14 +292,6 @@
         <translation>Tage</translation>
     </message>
     <message>
-        <source>Only display once a day</source>
-        <translation>Nur einmal am Tag anzeigen</translation>
-    </message>
-    <message>
-        <source>Reminder window always on top</source>
-        <translation>Erinnerungsfenster immer im Vordergrund</translation>
-    </message>
-    <message>
         <source>Look</source>
         <translation>Erinnern</translation>
     </message>
@@ -308,20 +304,12 @@
         <translation>Tage im Voraus</translation>
     </message>
     <message>
-        <source>New ...</source>
-        <translation>Neu ...</translation>
-    </message>
-    <message>
         <source>Ovrana %1, by the Ovrana developers</source>
         <translation>Ovrana %1, von den Ovrana-Entwicklern</translation>
     </message>
     <message>
         <source>Ovrana user guide</source>
         <translation>Ovrana-Benutzerhandbuch</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>New</source>
@@ -344,24 +332,8 @@
         <translation> Vorgaben für neue Einträge </translation>
     </message>
     <message>
-        <source>Remind me with a desktop notification</source>
-        <translation>Mit einer Desktop-Benachrichtigung erinnern</translation>
-    </message>
-    <message>
-        <source>Also remind me each morning while I stay logged in</source>
-        <translation>Auch jeden Morgen erinnern, solange ich angemeldet bleibe</translation>
-    </message>
-    <message>
         <source>Filter</source>
         <translation>Filter</translation>
-    </message>
-    <message>
-        <source>Import...</source>
-        <translation>Importieren...</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Exportieren...</translation>
     </message>
     <message>
         <source>Export calendar</source>
@@ -404,10 +376,6 @@
         <translation>Es wurde nichts exportiert.</translation>
     </message>
     <message>
-        <source>Address books...</source>
-        <translation>Adressbücher...</translation>
-    </message>
-    <message>
         <source>From the address book %1</source>
         <translation>Aus dem Adressbuch %1</translation>
     </message>
@@ -416,24 +384,60 @@
         <translation>Der Eintrag stammt aus dem Adressbuch %1 und wird dort gelöscht.</translation>
     </message>
     <message>
-        <source>Also tell me about dates I missed since my last run</source>
-        <translation>Auch an Termine erinnern, die ich seit dem letzten Start verpasst habe</translation>
-    </message>
-    <message>
         <source>Each morning at</source>
         <translation>Jeden Morgen um</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>&amp;Only display once a day</source>
+        <translation>Nur &amp;einmal am Tag anzeigen</translation>
+    </message>
+    <message>
+        <source>Reminder window always on &amp;top</source>
+        <translation>Erinnerungsfenster immer im &amp;Vordergrund</translation>
+    </message>
+    <message>
+        <source>&amp;Remind me with a desktop notification</source>
+        <translation>Mit einer Desktop-&amp;Benachrichtigung erinnern</translation>
+    </message>
+    <message>
+        <source>Also remind me each &amp;morning while I stay logged in</source>
+        <translation>Auch jeden &amp;Morgen erinnern, solange ich angemeldet bleibe</translation>
+    </message>
+    <message>
+        <source>Also tell me about &amp;dates I missed since my last run</source>
+        <translation>Auch an &amp;Termine erinnern, die ich seit dem letzten Start verpasst habe</translation>
+    </message>
+    <message>
+        <source>Days to look ahead</source>
+        <translation>Tage im Voraus</translation>
+    </message>
+    <message>
+        <source>&amp;New ...</source>
+        <translation>&amp;Neu ...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Address books...</source>
+        <translation>&amp;Adressbücher...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
     <name>CReminderDlg</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Options...</source>
-        <translation>Optionen...</translation>
-    </message>
     <message>
         <source>Don&apos;t remind me again until next year</source>
         <translation>Bis nächstes Jahr nicht mehr erinnern</translation>
@@ -449,6 +453,18 @@
     <message>
         <source>Remind me again tomorrow</source>
         <translation>Morgen wieder erinnern</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Erinnerungen</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>O&amp;ptions...</source>
+        <translation>O&amp;ptionen...</translation>
     </message>
 </context>
 <context>
@@ -547,6 +563,81 @@ kein Programm verknüpft.</translation>
     <message>
         <source>Since %1</source>
         <translation>Seit %1</translation>
+    </message>
+</context>
+<context>
+    <name>IconSet</name>
+    <message>
+        <source>Question mark</source>
+        <translation>Fragezeichen</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Torte</translation>
+    </message>
+    <message>
+        <source>Parcel</source>
+        <translation>Paket</translation>
+    </message>
+    <message>
+        <source>Balloons</source>
+        <translation>Luftballons</translation>
+    </message>
+    <message>
+        <source>Notepad</source>
+        <translation>Notizblock</translation>
+    </message>
+    <message>
+        <source>Eight ball</source>
+        <translation>Billardkugel Acht</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>Exclamation mark</source>
+        <translation>Ausrufezeichen</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pinguin</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Pinnnadel</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Geschenk</translation>
+    </message>
+    <message>
+        <source>Star on stripes</source>
+        <translation>Stern auf Streifen</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Pokal</translation>
+    </message>
+    <message>
+        <source>Warning sign</source>
+        <translation>Warnschild</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
     </message>
 </context>
 <context>

@@ -41,20 +41,12 @@
         <translation>Añadir libretas de direcciones</translation>
     </message>
     <message>
-        <source>Find</source>
-        <translation>Buscar</translation>
-    </message>
-    <message>
         <source>Address book</source>
         <translation>Libreta de direcciones</translation>
     </message>
     <message>
         <source>Address</source>
         <translation>Dirección</translation>
-    </message>
-    <message>
-        <source>Trust this certificate</source>
-        <translation>Confiar en este certificado</translation>
     </message>
     <message>
         <source>Add</source>
@@ -83,6 +75,18 @@
     <message>
         <source>The password could not be kept in the keyring: %1</source>
         <translation>No se pudo guardar la contraseña en el depósito de claves: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation>Libretas de direcciones encontradas</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>Con&amp;fiar en este certificado</translation>
     </message>
 </context>
 <context>
@@ -116,22 +120,6 @@
         <translation>Último error</translation>
     </message>
     <message>
-        <source>Add...</source>
-        <translation>Añadir...</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Quitar</translation>
-    </message>
-    <message>
-        <source>Sync now</source>
-        <translation>Sincronizar ahora</translation>
-    </message>
-    <message>
-        <source>Trust this certificate</source>
-        <translation>Confiar en este certificado</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
@@ -143,24 +131,28 @@
         <source>Remove the address book %1 with its local copy and your choices for its contacts? Nothing is removed from the server.</source>
         <translation>¿Quitar la libreta de direcciones %1 con su copia local y sus ajustes para sus contactos? No se borra nada del servidor.</translation>
     </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Añadir...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Sync now</source>
+        <translation>&amp;Sincronizar ahora</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>Con&amp;fiar en este certificado</translation>
+    </message>
 </context>
 <context>
     <name>CEditPersonDlg</name>
     <message>
         <source>Edit person</source>
         <translation>Editar persona</translation>
-    </message>
-    <message>
-        <source>Year unknown</source>
-        <translation>Año desconocido</translation>
-    </message>
-    <message>
-        <source>Not a birthday, so don&apos;t display age in reminder</source>
-        <translation>No es un cumpleaños: no mostrar la edad en el aviso</translation>
-    </message>
-    <message>
-        <source>Don&apos;t ever remind me about this</source>
-        <translation>No avisarme nunca de esto</translation>
     </message>
     <message>
         <source>Name:</source>
@@ -213,6 +205,18 @@
     <message>
         <source>Name, date and email come from the address book %1; they are changed there.</source>
         <translation>El nombre, la fecha y el correo vienen de la libreta de direcciones %1; se cambian allí.</translation>
+    </message>
+    <message>
+        <source>&amp;Year unknown</source>
+        <translation>Año &amp;desconocido</translation>
+    </message>
+    <message>
+        <source>&amp;Not a birthday, so don&apos;t display age in reminder</source>
+        <translation>No es un &amp;cumpleaños: no mostrar la edad en el aviso</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t ever remind me about this</source>
+        <translation>No avisarme &amp;nunca de esto</translation>
     </message>
 </context>
 <context>
@@ -288,14 +292,6 @@
         <translation>Días</translation>
     </message>
     <message>
-        <source>Only display once a day</source>
-        <translation>Mostrar solo una vez al día</translation>
-    </message>
-    <message>
-        <source>Reminder window always on top</source>
-        <translation>Ventana de avisos siempre visible</translation>
-    </message>
-    <message>
         <source>Look</source>
         <translation>Avisar</translation>
     </message>
@@ -308,20 +304,12 @@
         <translation>días antes</translation>
     </message>
     <message>
-        <source>New ...</source>
-        <translation>Nuevo ...</translation>
-    </message>
-    <message>
         <source>Ovrana %1, by the Ovrana developers</source>
         <translation>Ovrana %1, de los desarrolladores de Ovrana</translation>
     </message>
     <message>
         <source>Ovrana user guide</source>
         <translation>Guía de uso de Ovrana</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
     </message>
     <message>
         <source>New</source>
@@ -344,24 +332,8 @@
         <translation> Valores para registros nuevos </translation>
     </message>
     <message>
-        <source>Remind me with a desktop notification</source>
-        <translation>Avisarme con una notificación de escritorio</translation>
-    </message>
-    <message>
-        <source>Also remind me each morning while I stay logged in</source>
-        <translation>Avisarme también cada mañana mientras siga conectado</translation>
-    </message>
-    <message>
         <source>Filter</source>
         <translation>Filtrar</translation>
-    </message>
-    <message>
-        <source>Import...</source>
-        <translation>Importar...</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Exportar...</translation>
     </message>
     <message>
         <source>Export calendar</source>
@@ -404,10 +376,6 @@
         <translation>No se exportó nada.</translation>
     </message>
     <message>
-        <source>Address books...</source>
-        <translation>Libretas de direcciones...</translation>
-    </message>
-    <message>
         <source>From the address book %1</source>
         <translation>De la libreta de direcciones %1</translation>
     </message>
@@ -416,24 +384,60 @@
         <translation>Viene de la libreta de direcciones %1; se elimina allí.</translation>
     </message>
     <message>
-        <source>Also tell me about dates I missed since my last run</source>
-        <translation>Avisarme también de las fechas que me perdí desde la última vez</translation>
-    </message>
-    <message>
         <source>Each morning at</source>
         <translation>Cada mañana a las</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>&amp;Only display once a day</source>
+        <translation>Mostrar solo una &amp;vez al día</translation>
+    </message>
+    <message>
+        <source>Reminder window always on &amp;top</source>
+        <translation>Ventana de avisos &amp;siempre visible</translation>
+    </message>
+    <message>
+        <source>&amp;Remind me with a desktop notification</source>
+        <translation>&amp;Avisarme con una notificación de escritorio</translation>
+    </message>
+    <message>
+        <source>Also remind me each &amp;morning while I stay logged in</source>
+        <translation>Avisarme también cada &amp;mañana mientras siga conectado</translation>
+    </message>
+    <message>
+        <source>Also tell me about &amp;dates I missed since my last run</source>
+        <translation>Avisarme también de las &amp;fechas que me perdí desde la última vez</translation>
+    </message>
+    <message>
+        <source>Days to look ahead</source>
+        <translation>Días de antelación</translation>
+    </message>
+    <message>
+        <source>&amp;New ...</source>
+        <translation>&amp;Nuevo ...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importar...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
+    </message>
+    <message>
+        <source>&amp;Address books...</source>
+        <translation>&amp;Libretas de direcciones...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>CReminderDlg</name>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Options...</source>
-        <translation>Opciones...</translation>
-    </message>
     <message>
         <source>Don&apos;t remind me again until next year</source>
         <translation>No avisarme de nuevo hasta el año que viene</translation>
@@ -449,6 +453,18 @@
     <message>
         <source>Remind me again tomorrow</source>
         <translation>Recordármelo de nuevo mañana</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Avisos</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>O&amp;ptions...</source>
+        <translation>O&amp;pciones...</translation>
     </message>
 </context>
 <context>
@@ -547,6 +563,81 @@ a esta extensión de archivo.</translation>
     <message>
         <source>Since %1</source>
         <translation>Desde %1</translation>
+    </message>
+</context>
+<context>
+    <name>IconSet</name>
+    <message>
+        <source>Question mark</source>
+        <translation>Signo de interrogación</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Pastel</translation>
+    </message>
+    <message>
+        <source>Parcel</source>
+        <translation>Paquete</translation>
+    </message>
+    <message>
+        <source>Balloons</source>
+        <translation>Globos</translation>
+    </message>
+    <message>
+        <source>Notepad</source>
+        <translation>Bloc de notas</translation>
+    </message>
+    <message>
+        <source>Eight ball</source>
+        <translation>Bola ocho</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrella</translation>
+    </message>
+    <message>
+        <source>Exclamation mark</source>
+        <translation>Signo de exclamación</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pingüino</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Chincheta</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Regalo</translation>
+    </message>
+    <message>
+        <source>Star on stripes</source>
+        <translation>Estrella sobre franjas</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Corazón</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Trofeo</translation>
+    </message>
+    <message>
+        <source>Warning sign</source>
+        <translation>Señal de advertencia</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
     </message>
 </context>
 <context>

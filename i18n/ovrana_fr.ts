@@ -41,20 +41,12 @@
         <translation>Ajouter des carnets d’adresses</translation>
     </message>
     <message>
-        <source>Find</source>
-        <translation>Rechercher</translation>
-    </message>
-    <message>
         <source>Address book</source>
         <translation>Carnet d’adresses</translation>
     </message>
     <message>
         <source>Address</source>
         <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>Trust this certificate</source>
-        <translation>Faire confiance à ce certificat</translation>
     </message>
     <message>
         <source>Add</source>
@@ -83,6 +75,18 @@
     <message>
         <source>The password could not be kept in the keyring: %1</source>
         <translation>Le mot de passe n’a pas pu être gardé dans le trousseau : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation>Carnets d’adresses trouvés</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>Faire &amp;confiance à ce certificat</translation>
     </message>
 </context>
 <context>
@@ -116,22 +120,6 @@
         <translation>Dernière erreur</translation>
     </message>
     <message>
-        <source>Add...</source>
-        <translation>Ajouter...</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Sync now</source>
-        <translation>Synchroniser maintenant</translation>
-    </message>
-    <message>
-        <source>Trust this certificate</source>
-        <translation>Faire confiance à ce certificat</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -143,24 +131,28 @@
         <source>Remove the address book %1 with its local copy and your choices for its contacts? Nothing is removed from the server.</source>
         <translation>Supprimer le carnet d’adresses %1 avec sa copie locale et vos choix pour ses contacts ? Rien n’est supprimé sur le serveur.</translation>
     </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Ajouter...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Sync now</source>
+        <translation>Synchroniser &amp;maintenant</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>Faire &amp;confiance à ce certificat</translation>
+    </message>
 </context>
 <context>
     <name>CEditPersonDlg</name>
     <message>
         <source>Edit person</source>
         <translation>Modifier la fiche</translation>
-    </message>
-    <message>
-        <source>Year unknown</source>
-        <translation>Année inconnue</translation>
-    </message>
-    <message>
-        <source>Not a birthday, so don&apos;t display age in reminder</source>
-        <translation>Pas un anniversaire : ne pas afficher l’âge dans le rappel</translation>
-    </message>
-    <message>
-        <source>Don&apos;t ever remind me about this</source>
-        <translation>Ne jamais me le rappeler</translation>
     </message>
     <message>
         <source>Name:</source>
@@ -213,6 +205,18 @@
     <message>
         <source>Name, date and email come from the address book %1; they are changed there.</source>
         <translation>Le nom, la date et l’adresse e-mail viennent du carnet d’adresses %1 ; c’est là qu’on les modifie.</translation>
+    </message>
+    <message>
+        <source>&amp;Year unknown</source>
+        <translation>&amp;Année inconnue</translation>
+    </message>
+    <message>
+        <source>&amp;Not a birthday, so don&apos;t display age in reminder</source>
+        <translation>&amp;Pas un anniversaire : ne pas afficher l’âge dans le rappel</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t ever remind me about this</source>
+        <translation>Ne &amp;jamais me le rappeler</translation>
     </message>
 </context>
 <context>
@@ -288,14 +292,6 @@
         <translation>Jours</translation>
     </message>
     <message>
-        <source>Only display once a day</source>
-        <translation>N’afficher qu’une fois par jour</translation>
-    </message>
-    <message>
-        <source>Reminder window always on top</source>
-        <translation>Fenêtre de rappel toujours au premier plan</translation>
-    </message>
-    <message>
         <source>Look</source>
         <translation>Prévenir</translation>
     </message>
@@ -308,20 +304,12 @@
         <translation>jours à l’avance</translation>
     </message>
     <message>
-        <source>New ...</source>
-        <translation>Nouvelle ...</translation>
-    </message>
-    <message>
         <source>Ovrana %1, by the Ovrana developers</source>
         <translation>Ovrana %1, par les développeurs d’Ovrana</translation>
     </message>
     <message>
         <source>Ovrana user guide</source>
         <translation>Guide d’utilisation d’Ovrana</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
     </message>
     <message>
         <source>New</source>
@@ -344,24 +332,8 @@
         <translation> Par défaut pour les nouvelles fiches </translation>
     </message>
     <message>
-        <source>Remind me with a desktop notification</source>
-        <translation>Me prévenir par une notification du bureau</translation>
-    </message>
-    <message>
-        <source>Also remind me each morning while I stay logged in</source>
-        <translation>Me prévenir aussi chaque matin tant que je reste connecté</translation>
-    </message>
-    <message>
         <source>Filter</source>
         <translation>Filtrer</translation>
-    </message>
-    <message>
-        <source>Import...</source>
-        <translation>Importer...</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Exporter...</translation>
     </message>
     <message>
         <source>Export calendar</source>
@@ -404,10 +376,6 @@
         <translation>Rien n&apos;a été exporté.</translation>
     </message>
     <message>
-        <source>Address books...</source>
-        <translation>Carnets d’adresses...</translation>
-    </message>
-    <message>
         <source>From the address book %1</source>
         <translation>Du carnet d’adresses %1</translation>
     </message>
@@ -416,24 +384,60 @@
         <translation>Il vient du carnet d’adresses %1 ; c’est là qu’on le supprime.</translation>
     </message>
     <message>
-        <source>Also tell me about dates I missed since my last run</source>
-        <translation>M’informer aussi des dates manquées depuis mon dernier lancement</translation>
-    </message>
-    <message>
         <source>Each morning at</source>
         <translation>Chaque matin à</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Enregistrements</translation>
+    </message>
+    <message>
+        <source>&amp;Only display once a day</source>
+        <translation>N’afficher qu’&amp;une fois par jour</translation>
+    </message>
+    <message>
+        <source>Reminder window always on &amp;top</source>
+        <translation>Fenêtre de rappel toujours au &amp;premier plan</translation>
+    </message>
+    <message>
+        <source>&amp;Remind me with a desktop notification</source>
+        <translation>Me prévenir par une notification du &amp;bureau</translation>
+    </message>
+    <message>
+        <source>Also remind me each &amp;morning while I stay logged in</source>
+        <translation>Me prévenir aussi chaque &amp;matin tant que je reste connecté</translation>
+    </message>
+    <message>
+        <source>Also tell me about &amp;dates I missed since my last run</source>
+        <translation>M’informer aussi des &amp;dates manquées depuis mon dernier lancement</translation>
+    </message>
+    <message>
+        <source>Days to look ahead</source>
+        <translation>Jours d’avance</translation>
+    </message>
+    <message>
+        <source>&amp;New ...</source>
+        <translation>&amp;Nouvelle ...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importer...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exporter...</translation>
+    </message>
+    <message>
+        <source>&amp;Address books...</source>
+        <translation>&amp;Carnets d’adresses...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>CReminderDlg</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Options...</source>
-        <translation>Options...</translation>
-    </message>
     <message>
         <source>Don&apos;t remind me again until next year</source>
         <translation>Ne plus me le rappeler avant l’an prochain</translation>
@@ -449,6 +453,18 @@
     <message>
         <source>Remind me again tomorrow</source>
         <translation>Me le rappeler demain</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Rappels</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>O&amp;ptions...</source>
+        <translation>O&amp;ptions...</translation>
     </message>
 </context>
 <context>
@@ -547,6 +563,81 @@ with the given filename extension.</source>
     <message>
         <source>Since %1</source>
         <translation>Depuis %1</translation>
+    </message>
+</context>
+<context>
+    <name>IconSet</name>
+    <message>
+        <source>Question mark</source>
+        <translation>Point d’interrogation</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Gâteau</translation>
+    </message>
+    <message>
+        <source>Parcel</source>
+        <translation>Colis</translation>
+    </message>
+    <message>
+        <source>Balloons</source>
+        <translation>Ballons</translation>
+    </message>
+    <message>
+        <source>Notepad</source>
+        <translation>Bloc-notes</translation>
+    </message>
+    <message>
+        <source>Eight ball</source>
+        <translation>Boule huit</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Étoile</translation>
+    </message>
+    <message>
+        <source>Exclamation mark</source>
+        <translation>Point d’exclamation</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pingouin</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Punaise</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Cadeau</translation>
+    </message>
+    <message>
+        <source>Star on stripes</source>
+        <translation>Étoile sur rayures</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Cœur</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Trophée</translation>
+    </message>
+    <message>
+        <source>Warning sign</source>
+        <translation>Panneau d’avertissement</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
     </message>
 </context>
 <context>

@@ -42,20 +42,12 @@
         <translation>Добавить адресные книги</translation>
     </message>
     <message>
-        <source>Find</source>
-        <translation>Найти</translation>
-    </message>
-    <message>
         <source>Address book</source>
         <translation>Адресная книга</translation>
     </message>
     <message>
         <source>Address</source>
         <translation>Адрес</translation>
-    </message>
-    <message>
-        <source>Trust this certificate</source>
-        <translation>Доверять этому сертификату</translation>
     </message>
     <message>
         <source>Add</source>
@@ -84,6 +76,18 @@
     <message>
         <source>The password could not be kept in the keyring: %1</source>
         <translation>Не удалось сохранить пароль в связке ключей: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Найти</translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation>Найденные адресные книги</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>&amp;Доверять этому сертификату</translation>
     </message>
 </context>
 <context>
@@ -117,22 +121,6 @@
         <translation>Последняя ошибка</translation>
     </message>
     <message>
-        <source>Add...</source>
-        <translation>Добавить...</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Удалить</translation>
-    </message>
-    <message>
-        <source>Sync now</source>
-        <translation>Синхронизировать</translation>
-    </message>
-    <message>
-        <source>Trust this certificate</source>
-        <translation>Доверять этому сертификату</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
@@ -144,24 +132,28 @@
         <source>Remove the address book %1 with its local copy and your choices for its contacts? Nothing is removed from the server.</source>
         <translation>Удалить адресную книгу %1 вместе с её локальной копией и вашими настройками её контактов? На сервере ничего не удаляется.</translation>
     </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>Доб&amp;авить...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>&amp;Sync now</source>
+        <translation>&amp;Синхронизировать</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>&amp;Доверять этому сертификату</translation>
+    </message>
 </context>
 <context>
     <name>CEditPersonDlg</name>
     <message>
         <source>Edit person</source>
         <translation>Изменить запись</translation>
-    </message>
-    <message>
-        <source>Year unknown</source>
-        <translation>Год неизвестен</translation>
-    </message>
-    <message>
-        <source>Not a birthday, so don&apos;t display age in reminder</source>
-        <translation>Не день рождения: не показывать возраст в напоминании</translation>
-    </message>
-    <message>
-        <source>Don&apos;t ever remind me about this</source>
-        <translation>Никогда не напоминать об этом</translation>
     </message>
     <message>
         <source>Name:</source>
@@ -214,6 +206,18 @@
     <message>
         <source>Name, date and email come from the address book %1; they are changed there.</source>
         <translation>Имя, дата и адрес почты взяты из адресной книги %1; они изменяются там.</translation>
+    </message>
+    <message>
+        <source>&amp;Year unknown</source>
+        <translation>&amp;Год неизвестен</translation>
+    </message>
+    <message>
+        <source>&amp;Not a birthday, so don&apos;t display age in reminder</source>
+        <translation>&amp;Не день рождения: не показывать возраст в напоминании</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t ever remind me about this</source>
+        <translation>Н&amp;икогда не напоминать об этом</translation>
     </message>
 </context>
 <context>
@@ -290,14 +294,6 @@
         <translation>Осталось</translation>
     </message>
     <message>
-        <source>Only display once a day</source>
-        <translation>Показывать только раз в день</translation>
-    </message>
-    <message>
-        <source>Reminder window always on top</source>
-        <translation>Окно напоминаний поверх других окон</translation>
-    </message>
-    <message>
         <source>Look</source>
         <translation>Напоминать за</translation>
     </message>
@@ -310,20 +306,12 @@
         <translation>дн.</translation>
     </message>
     <message>
-        <source>New ...</source>
-        <translation>Создать ...</translation>
-    </message>
-    <message>
         <source>Ovrana %1, by the Ovrana developers</source>
         <translation>Ovrana %1, разработчики Ovrana</translation>
     </message>
     <message>
         <source>Ovrana user guide</source>
         <translation>Руководство пользователя Ovrana</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Закрыть</translation>
     </message>
     <message>
         <source>New</source>
@@ -346,24 +334,8 @@
         <translation> По умолчанию для новых записей </translation>
     </message>
     <message>
-        <source>Remind me with a desktop notification</source>
-        <translation>Напоминать уведомлением на рабочем столе</translation>
-    </message>
-    <message>
-        <source>Also remind me each morning while I stay logged in</source>
-        <translation>Напоминать и каждое утро, пока я в системе</translation>
-    </message>
-    <message>
         <source>Filter</source>
         <translation>Фильтр</translation>
-    </message>
-    <message>
-        <source>Import...</source>
-        <translation>Импорт...</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Экспорт...</translation>
     </message>
     <message>
         <source>Export calendar</source>
@@ -406,10 +378,6 @@
         <translation>Ничего не экспортировано.</translation>
     </message>
     <message>
-        <source>Address books...</source>
-        <translation>Адресные книги...</translation>
-    </message>
-    <message>
         <source>From the address book %1</source>
         <translation>Из адресной книги %1</translation>
     </message>
@@ -418,24 +386,60 @@
         <translation>Запись взята из адресной книги %1; она удаляется там.</translation>
     </message>
     <message>
-        <source>Also tell me about dates I missed since my last run</source>
-        <translation>Сообщать и о датах, пропущенных с последнего запуска</translation>
-    </message>
-    <message>
         <source>Each morning at</source>
         <translation>Каждое утро в</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Записи</translation>
+    </message>
+    <message>
+        <source>&amp;Only display once a day</source>
+        <translation>&amp;Показывать только раз в день</translation>
+    </message>
+    <message>
+        <source>Reminder window always on &amp;top</source>
+        <translation>&amp;Окно напоминаний поверх других окон</translation>
+    </message>
+    <message>
+        <source>&amp;Remind me with a desktop notification</source>
+        <translation>Напоминать &amp;уведомлением на рабочем столе</translation>
+    </message>
+    <message>
+        <source>Also remind me each &amp;morning while I stay logged in</source>
+        <translation>Напоминать и &amp;каждое утро, пока я в системе</translation>
+    </message>
+    <message>
+        <source>Also tell me about &amp;dates I missed since my last run</source>
+        <translation>Сообщать и о &amp;датах, пропущенных с последнего запуска</translation>
+    </message>
+    <message>
+        <source>Days to look ahead</source>
+        <translation>За сколько дней напоминать</translation>
+    </message>
+    <message>
+        <source>&amp;New ...</source>
+        <translation>&amp;Создать ...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Импорт...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Экспорт...</translation>
+    </message>
+    <message>
+        <source>&amp;Address books...</source>
+        <translation>&amp;Адресные книги...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
     </message>
 </context>
 <context>
     <name>CReminderDlg</name>
-    <message>
-        <source>OK</source>
-        <translation>ОК</translation>
-    </message>
-    <message>
-        <source>Options...</source>
-        <translation>Параметры...</translation>
-    </message>
     <message>
         <source>Don&apos;t remind me again until next year</source>
         <translation>Не напоминать до следующего года</translation>
@@ -451,6 +455,18 @@
     <message>
         <source>Remind me again tomorrow</source>
         <translation>Напомнить снова завтра</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Напоминания</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;ОК</translation>
+    </message>
+    <message>
+        <source>O&amp;ptions...</source>
+        <translation>&amp;Параметры...</translation>
     </message>
 </context>
 <context>
@@ -549,6 +565,81 @@ with the given filename extension.</source>
     <message>
         <source>Since %1</source>
         <translation>С %1 года</translation>
+    </message>
+</context>
+<context>
+    <name>IconSet</name>
+    <message>
+        <source>Question mark</source>
+        <translation>Вопросительный знак</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Торт</translation>
+    </message>
+    <message>
+        <source>Parcel</source>
+        <translation>Посылка</translation>
+    </message>
+    <message>
+        <source>Balloons</source>
+        <translation>Воздушные шары</translation>
+    </message>
+    <message>
+        <source>Notepad</source>
+        <translation>Блокнот</translation>
+    </message>
+    <message>
+        <source>Eight ball</source>
+        <translation>Бильярдный шар «восьмёрка»</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Звезда</translation>
+    </message>
+    <message>
+        <source>Exclamation mark</source>
+        <translation>Восклицательный знак</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Пингвин</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Человек</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Канцелярская кнопка</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Подарок</translation>
+    </message>
+    <message>
+        <source>Star on stripes</source>
+        <translation>Звезда на полосах</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Сердце</translation>
+    </message>
+    <message>
+        <source>Trophy</source>
+        <translation>Кубок</translation>
+    </message>
+    <message>
+        <source>Warning sign</source>
+        <translation>Предупреждающий знак</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Картинки</translation>
     </message>
 </context>
 <context>

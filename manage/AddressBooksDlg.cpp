@@ -175,6 +175,7 @@ CAddressBooksDlg::CAddressBooksDlg(std::string folder, std::string passwordComma
 
     list_ = NewList(this, "books",
                     {tr("Address book"), tr("Account"), tr("Last sync"), tr("Last error")});
+    list_->setAccessibleName(windowTitle());  // a screen reader's name for it
     // The last sync's column fits its dates; the error takes what is left.
     const int widths[] = {24 * em, 30 * em};
     list_->setColumnWidth(0, widths[0]);
@@ -191,10 +192,10 @@ CAddressBooksDlg::CAddressBooksDlg(std::string folder, std::string passwordComma
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    add_ = NewButton(tr("Add..."), "buttonAdd", this);
-    remove_ = NewButton(tr("Remove"), "buttonRemove", this);
-    sync_ = NewButton(tr("Sync now"), "buttonSync", this);
-    trust_ = NewButton(tr("Trust this certificate"), "buttonTrust", this);
+    add_ = NewButton(tr("&Add..."), "buttonAdd", this);
+    remove_ = NewButton(tr("&Remove"), "buttonRemove", this);
+    sync_ = NewButton(tr("&Sync now"), "buttonSync", this);
+    trust_ = NewButton(tr("&Trust this certificate"), "buttonTrust", this);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* close = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     close->setObjectName("closeButton");
@@ -342,10 +343,11 @@ CAddAddressBookDlg::CAddAddressBookDlg(std::string folder, QWidget* parent)
     password_ = new QLineEdit(this);
     password_->setObjectName("editPassword");
     password_->setEchoMode(QLineEdit::Password);
-    find_ = NewButton(tr("Find"), "buttonFind", this);
+    find_ = NewButton(tr("&Find"), "buttonFind", this);
 
     found_list_ = NewList(this, "foundBooks", {tr("Address book"), tr("Address")});
     found_list_->setSelectionMode(QAbstractItemView::NoSelection);
+    found_list_->setAccessibleName(tr("Address books found"));
     found_list_->setColumnWidth(0, 24 * em);
     found_list_->setMinimumHeight(fontMetrics().height() * 8);
 
@@ -353,7 +355,7 @@ CAddAddressBookDlg::CAddAddressBookDlg(std::string folder, QWidget* parent)
     status_->setObjectName("status");
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    trust_ = NewButton(tr("Trust this certificate"), "buttonTrust", this);
+    trust_ = NewButton(tr("&Trust this certificate"), "buttonTrust", this);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);

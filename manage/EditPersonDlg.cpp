@@ -72,7 +72,7 @@ CEditPersonDlg::CEditPersonDlg(QWidget* parent) : QDialog(parent) {
     datePicker->setObjectName("datePicker");
     datePicker->setCalendarPopup(true);
     datePicker->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
-    checkYearUnknown = new QCheckBox(tr("Year unknown"), this);
+    checkYearUnknown = new QCheckBox(tr("&Year unknown"), this);
     checkYearUnknown->setObjectName("checkYearUnknown");
     comboIcon = NewIconCombo(this);
     editWarnDays = new QLineEdit(this);
@@ -81,9 +81,10 @@ CEditPersonDlg::CEditPersonDlg(QWidget* parent) : QDialog(parent) {
         new QRegularExpressionValidator(QRegularExpression("[0-9]*"), editWarnDays));
     editWarnDays->setMaximumWidth(
         editWarnDays->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
-    checkNotABirthday = new QCheckBox(tr("Not a birthday, so don't display age in reminder"), this);
+    checkNotABirthday =
+        new QCheckBox(tr("&Not a birthday, so don't display age in reminder"), this);
     checkNotABirthday->setObjectName("checkNotABirthday");
-    checkNeverRemind = new QCheckBox(tr("Don't ever remind me about this"), this);
+    checkNeverRemind = new QCheckBox(tr("&Don't ever remind me about this"), this);
     checkNeverRemind->setObjectName("checkNeverRemind");
     labelName = new QLabel(tr("Name:"), this);
     labelName->setObjectName("labelName");
@@ -118,7 +119,9 @@ CEditPersonDlg::CEditPersonDlg(QWidget* parent) : QDialog(parent) {
     auto* iconRow = new QHBoxLayout;
     iconRow->addWidget(comboIcon);
     iconRow->addSpacing(16);
-    iconRow->addWidget(new QLabel(tr("Warn"), this));
+    auto* warnLabel = new QLabel(tr("Warn"), this);
+    warnLabel->setBuddy(editWarnDays);
+    iconRow->addWidget(warnLabel);
     iconRow->addWidget(editWarnDays);
     iconRow->addWidget(new QLabel(tr("days"), this));
     iconRow->addStretch();
@@ -140,16 +143,16 @@ CEditPersonDlg::CEditPersonDlg(QWidget* parent) : QDialog(parent) {
     grid->setColumnStretch(1, 1);
     editName->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
 
-    // The address comes last when tabbing, as it always has.
-    QWidget::setTabOrder(editName, datePicker);
+    // In reading order, as a screen reader and a keyboard user meet the controls.
+    QWidget::setTabOrder(editName, editEmail);
+    QWidget::setTabOrder(editEmail, datePicker);
     QWidget::setTabOrder(datePicker, checkYearUnknown);
     QWidget::setTabOrder(checkYearUnknown, comboIcon);
     QWidget::setTabOrder(comboIcon, editWarnDays);
-    QWidget::setTabOrder(editWarnDays, ok);
-    QWidget::setTabOrder(ok, buttons->button(QDialogButtonBox::Cancel));
-    QWidget::setTabOrder(buttons->button(QDialogButtonBox::Cancel), checkNotABirthday);
+    QWidget::setTabOrder(editWarnDays, checkNotABirthday);
     QWidget::setTabOrder(checkNotABirthday, checkNeverRemind);
-    QWidget::setTabOrder(checkNeverRemind, editEmail);
+    QWidget::setTabOrder(checkNeverRemind, ok);
+    QWidget::setTabOrder(ok, buttons->button(QDialogButtonBox::Cancel));
 
     connect(buttons, &QDialogButtonBox::accepted, this, &CEditPersonDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CEditPersonDlg::reject);

@@ -78,6 +78,7 @@ CImportDlg::CImportDlg(const ImportPlan& plan, const std::string& dateFormat, QW
     skipped->setMinimumHeight(fontMetrics().height() * 6);
     auto* skippedLabel = new QLabel(tr("Left out:"), this);
     skippedLabel->setBuddy(skipped);
+    skipped->setAccessibleName(skippedLabel->text());  // a list takes no name from its label
     skipped->setVisible(!plan.skipped.empty());
     skippedLabel->setVisible(!plan.skipped.empty());
 
@@ -88,6 +89,7 @@ CImportDlg::CImportDlg(const ImportPlan& plan, const std::string& dateFormat, QW
 
     auto* rowsLabel = new QLabel(tr("New records:"), this);
     rowsLabel->setBuddy(rows);
+    rows->setAccessibleName(rowsLabel->text());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(rowsLabel);
     layout->addWidget(rows, 3);

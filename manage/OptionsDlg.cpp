@@ -325,6 +325,21 @@ public:
             return QCoreApplication::translate("COptionsDlg", "From the address book %1")
                 .arg(FromBytes(record->origin->addressBook));
         }
+        // A screen reader reads the row as its record: the name, then the other columns.
+        if (index.column() == kName && role == Qt::AccessibleTextRole) {
+            return FromBytes(record->name);
+        }
+        if (index.column() == kName && role == Qt::AccessibleDescriptionRole) {
+            QStringList parts;
+            for (int column = kBirthday; column <= kDays; ++column) {
+                parts.append(headers_.value(column) + ": " + Text(*record, column).toString());
+            }
+            const QVariant book = data(index, Qt::ToolTipRole);
+            if (book.isValid()) {
+                parts.append(book.toString());
+            }
+            return parts.join(QStringLiteral(", "));
+        }
         return {};
     }
 
@@ -423,10 +438,13 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     filterBox->setObjectName("filterBox");
     filterBox->setPlaceholderText(tr("Filter"));
     filterBox->setClearButtonEnabled(true);
+    filterBox->setAccessibleName(tr("Filter"));  // a placeholder is no name
     filterBox->installEventFilter(this);
 
     list = new CSortingListCtrl(this);
     list->setObjectName("list");
+    list->setAccessibleName(tr("Records"));
+    list->installEventFilter(this);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setIconSize(QSize(16, 16));
     const QStringList headers = {tr("Name"), tr("Birthday"), tr("Warn"), tr("Age today"),
@@ -445,15 +463,15 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     list->setMinimumWidth(widths[0] + widths[1] + widths[2] + widths[3] + widths[4] + 4 * em);
     list->setMinimumHeight(fontMetrics().height() * 20);
 
-    checkOnceADay = new QCheckBox(tr("Only display once a day"), this);
+    checkOnceADay = new QCheckBox(tr("&Only display once a day"), this);
     checkOnceADay->setObjectName("checkOnceADay");
-    checkOnTop = new QCheckBox(tr("Reminder window always on top"), this);
+    checkOnTop = new QCheckBox(tr("Reminder window always on &top"), this);
     checkOnTop->setObjectName("checkOnTop");
-    checkNotify = new QCheckBox(tr("Remind me with a desktop notification"), this);
+    checkNotify = new QCheckBox(tr("&Remind me with a desktop notification"), this);
     checkNotify->setObjectName("checkNotify");
-    checkDaily = new QCheckBox(tr("Also remind me each morning while I stay logged in"), this);
+    checkDaily = new QCheckBox(tr("Also remind me each &morning while I stay logged in"), this);
     checkDaily->setObjectName("checkDaily");
-    checkMissed = new QCheckBox(tr("Also tell me about dates I missed since my last run"), this);
+    checkMissed = new QCheckBox(tr("Also tell me about &dates I missed since my last run"), this);
     checkMissed->setObjectName("checkMissed");
     // The time and its label, enabled together: only the daily run has a time.
     auto* dailyAtBox = new QWidget(this);
@@ -479,6 +497,7 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
 
     editDays = new DaysBox(this);
     editDays->setObjectName("editDays");
+    editDays->setAccessibleName(tr("Days to look ahead"));
     comboIcon = NewIconCombo(this);
     auto* defaults = new QGroupBox(tr(" Default for new records "), this);
     auto* defaultsLayout = new QGridLayout(defaults);
@@ -493,16 +512,16 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     defaultsLayout->addWidget(comboIcon, 1, 1, Qt::AlignLeft);
     defaultsLayout->setColumnStretch(3, 1);
 
-    buttonNew = new QPushButton(tr("New ..."), this);
+    buttonNew = new QPushButton(tr("&New ..."), this);
     buttonNew->setObjectName("buttonNew");
     buttonNew->setAutoDefault(false);
-    buttonImport = new QPushButton(tr("Import..."), this);
+    buttonImport = new QPushButton(tr("&Import..."), this);
     buttonImport->setObjectName("buttonImport");
     buttonImport->setAutoDefault(false);
-    buttonExport = new QPushButton(tr("Export..."), this);
+    buttonExport = new QPushButton(tr("&Export..."), this);
     buttonExport->setObjectName("buttonExport");
     buttonExport->setAutoDefault(false);
-    buttonAddressBooks = new QPushButton(tr("Address books..."), this);
+    buttonAddressBooks = new QPushButton(tr("&Address books..."), this);
     buttonAddressBooks->setObjectName("buttonAddressBooks");
     buttonAddressBooks->setAutoDefault(false);
     auto* about = new QLabel(
@@ -511,7 +530,7 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     link = new CWebLinkStatic(tr("Ovrana user guide"), this);
     link->setObjectName("link");
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close = buttons->addButton(tr("Close"), QDialogButtonBox::AcceptRole);
+    QPushButton* close = buttons->addButton(tr("&Close"), QDialogButtonBox::AcceptRole);
     close->setObjectName("closeButton");
     close->setDefault(true);
 
@@ -572,7 +591,8 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     setTabOrder(buttonNew, buttonImport);
     setTabOrder(buttonImport, buttonExport);
     setTabOrder(buttonExport, buttonAddressBooks);
-    setTabOrder(buttonAddressBooks, close);
+    setTabOrder(buttonAddressBooks, link);
+    setTabOrder(link, close);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &COptionsDlg::accept);
     connect(buttonNew, &QPushButton::clicked, this, &COptionsDlg::OnNewRecord);
@@ -587,6 +607,8 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
         filterBox->selectAll();
     });
     connect(list, &QAbstractItemView::doubleClicked, this, &COptionsDlg::OnDblclkList);
+    auto* create = new QShortcut(QKeySequence::New, this);
+    connect(create, &QShortcut::activated, this, &COptionsDlg::OnNewRecord);
     connect(list, &QWidget::customContextMenuRequested, this, &COptionsDlg::OnRclickList);
     // Delete removes the selected record, but never while a text box takes the key.
     auto* del = new QShortcut(QKeySequence::Delete, this);
@@ -749,6 +771,15 @@ void COptionsDlg::RevealRecord(const PersonRecord& record) {
 }
 
 bool COptionsDlg::eventFilter(QObject* watched, QEvent* event) {
+    // Return or F2 on a row edits it, as a double click does, rather than closing the dialog.
+    if (watched == list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) &&
+            SelectedRow() >= 0) {
+            EditRecord(SelectedRow());
+            return true;
+        }
+    }
     if (watched == filterBox && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         // Escape empties the box rather than closing the dialog; an empty box lets it close.

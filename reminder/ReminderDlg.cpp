@@ -95,6 +95,7 @@ CReminderDlg::CReminderDlg(QWidget* parent, const TextServices* text)
 
     list = new RowList(this);
     list->setObjectName(QStringLiteral("list"));
+    list->setAccessibleName(tr("Reminders"));
     list->setColumnCount(1);
     list->setHeaderHidden(true);
     list->setRootIsDecorated(false);
@@ -113,10 +114,10 @@ CReminderDlg::CReminderDlg(QWidget* parent, const TextServices* text)
     }
     list->setPalette(colours);
 
-    okButton_ = new QPushButton(tr("OK"), this);
+    okButton_ = new QPushButton(tr("&OK"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setDefault(true);
-    optionsButton_ = new QPushButton(tr("Options..."), this);
+    optionsButton_ = new QPushButton(tr("O&ptions..."), this);
     optionsButton_->setObjectName(QStringLiteral("optionsButton"));
 
     // OK in the middle, "Options..." at the right edge: the side columns share the spare width.
@@ -130,8 +131,8 @@ CReminderDlg::CReminderDlg(QWidget* parent, const TextServices* text)
     layout->addWidget(list, 1);
     layout->addLayout(buttons_);
 
-    setTabOrder(okButton_, list);
-    setTabOrder(list, optionsButton_);
+    setTabOrder(list, okButton_);
+    setTabOrder(okButton_, optionsButton_);
 
     connect(optionsButton_, &QPushButton::clicked, this, &CReminderDlg::OnOptions);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
@@ -157,7 +158,11 @@ bool CReminderDlg::OnInitDialog() {
     }
     setWindowFlag(Qt::WindowStaysOnTopHint, settings->alwaysOnTop != 0);
     FitToRows();
-    okButton_->setFocus();
+    // A screen reader reads the focus on arrival: the first sentence, not the OK button. The
+    // list passes Return on, so OK stays the default.
+    list->setFocus();
+    list->selectionModel()->setCurrentIndex(list->model()->index(0, 0),
+                                            QItemSelectionModel::NoUpdate);
     return true;
 }
 

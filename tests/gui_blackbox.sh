@@ -35,7 +35,7 @@ keys Down Up Menu
 windows 3
 keys Down Down Return
 window 'properties'
-keys Tab Tab Tab Tab Tab Tab ctrl+a 5 Return
+keys Tab Tab Tab Tab Tab Tab Tab ctrl+a 5 Return
 windows 2
 focus
 keys Escape

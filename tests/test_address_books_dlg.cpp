@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QtWidgets>
 
+#include "Mnemonics.h"
 #include "TestSupport.h"
 #include "controls/DialogKit.h"
 #include "manage/AddressBooksDlg.h"
@@ -71,6 +72,8 @@ private slots:
         sync.finish();
         QTRY_COMPARE(books->topLevelItemCount(), 1);
         QVERIFY(add->isEnabled());
+        CAddAddressBookDlg adding(dir.File("books"));
+        QCOMPARE(MnemonicFaults(*dialog) + MnemonicFaults(adding), QStringList());
 
         QPromise<void> second;
         second.start();

@@ -2,6 +2,7 @@
 #include <QTest>
 #include <QtWidgets>
 
+#include "Mnemonics.h"
 #include "TestSupport.h"
 #include "controls/DialogKit.h"
 #include "manage/EditPersonDlg.h"
@@ -42,6 +43,16 @@ private slots:
             dialog.findChild<QCheckBox*>("checkNotABirthday")->click();
             QCOMPARE(Text(dialog, "labelName") + Text(dialog, "labelDate"),
                      QString("Name:Birthday:"));
+            QCOMPARE(MnemonicFaults(dialog), QStringList());
+            QStringList tabs;  // in reading order
+            for (QWidget* w = dialog.focusWidget(); tabs.size() < 9; w = w->nextInFocusChain()) {
+                if (w->focusPolicy() & Qt::TabFocus && !w->objectName().startsWith("qt_")) {
+                    tabs << w->objectName();
+                }
+            }
+            QCOMPARE(tabs.join(' '), QString("editName editEmail datePicker checkYearUnknown "
+                                             "comboIcon editWarnDays checkNotABirthday "
+                                             "checkNeverRemind okButton"));
         });
         other.notABirthday = 7;  // from a hand-edited file: kept unless the box is clicked
         RunAndOk(other, [&] { QCOMPARE(Text(other, "labelDate"), QString("Birth date:")); });

@@ -2,6 +2,7 @@
 #include <QTest>
 #include <QtWidgets>
 
+#include "Mnemonics.h"
 #include "TestSupport.h"
 #include "contacts/ContactRecords.h"
 #include "controls/DialogKit.h"
@@ -99,6 +100,7 @@ private slots:
         o.dialog.OnInitDialog();
         QCOMPARE(notice->findChild<QLabel*>("noticeText")->textFormat(), Qt::PlainText);
         QVERIFY(notice->isVisible() && notice->geometry().bottom() < o.list->geometry().top());
+        QCOMPARE(MnemonicFaults(o.dialog), QStringList());
     }
 
     void closeStoresTheSwitchesEscapeDoesNot() {
@@ -122,18 +124,19 @@ private slots:
         }
     }
 
+    // From the keyboard too: Ctrl+N for New, Return or F2 on a row for Edit.
     void newAndEditTakeTheFormCancelChangesNothing() {
         Options o;
         o.records.front()->skipYear = 2026;  // "zoe", silenced
         o.Days()->setText("3");
         o.editedName = "!";
-        o.Click("buttonNew");
+        QTest::keyClick(&o.dialog, Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(o.shown, QString("4/3"));  // the defaults as they stand
         o.Select(6);
-        o.DoubleClick();
-        QVERIFY(o.records.size() == 7 && !o.dialog.changed);
+        QTest::keyClick(o.list, Qt::Key_Return);
+        QVERIFY(o.records.size() == 7 && !o.dialog.changed && o.dialog.isVisible());
         o.editedName = "";
-        o.DoubleClick();  // OK without changes still counts
+        QTest::keyClick(o.list, Qt::Key_F2);  // OK without changes still counts
         QVERIFY(o.dialog.changed && o.records.front()->skipYear == -1);
     }
 

@@ -2,6 +2,7 @@
 #include <QTest>
 #include <QtWidgets>
 
+#include "Mnemonics.h"
 #include "TestSupport.h"
 #include "controls/DialogKit.h"
 #include "controls/IconSet.h"
@@ -56,6 +57,9 @@ private slots:
         };
         QVERIFY(dlg.OnInitDialog());
         dlg.show();
+        // Read on arrival: the focus on the first sentence, as a screen reader says it.
+        QVERIFY(dlg.focusWidget() == list && list->currentIndex().row() == 0);
+        QCOMPARE(MnemonicFaults(dlg), QStringList());
         QCOMPARE(list->topLevelItem(0)->text(0), " Dora turned 26 on Sunday 27/12/26 (2 days ago)");
         QCOMPARE(list->topLevelItem(3)->text(0), " Cleo will be 27 on Friday 01/01/27 (in 3 days)");
         QCOMPARE(list->topLevelItem(3)->icon(0).cacheKey(), RecordIcon(7).cacheKey());

@@ -24,12 +24,17 @@ private slots:
         };
         Modal::warnHook = [&](const QString& text) { messages.append(text); };
         label.show();
+        // The link colours of a dark palette, not fixed ones.
+        const QColor normal(0x8a, 0xb4, 0xf8), visited(0xc5, 0x8a, 0xf9);
+        QPalette dark = label.palette();
+        dark.setColor(QPalette::Link, normal);
+        dark.setColor(QPalette::LinkVisited, visited);
+        label.setPalette(dark);
         const auto click = [&] {
             QTest::mouseClick(&label, Qt::LeftButton);
-            return label.palette().color(QPalette::WindowText);
+            return label.palette().color(label.foregroundRole());
         };
         const QString address = "https://example.org/ovrana%20page";
-        const QColor normal(0, 0, 238), visited(85, 26, 139);
 
         qputenv("BROWSER", "mybrowser --new-window \"%s\" --100%%:other");
         QCOMPARE(click(), normal);
@@ -65,7 +70,9 @@ private slots:
         QCOMPARE(started.size(), 2);
         QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
         QCoreApplication::sendEvent(&label, &enter);  // hover wins over visited
-        QVERIFY(label.palette().color(QPalette::WindowText) != visited);
+        QVERIFY(label.palette().color(label.foregroundRole()) != visited);
+        QTest::keyClick(&label, Qt::Key_Space);  // the keyboard opens it too
+        QCOMPARE(started.size(), 4);
     }
 };
 
