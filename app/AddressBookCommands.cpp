@@ -10,7 +10,7 @@
 #include <set>
 
 #include "Arguments.h"
-#include "platform/Passwords.h"
+#include "sync/Passwords.h"
 #include "platform/TextServices.h"
 #include "sync/DavClient.h"
 #include "text/DisplayText.h"

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "controls/DialogKit.h"
-#include "controls/SortingListCtrl.h"
+#include "list/SortingListCtrl.h"
 #include "manage/EditPersonDlg.h"
 #include "manage/OptionsDlg.h"
 #include "records/DataFile.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Passwords.h"
+#include "sync/Passwords.h"
 #include "contacts/AddressBookCopy.h"
 #include "formats/ContactImport.h"
 #include "formats/Problem.h"

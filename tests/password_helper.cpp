@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/Passwords.h"
+#include "sync/Passwords.h"
 
 int main(int argc, char** argv) {
     const std::string call = argc > 3 ? argv[1] : "", last = argc > 4 ? argv[4] : "";

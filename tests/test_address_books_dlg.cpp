@@ -6,7 +6,7 @@
 #include "Mnemonics.h"
 #include "TestSupport.h"
 #include "controls/DialogKit.h"
-#include "manage/AddressBooksDlg.h"
+#include "accounts/AddressBooksDlg.h"
 
 namespace {
 

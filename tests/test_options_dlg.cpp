@@ -6,7 +6,7 @@
 #include "TestSupport.h"
 #include "contacts/ContactRecords.h"
 #include "controls/DialogKit.h"
-#include "controls/SortRules.h"
+#include "list/SortRules.h"
 #include "manage/OptionsDlg.h"
 
 namespace {

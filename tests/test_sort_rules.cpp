@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "controls/SortRules.h"
+#include "list/SortRules.h"
 
 // Plain ASCII folds only A to Z: the neighbours of both ends and UTF-8 bytes stay as they are.
 TEST(SortRules, FoldAsciiCase) {

@@ -21,9 +21,9 @@
 
 #include "controls/DialogKit.h"
 #include "platform/Messages.h"
-#include "platform/Passwords.h"
 #include "platform/QtServices.h"
 #include "sync/AddressBookSync.h"
+#include "sync/Passwords.h"
 
 namespace {
 
