@@ -10,30 +10,14 @@
 #include <set>
 
 #include "Arguments.h"
-#include "sync/Passwords.h"
 #include "platform/TextServices.h"
+#include "sync/CoreApplication.h"
 #include "sync/DavClient.h"
+#include "sync/Passwords.h"
 #include "text/DisplayText.h"
 #include "text/Text.h"
 
 namespace {
-
-// The network and the keyring need an application object, though not its running loop; the
-// command line has none of its own.
-class CoreApplication {
-public:
-    CoreApplication() {
-        if (QCoreApplication::instance() == nullptr) {
-            own_ = std::make_unique<QCoreApplication>(argc_, argv_);
-        }
-    }
-
-private:
-    int argc_ = 1;
-    char name_[7] = "ovrana";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QCoreApplication> own_;
-};
 
 std::string Say(const PluralTranslator& say, const char* source,
                 std::initializer_list<std::string_view> args) {

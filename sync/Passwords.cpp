@@ -9,29 +9,14 @@
 #include <QTimer>
 #include <memory>
 
+#include "CoreApplication.h"
+
 namespace {
 
 // A keyring that is there answers at once, or after the user unlocks it.
 constexpr int kKeyringMilliseconds = 60'000;
 // Stderr beyond this is of no use in a one-line message.
 constexpr qint64 kMaxWordsBytes = 1000;
-
-// The jobs and the command need an event loop, so an application object; the command line runs
-// without one, and gets one for the time of the call.
-class ApplicationHost {
-public:
-    ApplicationHost() {
-        if (QCoreApplication::instance() == nullptr) {
-            own_ = std::make_unique<QCoreApplication>(argc_, argv_);
-        }
-    }
-
-private:
-    int argc_ = 1;
-    char name_[7] = "ovrana";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QCoreApplication> own_;
-};
 
 QString Key(const std::string& url, const std::string& user) {
     return QString::fromStdString(url + " " + user);  // a URL holds no space
@@ -128,7 +113,7 @@ PasswordResult RunCommand(const std::string& command) {
 
 PasswordResult ReadPassword(const std::string& url, const std::string& user,
                             const std::string& command) {
-    const ApplicationHost host;
+    const CoreApplication host;
     auto* job = new QKeychain::ReadPasswordJob(QStringLiteral("ovrana"));
     job->setKey(Key(url, user));
     PasswordResult result = Run(job);
@@ -140,7 +125,7 @@ PasswordResult ReadPassword(const std::string& url, const std::string& user,
 
 PasswordResult StorePassword(const std::string& url, const std::string& user,
                              const std::string& password) {
-    const ApplicationHost host;
+    const CoreApplication host;
     auto* job = new QKeychain::WritePasswordJob(QStringLiteral("ovrana"));
     job->setKey(Key(url, user));
     job->setTextData(QString::fromStdString(password));
@@ -148,7 +133,7 @@ PasswordResult StorePassword(const std::string& url, const std::string& user,
 }
 
 PasswordResult ForgetPassword(const std::string& url, const std::string& user) {
-    const ApplicationHost host;
+    const CoreApplication host;
     auto* job = new QKeychain::DeletePasswordJob(QStringLiteral("ovrana"));
     job->setKey(Key(url, user));
     return Run(job);

@@ -4,12 +4,7 @@
 # plain HTTP, then TLS with a certificate made here.
 # The passwords go to gnome-keyring on a private bus.
 # Usage: carddav.sh <path to ovrana>
-if [ -z "${OVRANA_PRIVATE_BUS:-}" ]; then
-    export OVRANA_PRIVATE_BUS=$(mktemp)  # the bus's settings, removed once it has read them
-    grep -v -e servicedir -e includedir /usr/share/dbus-1/session.conf >"$OVRANA_PRIVATE_BUS"
-    exec dbus-run-session --config-file="$OVRANA_PRIVATE_BUS" -- bash "$0" "$@"
-fi
-rm "$OVRANA_PRIVATE_BUS"
+source "$(dirname "$0")/private_bus.sh"
 source "$(dirname "$0")/common.sh"
 program=$1
 export XDG_DATA_HOME=$work/data

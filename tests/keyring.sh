@@ -2,12 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Passwords in gnome-keyring on a private bus that starts nothing on demand; the command without.
 # Usage: keyring.sh passwords <path to password_helper>
-if [ -z "${OVRANA_PRIVATE_BUS:-}" ]; then
-    export OVRANA_PRIVATE_BUS=$(mktemp)  # the bus's settings, removed once it has read them
-    grep -v -e servicedir -e includedir /usr/share/dbus-1/session.conf >"$OVRANA_PRIVATE_BUS"
-    exec dbus-run-session --config-file="$OVRANA_PRIVATE_BUS" -- bash "$0" "$@"
-fi
-rm "$OVRANA_PRIVATE_BUS"
+source "$(dirname "$0")/private_bus.sh"
 source "$(dirname "$0")/common.sh"
 export XDG_DATA_HOME=$work/data
 # <environment>#<call>#<user>#<password or command>#<answer> (0 found, 1 not found, 2 no keyring,

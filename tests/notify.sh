@@ -3,12 +3,7 @@
 # The desktop notification against a real service, dunst, on a private session bus that starts
 # no service on demand, and a virtual display.
 # Usage: notify.sh <case> <path to ovrana>
-if [ -z "${OVRANA_PRIVATE_BUS:-}" ]; then
-    export OVRANA_PRIVATE_BUS=$(mktemp)  # the bus's settings, removed once it has read them
-    grep -v -e servicedir -e includedir /usr/share/dbus-1/session.conf >"$OVRANA_PRIVATE_BUS"
-    exec dbus-run-session --config-file="$OVRANA_PRIVATE_BUS" -- bash "$0" "$@"
-fi
-rm "$OVRANA_PRIVATE_BUS"
+source "$(dirname "$0")/private_bus.sh"
 source "$(dirname "$0")/common.sh"
 program=$2
 start_display
