@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     // A command asked to change the records in the home directory changes none elsewhere.
     const bool command = line.command == CommandLine::Command::Import ||
                          line.command == CommandLine::Command::Export;
-    if (line.home && !EnterHome() && command) {
+    if (line.home && !EnterHome() && (command || line.command == CommandLine::Command::Publish)) {
         Problem home;
         home.kind = Problem::Kind::NoHome;
         home.nothingImported = line.command == CommandLine::Command::Import;
@@ -69,17 +69,32 @@ int main(int argc, char** argv) {
     if (line.command == CommandLine::Command::RemoveAddressBook) {
         return RunRemoveAddressBook(line.url, say);
     }
-    if (line.command == CommandLine::Command::Sync ||
+    const bool publish = line.command == CommandLine::Command::Publish ||
+                         line.command == CommandLine::Command::Unpublish;
+    if (line.command == CommandLine::Command::Sync || publish ||
         (line.command == CommandLine::Command::Daily && HasAddressBooks())) {
         AppSettings settings;
         LoadSettings(store, settings, RunDateText(LocalDate(std::time(nullptr))));
+        // The calendar holds what --export writes.
+        const PublishSource source{
+            kDataFileName,
+            AddressBookFolder(),
+            {settings.defaultIcon, settings.defaultDays, TranslatedAnniversaryName(translate)},
+            TranslatedCalendarTexts(translate),
+            TranslatedCalendarName(translate)};
+        if (line.command == CommandLine::Command::Publish) {
+            return RunPublish(line.url, line.user, line.certificate, source, say);
+        }
+        if (line.command == CommandLine::Command::Unpublish) {
+            return RunUnpublish(line.url, settings.passwordCommand, say);
+        }
         if (line.command == CommandLine::Command::Sync) {
-            return RunSync(settings.passwordCommand, say);
+            return RunSync(settings.passwordCommand, say, true, &source);
         }
         // The morning's reminder works from fresh copies when the servers answer, from the last
         // ones when not; only the failures are told.
         if (settings.daily != 0) {
-            RunSync(settings.passwordCommand, say, false);
+            RunSync(settings.passwordCommand, say, false, &source);
         }
     }
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host,
