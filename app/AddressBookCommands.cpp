@@ -56,7 +56,6 @@ std::string NameOf(const BookOutcome& book) {
     return "\"" + book.displayName + "\"";
 }
 
-
 std::string ReadPasswordLine() {
     std::string password;
     std::getline(std::cin, password);
@@ -122,10 +121,10 @@ std::unique_ptr<RunLock> LockCalendar(const std::string& path, const PluralTrans
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), made);
     auto lock = std::make_unique<RunLock>(path + ".lock");
     if (lock->state() != RunLock::State::Held) {
-        PrintError(Say(say,
-                       QT_TRANSLATE_NOOP("AddressBooks",
-                                         "the calendar is being published by another run"),
-                       {}));
+        PrintError(
+            Say(say,
+                QT_TRANSLATE_NOOP("AddressBooks", "the calendar is being published by another run"),
+                {}));
         lock.reset();
     }
     return lock;
@@ -144,8 +143,8 @@ bool SyncCalendar(const std::string& path, const std::string& passwordCommand,
         return false;
     }
     if (ReadPublished(path, calendar) != LoadStatus::Loaded) {
-        PrintError(Say(say, QT_TRANSLATE_NOOP("AddressBooks", "%1 is damaged; publish again"),
-                       {path}));
+        PrintError(
+            Say(say, QT_TRANSLATE_NOOP("AddressBooks", "%1 is damaged; publish again"), {path}));
         return false;
     }
     std::vector<CalendarEvent> events;
@@ -374,10 +373,9 @@ int RunPublish(const std::string& url, const std::string& user, const std::strin
     calendar.certificate = certificate.empty() ? calendar.certificate : certificate;
     if (const PasswordResult kept = StorePassword(calendar.url, user, login.password);
         kept.status != PasswordResult::Status::Found) {
-        PrintError(Say(say,
-                       QT_TRANSLATE_NOOP("AddressBooks",
-                                         "calendar %1: the password cannot be kept: %2"),
-                       {CalendarName(calendar), PasswordProblemText(kept, say)}));
+        PrintError(Say(
+            say, QT_TRANSLATE_NOOP("AddressBooks", "calendar %1: the password cannot be kept: %2"),
+            {CalendarName(calendar), PasswordProblemText(kept, say)}));
         return 1;
     }
     PublishCounts counts;
@@ -412,8 +410,8 @@ int RunUnpublish(const std::string& url, const std::string& passwordCommand,
     PublishedCalendar calendar;
     if (path.empty() || ReadPublished(path, calendar) != LoadStatus::Loaded ||
         (!SameUrl(calendar.url, url) && !SameUrl(calendar.addedWith, url))) {
-        PrintError(Say(say, QT_TRANSLATE_NOOP("AddressBooks", "no calendar was published to %1"),
-                       {url}));
+        PrintError(
+            Say(say, QT_TRANSLATE_NOOP("AddressBooks", "no calendar was published to %1"), {url}));
         return 1;
     }
     const std::unique_ptr<RunLock> lock = LockCalendar(path, say);

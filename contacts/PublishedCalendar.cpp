@@ -22,8 +22,7 @@ bool TakeLine(const std::vector<std::string>& f, PublishedCalendar& calendar) {
         if (values != 4 || f[1].empty() || f[2].empty()) {
             return false;
         }
-        calendar.events.push_back(
-            {f[1], f[2], f[3], std::strtoull(f[4].c_str(), nullptr, 16)});
+        calendar.events.push_back({f[1], f[2], f[3], std::strtoull(f[4].c_str(), nullptr, 16)});
         return true;
     }
     if (kind == "error") {

@@ -13,8 +13,8 @@
 
 struct PublishedEvent {
     std::string uid;
-    std::string href;  // its path on the server
-    std::string etag;  // as the server gave it for what was sent; empty: not known
+    std::string href;        // its path on the server
+    std::string etag;        // as the server gave it for what was sent; empty: not known
     std::uint64_t hash = 0;  // of what was sent (CalendarEvent::hash)
 };
 

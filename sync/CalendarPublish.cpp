@@ -97,8 +97,8 @@ SyncProblem Write(DavClient& client, const QByteArray& method, const QUrl& url, 
             break;
         }
     }
-    const bool done = (reply.status >= 200 && reply.status < 300) ||
-                      (method == "DELETE" && reply.status == 404);
+    const bool done =
+        (reply.status >= 200 && reply.status < 300) || (method == "DELETE" && reply.status == 404);
     return done ? SyncProblem{}
                 : Unexpected(client, reply.status,
                              method.toStdString() + " " + url.toString().toStdString());
@@ -137,8 +137,7 @@ SyncProblem FindCalendar(const DavLogin& login, const std::string& name,
     const auto take = [&] {
         if (self != nullptr) {
             home = self->calendarHome.isEmpty() ? home : at.resolved(QUrl(self->calendarHome));
-            principal =
-                self->principal.isEmpty() ? principal : at.resolved(QUrl(self->principal));
+            principal = self->principal.isEmpty() ? principal : at.resolved(QUrl(self->principal));
         }
     };
     take();
@@ -244,8 +243,8 @@ SyncProblem PublishEvents(PublishedCalendar& calendar, const std::string& passwo
             given = EtagOf(client, url);
         }
         ++(old != ours.end() ? counts.changed : counts.added);
-        ours[event.uid] = {event.uid, url.path(QUrl::FullyEncoded).toStdString(), given.toStdString(),
-                           event.hash};
+        ours[event.uid] = {event.uid, url.path(QUrl::FullyEncoded).toStdString(),
+                           given.toStdString(), event.hash};
     }
     for (auto it = ours.begin(); it != ours.end();) {
         if (wanted.count(it->first) != 0) {

@@ -15,7 +15,7 @@ class QNetworkAccessManager;
 struct DavReply {
     int status = 0;
     QByteArray body;
-    QUrl url;  // where it came from, after redirects
+    QUrl url;         // where it came from, after redirects
     QByteArray etag;  // the ETag header, when one came
 };
 

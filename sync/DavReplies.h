@@ -6,7 +6,8 @@
 #include <vector>
 
 // What a WebDAV multistatus reply says, read into plain values: only the properties a read-only
-// CardDAV client and a CalDAV publisher ask for. Every text is kept as the server sent it, hrefs undecoded.
+// CardDAV client and a CalDAV publisher ask for. Every text is kept as the server sent it, hrefs
+// undecoded.
 
 struct DavResource {
     QString href;

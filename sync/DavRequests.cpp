@@ -50,4 +50,3 @@ const DavResource* Self(const DavMultistatus& reply, const QUrl& url) {
     }
     return reply.responses.size() == 1 ? &reply.responses.front() : nullptr;
 }
-
