@@ -282,6 +282,7 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
         services_.dialogs.ShowMessage(ChoicesNotSavedNotice(failed, services_.text));
     }
     changed = changed && FormatRecords(records) != fileText;
+    bool kept = true;
 
     if (changed && !notice.empty()) {
         if (!openOptions) {
@@ -295,6 +296,10 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
             services_.dialogs.ShowMessage(
                 SaveFailureText(saved, ShownPath(failed), services_.text));
         }
+        kept = static_cast<bool>(saved);
+    }
+    if (openOptions && kept && notice.empty() && services_.optionsSaved) {
+        services_.optionsSaved();
     }
     KeepSnoozes(snoozes);
     // The day whose reminders this run worked out, even when its window closed after midnight.
