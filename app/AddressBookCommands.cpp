@@ -354,12 +354,20 @@ int RunPublish(const std::string& url, const std::string& user, const std::strin
             break;
         }
     }
-    if (login.password.empty()) {
+    const bool fromKeyring = !login.password.empty();
+    if (!fromKeyring) {
         login.password = ReadPasswordLine();
     }
     PublishedCalendar found;
-    if (const SyncProblem problem = FindCalendar(login, source.calendarName, found);
-        problem.Failed()) {
+    SyncProblem problem = FindCalendar(login, source.calendarName, found);
+    // A password changed on the server since the keyring kept it: the one given now.
+    if (fromKeyring && problem.kind == SyncProblem::Kind::LoginRefused) {
+        if (std::string given = ReadPasswordLine(); !given.empty()) {
+            login.password = std::move(given);
+            problem = FindCalendar(login, source.calendarName, found);
+        }
+    }
+    if (problem.Failed()) {
         PrintError(SyncProblemText(problem, say));
         return 1;
     }
@@ -379,8 +387,7 @@ int RunPublish(const std::string& url, const std::string& user, const std::strin
         return 1;
     }
     PublishCounts counts;
-    const SyncProblem problem =
-        PublishEvents(calendar, login.password, events, std::time(nullptr), counts);
+    problem = PublishEvents(calendar, login.password, events, std::time(nullptr), counts);
     // Events already put are ours to change and delete later, even after a failure.
     int error = 0;
     if (!problem.Failed() || before == LoadStatus::Loaded || !calendar.events.empty()) {

@@ -35,11 +35,11 @@ printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//phone//EN\r\nBEGIN:VEVENT\r\
     curl -sf -u alice:secret -X PUT --data-binary @- -H 'Content-Type: text/calendar' "${cal}own.ics" || fail "PUT own"
 # Every occurrence up to mid-2029 with its alarm, as another client sees them.
 read_back() {
-    /usr/bin/python3 - "$cal" <<'PY' >calendar || fail "read back: $(cat calendar)"
+    /usr/bin/python3 - "$cal" "${password:-secret}" <<'PY' >calendar || fail "read back: $(cat calendar)"
 import datetime, sys, caldav
 from dateutil.rrule import rruleset, rrulestr
 from icalendar import Calendar
-calendar = caldav.DAVClient(sys.argv[1], username="alice", password="secret").calendar(url=sys.argv[1])
+calendar = caldav.DAVClient(sys.argv[1], username="alice", password=sys.argv[2]).calendar(url=sys.argv[1])
 lines = []
 for resource in calendar.events():
     for event in Calendar.from_ical(resource.data).walk("VEVENT"):
@@ -88,7 +88,14 @@ htpasswd -bp users alice changed 2>/dev/null
 run --sync
 expect 1 ''
 [ "$(wc -l <err)" -eq 1 ] && grep -q 'Birthdays.*refused the user name or password' err || fail "$(cat err)"
-htpasswd -bp users alice secret 2>/dev/null
+cmp -s <(grep -v '^error' before) <(grep -v '^error' data/ovrana/calendar) || fail "state changed"
+# The keyring's password refused, the one given is taken and kept.
+password=changed
+run --publish "$base/" --user alice <<<$password
+expect 0 'Published 4 dates to "Birthdays"'
+run --sync
+expect 0 'Calendar "Birthdays": 0 added, 0 changed, 0 removed'
+cp data/ovrana/calendar before
 kill "$server"; wait "$server" 2>/dev/null || true
 run --sync
 expect 1 ''
