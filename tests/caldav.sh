@@ -95,6 +95,10 @@ run --publish "$base/" --user alice <<<$password
 expect 0 'Published 4 dates to "Birthdays"'
 run --sync
 expect 0 'Calendar "Birthdays": 0 added, 0 changed, 0 removed'
+# The morning's run publishes too.
+printf 'Ida,07071977,1,-1,1,0,0,,\r\n' >>ovras.ini
+at '2026-06-04 10:00:00' --home --daily || fail "daily: $(cat err)"
+grep -q 'Ida' store/collection-root/alice/cal/*.ics || fail "the daily run did not publish"
 cp data/ovrana/calendar before
 kill "$server"; wait "$server" 2>/dev/null || true
 run --sync
