@@ -55,10 +55,18 @@ for resource in calendar.events():
 print("\n".join(sorted(lines)))
 PY
 }
-at '2026-06-01 10:00:00' --publish "$base/" --user alice <<<secret
-[ "$(cat out)" = 'Published 4 dates to "Birthdays"' ] || fail "publish: $(cat out) $(cat err)"
+# An address book's contacts are published too; its password in the keyring serves the server.
+mkdir -p store/collection-root/alice/contacts
+echo '{"tag": "VADDRESSBOOK", "D:displayname": "Friends"}' >store/collection-root/alice/contacts/.Radicale.props
+printf 'BEGIN:VCARD\r\nVERSION:3.0\r\nUID:cara\r\nFN:Cara\r\nBDAY:1990-12-07\r\nEND:VCARD\r\n' |
+    curl -sf -u alice:secret -X PUT --data-binary @- -H 'Content-Type: text/vcard' "$base/alice/contacts/cara.vcf" || fail "PUT card"
+run --add-address-book "$base/alice/contacts/" --user alice <<<secret
+book='Address book "Friends": 0 added, 0 changed, 0 removed'$'\n'
+at '2026-06-01 10:00:00' --publish "$base/" --user alice <<<not-asked
+[ "$(cat out)" = 'Published 5 dates to "Birthdays"' ] || fail "publish: $(cat out) $(cat err)"
 read_back
-[ "$(grep -c . calendar)" -eq 12 ] || fail "occurrences: $(cat calendar)"
+[ "$(grep -c . calendar)" -eq 15 ] && [ "$(grep -c "Cara's birthday" calendar)" -eq 3 ] ||
+    fail "occurrences: $(cat calendar)"
 grep -qx "2026-08-10 Dentist -" calendar || fail "own event: $(cat calendar)"
 grep -qx "2027-03-01 Leap's birthday -3" calendar || fail "29 February: $(cat calendar)"
 grep -qx "2028-02-29 Leap's birthday -3" calendar || fail "29 February: $(cat calendar)"
@@ -68,7 +76,7 @@ grep -qx "2027-07-15 Skip's birthday -7" calendar || fail "skip: $(cat calendar)
 # Nothing new: nothing sent but the listing.
 lines=$(wc -l <radicale.log)
 at '2026-06-02 10:00:00' --sync || fail "sync: $(cat err)"
-[ "$(cat out)" = 'Calendar "Birthdays": 0 added, 0 changed, 0 removed' ] || fail "$(cat out)"
+[ "$(cat out)" = "$book"'Calendar "Birthdays": 0 added, 0 changed, 0 removed' ] || fail "$(cat out)"
 ! tail -n +$((lines + 1)) radicale.log | grep -qE 'PUT|DELETE' || fail "sent again"
 # A change and a removal here, an event edited elsewhere: all reach the server.
 printf '%s\r\n' "$header" 'Leap,29021992,1,-1,4,0,0,,' 'Info,10081980,1,-1,5,0,1,,' \
@@ -77,7 +85,7 @@ skip=$(grep -l 'Skip' store/collection-root/alice/cal/*.ics)
 curl -sf -o /dev/null -u alice:secret -X PUT --data-binary "$(sed 's/^SUMMARY:.*/SUMMARY:Edited/' "$skip")" \
     -H 'Content-Type: text/calendar' "$cal$(basename "$skip")" || fail "edit elsewhere"
 at '2026-06-03 10:00:00' --sync || fail "sync: $(cat err)"
-[ "$(cat out)" = 'Calendar "Birthdays": 1 added, 2 changed, 1 removed' ] || fail "$(cat out)"
+[ "$(cat out)" = "$book"'Calendar "Birthdays": 1 added, 2 changed, 1 removed' ] || fail "$(cat out)"
 read_back
 grep -qx "2027-03-01 Leap's birthday -4" calendar && grep -qx "2027-03-03 Kim's birthday -1" calendar &&
     grep -qx "2027-07-15 Skip's birthday -7" calendar && ! grep -q 'Gone\|Edited' calendar &&
@@ -87,14 +95,16 @@ cp data/ovrana/calendar before
 htpasswd -bp users alice changed 2>/dev/null
 run --sync
 expect 1 ''
-[ "$(wc -l <err)" -eq 1 ] && grep -q 'Birthdays.*refused the user name or password' err || fail "$(cat err)"
+[ "$(wc -l <err)" -eq 2 ] && grep -q 'calendar "Birthdays": .* refused the user name or password' err ||
+    fail "$(cat err)"
 cmp -s <(grep -v '^error' before) <(grep -v '^error' data/ovrana/calendar) || fail "state changed"
 # The keyring's password refused, the one given is taken and kept.
 password=changed
+run --add-address-book "$base/alice/contacts/" --user alice <<<$password
 run --publish "$base/" --user alice <<<$password
-expect 0 'Published 4 dates to "Birthdays"'
+expect 0 'Published 5 dates to "Birthdays"'
 run --sync
-expect 0 'Calendar "Birthdays": 0 added, 0 changed, 0 removed'
+expect 0 "$book"'Calendar "Birthdays": 0 added, 0 changed, 0 removed'
 # The morning's run publishes too.
 printf 'Ida,07071977,1,-1,1,0,0,,\r\n' >>ovras.ini
 at '2026-06-04 10:00:00' --home --daily || fail "daily: $(cat err)"
@@ -103,7 +113,7 @@ cp data/ovrana/calendar before
 kill "$server"; wait "$server" 2>/dev/null || true
 run --sync
 expect 1 ''
-[ "$(wc -l <err)" -eq 1 ] && grep -q 'cannot be reached' err || fail "$(cat err)"
+[ "$(wc -l <err)" -eq 2 ] && grep -q 'calendar "Birthdays": .* cannot be reached' err || fail "$(cat err)"
 cmp -s <(grep -v '^error' before) <(grep -v '^error' data/ovrana/calendar) || fail "state changed"
 run --unpublish "$base/"
 expect 1 ''
