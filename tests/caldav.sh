@@ -62,7 +62,7 @@ printf 'BEGIN:VCARD\r\nVERSION:3.0\r\nUID:cara\r\nFN:Cara\r\nBDAY:1990-12-07\r\n
     curl -sf -u alice:secret -X PUT --data-binary @- -H 'Content-Type: text/vcard' "$base/alice/contacts/cara.vcf" || fail "PUT card"
 run --add-address-book "$base/alice/contacts/" --user alice <<<secret
 book='Address book "Friends": 0 added, 0 changed, 0 removed'$'\n'
-at '2026-06-01 10:00:00' --publish "$base/" --user alice <<<not-asked
+at '2026-06-01 10:00:00' --publish "$base/" --user alice <<<not-asked || fail "publish: $(cat err)"
 [ "$(cat out)" = 'Published 5 dates to "Birthdays"' ] || fail "publish: $(cat out) $(cat err)"
 read_back
 [ "$(grep -c . calendar)" -eq 15 ] && [ "$(grep -c "Cara's birthday" calendar)" -eq 3 ] ||
