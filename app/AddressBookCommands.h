@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "formats/CalendarExport.h"
+#include "formats/ContactImport.h"
 #include "platform/Messages.h"
 #include "sync/AddressBookSync.h"
 
@@ -16,12 +18,32 @@
 int RunAddAddressBook(const std::string& url, const std::string& user,
                       const std::string& certificate, const PluralTranslator& say);
 
-// Syncs every address book; the others still when one fails. `report`: a line for each that
-// synced, else only the failures.
-int RunSync(const std::string& passwordCommand, const PluralTranslator& say, bool report = true);
+// What a published calendar holds: the dates as --export writes them.
+struct PublishSource {
+    std::string dataPath;
+    std::string addressBookFolder;
+    ImportDefaults defaults;  // of the address books' dates
+    CalendarTexts texts;
+    std::string calendarName;  // of the calendar looked for, else made
+};
+
+// Syncs every address book, then the published calendar (when `calendar` is given and one is
+// published); the others still when one fails. `report`: a line for each that synced, else only
+// the failures.
+int RunSync(const std::string& passwordCommand, const PluralTranslator& say, bool report = true,
+            const PublishSource* calendar = nullptr);
+
+// Publishes the dates to the calendar at `url`, or found or made there; the password from the
+// keyring when it holds one for that server and user, else the first line of standard input.
+int RunPublish(const std::string& url, const std::string& user, const std::string& certificate,
+               const PublishSource& source, const PluralTranslator& say);
+
+// Deletes the events published to the calendar at `url` and forgets it and its password.
+int RunUnpublish(const std::string& url, const std::string& passwordCommand,
+                 const PluralTranslator& say);
 
 // Removes the address book at `url`, or every one added with `url`: copy, choices and password.
 int RunRemoveAddressBook(const std::string& url, const PluralTranslator& say);
 
-// Whether there is an address book to sync.
+// Whether there is an address book or a published calendar to sync.
 bool HasAddressBooks();

@@ -49,7 +49,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
         const std::string_view argument = argv[i];
         const bool fileCommand = argument == "--import" || argument == "--export";
         const bool bookCommand = argument == "--add-address-book" ||
-                                 argument == "--remove-address-book" || argument == "--sync";
+                                 argument == "--remove-address-book" || argument == "--sync" ||
+                                 argument == "--publish" || argument == "--unpublish";
         const bool timeCommand = argument == "--daily-at";
         if (argument == "--home") {
             line.home = true;
@@ -104,6 +105,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
             given = argument;
             line.command = argument == "--sync"               ? Command::Sync
                            : argument == "--add-address-book" ? Command::AddAddressBook
+                           : argument == "--publish"          ? Command::Publish
+                           : argument == "--unpublish"        ? Command::Unpublish
                                                               : Command::RemoveAddressBook;
             if (line.command != Command::Sync && (line.url = value(i)).empty()) {
                 line.error = std::string(argument) + " needs a URL";
@@ -124,11 +127,13 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     }
     const bool answers = line.command == Command::Help || line.command == Command::Version;
     if (line.error.empty() && !answers) {
-        if (line.command == Command::AddAddressBook && !user) {
-            line.error = "--add-address-book needs --user NAME";
-        } else if (line.command != Command::AddAddressBook && (user || certificate)) {
+        const bool login =
+            line.command == Command::AddAddressBook || line.command == Command::Publish;
+        if (login && !user) {
+            line.error = std::string(given) + " needs --user NAME";
+        } else if (!login && (user || certificate)) {
             line.error = std::string(user ? "--user" : "--accept-certificate") +
-                         " goes with --add-address-book only";
+                         " goes with --add-address-book or --publish only";
         }
     }
     line.hasArguments = line.command == Command::Options;
@@ -140,6 +145,8 @@ std::string UsageText() {
            "--version]\n"
            "       ovrana --add-address-book URL --user NAME [--accept-certificate SHA256]\n"
            "       ovrana --remove-address-book URL\n"
+           "       ovrana --publish URL --user NAME [--accept-certificate SHA256]\n"
+           "       ovrana --unpublish URL\n"
            "       ovrana --sync\n"
            "       ovrana --daily-at HH:MM\n"
            "Reminds you of birthdays and other yearly dates kept in ovras.ini.\n"
@@ -158,7 +165,12 @@ std::string UsageText() {
            "                  trust the server's certificate with this fingerprint\n"
            "  --remove-address-book URL\n"
            "                  remove an address book, its local copy and its password\n"
-           "  --sync          bring every address book's local copy up to date\n"
+           "  --publish URL --user NAME\n"
+           "                  keep the dates in a calendar on a CalDAV server at URL (the\n"
+           "                  password from the keyring, else from standard input)\n"
+           "  --unpublish URL delete the published dates from that calendar and forget it\n"
+           "  --sync          bring every address book's local copy and the published\n"
+           "                  calendar up to date\n"
            "  --daily-at HH:MM\n"
            "                  remind each morning at this time (09:00 until set)\n"
            "  --help          show this help and exit\n"

@@ -10,6 +10,8 @@
 // `--export FILE` work without a window, one of them at a time ("-": standard input or output);
 // `--add-address-book URL --user NAME [--accept-certificate SHA256]`,
 // `--remove-address-book URL` and `--sync` work on address books on a server, without a window;
+// `--publish URL --user NAME [--accept-certificate SHA256]` and `--unpublish URL` on the calendar
+// the dates are published to;
 // `--daily-at HH:MM` sets the daily run's time.
 // Any other argument opens the Options dialog.
 struct CommandLine {
@@ -24,14 +26,16 @@ struct CommandLine {
         AddAddressBook,
         RemoveAddressBook,
         Sync,
+        Publish,
+        Unpublish,
         DailyAt
     };
     bool home = false;
     Command command = Command::Logon;
     std::string file;           // of --import and --export
-    std::string url;            // of --add-address-book and --remove-address-book
-    std::string user;           // of --add-address-book
-    std::string certificate;    // trusted by --add-address-book: SHA-256, 64 lower-case hex digits
+    std::string url;            // of the address-book and calendar commands
+    std::string user;           // of --add-address-book and --publish
+    std::string certificate;    // trusted by them: SHA-256, 64 lower-case hex digits
     std::string time;           // of --daily-at, as given
     std::string error;          // a command given without what it needs, or given twice
     int fileError = 0;          // errno when `file` could not be made absolute (no working folder)

@@ -10,11 +10,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <string>
 
 #include "Arguments.h"
 #include "QuietLogon.h"
 #include "contacts/AddressBookCopy.h"
+#include "contacts/PublishedCalendar.h"
 #include "platform/SettingsFile.h"
 #include "records/DataFile.h"
 
@@ -85,9 +87,12 @@ int main(int argc, char** argv) {
     // Before --home changes the working folder that a relative argv[0] is read against.
     const std::string folder = OwnFolder(argv[0]);
     const bool daily = line.command == CommandLine::Command::Daily;
-    // The morning's run syncs the address books first, which takes Qt's network.
+    // The morning's run syncs the address books and the published calendar first, which takes
+    // Qt's network.
+    const std::string calendar = PublishedCalendarPath();
     if ((line.command != CommandLine::Command::Logon && !daily) ||
-        (daily && !CopyFiles(AddressBookFolder()).empty())) {
+        (daily && (!CopyFiles(AddressBookFolder()).empty() ||
+                   (!calendar.empty() && std::filesystem::exists(calendar))))) {
         HandOver(folder, argv);
     }
     if (line.home) {

@@ -280,6 +280,7 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
     }
     // The address books' dates keep the user's choices in their copies, not in the data file.
     changed = changed && !HoldsRecords(read, records);
+    bool kept = true;
 
     if (changed && !notice.empty()) {
         if (!openOptions) {
@@ -293,6 +294,10 @@ void CReminderApp::InitInstance(bool hasArguments, bool daily) {
             services_.dialogs.ShowMessage(
                 SaveFailureText(saved, ShownPath(failed), services_.text));
         }
+        kept = static_cast<bool>(saved);
+    }
+    if (openOptions && kept && notice.empty() && services_.optionsSaved) {
+        services_.optionsSaved();
     }
     KeepSnoozes(snoozes);
     // The day whose reminders this run worked out, even when its window closed after midnight.

@@ -65,6 +65,9 @@ struct AppServices {
     std::string snoozePath{};
     // Where a time of the daily run chosen in the Options dialog goes; empty: nowhere.
     std::string dailyTimerFolder;
+    // Called once what the Options dialog changed is kept, so that the published calendar
+    // follows it (in the background: the run itself never waits for a server); empty: none.
+    std::function<void()> optionsSaved{};
 };
 
 // Whether a run already happened today so that this one shows nothing: with "once a day", and

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: MIT
+#include <fcntl.h>
+#include <spawn.h>
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <ctime>
+#include <filesystem>
 #include <optional>
 
 #include "AddressBookCommands.h"
@@ -9,10 +14,38 @@
 #include "ReminderApp.h"
 #include "WindowHost.h"
 #include "contacts/AddressBookCopy.h"
+#include "contacts/PublishedCalendar.h"
 #include "platform/DailyTimer.h"
 #include "platform/QtServices.h"
 #include "platform/SettingsFile.h"
 #include "records/DataFile.h"
+
+namespace {
+
+// The published calendar follows what was saved: a run of its own, `--sync`, detached, so that
+// the window's run ends without waiting for a server; its outcome is kept with the calendar.
+void PublishInBackground() {
+    const std::string calendar = PublishedCalendarPath();
+    if (calendar.empty() || !std::filesystem::exists(calendar)) {
+        return;
+    }
+    posix_spawn_file_actions_t files;
+    posix_spawnattr_t attributes;
+    posix_spawn_file_actions_init(&files);
+    for (const int fd : {0, 1, 2}) {
+        posix_spawn_file_actions_addopen(&files, fd, "/dev/null", fd == 0 ? O_RDONLY : O_WRONLY, 0);
+    }
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
+    char name[] = "ovrana-gui", sync[] = "--sync";
+    char* const argv[] = {name, sync, nullptr};
+    pid_t child = 0;
+    posix_spawn(&child, "/proc/self/exe", &files, &attributes, argv, environ);
+    posix_spawn_file_actions_destroy(&files);
+    posix_spawnattr_destroy(&attributes);
+}
+
+}  // namespace
 
 // The whole program; `ovrana` hands it every run that shows something.
 int main(int argc, char** argv) {
@@ -42,7 +75,7 @@ int main(int argc, char** argv) {
     // A command asked to change the records in the home directory changes none elsewhere.
     const bool command = line.command == CommandLine::Command::Import ||
                          line.command == CommandLine::Command::Export;
-    if (line.home && !EnterHome() && command) {
+    if (line.home && !EnterHome() && (command || line.command == CommandLine::Command::Publish)) {
         Problem home;
         home.kind = Problem::Kind::NoHome;
         home.nothingImported = line.command == CommandLine::Command::Import;
@@ -69,22 +102,37 @@ int main(int argc, char** argv) {
     if (line.command == CommandLine::Command::RemoveAddressBook) {
         return RunRemoveAddressBook(line.url, say);
     }
-    if (line.command == CommandLine::Command::Sync ||
+    const bool publish = line.command == CommandLine::Command::Publish ||
+                         line.command == CommandLine::Command::Unpublish;
+    if (line.command == CommandLine::Command::Sync || publish ||
         (line.command == CommandLine::Command::Daily && HasAddressBooks())) {
         AppSettings settings;
         LoadSettings(store, settings, RunDateText(LocalDate(std::time(nullptr))));
+        // The calendar holds what --export writes.
+        const PublishSource source{
+            kDataFileName,
+            AddressBookFolder(),
+            {settings.defaultIcon, settings.defaultDays, TranslatedAnniversaryName(translate)},
+            TranslatedCalendarTexts(translate),
+            TranslatedCalendarName(translate)};
+        if (line.command == CommandLine::Command::Publish) {
+            return RunPublish(line.url, line.user, line.certificate, source, say);
+        }
+        if (line.command == CommandLine::Command::Unpublish) {
+            return RunUnpublish(line.url, settings.passwordCommand, say);
+        }
         if (line.command == CommandLine::Command::Sync) {
-            return RunSync(settings.passwordCommand, say);
+            return RunSync(settings.passwordCommand, say, true, &source);
         }
         // The morning's reminder works from fresh copies when the servers answer, from the last
         // ones when not; only the failures are told.
         if (settings.daily != 0) {
-            RunSync(settings.passwordCommand, say, false);
+            RunSync(settings.passwordCommand, say, false, &source);
         }
     }
     CReminderApp app({[] { return std::time(nullptr); }, SystemShortDatePattern, store, host,
                       "ovras.ini", &text, kept.has_value(), RuntimeFolder(), AddressBookFolder(),
-                      SnoozeFilePath(), DailyTimerFolder()});
+                      SnoozeFilePath(), DailyTimerFolder(), PublishInBackground});
     app.InitInstance(line.hasArguments, line.command == CommandLine::Command::Daily);
     return host.ExitStatus(line.hasArguments);
 }

@@ -32,14 +32,8 @@ CopiedCard CopyCard(std::string href, std::string etag, const VCardContact& cont
     return card;
 }
 
-namespace {
-
-constexpr std::string_view kHeader = "# Ovrana address book 1";
-// Far above 50,000 contacts; a damaged file cannot exhaust memory.
-constexpr std::size_t kMaxCopyBytes = std::size_t{256} << 20;
-
 // Every value on one line, fields split by tabs: a server may send any byte.
-void Put(std::string& out, std::string_view value) {
+void PutField(std::string& out, std::string_view value) {
     out += '\t';
     for (const char c : value) {
         switch (c) {
@@ -61,7 +55,7 @@ void Put(std::string& out, std::string_view value) {
     }
 }
 
-std::vector<std::string> Fields(std::string_view line) {
+std::vector<std::string> SplitFields(std::string_view line) {
     std::vector<std::string> fields(1);
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
@@ -76,6 +70,12 @@ std::vector<std::string> Fields(std::string_view line) {
     }
     return fields;
 }
+
+namespace {
+
+constexpr std::string_view kHeader = "# Ovrana address book 1";
+// Far above 50,000 contacts; a damaged file cannot exhaust memory.
+constexpr std::size_t kMaxCopyBytes = std::size_t{256} << 20;
 
 std::string DateText(const ContactDate& date) {
     char text[16];
@@ -127,7 +127,7 @@ bool TakeLine(const std::vector<std::string>& f, AddressBookCopy& copy) {
             return false;
         }
         const int code = ParseInt(f[1]);
-        const int last = static_cast<int>(SyncProblem::Kind::NoPassword);
+        const int last = static_cast<int>(SyncProblem::Kind::NotACalendar);
         copy.lastError = {static_cast<SyncProblem::Kind>(code >= 0 && code <= last ? code : 0),
                           f[2], ParseInt(f[3]), f[4], f[5]};
         return true;
@@ -192,7 +192,7 @@ LoadStatus ReadCopy(const std::string& path, AddressBookCopy& copy) {
             first = false;
             good = line == kHeader;
         } else if (!line.empty()) {
-            good = TakeLine(Fields(line), copy);
+            good = TakeLine(SplitFields(line), copy);
         }
         return good;
     };
@@ -214,7 +214,7 @@ int WriteCopy(const std::string& path, const AddressBookCopy& copy) {
     const auto line = [&](std::string_view kind, std::initializer_list<std::string_view> values) {
         text += kind;
         for (const std::string_view value : values) {
-            Put(text, value);
+            PutField(text, value);
         }
         text += '\n';
     };

@@ -54,6 +54,7 @@ struct SyncProblem {
         InsecureUrl,       // http:// to a host that is not a loopback address
         TooLarge,          // a reply beyond the limits
         NoPassword,        // none stored and none given
+        NotACalendar,      // the URL is no calendar, and none can be found or made there
     };
     Kind kind = Kind::None;
     std::string server;       // the host, with its port when not the default
@@ -76,6 +77,11 @@ struct AddressBookCopy {
     // By "UID" then "\n" then "b" (birthday) or "a" (anniversary).
     std::map<std::string, ContactChoice> choices;
 };
+
+// A line of a local file: each value after a tab, with tab, line break and backslash escaped,
+// since a server may send any byte; and the values of such a line, its kind first.
+void PutField(std::string& out, std::string_view value);
+std::vector<std::string> SplitFields(std::string_view line);
 
 // The card as a copy keeps it: its dates mapped exactly as an import maps them.
 CopiedCard CopyCard(std::string href, std::string etag, const VCardContact& contact);

@@ -140,14 +140,35 @@ icalcomponent* MakeEvent(const PersonRecord& record, int thisYear, const std::st
 
 }  // namespace
 
-CalendarExport ExportCalendar(const RecordList& records, std::time_t now,
-                              const CalendarTexts& texts) {
-    icalerror_clear_errno();
-    const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(
-        icalcomponent_new_vcalendar(), icalcomponent_free);
+namespace {
+
+using Component = std::unique_ptr<icalcomponent, void (*)(icalcomponent*)>;
+
+Component NewCalendar() {
+    Component calendar(icalcomponent_new_vcalendar(), icalcomponent_free);
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Ovrana//Ovrana//EN"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    return calendar;
+}
 
+// The text of `calendar`, or why libical failed.
+CalendarExport Text(icalcomponent* calendar) {
+    CalendarExport result;
+    char* text = icalcomponent_as_ical_string_r(calendar);
+    if (text != nullptr) {
+        result.text = text;
+        icalmemory_free_buffer(text);
+    }
+    if (icalerrno != ICAL_NO_ERROR || text == nullptr) {
+        result.text.clear();
+        result.error = icalerror_strerror(icalerrno);
+    }
+    return result;
+}
+
+// Each record's event with its UID, in the order of the records.
+void MakeEvents(const RecordList& records, std::time_t now, const CalendarTexts& texts,
+                const std::function<void(const std::string&, icalcomponent*)>& take) {
     const int thisYear =
         static_cast<int>(std::clamp<std::int64_t>(LocalDate(now).year, 1, kLastYear));
     // A clock beyond the calendar's last year would give a stamp libical refuses.
@@ -162,21 +183,50 @@ CalendarExport ExportCalendar(const RecordList& records, std::time_t now,
         char uid[64];
         std::snprintf(uid, sizeof uid, "%016llx-%d@ovrana", static_cast<unsigned long long>(key),
                       ++seen[key]);
-        icalcomponent_add_component(calendar.get(),
-                                    MakeEvent(*record, thisYear, uid, stamp, texts));
+        take(uid, MakeEvent(*record, thisYear, uid, stamp, texts));
     }
+}
 
-    CalendarExport result;
-    char* text = icalcomponent_as_ical_string_r(calendar.get());
-    if (text != nullptr) {
-        result.text = text;
-        icalmemory_free_buffer(text);
+}  // namespace
+
+CalendarExport ExportCalendar(const RecordList& records, std::time_t now,
+                              const CalendarTexts& texts) {
+    icalerror_clear_errno();
+    const Component calendar = NewCalendar();
+    MakeEvents(records, now, texts, [&](const std::string&, icalcomponent* event) {
+        icalcomponent_add_component(calendar.get(), event);
+    });
+    return Text(calendar.get());
+}
+
+std::string ExportEvents(const RecordList& records, std::time_t now, const CalendarTexts& texts,
+                         std::vector<CalendarEvent>& events) {
+    events.clear();
+    icalerror_clear_errno();
+    std::string error;
+    MakeEvents(records, now, texts, [&](const std::string& uid, icalcomponent* event) {
+        const Component calendar = NewCalendar();
+        icalcomponent_add_component(calendar.get(), event);
+        CalendarExport one = Text(calendar.get());
+        if (!one) {
+            error = one.error;
+            return;
+        }
+        // The time stamp alone changes from one run to the next: it does not count as a change.
+        std::string kept;
+        for (std::size_t at = 0; at < one.text.size();) {
+            const std::size_t end = std::min(one.text.find('\n', at), one.text.size() - 1) + 1;
+            if (one.text.compare(at, 8, "DTSTAMP:") != 0) {
+                kept.append(one.text, at, end - at);
+            }
+            at = end;
+        }
+        events.push_back({uid, std::move(one.text), Fnv1a(kept)});
+    });
+    if (!error.empty()) {
+        events.clear();
     }
-    if (icalerrno != ICAL_NO_ERROR || text == nullptr) {
-        result.text.clear();
-        result.error = icalerror_strerror(icalerrno);
-    }
-    return result;
+    return error;
 }
 
 int WriteCalendar(const std::string& path, const std::string& text) {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <ctime>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "Problem.h"
 #include "records/PersonRecord.h"
@@ -30,6 +32,18 @@ struct CalendarExport {
 // the file may pass) start, and the time stamp.
 CalendarExport ExportCalendar(const RecordList& records, std::time_t now,
                               const CalendarTexts& texts = {});
+
+// One event of the export, as a calendar of its own: what a CalDAV server keeps per resource.
+struct CalendarEvent {
+    std::string uid;
+    std::string text;
+    std::uint64_t hash = 0;  // of the text without its time stamp: equal while nothing changed
+};
+
+// The events ExportCalendar makes of `records`, each with the same UID and content; returns
+// libical's words when it failed, and then no events.
+std::string ExportEvents(const RecordList& records, std::time_t now, const CalendarTexts& texts,
+                         std::vector<CalendarEvent>& events);
 
 // Writes `text` to `path` as WriteInto does, or to standard output when `path` is "-". Returns 0
 // or the errno of the failure.

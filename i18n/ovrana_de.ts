@@ -23,6 +23,34 @@
         <source>no address book was added from %1</source>
         <translation>von %1 wurde kein Adressbuch hinzugefügt</translation>
     </message>
+    <message>
+        <source>the calendar is being published by another run</source>
+        <translation>der Kalender wird gerade von einem anderen Lauf veröffentlicht</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; publish again</source>
+        <translation>%1 ist beschädigt; bitte erneut veröffentlichen</translation>
+    </message>
+    <message>
+        <source>calendar %1: %2</source>
+        <translation>Kalender %1: %2</translation>
+    </message>
+    <message>
+        <source>a calendar needs a home folder to be kept in</source>
+        <translation>ein Kalender braucht einen Benutzerordner, in dem er gespeichert wird</translation>
+    </message>
+    <message>
+        <source>the dates are published to %1; --unpublish it first</source>
+        <translation>die Termine werden bereits in %1 veröffentlicht; zuerst --unpublish verwenden</translation>
+    </message>
+    <message>
+        <source>calendar %1: the password cannot be kept: %2</source>
+        <translation>Kalender %1: das Passwort kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>no calendar was published to %1</source>
+        <translation>in %1 wurde kein Kalender veröffentlicht</translation>
+    </message>
 </context>
 <context>
     <name>Age</name>
@@ -564,6 +592,10 @@ kein Programm verknüpft.</translation>
         <source>Since %1</source>
         <translation>Seit %1</translation>
     </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Geburtstage</translation>
+    </message>
 </context>
 <context>
     <name>IconSet</name>
@@ -949,6 +981,10 @@ kein Programm verknüpft.</translation>
     <message>
         <source>the time of the daily reminder was not changed: %1 could not be written: %2</source>
         <translation>die Uhrzeit der morgendlichen Erinnerung wurde nicht geändert: %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the address on %1 is not a calendar, and none can be found or made there</source>
+        <translation>die Adresse auf %1 ist kein Kalender, und dort lässt sich keiner finden oder anlegen</translation>
     </message>
 </context>
 <context>

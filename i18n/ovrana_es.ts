@@ -23,6 +23,34 @@
         <source>no address book was added from %1</source>
         <translation>no se añadió ninguna libreta de direcciones desde %1</translation>
     </message>
+    <message>
+        <source>the calendar is being published by another run</source>
+        <translation>otra ejecución está publicando el calendario</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; publish again</source>
+        <translation>%1 está dañado; vuelva a publicar</translation>
+    </message>
+    <message>
+        <source>calendar %1: %2</source>
+        <translation>calendario %1: %2</translation>
+    </message>
+    <message>
+        <source>a calendar needs a home folder to be kept in</source>
+        <translation>un calendario necesita una carpeta personal donde guardarse</translation>
+    </message>
+    <message>
+        <source>the dates are published to %1; --unpublish it first</source>
+        <translation>las fechas se publican en %1; use antes --unpublish</translation>
+    </message>
+    <message>
+        <source>calendar %1: the password cannot be kept: %2</source>
+        <translation>calendario %1: no se puede guardar la contraseña: %2</translation>
+    </message>
+    <message>
+        <source>no calendar was published to %1</source>
+        <translation>no se publicó ningún calendario en %1</translation>
+    </message>
 </context>
 <context>
     <name>Age</name>
@@ -564,6 +592,10 @@ a esta extensión de archivo.</translation>
         <source>Since %1</source>
         <translation>Desde %1</translation>
     </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Cumpleaños</translation>
+    </message>
 </context>
 <context>
     <name>IconSet</name>
@@ -949,6 +981,10 @@ a esta extensión de archivo.</translation>
     <message>
         <source>the time of the daily reminder was not changed: %1 could not be written: %2</source>
         <translation>la hora del aviso de la mañana no se cambió: no se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>the address on %1 is not a calendar, and none can be found or made there</source>
+        <translation>la dirección en %1 no es un calendario, y allí no se puede encontrar ni crear ninguno</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,34 @@
         <source>no address book was added from %1</source>
         <translation>aucun carnet d&apos;adresses n&apos;a été ajouté depuis %1</translation>
     </message>
+    <message>
+        <source>the calendar is being published by another run</source>
+        <translation>le calendrier est en cours de publication par une autre exécution</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; publish again</source>
+        <translation>%1 est endommagé ; publiez à nouveau</translation>
+    </message>
+    <message>
+        <source>calendar %1: %2</source>
+        <translation>calendrier %1 : %2</translation>
+    </message>
+    <message>
+        <source>a calendar needs a home folder to be kept in</source>
+        <translation>un calendrier a besoin d&apos;un dossier personnel où être conservé</translation>
+    </message>
+    <message>
+        <source>the dates are published to %1; --unpublish it first</source>
+        <translation>les dates sont publiées dans %1 ; utilisez d&apos;abord --unpublish</translation>
+    </message>
+    <message>
+        <source>calendar %1: the password cannot be kept: %2</source>
+        <translation>calendrier %1 : le mot de passe ne peut pas être conservé : %2</translation>
+    </message>
+    <message>
+        <source>no calendar was published to %1</source>
+        <translation>aucun calendrier n&apos;a été publié dans %1</translation>
+    </message>
 </context>
 <context>
     <name>Age</name>
@@ -564,6 +592,10 @@ with the given filename extension.</source>
         <source>Since %1</source>
         <translation>Depuis %1</translation>
     </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Anniversaires</translation>
+    </message>
 </context>
 <context>
     <name>IconSet</name>
@@ -949,6 +981,10 @@ with the given filename extension.</source>
     <message>
         <source>the time of the daily reminder was not changed: %1 could not be written: %2</source>
         <translation>l’heure du rappel du matin n’a pas été changée : %1 n’a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>the address on %1 is not a calendar, and none can be found or made there</source>
+        <translation>l&apos;adresse sur %1 n&apos;est pas un calendrier, et aucun ne peut y être trouvé ni créé</translation>
     </message>
 </context>
 <context>

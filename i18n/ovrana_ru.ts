@@ -23,6 +23,34 @@
         <source>no address book was added from %1</source>
         <translation>из %1 не было добавлено ни одной адресной книги</translation>
     </message>
+    <message>
+        <source>the calendar is being published by another run</source>
+        <translation>календарь сейчас публикует другой запуск</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; publish again</source>
+        <translation>%1 повреждён; опубликуйте заново</translation>
+    </message>
+    <message>
+        <source>calendar %1: %2</source>
+        <translation>календарь %1: %2</translation>
+    </message>
+    <message>
+        <source>a calendar needs a home folder to be kept in</source>
+        <translation>для календаря нужна домашняя папка</translation>
+    </message>
+    <message>
+        <source>the dates are published to %1; --unpublish it first</source>
+        <translation>даты уже публикуются в %1; сначала выполните --unpublish</translation>
+    </message>
+    <message>
+        <source>calendar %1: the password cannot be kept: %2</source>
+        <translation>календарь %1: пароль не удаётся сохранить: %2</translation>
+    </message>
+    <message>
+        <source>no calendar was published to %1</source>
+        <translation>в %1 не публиковался календарь</translation>
+    </message>
 </context>
 <context>
     <name>Age</name>
@@ -566,6 +594,10 @@ with the given filename extension.</source>
         <source>Since %1</source>
         <translation>С %1 года</translation>
     </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Дни рождения</translation>
+    </message>
 </context>
 <context>
     <name>IconSet</name>
@@ -962,6 +994,10 @@ with the given filename extension.</source>
     <message>
         <source>the time of the daily reminder was not changed: %1 could not be written: %2</source>
         <translation>время утреннего напоминания не изменено: не удалось записать %1: %2</translation>
+    </message>
+    <message>
+        <source>the address on %1 is not a calendar, and none can be found or made there</source>
+        <translation>адрес на %1 не является календарём, и найти или создать его там нельзя</translation>
     </message>
 </context>
 <context>

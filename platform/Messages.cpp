@@ -352,6 +352,12 @@ std::string SyncProblemText(const SyncProblem& p, const PluralTranslator& say) {
                        QT_TRANSLATE_NOOP("Messages",
                                          "no password for %1: none in the keyring and none given"),
                        {server});
+        case SyncProblem::Kind::NotACalendar:
+            return Say(say,
+                       QT_TRANSLATE_NOOP("Messages",
+                                         "the address on %1 is not a calendar, and none can be "
+                                         "found or made there"),
+                       {server});
     }
     return {};
 }

@@ -9,6 +9,10 @@ CalendarTexts TranslatedCalendarTexts(const Translator& say) {
             say("Calendar", QT_TRANSLATE_NOOP("Calendar", "Since %1"))};
 }
 
+std::string TranslatedCalendarName(const Translator& say) {
+    return say("Calendar", QT_TRANSLATE_NOOP("Calendar", "Birthdays"));
+}
+
 std::string TranslatedAnniversaryName(const Translator& say) {
     return say("Import", QT_TRANSLATE_NOOP("Import", "%1's anniversary"));
 }

@@ -42,3 +42,5 @@ using Translator = std::function<std::string(const char* context, const char* so
 // the same from the windows and from the command line.
 CalendarTexts TranslatedCalendarTexts(const Translator& translate);
 std::string TranslatedAnniversaryName(const Translator& translate);
+// The display name of the calendar the dates are published to, looked for and else made.
+std::string TranslatedCalendarName(const Translator& translate);

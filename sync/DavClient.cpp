@@ -76,7 +76,7 @@ SyncProblem DavClient::Check(const QUrl& url) const {
 }
 
 SyncProblem DavClient::Send(const QByteArray& method, const QUrl& url, int depth,
-                            const QByteArray& body, DavReply& reply) {
+                            const QByteArray& body, DavReply& reply, const DavHeaders& headers) {
     QUrl target = url;
     std::vector<QUrl> seen;
     for (int hop = 0;; ++hop) {
@@ -95,6 +95,9 @@ SyncProblem DavClient::Send(const QByteArray& method, const QUrl& url, int depth
         }
         if (depth >= 0) {
             request.setRawHeader("Depth", QByteArray::number(depth));
+        }
+        for (const auto& [name, value] : headers) {
+            request.setRawHeader(name, value);
         }
         if (SameOrigin(target, base_)) {
             request.setRawHeader("Authorization", authorization_);
@@ -189,7 +192,7 @@ SyncProblem DavClient::Send(const QByteArray& method, const QUrl& url, int depth
             }
             continue;
         }
-        reply = {status, data, target};
+        reply = {status, data, target, sent->rawHeader("ETag")};
         return {};
     }
 }

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QUrl>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "AddressBookSync.h"
 
@@ -13,8 +15,12 @@ class QNetworkAccessManager;
 struct DavReply {
     int status = 0;
     QByteArray body;
-    QUrl url;  // where it came from, after redirects
+    QUrl url;         // where it came from, after redirects
+    QByteArray etag;  // the ETag header, when one came
 };
+
+// Headers a request adds to its usual ones: a body's Content-Type, If-Match, If-None-Match.
+using DavHeaders = std::vector<std::pair<QByteArray, QByteArray>>;
 
 // Requests to one CardDAV server, each waited for in a local event loop, so that it works in
 // any thread and without a running application loop. The password goes only to the origin the
@@ -30,10 +36,11 @@ public:
     // is sent, for the URL and every redirect), NotAnAddressBook for a URL that is no http(s).
     SyncProblem Check(const QUrl& url) const;
 
-    // PROPFIND or REPORT (with `depth` 0 or 1; -1: no Depth header) or GET. Redirects are
-    // followed a few times; a status of 400 and above is the caller's to judge, except 401.
+    // PROPFIND or REPORT (with `depth` 0 or 1; -1: no Depth header), GET, PUT, DELETE or
+    // MKCALENDAR. Redirects are followed a few times; a status of 400 and above is the caller's
+    // to judge, except 401.
     SyncProblem Send(const QByteArray& method, const QUrl& url, int depth, const QByteArray& body,
-                     DavReply& reply);
+                     DavReply& reply, const DavHeaders& headers = {});
 
     const QUrl& Base() const { return base_; }
     // The host, with its port when not the scheme's default.

@@ -7,6 +7,7 @@ namespace {
 
 const QString kDav = QStringLiteral("DAV:");
 const QString kCardDav = QStringLiteral("urn:ietf:params:xml:ns:carddav");
+const QString kCalDav = QStringLiteral("urn:ietf:params:xml:ns:caldav");
 
 bool Is(const QXmlStreamReader& xml, const QString& ns, const char* name) {
     return xml.namespaceUri() == ns && xml.name() == QLatin1String(name);
@@ -45,10 +46,13 @@ void ReadProp(QXmlStreamReader& xml, DavResource& into) {
             into.principal = FirstHref(xml);
         } else if (Is(xml, kCardDav, "addressbook-home-set")) {
             into.home = FirstHref(xml);
+        } else if (Is(xml, kCalDav, "calendar-home-set")) {
+            into.calendarHome = FirstHref(xml);
         } else if (Is(xml, kDav, "resourcetype")) {
             while (xml.readNextStartElement()) {
                 into.addressBook = into.addressBook || Is(xml, kCardDav, "addressbook");
                 into.collection = into.collection || Is(xml, kDav, "collection");
+                into.calendar = into.calendar || Is(xml, kCalDav, "calendar");
                 xml.skipCurrentElement();
             }
         } else {
@@ -82,11 +86,13 @@ void ReadPropstat(QXmlStreamReader& xml, DavResource& resource) {
     take(resource.etag, found.etag);
     take(resource.principal, found.principal);
     take(resource.home, found.home);
+    take(resource.calendarHome, found.calendarHome);
     if (!found.addressData.isEmpty()) {
         resource.addressData = found.addressData;
     }
     resource.addressBook = resource.addressBook || found.addressBook;
     resource.collection = resource.collection || found.collection;
+    resource.calendar = resource.calendar || found.calendar;
     if (resource.status == 0) {
         resource.status = 200;
     }

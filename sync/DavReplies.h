@@ -6,7 +6,8 @@
 #include <vector>
 
 // What a WebDAV multistatus reply says, read into plain values: only the properties a read-only
-// CardDAV client asks for. Every text is kept as the server sent it, hrefs undecoded.
+// CardDAV client and a CalDAV publisher ask for. Every text is kept as the server sent it, hrefs
+// undecoded.
 
 struct DavResource {
     QString href;
@@ -16,6 +17,8 @@ struct DavResource {
     bool collection = false;   // resourcetype holds DAV:collection
     QString principal;         // current-user-principal's href
     QString home;              // addressbook-home-set's first href
+    bool calendar = false;     // resourcetype holds CALDAV:calendar
+    QString calendarHome;      // calendar-home-set's first href
     QString etag;
     QByteArray addressData;  // the card, as UTF-8
 };

@@ -4,36 +4,18 @@
 # plain HTTP, then TLS with a certificate made here.
 # The passwords go to gnome-keyring on a private bus.
 # Usage: carddav.sh <path to ovrana>
-source "$(dirname "$0")/private_bus.sh"
+private_bus=1
 source "$(dirname "$0")/common.sh"
 program=$1
 export XDG_DATA_HOME=$work/data
 command -v htpasswd >/dev/null && /usr/bin/python3 -c 'import radicale' 2>/dev/null || exit 77
-gnome-keyring-daemon --foreground --unlock --components=secrets <<<keyring >/dev/null 2>&1 &
-pids+=($!)
-wait_for dbus-send --session --dest=org.freedesktop.secrets --print-reply \
-    /org/freedesktop/secrets org.freedesktop.DBus.Peer.Ping
-
-port() { /usr/bin/python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'; }
-htpasswd -cbp users alice secret 2>/dev/null
+start_keyring
 mkdir -p store/collection-root/alice/contacts
 echo '{"tag": "VADDRESSBOOK", "D:displayname": "Friends"}' >store/collection-root/alice/contacts/.Radicale.props
-# serve <port> [TLS settings]: Radicale in the background as $server, once it answers.
-serve() {
-    printf '[server]\nhosts = 127.0.0.1:%s\n%s\n[auth]\ntype = htpasswd\nhtpasswd_filename = %s/users\nhtpasswd_encryption = plain\n[storage]\nfilesystem_folder = %s/store\n[rights]\ntype = owner_only\n[web]\ntype = none\n' \
-        "$1" "${2:-}" "$work" "$work" >radicale.conf
-    /usr/bin/python3 -m radicale --config radicale.conf >radicale.log 2>&1 & server=$!; pids+=("$server")
-    wait_for curl -sk -o /dev/null "http${2:+s}://127.0.0.1:$1/"
-}
 put() {  # put <uid> <vCard lines>: a card, as a phone would send it
     printf 'BEGIN:VCARD\r\nVERSION:3.0\r\nUID:%s\r\n%s\r\nEND:VCARD\r\n' "$1" "$2" |
         curl -sf -u alice:secret -X PUT --data-binary @- -H 'Content-Type: text/vcard' "$base/alice/contacts/$1.vcf" ||
         fail "PUT $1"
-}
-run() { status=0; "$program" "$@" >out 2>err || status=$?; }
-expect() {  # expect <status> <standard output>
-    [ "$status" -eq "$1" ] || fail "exit $status, not $1: $(cat err)"
-    [ "$(cat out)" = "$2" ] || fail "printed: $(cat out) $(cat err)"
 }
 
 http_port=$(port)

@@ -1,6 +1,14 @@
 # SPDX-License-Identifier: MIT
 # Sourced by the test scripts: a fresh home as working directory, no display, a pinned zone.
+# A script that sets private_bus=1 first runs again on a private session bus that starts nothing
+# on demand.
 set -euo pipefail
+if [ -n "${private_bus:-}" ] && [ -z "${OVRANA_PRIVATE_BUS:-}" ]; then
+    export OVRANA_PRIVATE_BUS=$(mktemp)  # the bus's settings, removed once it has read them
+    grep -v -e servicedir -e includedir /usr/share/dbus-1/session.conf >"$OVRANA_PRIVATE_BUS"
+    exec dbus-run-session --config-file="$OVRANA_PRIVATE_BUS" -- bash "$0" "$@"
+fi
+[ -z "${private_bus:-}" ] || rm "$OVRANA_PRIVATE_BUS"
 work=$(mktemp -d)
 pids=()  # killed at the end
 cleanup() {
@@ -48,3 +56,25 @@ start_display() {
 # The program at a pinned time in the background, as $app; the id of a window it shows.
 start() { LC_ALL=en_GB.UTF-8 faketime '2026-12-20 10:00:00' exec "$program" "$@" >out 2>err & app=$!; pids+=("$app"); }
 window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1 || fail "no window $1: $(cat err)"; }
+
+# For the server tests: gnome-keyring on the private bus, Radicale on loopback with user alice.
+start_keyring() {
+    gnome-keyring-daemon --foreground --unlock --components=secrets <<<keyring >/dev/null 2>&1 &
+    pids+=($!)
+    wait_for dbus-send --session --dest=org.freedesktop.secrets --print-reply \
+        /org/freedesktop/secrets org.freedesktop.DBus.Peer.Ping
+}
+port() { /usr/bin/python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'; }
+# serve <port> [TLS settings]: Radicale in the background as $server, once it answers.
+serve() {
+    [ -f users ] || htpasswd -cbp users alice secret 2>/dev/null
+    printf '[server]\nhosts = 127.0.0.1:%s\n%s\n[auth]\ntype = htpasswd\nhtpasswd_filename = %s/users\nhtpasswd_encryption = plain\n[storage]\nfilesystem_folder = %s/store\n[rights]\ntype = owner_only\n[web]\ntype = none\n' \
+        "$1" "${2:-}" "$work" "$work" >radicale.conf
+    /usr/bin/python3 -m radicale --config radicale.conf >radicale.log 2>&1 & server=$!; pids+=("$server")
+    wait_for curl -sk -o /dev/null "http${2:+s}://127.0.0.1:$1/"
+}
+run() { status=0; "$program" "$@" >out 2>err || status=$?; }
+expect() {  # expect <status> <standard output>
+    [ "$status" -eq "$1" ] || fail "exit $status, not $1: $(cat err)"
+    [ "$(cat out)" = "$2" ] || fail "printed: $(cat out) $(cat err)"
+}

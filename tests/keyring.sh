@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Passwords in gnome-keyring on a private bus that starts nothing on demand; the command without.
 # Usage: keyring.sh passwords <path to password_helper>
-source "$(dirname "$0")/private_bus.sh"
+private_bus=1
 source "$(dirname "$0")/common.sh"
 export XDG_DATA_HOME=$work/data
 # <environment>#<call>#<user>#<password or command>#<answer> (0 found, 1 not found, 2 no keyring,

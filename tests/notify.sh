@@ -3,7 +3,7 @@
 # The desktop notification against a real service, dunst, on a private session bus that starts
 # no service on demand, and a virtual display.
 # Usage: notify.sh <case> <path to ovrana>
-source "$(dirname "$0")/private_bus.sh"
+private_bus=1
 source "$(dirname "$0")/common.sh"
 program=$2
 start_display

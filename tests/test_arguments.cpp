@@ -51,6 +51,8 @@ TEST(Arguments, AddressBookCommands) {
         {add + cert + hex, C::AddAddressBook, "u", "a", l + l + l + l},
         {"--remove-address-book u", C::RemoveAddressBook, "u", "", ""},
         {"--sync", C::Sync, "", "", ""},
+        {"--publish u --user a" + cert + hex, C::Publish, "u", "a", l + l + l + l},
+        {"--unpublish u", C::Unpublish, "u", "", ""},
     };
     for (const auto& [arguments, command, url, user, certificate] : rows) {
         const CommandLine line = read(arguments);
@@ -63,7 +65,9 @@ TEST(Arguments, AddressBookCommands) {
           "--add-address-book  --user a"s, add + " --user b", add + " --user",
           "--remove-address-book"s, "--sync --sync"s, "--import x --sync"s,
           "--remove-address-book u --export x"s, "--user a --sync"s,
-          "--remove-address-book u" + cert + hex, "--daily-at"s, "--sync --daily-at 7:00"s}) {
+          "--remove-address-book u" + cert + hex, "--daily-at"s, "--sync --daily-at 7:00"s,
+          "--publish u"s, "--unpublish u --user a"s, "--unpublish"s,
+          "--publish u --user a --sync"s}) {
         EXPECT_NE(read(arguments).error, "") << arguments;
     }
 }

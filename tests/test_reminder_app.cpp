@@ -61,7 +61,7 @@ protected:
         CReminderApp app({[&] { return start + 3600 * 24 * reads++; },
                           [] { return std::string("dd/MM/yyyy"); }, store, dialogs, path, nullptr,
                           true, dir.File("."), dir.File("books"), dir.File("snoozed"),
-                          dir.File("timer")});
+                          dir.File("timer"), [&] { ++published; }});
         app.InitInstance(hasArguments, daily);
     }
 
@@ -69,6 +69,7 @@ protected:
     std::string path = dir.File("ovras.ini");
     MapStore store;
     FakeDialogs dialogs;
+    int published = 0;  // the calendar asked to follow the Options dialog's changes
 };
 
 }  // namespace
@@ -240,7 +241,10 @@ TEST_F(RunFlow, ChangesAreSavedOrWhyNotIsTold) {
             std::filesystem::create_hard_link(path, dir.File("other name"));
         }
         const auto type = std::filesystem::symlink_status(path).type();
+        published = 0;
         Run(c.arguments);
+        EXPECT_EQ(published,
+                  (c.what == "saved" && c.arguments) || c.what == "removed" || c.what == "contact");
         EXPECT_EQ(dialogs.calls, c.shown);
         EXPECT_NE(dialogs.told.find(c.told), std::string::npos) << dialogs.told;
         if (c.file.empty()) {
