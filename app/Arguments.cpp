@@ -12,11 +12,6 @@
 
 #include "text/DisplayText.h"
 
-void PrintError(const std::string& text) {
-    const std::string line = "ovrana: " + ReplaceControls(text) + "\n";
-    std::fwrite(line.data(), 1, line.size(), stderr);
-}
-
 namespace {
 
 // The 32 bytes of a SHA-256 in hexadecimal, in either case, with a colon between every two digits

@@ -48,9 +48,6 @@ CommandLine ReadCommandLine(int argc, const char* const* argv);
 std::string UsageText();
 std::string VersionText();
 
-// A problem on standard error, "ovrana: " first, without control characters.
-void PrintError(const std::string& text);
-
 // Answers --help and --version on standard output, and a command line error (status 2) or a file
 // that cannot be found (status 1) on standard error; returns the exit status, or -1 for any other
 // command.

@@ -8,17 +8,18 @@
 #include <filesystem>
 #include <optional>
 
-#include "AddressBookCommands.h"
 #include "Arguments.h"
-#include "Commands.h"
 #include "ReminderApp.h"
 #include "WindowHost.h"
+#include "commands/AddressBookCommands.h"
+#include "commands/Commands.h"
 #include "contacts/AddressBookCopy.h"
 #include "contacts/PublishedCalendar.h"
 #include "platform/DailyTimer.h"
 #include "platform/QtServices.h"
 #include "platform/SettingsFile.h"
 #include "records/DataFile.h"
+#include "text/DisplayText.h"
 
 namespace {
 

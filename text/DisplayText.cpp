@@ -2,6 +2,7 @@
 #include "DisplayText.h"
 
 #include <cstdint>
+#include <cstdio>
 
 namespace {
 
@@ -114,4 +115,9 @@ void AppendUtf8(std::string& out, char32_t c) {
         out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
+}
+
+void PrintError(const std::string& text) {
+    const std::string line = "ovrana: " + ReplaceControls(text) + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
 }

@@ -27,3 +27,6 @@ std::string IsolateBidi(std::string_view text);
 // `text` for a terminal: control characters (C0 but tab, DEL, C1, and lone bytes 0x80..0x9F)
 // become '?', so that no escape sequence reaches the terminal.
 std::string ReplaceControls(std::string_view text);
+
+// A problem on standard error, "ovrana: " first, without control characters.
+void PrintError(const std::string& text);

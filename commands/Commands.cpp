@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <ctime>
 
-#include "Arguments.h"
 #include "contacts/ContactRecords.h"
 #include "platform/DailyTimer.h"
 #include "platform/Settings.h"
+#include "text/DisplayText.h"
 
 int RunExport(const std::string& dataPath, const std::string& target, const CalendarTexts& texts,
               const PluralTranslator& say, const std::string& addressBookFolder,

@@ -11,7 +11,6 @@
 #include <memory>
 #include <set>
 
-#include "Arguments.h"
 #include "contacts/ContactRecords.h"
 #include "contacts/PublishedCalendar.h"
 #include "platform/TextServices.h"
