@@ -73,7 +73,7 @@ deb_package)
         fail "packaged files differ"
     # Computed from the linked libraries, plus the SVG icon engine's package.
     depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
-    for package in libc6 libqt6widgets6 libqt6svg6; do
+    for package in libc6 libqt6widgets6 libqt6svg6 libsecret-1-0; do
         grep -qx "$package" <<<"$depends" || fail "the package does not depend on $package"
     done
     # Installed, the timer is enabled for every user; removed or purged, nothing stays. Only as
