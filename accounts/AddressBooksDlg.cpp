@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <QtConcurrent>
 #include <algorithm>
+#include <cstdint>
 #include <ctime>
 #include <utility>
 
@@ -105,17 +106,36 @@ QPushButton* NewButton(const QString& text, const char* name, QWidget* parent) {
 
 }  // namespace
 
-AddressBookRow DescribeAddressBook(const AddressBookCopy& copy) {
+namespace {
+
+AddressBookRow Describe(const std::string& name, const std::string& user, const std::string& url,
+                        std::int64_t lastSync, const SyncProblem& lastError) {
     AddressBookRow row;
-    row.name = FromBytes(copy.displayName);
-    row.account = CAddressBooksDlg::tr("%1 on %2").arg(FromBytes(copy.user), ServerOf(copy.url));
-    row.lastSync = copy.lastSync == 0
-                       ? CAddressBooksDlg::tr("never")
-                       : QLocale().toString(QDateTime::fromSecsSinceEpoch(copy.lastSync),
-                                            QLocale::ShortFormat);
-    if (copy.lastError.Failed()) {
-        row.lastError = FromBytes(SyncProblemText(copy.lastError, InstalledTranslation));
+    row.name = FromBytes(name);
+    row.account = CAddressBooksDlg::tr("%1 on %2").arg(FromBytes(user), ServerOf(url));
+    row.lastSync = lastSync == 0 ? CAddressBooksDlg::tr("never")
+                                 : QLocale().toString(QDateTime::fromSecsSinceEpoch(lastSync),
+                                                      QLocale::ShortFormat);
+    if (lastError.Failed()) {
+        row.lastError = FromBytes(SyncProblemText(lastError, InstalledTranslation));
     }
+    return row;
+}
+
+}  // namespace
+
+AddressBookRow DescribeAddressBook(const AddressBookCopy& copy) {
+    return Describe(copy.displayName, copy.user, copy.url, copy.lastSync, copy.lastError);
+}
+
+AddressBookRow DescribePublished(const PublishedCalendar* calendar) {
+    if (calendar == nullptr) {
+        return {CAddressBooksDlg::tr("The dates are not published to a calendar."), {}, {}, {}};
+    }
+    AddressBookRow row = Describe(calendar->displayName, calendar->user, calendar->url,
+                                  calendar->lastSync, calendar->lastError);
+    row.name = CAddressBooksDlg::tr("Calendar %1, %2, last sync: %3")
+                   .arg(row.name, row.account, row.lastSync);
     return row;
 }
 
@@ -191,6 +211,10 @@ CAddressBooksDlg::CAddressBooksDlg(std::string folder, std::string passwordComma
     status_->setObjectName("status");
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    calendar_ = new QLabel(this);
+    calendar_->setObjectName("calendar");
+    calendar_->setWordWrap(true);
+    calendar_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     add_ = NewButton(tr("&Add..."), "buttonAdd", this);
     remove_ = NewButton(tr("&Remove"), "buttonRemove", this);
@@ -210,6 +234,7 @@ CAddressBooksDlg::CAddressBooksDlg(std::string folder, std::string passwordComma
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_, 1);
     layout->addWidget(error_);
+    layout->addWidget(calendar_);
     layout->addWidget(status_);
     layout->addLayout(row);
 
@@ -262,6 +287,13 @@ void CAddressBooksDlg::Show(const std::vector<ListedBook>& books) {
         }
     }
     list_->resizeColumnToContents(2);
+    // What the last publish or sync left: a small file, read after each run.
+    PublishedCalendar calendar;
+    const std::string path = PublishedCalendarPath();
+    const bool published = !path.empty() && ReadPublished(path, calendar) == LoadStatus::Loaded;
+    const AddressBookRow described = DescribePublished(published ? &calendar : nullptr);
+    calendar_->setText(described.lastError.isEmpty() ? described.name
+                                                     : described.name + '\n' + described.lastError);
     UpdateActions();
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "contacts/AddressBookCopy.h"
+#include "contacts/PublishedCalendar.h"
 #include "sync/AddressBookSync.h"
 
 class QLabel;
@@ -23,6 +24,8 @@ struct AddressBookRow {
     QString lastError;
 };
 AddressBookRow DescribeAddressBook(const AddressBookCopy& copy);
+// The same for the calendar the dates are published to; its name says when none is.
+AddressBookRow DescribePublished(const PublishedCalendar* calendar);
 
 // Which of the dialog's commands can start: one operation at a time, Remove and Trust on a
 // chosen row, Trust only where its certificate was refused.
@@ -83,6 +86,7 @@ private:
 
     QTreeWidget* list_;
     QLabel* error_;
+    QLabel* calendar_;
     QLabel* status_;
     QPushButton* add_;
     QPushButton* remove_;

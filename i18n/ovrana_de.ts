@@ -120,6 +120,14 @@
 <context>
     <name>CAddressBooksDlg</name>
     <message>
+        <source>The dates are not published to a calendar.</source>
+        <translation>Die Daten werden in keinem Kalender veröffentlicht.</translation>
+    </message>
+    <message>
+        <source>Calendar %1, %2, last sync: %3</source>
+        <translation>Kalender %1, %2, letzter Abgleich: %3</translation>
+    </message>
+    <message>
         <source>%1 on %2</source>
         <translation>%1 auf %2</translation>
     </message>

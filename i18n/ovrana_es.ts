@@ -120,6 +120,14 @@
 <context>
     <name>CAddressBooksDlg</name>
     <message>
+        <source>The dates are not published to a calendar.</source>
+        <translation>Las fechas no se publican en ningún calendario.</translation>
+    </message>
+    <message>
+        <source>Calendar %1, %2, last sync: %3</source>
+        <translation>Calendario %1, %2, última sincronización: %3</translation>
+    </message>
+    <message>
         <source>%1 on %2</source>
         <translation>%1 en %2</translation>
     </message>

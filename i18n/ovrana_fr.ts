@@ -120,6 +120,14 @@
 <context>
     <name>CAddressBooksDlg</name>
     <message>
+        <source>The dates are not published to a calendar.</source>
+        <translation>Les dates ne sont publiées dans aucun calendrier.</translation>
+    </message>
+    <message>
+        <source>Calendar %1, %2, last sync: %3</source>
+        <translation>Calendrier %1, %2, dernière synchronisation : %3</translation>
+    </message>
+    <message>
         <source>%1 on %2</source>
         <translation>%1 sur %2</translation>
     </message>

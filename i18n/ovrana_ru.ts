@@ -121,6 +121,14 @@
 <context>
     <name>CAddressBooksDlg</name>
     <message>
+        <source>The dates are not published to a calendar.</source>
+        <translation>Даты не публикуются ни в одном календаре.</translation>
+    </message>
+    <message>
+        <source>Calendar %1, %2, last sync: %3</source>
+        <translation>Календарь %1, %2, последняя синхронизация: %3</translation>
+    </message>
+    <message>
         <source>%1 on %2</source>
         <translation>%1 на %2</translation>
     </message>

@@ -35,6 +35,15 @@ private slots:
         row = DescribeAddressBook(copy);
         QCOMPARE(row.lastSync, QString("07/12/2026 12:00"));
         QVERIFY(row.lastError.contains("dav.example:8443"));
+        PublishedCalendar published;
+        published.url = "https://dav.example:8443/anna/birthdays/";
+        published.user = "anna";
+        published.displayName = "Birthdays";
+        published.lastError = copy.lastError;
+        row = DescribePublished(&published);
+        QCOMPARE(row.name,
+                 QString("Calendar Birthdays, anna on dav.example:8443, last sync: never"));
+        QVERIFY(row.lastError.contains("dav.example:8443"));
 
         const SyncProblem fine;
         const SyncProblem untrusted = copy.lastError;
