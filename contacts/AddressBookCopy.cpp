@@ -71,6 +71,38 @@ std::vector<std::string> SplitFields(std::string_view line) {
     return fields;
 }
 
+void PutLine(std::string& out, std::string_view kind,
+             std::initializer_list<std::string_view> values) {
+    out += kind;
+    for (const std::string_view value : values) {
+        PutField(out, value);
+    }
+    out += '\n';
+}
+
+LoadStatus ReadFieldLines(const std::string& path, std::string_view header, std::size_t maxBytes,
+                          const std::function<bool(const std::vector<std::string>&)>& take) {
+    bool first = true;
+    bool good = true;
+    LineSplitter lines;
+    const auto line = [&](std::string_view text) {
+        if (first) {
+            first = false;
+            good = text == header;
+        } else if (!text.empty()) {
+            good = take(SplitFields(text));
+        }
+        return good;
+    };
+    const FileRead read = ReadPieces(
+        path, maxBytes, true, [&](std::string_view piece) { return lines.Feed(piece, line); });
+    if (!read.exists) {
+        return LoadStatus::Missing;
+    }
+    return read.complete && lines.Finish(line) && good && !first ? LoadStatus::Loaded
+                                                                 : LoadStatus::Unreadable;
+}
+
 namespace {
 
 constexpr std::string_view kHeader = "# Ovrana address book 1";
@@ -184,39 +216,22 @@ std::vector<std::string> CopyFiles(const std::string& folder) {
 
 LoadStatus ReadCopy(const std::string& path, AddressBookCopy& copy) {
     copy = {};
-    bool first = true;
-    bool good = true;
-    LineSplitter lines;
-    const auto take = [&](std::string_view line) {
-        if (first) {
-            first = false;
-            good = line == kHeader;
-        } else if (!line.empty()) {
-            good = TakeLine(SplitFields(line), copy);
-        }
-        return good;
-    };
-    const FileRead read = ReadPieces(
-        path, kMaxCopyBytes, true, [&](std::string_view piece) { return lines.Feed(piece, take); });
-    if (!read.exists) {
-        return LoadStatus::Missing;
+    LoadStatus status = ReadFieldLines(path, kHeader, kMaxCopyBytes,
+                                       [&](const auto& fields) { return TakeLine(fields, copy); });
+    if (status == LoadStatus::Loaded && copy.url.empty()) {
+        status = LoadStatus::Unreadable;
     }
-    if (!read.complete || !lines.Finish(take) || !good || first || copy.url.empty()) {
+    if (status != LoadStatus::Loaded) {
         copy = {};
-        return LoadStatus::Unreadable;
     }
-    return LoadStatus::Loaded;
+    return status;
 }
 
 int WriteCopy(const std::string& path, const AddressBookCopy& copy) {
     std::string text(kHeader);
     text += '\n';
     const auto line = [&](std::string_view kind, std::initializer_list<std::string_view> values) {
-        text += kind;
-        for (const std::string_view value : values) {
-            PutField(text, value);
-        }
-        text += '\n';
+        PutLine(text, kind, values);
     };
     line("url", {copy.url});
     line("addedwith", {copy.addedWith});

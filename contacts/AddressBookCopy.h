@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -82,6 +83,14 @@ struct AddressBookCopy {
 // since a server may send any byte; and the values of such a line, its kind first.
 void PutField(std::string& out, std::string_view value);
 std::vector<std::string> SplitFields(std::string_view line);
+// A whole line: its kind, then each value as PutField writes it.
+void PutLine(std::string& out, std::string_view kind,
+             std::initializer_list<std::string_view> values);
+// Reads a file of such lines that begins with `header`, handing each other line that is not
+// blank to `take`, which returns false for a line it cannot read. Unreadable: not complete,
+// beyond `maxBytes`, another header, or a line `take` refused.
+LoadStatus ReadFieldLines(const std::string& path, std::string_view header, std::size_t maxBytes,
+                          const std::function<bool(const std::vector<std::string>&)>& take);
 
 // The card as a copy keeps it: its dates mapped exactly as an import maps them.
 CopiedCard CopyCard(std::string href, std::string etag, const VCardContact& contact);

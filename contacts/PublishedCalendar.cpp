@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "storage/FileReplace.h"
-#include "text/Lines.h"
 #include "text/Numbers.h"
 
 namespace {
@@ -61,39 +60,22 @@ std::string PublishedCalendarPath() {
 
 LoadStatus ReadPublished(const std::string& path, PublishedCalendar& calendar) {
     calendar = {};
-    bool first = true;
-    bool good = true;
-    LineSplitter lines;
-    const auto take = [&](std::string_view line) {
-        if (first) {
-            first = false;
-            good = line == kHeader;
-        } else if (!line.empty()) {
-            good = TakeLine(SplitFields(line), calendar);
-        }
-        return good;
-    };
-    const FileRead read = ReadPieces(
-        path, kMaxBytes, true, [&](std::string_view piece) { return lines.Feed(piece, take); });
-    if (!read.exists) {
-        return LoadStatus::Missing;
+    LoadStatus status = ReadFieldLines(
+        path, kHeader, kMaxBytes, [&](const auto& fields) { return TakeLine(fields, calendar); });
+    if (status == LoadStatus::Loaded && calendar.url.empty()) {
+        status = LoadStatus::Unreadable;
     }
-    if (!read.complete || !lines.Finish(take) || !good || first || calendar.url.empty()) {
+    if (status != LoadStatus::Loaded) {
         calendar = {};
-        return LoadStatus::Unreadable;
     }
-    return LoadStatus::Loaded;
+    return status;
 }
 
 int WritePublished(const std::string& path, const PublishedCalendar& calendar) {
     std::string text(kHeader);
     text += '\n';
     const auto line = [&](std::string_view kind, std::initializer_list<std::string_view> values) {
-        text += kind;
-        for (const std::string_view value : values) {
-            PutField(text, value);
-        }
-        text += '\n';
+        PutLine(text, kind, values);
     };
     line("url", {calendar.url});
     line("addedwith", {calendar.addedWith});
