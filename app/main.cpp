@@ -110,12 +110,8 @@ int main(int argc, char** argv) {
         AppSettings settings;
         LoadSettings(store, settings, RunDateText(LocalDate(std::time(nullptr))));
         // The calendar holds what --export writes.
-        const PublishSource source{
-            kDataFileName,
-            AddressBookFolder(),
-            {settings.defaultIcon, settings.defaultDays, TranslatedAnniversaryName(translate)},
-            TranslatedCalendarTexts(translate),
-            TranslatedCalendarName(translate)};
+        const PublishSource source =
+            MakePublishSource(kDataFileName, AddressBookFolder(), settings, translate);
         if (line.command == CommandLine::Command::Publish) {
             return RunPublish(line.url, line.user, line.certificate, source, say);
         }

@@ -3,8 +3,7 @@
 
 #include <string>
 
-#include "formats/CalendarExport.h"
-#include "formats/ContactImport.h"
+#include "accounts/CalendarPublishing.h"
 #include "platform/Messages.h"
 #include "sync/AddressBookSync.h"
 
@@ -17,15 +16,6 @@
 // `certificate`: the SHA-256 of a certificate the user trusts, as a copy keeps it; empty: none.
 int RunAddAddressBook(const std::string& url, const std::string& user,
                       const std::string& certificate, const PluralTranslator& say);
-
-// What a published calendar holds: the dates as --export writes them.
-struct PublishSource {
-    std::string dataPath;
-    std::string addressBookFolder;
-    ImportDefaults defaults;  // of the address books' dates
-    CalendarTexts texts;
-    std::string calendarName;  // of the calendar looked for, else made
-};
 
 // Syncs every address book, then the published calendar (when `calendar` is given and one is
 // published); the others still when one fails. `report`: a line for each that synced, else only
