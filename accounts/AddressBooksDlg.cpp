@@ -139,13 +139,18 @@ AddressBookRow DescribePublished(const PublishedCalendar* calendar) {
     return row;
 }
 
-AddressBookActions AllowedActions(bool busy, std::size_t books, const SyncProblem* selected) {
+AddressBookActions AllowedActions(bool busy, std::size_t books, const SyncProblem* selected,
+                                  bool published) {
     if (busy) {
         return {};
     }
-    return {true, selected != nullptr, books > 0,
+    return {true,
+            selected != nullptr,
+            books > 0 || published,
             selected != nullptr && selected->kind == SyncProblem::Kind::Untrusted &&
-                !selected->fingerprint.empty()};
+                !selected->fingerprint.empty(),
+            !published,
+            published};
 }
 
 QFuture<std::vector<ListedBook>> SyncAddressBooks(const std::string& folder,
@@ -211,10 +216,12 @@ CAddressBooksDlg::CAddressBooksDlg(std::string folder, std::string passwordComma
     status_->setObjectName("status");
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    calendar_ = new QLabel(this);
-    calendar_->setObjectName("calendar");
-    calendar_->setWordWrap(true);
-    calendar_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    calendarText_ = new QLabel(this);
+    calendarText_->setObjectName("calendar");
+    calendarText_->setWordWrap(true);
+    calendarText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    publish_ = NewButton(tr("&Publish..."), "buttonPublish", this);
+    unpublish_ = NewButton(tr("St&op publishing"), "buttonUnpublish", this);
 
     add_ = NewButton(tr("&Add..."), "buttonAdd", this);
     remove_ = NewButton(tr("&Remove"), "buttonRemove", this);
@@ -234,7 +241,11 @@ CAddressBooksDlg::CAddressBooksDlg(std::string folder, std::string passwordComma
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_, 1);
     layout->addWidget(error_);
-    layout->addWidget(calendar_);
+    auto* calendarRow = new QHBoxLayout;
+    calendarRow->addWidget(calendarText_, 1);
+    calendarRow->addWidget(publish_, 0, Qt::AlignTop);
+    calendarRow->addWidget(unpublish_, 0, Qt::AlignTop);
+    layout->addLayout(calendarRow);
     layout->addWidget(status_);
     layout->addLayout(row);
 
@@ -243,6 +254,8 @@ CAddressBooksDlg::CAddressBooksDlg(std::string folder, std::string passwordComma
     connect(remove_, &QPushButton::clicked, this, &CAddressBooksDlg::OnRemove);
     connect(sync_, &QPushButton::clicked, this, &CAddressBooksDlg::OnSync);
     connect(trust_, &QPushButton::clicked, this, &CAddressBooksDlg::OnTrust);
+    connect(publish_, &QPushButton::clicked, this, &CAddressBooksDlg::OnPublish);
+    connect(unpublish_, &QPushButton::clicked, this, &CAddressBooksDlg::OnUnpublish);
     connect(list_, &QTreeWidget::currentItemChanged, this, &CAddressBooksDlg::UpdateActions);
 
     // The list once the sync under way has ended, so that it shows what that sync found.
@@ -260,14 +273,14 @@ QFuture<void> CAddressBooksDlg::Pending() const {
     return pending_;
 }
 
-void CAddressBooksDlg::Start(QFuture<std::vector<ListedBook>> job) {
+void CAddressBooksDlg::Start(QFuture<std::vector<ListedBook>> job, const QString& done) {
     busy_ = true;
     pending_ = job;
     status_->setText(tr("Talking to the servers..."));
     UpdateActions();
-    WhenDone<std::vector<ListedBook>>(this, job, [this](std::vector<ListedBook> books) {
+    WhenDone<std::vector<ListedBook>>(this, job, [this, done](std::vector<ListedBook> books) {
         busy_ = false;
-        status_->clear();
+        status_->setText(done);
         Show(books);
     });
 }
@@ -288,12 +301,12 @@ void CAddressBooksDlg::Show(const std::vector<ListedBook>& books) {
     }
     list_->resizeColumnToContents(2);
     // What the last publish or sync left: a small file, read after each run.
-    PublishedCalendar calendar;
     const std::string path = PublishedCalendarPath();
-    const bool published = !path.empty() && ReadPublished(path, calendar) == LoadStatus::Loaded;
-    const AddressBookRow described = DescribePublished(published ? &calendar : nullptr);
-    calendar_->setText(described.lastError.isEmpty() ? described.name
-                                                     : described.name + '\n' + described.lastError);
+    published_ = !path.empty() && ReadPublished(path, calendar_) == LoadStatus::Loaded;
+    const AddressBookRow described = DescribePublished(published_ ? &calendar_ : nullptr);
+    calendarText_->setText(described.lastError.isEmpty()
+                               ? described.name
+                               : described.name + '\n' + described.lastError);
     UpdateActions();
 }
 
@@ -304,13 +317,19 @@ int CAddressBooksDlg::Selected() const {
 
 void CAddressBooksDlg::UpdateActions() {
     const int row = Selected();
-    const AddressBookActions allowed = AllowedActions(
-        busy_, books_.size(), row >= 0 ? &books_[std::size_t(row)].copy.lastError : nullptr);
+    const AddressBookActions allowed =
+        AllowedActions(busy_, books_.size(),
+                       row >= 0 ? &books_[std::size_t(row)].copy.lastError : nullptr, published_);
     add_->setEnabled(allowed.add);
     remove_->setEnabled(allowed.remove);
     sync_->setEnabled(allowed.sync);
     trust_->setEnabled(allowed.trust);
     trust_->setVisible(allowed.trust);
+    // One of the two, in the same place; both stay visible while busy, which decides nothing.
+    publish_->setEnabled(allowed.publish && !publishing.dataPath.empty());
+    publish_->setVisible(!published_);
+    unpublish_->setEnabled(allowed.unpublish);
+    unpublish_->setVisible(published_);
     error_->setText(row >= 0 ? list_->topLevelItem(row)->text(3) : QString());
     error_->setVisible(!error_->text().isEmpty());
     GrowForText(*this);
@@ -347,9 +366,29 @@ void CAddressBooksDlg::OnRemove() {
 }
 
 void CAddressBooksDlg::OnSync() {
-    if (!busy_) {
-        Start(SyncAddressBooks(folder_, passwordCommand_));
+    if (busy_) {
+        return;
     }
+    QFuture<std::vector<ListedBook>> job = SyncAddressBooks(folder_, passwordCommand_);
+    if (published_ && !publishing.dataPath.empty()) {
+        // Then the calendar, its password read on the window's thread; what went wrong is kept
+        // with it, and shown in its row.
+        using Books = std::pair<std::vector<ListedBook>, PasswordResult>;
+        const std::string path = PublishedCalendarPath();
+        job = job.then(this,
+                       [path, command = passwordCommand_](const std::vector<ListedBook>& books) {
+                           return Books{books, ReadCalendarPassword(path, command)};
+                       })
+                  .then(QtFuture::Launch::Async, [path, source = publishing](const Books& books) {
+                      PublishedCalendar calendar;
+                      PublishCounts counts;
+                      std::string warning;
+                      SyncPublished(path, books.second, source, InstalledTranslation, calendar,
+                                    counts, warning);
+                      return books.first;
+                  });
+    }
+    Start(job);
 }
 
 void CAddressBooksDlg::OnTrust() {
@@ -359,6 +398,41 @@ void CAddressBooksDlg::OnTrust() {
     }
     const ListedBook& book = books_[std::size_t(row)];
     Start(SyncAddressBooks(folder_, passwordCommand_, book.path, book.copy.lastError.fingerprint));
+}
+
+void CAddressBooksDlg::OnPublish() {
+    if (busy_ || published_ || publishing.dataPath.empty()) {
+        return;
+    }
+    CPublishCalendarDlg dialog(publishing, this);
+    dialog.exec();
+    Start(QtConcurrent::run(ListBooks, folder_));
+}
+
+void CAddressBooksDlg::OnUnpublish() {
+    if (busy_ || !published_ ||
+        !Modal::Ask(this, tr("Stop publishing the dates to the calendar %1? The events Ovrana "
+                             "put there are deleted from the server; your own events stay.")
+                              .arg(FromBytes(calendar_.displayName)))) {
+        return;
+    }
+    const std::string path = PublishedCalendarPath();
+    const PasswordResult password = ReadCalendarPassword(path, passwordCommand_);
+    using Stopped = std::pair<std::string, PublishedCalendar>;
+    auto job = QtConcurrent::run([path, password] {
+        Stopped stopped;
+        stopped.first = StopPublishing(path, password, InstalledTranslation, stopped.second);
+        return stopped;
+    });
+    busy_ = true;
+    status_->setText(tr("Talking to the servers..."));
+    UpdateActions();
+    WhenDone<Stopped>(this, job, [this](Stopped stopped) {
+        if (stopped.first.empty() && !stopped.second.url.empty()) {
+            ForgetPassword(stopped.second.url, stopped.second.user);
+        }
+        Start(QtConcurrent::run(ListBooks, folder_), FromBytes(stopped.first));
+    });
 }
 
 CAddAddressBookDlg::CAddAddressBookDlg(std::string folder, QWidget* parent)
@@ -570,6 +644,153 @@ void CAddAddressBookDlg::UpdateActions() {
     // Enter finds before it adds.
     find_->setDefault(found_.empty());
     ok_->setDefault(!found_.empty());
+    const bool untrusted = !busy_ && problem_.kind == SyncProblem::Kind::Untrusted &&
+                           !problem_.fingerprint.empty() && problem_.fingerprint != certificate_;
+    trust_->setVisible(untrusted);
+    for (QLineEdit* edit : {address_, user_, password_}) {
+        edit->setReadOnly(busy_);
+    }
+}
+
+CPublishCalendarDlg::CPublishCalendarDlg(PublishSource source, QWidget* parent)
+    : QDialog(parent), source_(std::move(source)) {
+    setWindowTitle(tr("Publish the dates to a calendar"));
+    const int em = fontMetrics().averageCharWidth();
+
+    address_ = new QLineEdit(this);
+    address_->setObjectName("editAddress");
+    address_->setPlaceholderText(QStringLiteral("https://"));
+    address_->setMinimumWidth(50 * em);
+    user_ = new QLineEdit(this);
+    user_->setObjectName("editUser");
+    password_ = new QLineEdit(this);
+    password_->setObjectName("editPassword");
+    password_->setEchoMode(QLineEdit::Password);
+    auto* about = new QLabel(
+        tr("Your dates go to the calendar %1 at this address, made there when there is none, "
+           "each with its warning. The calendar mirrors your records: its events changed "
+           "elsewhere are replaced at the next sync.")
+            .arg(FromBytes(source_.calendarName)),
+        this);
+    about->setWordWrap(true);
+    status_ = new QLabel(this);
+    status_->setObjectName("status");
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    trust_ = NewButton(tr("&Trust this certificate"), "buttonTrust", this);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_->setObjectName("okButton");
+    ok_->setText(tr("Publish"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancelButton");
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Address:"), address_);
+    form->addRow(tr("&User:"), user_);
+    form->addRow(tr("&Password:"), password_);
+    auto* trustRow = new QHBoxLayout;
+    trustRow->addStretch();
+    trustRow->addWidget(trust_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(about);
+    layout->addLayout(form);
+    layout->addWidget(status_);
+    layout->addLayout(trustRow);
+    layout->addStretch();
+    layout->addWidget(buttons);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &CPublishCalendarDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CPublishCalendarDlg::reject);
+    connect(trust_, &QPushButton::clicked, this, [this] {
+        certificate_ = problem_.fingerprint;
+        accept();
+    });
+    for (QLineEdit* edit : {address_, user_, password_}) {
+        connect(edit, &QLineEdit::textChanged, this, &CPublishCalendarDlg::UpdateActions);
+    }
+    // A certificate is trusted for the server it came from.
+    connect(address_, &QLineEdit::textChanged, this, [this] { certificate_.clear(); });
+    UpdateActions();
+}
+
+int CPublishCalendarDlg::exec() {
+    return Modal::Run(*this);
+}
+
+void CPublishCalendarDlg::accept() {
+    if (busy_ || !ok_->isEnabled()) {
+        return;
+    }
+    busy_ = true;
+    problem_ = {};
+    status_->setText(tr("Publishing the dates..."));
+    UpdateActions();
+    const DavLogin login{address_->text().trimmed().toStdString(), user_->text().toStdString(),
+                         password_->text().toStdString(), certificate_};
+    // Found and made off the window's thread, the password kept on it, where the keyring
+    // answers, and only then the dates put, as the command line does.
+    auto find = QtConcurrent::run([login, source = source_] {
+        Step step{std::make_shared<Publishing>(), {}};
+        step.why = BeginPublish(*step.run, login.url, source, InstalledTranslation);
+        if (step.why.empty()) {
+            step.why =
+                FindPublishCalendar(*step.run, login, source.calendarName, InstalledTranslation);
+        }
+        return step;
+    });
+    WhenDone<Step>(this, find, [this, login](Step step) {
+        if (step.run && step.why.empty()) {
+            step.why =
+                KeepCalendarPassword(step.run->calendar, login.password, InstalledTranslation);
+        }
+        if (!step.run || !step.why.empty()) {
+            Finish(step);
+            return;
+        }
+        auto put = QtConcurrent::run([step, login]() mutable {
+            PublishCounts counts;
+            step.why = FinishPublish(*step.run, login.password, InstalledTranslation, counts);
+            return step;
+        });
+        WhenDone<Step>(this, put, [this](Step done) {
+            if (done.run && !done.run->kept) {
+                ForgetPassword(done.run->calendar.url, done.run->calendar.user);
+            }
+            Finish(done);
+        });
+    });
+}
+
+void CPublishCalendarDlg::Finish(const Step& step) {
+    busy_ = false;
+    if (step.run) {
+        problem_ = step.run->problem;
+        step.run->lock.reset();  // another run may publish from now
+    }
+    if (step.run && step.why.empty()) {
+        QDialog::accept();
+        return;
+    }
+    status_->setText(FromBytes(step.why));
+    GrowForText(*this);
+    UpdateActions();
+    if (closing_) {
+        QDialog::reject();
+    }
+}
+
+void CPublishCalendarDlg::reject() {
+    // A publish under way still needs its password kept: close once it has ended.
+    if (busy_) {
+        closing_ = true;
+        return;
+    }
+    QDialog::reject();
+}
+
+void CPublishCalendarDlg::UpdateActions() {
+    ok_->setEnabled(!busy_ && !address_->text().trimmed().isEmpty() && !user_->text().isEmpty());
     const bool untrusted = !busy_ && problem_.kind == SyncProblem::Kind::Untrusted &&
                            !problem_.fingerprint.empty() && problem_.fingerprint != certificate_;
     trust_->setVisible(untrusted);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "CalendarPublishing.h"
 #include "contacts/AddressBookCopy.h"
 #include "contacts/PublishedCalendar.h"
 #include "sync/AddressBookSync.h"
@@ -28,15 +29,19 @@ AddressBookRow DescribeAddressBook(const AddressBookCopy& copy);
 AddressBookRow DescribePublished(const PublishedCalendar* calendar);
 
 // Which of the dialog's commands can start: one operation at a time, Remove and Trust on a
-// chosen row, Trust only where its certificate was refused.
+// chosen row, Trust only where its certificate was refused; Publish while no calendar is
+// published, Stop publishing while one is.
 struct AddressBookActions {
     bool add = false;
     bool remove = false;
     bool sync = false;
     bool trust = false;
+    bool publish = false;
+    bool unpublish = false;
     bool operator==(const AddressBookActions&) const = default;
 };
-AddressBookActions AllowedActions(bool busy, std::size_t books, const SyncProblem* selected);
+AddressBookActions AllowedActions(bool busy, std::size_t books, const SyncProblem* selected,
+                                  bool published);
 
 // An address book as the list shows it, and the file of its copy.
 struct ListedBook {
@@ -54,7 +59,8 @@ QFuture<std::vector<ListedBook>> SyncAddressBooks(const std::string& folder,
                                                   const std::string& trust = {});
 
 // The address books on servers: each with its last sync and its last error; Add, Remove and
-// Sync now, each run off the window's thread so the window never waits on a server.
+// Sync now; the calendar the dates are published to, Publish and Stop publishing. Each runs off
+// the window's thread so the window never waits on a server.
 class CAddressBooksDlg : public QDialog {
     Q_OBJECT
 
@@ -68,8 +74,12 @@ public:
     // The operation still under way when the dialog closes, left to finish on its own.
     QFuture<void> Pending() const;
 
+    // Set before exec(): the dates Publish and Sync now publish; no data file: none.
+    PublishSource publishing;
+
 private:
-    void Start(QFuture<std::vector<ListedBook>> job);
+    // `done`: said in the status line when the job ends.
+    void Start(QFuture<std::vector<ListedBook>> job, const QString& done = {});
     void Show(const std::vector<ListedBook>& books);
     void UpdateActions();
     int Selected() const;  // -1 when none
@@ -77,21 +87,27 @@ private:
     void OnRemove();
     void OnSync();
     void OnTrust();
+    void OnPublish();
+    void OnUnpublish();
 
     std::string folder_;
     std::string passwordCommand_;
     std::vector<ListedBook> books_;
+    PublishedCalendar calendar_;  // as the last run left it
+    bool published_ = false;
     bool busy_ = false;
     QFuture<void> pending_;
 
     QTreeWidget* list_;
     QLabel* error_;
-    QLabel* calendar_;
+    QLabel* calendarText_;
     QLabel* status_;
     QPushButton* add_;
     QPushButton* remove_;
     QPushButton* sync_;
     QPushButton* trust_;
+    QPushButton* publish_;
+    QPushButton* unpublish_;
 };
 
 // Adding address books: the server's address, user and password; Find lists the address books
@@ -129,5 +145,42 @@ private:
     QPushButton* trust_;
     QPushButton* ok_;
     QTreeWidget* found_list_;
+    QLabel* status_;
+};
+
+// Publishing the dates to a calendar: the server's address, user and password; Publish finds
+// the calendar named for the dates there, or makes it, puts every date and keeps the password.
+class CPublishCalendarDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    CPublishCalendarDlg(PublishSource source, QWidget* parent = nullptr);
+
+    int exec() override;
+    // Publishes; closes once the dates are published and the password kept.
+    void accept() override;
+    // While publishing, closes once it has ended, the password kept.
+    void reject() override;
+
+private:
+    // A publish between its steps.
+    struct Step {
+        std::shared_ptr<Publishing> run;
+        std::string why;  // of a step that failed
+    };
+    void Finish(const Step& step);
+    void UpdateActions();
+
+    PublishSource source_;
+    bool busy_ = false;
+    bool closing_ = false;
+    std::string certificate_;  // trusted by the user for this server
+    SyncProblem problem_;      // of the last try
+
+    QLineEdit* address_;
+    QLineEdit* user_;
+    QLineEdit* password_;
+    QPushButton* trust_;
+    QPushButton* ok_;
     QLabel* status_;
 };

@@ -183,6 +183,18 @@
         <source>&amp;Trust this certificate</source>
         <translation>Diesem Zertifikat &amp;vertrauen</translation>
     </message>
+    <message>
+        <source>&amp;Publish...</source>
+        <translation>Veröffent&amp;lichen...</translation>
+    </message>
+    <message>
+        <source>St&amp;op publishing</source>
+        <translation>Veröffentlichung &amp;beenden</translation>
+    </message>
+    <message>
+        <source>Stop publishing the dates to the calendar %1? The events Ovrana put there are deleted from the server; your own events stay.</source>
+        <translation>Die Daten nicht mehr im Kalender %1 veröffentlichen? Die Termine, die Ovrana dort eingetragen hat, werden vom Server gelöscht; Ihre eigenen Termine bleiben.</translation>
+    </message>
 </context>
 <context>
     <name>CEditPersonDlg</name>
@@ -470,6 +482,41 @@
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>CPublishCalendarDlg</name>
+    <message>
+        <source>Publish the dates to a calendar</source>
+        <translation>Daten in einem Kalender veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Your dates go to the calendar %1 at this address, made there when there is none, each with its warning. The calendar mirrors your records: its events changed elsewhere are replaced at the next sync.</source>
+        <translation>Ihre Daten kommen in den Kalender %1 unter dieser Adresse, der dort angelegt wird, wenn es ihn noch nicht gibt, jedes mit seiner Vorwarnung. Der Kalender spiegelt Ihre Einträge: anderswo geänderte Termine werden beim nächsten Abgleich ersetzt.</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>Diesem Zertifikat &amp;vertrauen</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;Benutzer:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>Publishing the dates...</source>
+        <translation>Die Daten werden veröffentlicht...</translation>
     </message>
 </context>
 <context>

@@ -183,6 +183,18 @@
         <source>&amp;Trust this certificate</source>
         <translation>Con&amp;fiar en este certificado</translation>
     </message>
+    <message>
+        <source>&amp;Publish...</source>
+        <translation>&amp;Publicar...</translation>
+    </message>
+    <message>
+        <source>St&amp;op publishing</source>
+        <translation>&amp;Dejar de publicar</translation>
+    </message>
+    <message>
+        <source>Stop publishing the dates to the calendar %1? The events Ovrana put there are deleted from the server; your own events stay.</source>
+        <translation>¿Dejar de publicar las fechas en el calendario %1? Los eventos que Ovrana puso allí se eliminan del servidor; sus propios eventos se quedan.</translation>
+    </message>
 </context>
 <context>
     <name>CEditPersonDlg</name>
@@ -470,6 +482,41 @@
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>CPublishCalendarDlg</name>
+    <message>
+        <source>Publish the dates to a calendar</source>
+        <translation>Publicar las fechas en un calendario</translation>
+    </message>
+    <message>
+        <source>Your dates go to the calendar %1 at this address, made there when there is none, each with its warning. The calendar mirrors your records: its events changed elsewhere are replaced at the next sync.</source>
+        <translation>Sus fechas van al calendario %1 en esta dirección, que se crea allí si no existe, cada una con su aviso. El calendario refleja sus registros: sus eventos cambiados en otro lugar se reemplazan en la próxima sincronización.</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>Con&amp;fiar en este certificado</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publicar</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;Usuario:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+    <message>
+        <source>Publishing the dates...</source>
+        <translation>Publicando las fechas...</translation>
     </message>
 </context>
 <context>

@@ -183,6 +183,18 @@
         <source>&amp;Trust this certificate</source>
         <translation>Faire &amp;confiance à ce certificat</translation>
     </message>
+    <message>
+        <source>&amp;Publish...</source>
+        <translation>&amp;Publier...</translation>
+    </message>
+    <message>
+        <source>St&amp;op publishing</source>
+        <translation>&amp;Ne plus publier</translation>
+    </message>
+    <message>
+        <source>Stop publishing the dates to the calendar %1? The events Ovrana put there are deleted from the server; your own events stay.</source>
+        <translation>Ne plus publier les dates dans le calendrier %1 ? Les événements qu&apos;Ovrana y a mis sont supprimés du serveur ; vos propres événements restent.</translation>
+    </message>
 </context>
 <context>
     <name>CEditPersonDlg</name>
@@ -470,6 +482,41 @@
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>CPublishCalendarDlg</name>
+    <message>
+        <source>Publish the dates to a calendar</source>
+        <translation>Publier les dates dans un calendrier</translation>
+    </message>
+    <message>
+        <source>Your dates go to the calendar %1 at this address, made there when there is none, each with its warning. The calendar mirrors your records: its events changed elsewhere are replaced at the next sync.</source>
+        <translation>Vos dates vont dans le calendrier %1 à cette adresse, créé s&apos;il n&apos;existe pas, chacune avec son avertissement. Le calendrier reflète vos fiches : ses événements modifiés ailleurs sont remplacés à la prochaine synchronisation.</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>Faire &amp;confiance à ce certificat</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publier</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse :</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;Utilisateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Publishing the dates...</source>
+        <translation>Publication des dates...</translation>
     </message>
 </context>
 <context>

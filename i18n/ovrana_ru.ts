@@ -184,6 +184,18 @@
         <source>&amp;Trust this certificate</source>
         <translation>&amp;Доверять этому сертификату</translation>
     </message>
+    <message>
+        <source>&amp;Publish...</source>
+        <translation>&amp;Опубликовать...</translation>
+    </message>
+    <message>
+        <source>St&amp;op publishing</source>
+        <translation>&amp;Прекратить публикацию</translation>
+    </message>
+    <message>
+        <source>Stop publishing the dates to the calendar %1? The events Ovrana put there are deleted from the server; your own events stay.</source>
+        <translation>Прекратить публикацию дат в календаре %1? События, которые Ovrana туда поместила, удаляются с сервера; ваши собственные события остаются.</translation>
+    </message>
 </context>
 <context>
     <name>CEditPersonDlg</name>
@@ -472,6 +484,41 @@
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>CPublishCalendarDlg</name>
+    <message>
+        <source>Publish the dates to a calendar</source>
+        <translation>Публикация дат в календаре</translation>
+    </message>
+    <message>
+        <source>Your dates go to the calendar %1 at this address, made there when there is none, each with its warning. The calendar mirrors your records: its events changed elsewhere are replaced at the next sync.</source>
+        <translation>Ваши даты попадают в календарь %1 по этому адресу (он создаётся, если его нет), каждая со своим предупреждением. Календарь повторяет ваши записи: его события, изменённые в другом месте, заменяются при следующей синхронизации.</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>&amp;Доверять этому сертификату</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Опубликовать</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Адрес:</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;Пользователь:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Пароль:</translation>
+    </message>
+    <message>
+        <source>Publishing the dates...</source>
+        <translation>Публикация дат...</translation>
     </message>
 </context>
 <context>

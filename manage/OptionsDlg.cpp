@@ -358,6 +358,7 @@ void COptionsDlg::ReloadContacts() {
 
 void COptionsDlg::OnAddressBooks() {
     CAddressBooksDlg dialog(addressBookFolder, settings->passwordCommand, addressBookJob, this);
+    dialog.publishing = MakePublishSource(dataPath, addressBookFolder, *settings, AppTranslations);
     dialog.exec();
     // Books added or removed; a sync still under way reports when it ends.
     WhenAddressBooksDone(dialog.Pending());

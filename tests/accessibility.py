@@ -173,6 +173,11 @@ try:
                              for n in tree(window(app, "Address books"))), "the books listed")
     keys("alt+a")
     check_names(app, "Add address books", {"Address books found": pyatspi.ROLE_TREE})
+    keys("Escape")
+    wait_for(lambda: any(n.name == "Publish..." and has(n, pyatspi.STATE_ENABLED)
+                         for n in tree(window(app, "Address books"))), "Publish")
+    keys("alt+p", into="^Address books$")
+    check_names(app, "Publish the dates to a calendar", {"Publish": pyatspi.ROLE_PUSH_BUTTON})
     print("ok")
 finally:
     for daemon in reversed(daemons):

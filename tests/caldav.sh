@@ -124,3 +124,25 @@ expect 0 ''
 read_back
 [ "$(cat calendar)" = "2026-08-10 Dentist -" ] || fail "after --unpublish: $(cat calendar)"
 [ ! -e data/ovrana/calendar ] || fail "the calendar is not forgotten"
+# The same from the accounts dialog, driven with the keyboard: Publish..., then Stop publishing.
+start_display
+start --options
+xdotool windowfocus --sync "$(window '^Options$')"
+xdotool key alt+a
+accounts=$(window '^Address books$')
+# Publish... is enabled once the address book's sync has ended.
+publish() { xdotool windowfocus --sync "$accounts" key alt+p; xdotool search --onlyvisible --name '^Publish the dates'; }
+wait_for publish
+xdotool windowfocus --sync "$(window '^Publish the dates')" key alt+a
+xdotool type --delay 20 "$base/"
+xdotool key Tab type --delay 20 alice
+xdotool key Tab type --delay 20 "$password"
+xdotool key Return
+wait_for test -e data/ovrana/calendar
+read_back
+[ "$(grep -c . calendar)" -eq 18 ] && grep -qx "2026-08-10 Dentist -" calendar || fail "dialog: $(cat calendar)"
+xdotool windowfocus --sync "$accounts" key alt+o
+xdotool windowfocus --sync "$(window '^ *Ovrana$')" key alt+y
+wait_for test ! -e data/ovrana/calendar
+read_back
+[ "$(cat calendar)" = "2026-08-10 Dentist -" ] || fail "after Stop publishing: $(cat calendar)"

@@ -5,8 +5,8 @@
 
 #include "Mnemonics.h"
 #include "TestSupport.h"
-#include "controls/DialogKit.h"
 #include "accounts/AddressBooksDlg.h"
+#include "controls/DialogKit.h"
 
 namespace {
 
@@ -53,16 +53,18 @@ private slots:
             bool busy;
             std::size_t books;
             const SyncProblem* selected;
-            AddressBookActions allowed;  // add, remove, sync, trust
+            bool published;
+            AddressBookActions allowed;  // add, remove, sync, trust, publish, unpublish
         } rows[] = {
-            {false, 0, nullptr, {true, false, false, false}},
-            {false, 2, &fine, {true, true, true, false}},
-            {false, 2, &untrusted, {true, true, true, true}},
-            {false, 2, &unknown, {true, true, true, false}},
-            {true, 2, &untrusted, {false, false, false, false}},
+            {false, 0, nullptr, false, {true, false, false, false, true, false}},
+            {false, 2, &fine, false, {true, true, true, false, true, false}},
+            {false, 2, &untrusted, false, {true, true, true, true, true, false}},
+            {false, 2, &unknown, false, {true, true, true, false, true, false}},
+            {false, 0, nullptr, true, {true, false, true, false, false, true}},
+            {true, 2, &untrusted, true, {}},
         };
         for (const auto& r : rows) {
-            QVERIFY(AllowedActions(r.busy, r.books, r.selected) == r.allowed);
+            QVERIFY(AllowedActions(r.busy, r.books, r.selected, r.published) == r.allowed);
         }
     }
 
@@ -82,7 +84,9 @@ private slots:
         QTRY_COMPARE(books->topLevelItemCount(), 1);
         QVERIFY(add->isEnabled());
         CAddAddressBookDlg adding(dir.File("books"));
-        QCOMPARE(MnemonicFaults(*dialog) + MnemonicFaults(adding), QStringList());
+        CPublishCalendarDlg publishing({});
+        QCOMPARE(MnemonicFaults(*dialog) + MnemonicFaults(adding) + MnemonicFaults(publishing),
+                 QStringList());
 
         QPromise<void> second;
         second.start();
