@@ -104,6 +104,48 @@ QPushButton* NewButton(const QString& text, const char* name, QWidget* parent) {
     return button;
 }
 
+// A wrapped text the user can select and copy, as errors and what is under way are shown.
+QLabel* NewText(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+// A server account as Add and Publish ask for it.
+struct AccountFields {
+    QLineEdit* address;
+    QLineEdit* user;
+    QLineEdit* password;
+    QFormLayout* form;
+};
+
+AccountFields NewAccountFields(QWidget* parent) {
+    AccountFields fields{new QLineEdit(parent), new QLineEdit(parent), new QLineEdit(parent),
+                         new QFormLayout};
+    fields.address->setObjectName("editAddress");
+    fields.address->setPlaceholderText(QStringLiteral("https://"));
+    fields.address->setMinimumWidth(50 * parent->fontMetrics().averageCharWidth());
+    fields.user->setObjectName("editUser");
+    fields.password->setObjectName("editPassword");
+    fields.password->setEchoMode(QLineEdit::Password);
+    fields.form->addRow(CAddAddressBookDlg::tr("&Address:"), fields.address);
+    fields.form->addRow(CAddAddressBookDlg::tr("&User:"), fields.user);
+    fields.form->addRow(CAddAddressBookDlg::tr("&Password:"), fields.password);
+    return fields;
+}
+
+// OK, called `okText`, and Cancel.
+QDialogButtonBox* NewOkCancel(const QString& okText, QPushButton*& ok, QWidget* parent) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, parent);
+    ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setObjectName("okButton");
+    ok->setText(okText);
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancelButton");
+    return buttons;
+}
+
 }  // namespace
 
 namespace {
@@ -208,18 +250,9 @@ CAddressBooksDlg::CAddressBooksDlg(std::string folder, std::string passwordComma
     list_->setMinimumSize(widths[0] + widths[1] + 60 * em, fontMetrics().height() * 10);
 
     // The chosen book's error in full: a fingerprint is longer than its column.
-    error_ = new QLabel(this);
-    error_->setObjectName("error");
-    error_->setWordWrap(true);
-    error_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    status_ = new QLabel(this);
-    status_->setObjectName("status");
-    status_->setWordWrap(true);
-    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    calendarText_ = new QLabel(this);
-    calendarText_->setObjectName("calendar");
-    calendarText_->setWordWrap(true);
-    calendarText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    error_ = NewText("error", this);
+    status_ = NewText("status", this);
+    calendarText_ = NewText("calendar", this);
     publish_ = NewButton(tr("&Publish..."), "buttonPublish", this);
     unpublish_ = NewButton(tr("St&op publishing"), "buttonUnpublish", this);
 
@@ -440,15 +473,10 @@ CAddAddressBookDlg::CAddAddressBookDlg(std::string folder, QWidget* parent)
     setWindowTitle(tr("Add address books"));
     const int em = fontMetrics().averageCharWidth();
 
-    address_ = new QLineEdit(this);
-    address_->setObjectName("editAddress");
-    address_->setPlaceholderText(QStringLiteral("https://"));
-    address_->setMinimumWidth(50 * em);
-    user_ = new QLineEdit(this);
-    user_->setObjectName("editUser");
-    password_ = new QLineEdit(this);
-    password_->setObjectName("editPassword");
-    password_->setEchoMode(QLineEdit::Password);
+    const AccountFields fields = NewAccountFields(this);
+    address_ = fields.address;
+    user_ = fields.user;
+    password_ = fields.password;
     find_ = NewButton(tr("&Find"), "buttonFind", this);
 
     found_list_ = NewList(this, "foundBooks", {tr("Address book"), tr("Address")});
@@ -457,22 +485,11 @@ CAddAddressBookDlg::CAddAddressBookDlg(std::string folder, QWidget* parent)
     found_list_->setColumnWidth(0, 24 * em);
     found_list_->setMinimumHeight(fontMetrics().height() * 8);
 
-    status_ = new QLabel(this);
-    status_->setObjectName("status");
-    status_->setWordWrap(true);
-    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status_ = NewText("status", this);
     trust_ = NewButton(tr("&Trust this certificate"), "buttonTrust", this);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    ok_ = buttons->button(QDialogButtonBox::Ok);
-    ok_->setObjectName("okButton");
-    ok_->setText(tr("Add"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancelButton");
+    QDialogButtonBox* buttons = NewOkCancel(tr("Add"), ok_, this);
 
-    auto* form = new QFormLayout;
-    form->addRow(tr("&Address:"), address_);
-    form->addRow(tr("&User:"), user_);
-    form->addRow(tr("&Password:"), password_);
     auto* findRow = new QHBoxLayout;
     findRow->addStretch();
     findRow->addWidget(find_);
@@ -480,7 +497,7 @@ CAddAddressBookDlg::CAddAddressBookDlg(std::string folder, QWidget* parent)
     trustRow->addStretch();
     trustRow->addWidget(trust_);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
+    layout->addLayout(fields.form);
     layout->addLayout(findRow);
     layout->addWidget(found_list_, 1);
     layout->addWidget(status_);
@@ -655,17 +672,11 @@ void CAddAddressBookDlg::UpdateActions() {
 CPublishCalendarDlg::CPublishCalendarDlg(PublishSource source, QWidget* parent)
     : QDialog(parent), source_(std::move(source)) {
     setWindowTitle(tr("Publish the dates to a calendar"));
-    const int em = fontMetrics().averageCharWidth();
 
-    address_ = new QLineEdit(this);
-    address_->setObjectName("editAddress");
-    address_->setPlaceholderText(QStringLiteral("https://"));
-    address_->setMinimumWidth(50 * em);
-    user_ = new QLineEdit(this);
-    user_->setObjectName("editUser");
-    password_ = new QLineEdit(this);
-    password_->setObjectName("editPassword");
-    password_->setEchoMode(QLineEdit::Password);
+    const AccountFields fields = NewAccountFields(this);
+    address_ = fields.address;
+    user_ = fields.user;
+    password_ = fields.password;
     auto* about = new QLabel(
         tr("Your dates go to the calendar %1 at this address, made there when there is none, "
            "each with its warning. The calendar mirrors your records: its events changed "
@@ -673,28 +684,17 @@ CPublishCalendarDlg::CPublishCalendarDlg(PublishSource source, QWidget* parent)
             .arg(FromBytes(source_.calendarName)),
         this);
     about->setWordWrap(true);
-    status_ = new QLabel(this);
-    status_->setObjectName("status");
-    status_->setWordWrap(true);
-    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status_ = NewText("status", this);
     trust_ = NewButton(tr("&Trust this certificate"), "buttonTrust", this);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    ok_ = buttons->button(QDialogButtonBox::Ok);
-    ok_->setObjectName("okButton");
-    ok_->setText(tr("Publish"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancelButton");
+    QDialogButtonBox* buttons = NewOkCancel(tr("Publish"), ok_, this);
 
-    auto* form = new QFormLayout;
-    form->addRow(tr("&Address:"), address_);
-    form->addRow(tr("&User:"), user_);
-    form->addRow(tr("&Password:"), password_);
     auto* trustRow = new QHBoxLayout;
     trustRow->addStretch();
     trustRow->addWidget(trust_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(about);
-    layout->addLayout(form);
+    layout->addLayout(fields.form);
     layout->addWidget(status_);
     layout->addLayout(trustRow);
     layout->addStretch();

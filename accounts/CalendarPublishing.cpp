@@ -75,6 +75,19 @@ std::shared_ptr<RunLock> LockCalendar(const std::string& path, const PluralTrans
     return lock;
 }
 
+// Takes the lock and reads what is published.
+std::string LockAndRead(const std::string& path, const PluralTranslator& say,
+                        std::shared_ptr<RunLock>& lock, PublishedCalendar& calendar) {
+    std::string why;
+    if (lock = LockCalendar(path, say, why); !lock) {
+        return why;
+    }
+    return ReadPublished(path, calendar) == LoadStatus::Loaded
+               ? std::string()
+               : Say(say, QT_TRANSLATE_NOOP("AddressBooks", "%1 is damaged; publish again"),
+                     {path});
+}
+
 // Why there is no password, said as the calendar's last error.
 std::string NoPassword(PublishedCalendar& calendar, const PasswordResult& password,
                        const PluralTranslator& say) {
@@ -186,13 +199,10 @@ std::string SyncPublished(const std::string& path, const PasswordResult& passwor
                           const PublishSource& source, const PluralTranslator& say,
                           PublishedCalendar& calendar, PublishCounts& counts,
                           std::string& warning) {
-    std::string why;
-    const std::shared_ptr<RunLock> lock = LockCalendar(path, say, why);
-    if (!lock) {
+    std::shared_ptr<RunLock> lock;
+    std::string why = LockAndRead(path, say, lock, calendar);
+    if (!why.empty()) {
         return why;
-    }
-    if (ReadPublished(path, calendar) != LoadStatus::Loaded) {
-        return Say(say, QT_TRANSLATE_NOOP("AddressBooks", "%1 is damaged; publish again"), {path});
     }
     std::vector<CalendarEvent> events;
     if (why = MakeEvents(source, say, events, warning); !why.empty()) {
@@ -212,13 +222,10 @@ std::string SyncPublished(const std::string& path, const PasswordResult& passwor
 
 std::string StopPublishing(const std::string& path, const PasswordResult& password,
                            const PluralTranslator& say, PublishedCalendar& calendar) {
-    std::string why;
-    const std::shared_ptr<RunLock> lock = LockCalendar(path, say, why);
-    if (!lock) {
+    std::shared_ptr<RunLock> lock;
+    std::string why = LockAndRead(path, say, lock, calendar);
+    if (!why.empty()) {
         return why;
-    }
-    if (ReadPublished(path, calendar) != LoadStatus::Loaded) {
-        return Say(say, QT_TRANSLATE_NOOP("AddressBooks", "%1 is damaged; publish again"), {path});
     }
     if (password.status == PasswordResult::Status::Found) {
         const SyncProblem problem = UnpublishEvents(calendar, password.password);

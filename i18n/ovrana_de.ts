@@ -503,18 +503,6 @@
         <translation>Veröffentlichen</translation>
     </message>
     <message>
-        <source>&amp;Address:</source>
-        <translation>&amp;Adresse:</translation>
-    </message>
-    <message>
-        <source>&amp;User:</source>
-        <translation>&amp;Benutzer:</translation>
-    </message>
-    <message>
-        <source>&amp;Password:</source>
-        <translation>&amp;Passwort:</translation>
-    </message>
-    <message>
         <source>Publishing the dates...</source>
         <translation>Die Daten werden veröffentlicht...</translation>
     </message>

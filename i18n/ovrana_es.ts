@@ -503,18 +503,6 @@
         <translation>Publicar</translation>
     </message>
     <message>
-        <source>&amp;Address:</source>
-        <translation>&amp;Dirección:</translation>
-    </message>
-    <message>
-        <source>&amp;User:</source>
-        <translation>&amp;Usuario:</translation>
-    </message>
-    <message>
-        <source>&amp;Password:</source>
-        <translation>&amp;Contraseña:</translation>
-    </message>
-    <message>
         <source>Publishing the dates...</source>
         <translation>Publicando las fechas...</translation>
     </message>

@@ -503,18 +503,6 @@
         <translation>Publier</translation>
     </message>
     <message>
-        <source>&amp;Address:</source>
-        <translation>&amp;Adresse :</translation>
-    </message>
-    <message>
-        <source>&amp;User:</source>
-        <translation>&amp;Utilisateur :</translation>
-    </message>
-    <message>
-        <source>&amp;Password:</source>
-        <translation>&amp;Mot de passe :</translation>
-    </message>
-    <message>
         <source>Publishing the dates...</source>
         <translation>Publication des dates...</translation>
     </message>

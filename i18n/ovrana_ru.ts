@@ -505,18 +505,6 @@
         <translation>Опубликовать</translation>
     </message>
     <message>
-        <source>&amp;Address:</source>
-        <translation>&amp;Адрес:</translation>
-    </message>
-    <message>
-        <source>&amp;User:</source>
-        <translation>&amp;Пользователь:</translation>
-    </message>
-    <message>
-        <source>&amp;Password:</source>
-        <translation>&amp;Пароль:</translation>
-    </message>
-    <message>
         <source>Publishing the dates...</source>
         <translation>Публикация дат...</translation>
     </message>
