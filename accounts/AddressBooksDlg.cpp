@@ -191,7 +191,7 @@ AddressBookActions AllowedActions(bool busy, std::size_t books, const SyncProble
             books > 0 || published,
             selected != nullptr && selected->kind == SyncProblem::Kind::Untrusted &&
                 !selected->fingerprint.empty(),
-            !published,
+            true,
             published};
 }
 
@@ -358,9 +358,7 @@ void CAddressBooksDlg::UpdateActions() {
     sync_->setEnabled(allowed.sync);
     trust_->setEnabled(allowed.trust);
     trust_->setVisible(allowed.trust);
-    // One of the two, in the same place; both stay visible while busy, which decides nothing.
     publish_->setEnabled(allowed.publish && !publishing.dataPath.empty());
-    publish_->setVisible(!published_);
     unpublish_->setEnabled(allowed.unpublish);
     unpublish_->setVisible(published_);
     error_->setText(row >= 0 ? list_->topLevelItem(row)->text(3) : QString());
@@ -434,10 +432,10 @@ void CAddressBooksDlg::OnTrust() {
 }
 
 void CAddressBooksDlg::OnPublish() {
-    if (busy_ || published_ || publishing.dataPath.empty()) {
+    if (busy_ || publishing.dataPath.empty()) {
         return;
     }
-    CPublishCalendarDlg dialog(publishing, this);
+    CPublishCalendarDlg dialog(publishing, published_ ? &calendar_ : nullptr, this);
     dialog.exec();
     Start(QtConcurrent::run(ListBooks, folder_));
 }
@@ -669,7 +667,8 @@ void CAddAddressBookDlg::UpdateActions() {
     }
 }
 
-CPublishCalendarDlg::CPublishCalendarDlg(PublishSource source, QWidget* parent)
+CPublishCalendarDlg::CPublishCalendarDlg(PublishSource source, const PublishedCalendar* published,
+                                         QWidget* parent)
     : QDialog(parent), source_(std::move(source)) {
     setWindowTitle(tr("Publish the dates to a calendar"));
 
@@ -677,6 +676,15 @@ CPublishCalendarDlg::CPublishCalendarDlg(PublishSource source, QWidget* parent)
     address_ = fields.address;
     user_ = fields.user;
     password_ = fields.password;
+    if (published != nullptr) {
+        // Another password or certificate for the same calendar; another calendar is had by
+        // stopping this one first.
+        address_->setText(
+            FromBytes(published->addedWith.empty() ? published->url : published->addedWith));
+        address_->setEnabled(false);
+        user_->setText(FromBytes(published->user));
+        password_->setFocus();
+    }
     auto* about = new QLabel(
         tr("Your dates go to the calendar %1 at this address, made there when there is none, "
            "each with its warning. The calendar mirrors your records: its events changed "

@@ -29,8 +29,8 @@ AddressBookRow DescribeAddressBook(const AddressBookCopy& copy);
 AddressBookRow DescribePublished(const PublishedCalendar* calendar);
 
 // Which of the dialog's commands can start: one operation at a time, Remove and Trust on a
-// chosen row, Trust only where its certificate was refused; Publish while no calendar is
-// published, Stop publishing while one is.
+// chosen row, Trust only where its certificate was refused; Stop publishing while a calendar is
+// published, Publish also then (another password, a certificate trusted).
 struct AddressBookActions {
     bool add = false;
     bool remove = false;
@@ -154,7 +154,9 @@ class CPublishCalendarDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CPublishCalendarDlg(PublishSource source, QWidget* parent = nullptr);
+    // `published`: the calendar the dates are published to, whose address is then fixed.
+    CPublishCalendarDlg(PublishSource source, const PublishedCalendar* published = nullptr,
+                        QWidget* parent = nullptr);
 
     int exec() override;
     // Publishes; closes once the dates are published and the password kept.

@@ -141,6 +141,13 @@ xdotool key Return
 wait_for test -e data/ovrana/calendar
 read_back
 [ "$(grep -c . calendar)" -eq 18 ] && grep -qx "2026-08-10 Dentist -" calendar || fail "dialog: $(cat calendar)"
+# A password changed on the server: Publish again asks only for it.
+password=third
+htpasswd -bp users alice "$password" 2>/dev/null
+wait_for publish
+xdotool windowfocus --sync "$(window '^Publish the dates')" type --delay 20 "$password"
+xdotool key Return
+wait_for eval '! xdotool search --onlyvisible --name "^Publish the dates"'
 xdotool windowfocus --sync "$accounts" key alt+o
 xdotool windowfocus --sync "$(window '^ *Ovrana$')" key alt+y
 wait_for test ! -e data/ovrana/calendar

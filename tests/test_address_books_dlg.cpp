@@ -60,7 +60,7 @@ private slots:
             {false, 2, &fine, false, {true, true, true, false, true, false}},
             {false, 2, &untrusted, false, {true, true, true, true, true, false}},
             {false, 2, &unknown, false, {true, true, true, false, true, false}},
-            {false, 0, nullptr, true, {true, false, true, false, false, true}},
+            {false, 0, nullptr, true, {true, false, true, false, true, true}},
             {true, 2, &untrusted, true, {}},
         };
         for (const auto& r : rows) {
