@@ -159,7 +159,7 @@ AddressBookRow Describe(const std::string& name, const std::string& user, const 
                                  : QLocale().toString(QDateTime::fromSecsSinceEpoch(lastSync),
                                                       QLocale::ShortFormat);
     if (lastError.Failed()) {
-        row.lastError = FromBytes(SyncProblemText(lastError, InstalledTranslation));
+        row.lastError = FromBytes(SyncProblemText(lastError, InstalledTranslation, true));
     }
     return row;
 }
@@ -534,8 +534,9 @@ DavLogin CAddAddressBookDlg::Login() const {
 
 void CAddAddressBookDlg::ShowProblem(const SyncProblem& problem) {
     problem_ = problem;
-    status_->setText(problem.Failed() ? FromBytes(SyncProblemText(problem, InstalledTranslation))
-                                      : QString());
+    status_->setText(problem.Failed()
+                         ? FromBytes(SyncProblemText(problem, InstalledTranslation, true))
+                         : QString());
     GrowForText(*this);
 }
 
@@ -599,7 +600,8 @@ void CAddAddressBookDlg::accept() {
             if (outcome.problem.Failed()) {
                 problem_ = outcome.problem;  // an untrusted certificate may then be trusted
                 failed << FromBytes(outcome.displayName) + ": " +
-                              FromBytes(SyncProblemText(outcome.problem, InstalledTranslation));
+                              FromBytes(
+                                  SyncProblemText(outcome.problem, InstalledTranslation, true));
             }
         }
         QString kept;
@@ -772,15 +774,19 @@ void CPublishCalendarDlg::accept() {
 
 void CPublishCalendarDlg::Finish(const Step& step) {
     busy_ = false;
+    QString why = FromBytes(step.why);
     if (step.run) {
         problem_ = step.run->problem;
         step.run->lock.reset();  // another run may publish from now
+        if (problem_.kind == SyncProblem::Kind::Untrusted) {
+            why = FromBytes(SyncProblemText(problem_, InstalledTranslation, true));
+        }
     }
     if (step.run && step.why.empty()) {
         QDialog::accept();
         return;
     }
-    status_->setText(FromBytes(step.why));
+    status_->setText(why);
     GrowForText(*this);
     UpdateActions();
     if (closing_) {

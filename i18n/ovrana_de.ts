@@ -1029,6 +1029,10 @@ kein Programm verknüpft.</translation>
         <source>the address on %1 is not a calendar, and none can be found or made there</source>
         <translation>die Adresse auf %1 ist kein Kalender, und dort lässt sich keiner finden oder anlegen</translation>
     </message>
+    <message>
+        <source>the certificate of %1 is not trusted (SHA-256 %2); if it is the server&apos;s own, trust it</source>
+        <translation>dem Zertifikat von %1 wird nicht vertraut (SHA-256 %2); ist es das des Servers, vertrauen Sie ihm</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>

@@ -1029,6 +1029,10 @@ a esta extensión de archivo.</translation>
         <source>the address on %1 is not a calendar, and none can be found or made there</source>
         <translation>la dirección en %1 no es un calendario, y allí no se puede encontrar ni crear ninguno</translation>
     </message>
+    <message>
+        <source>the certificate of %1 is not trusted (SHA-256 %2); if it is the server&apos;s own, trust it</source>
+        <translation>el certificado de %1 no es de confianza (SHA-256 %2); si es el del servidor, confíe en él</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>

@@ -1029,6 +1029,10 @@ with the given filename extension.</source>
         <source>the address on %1 is not a calendar, and none can be found or made there</source>
         <translation>l&apos;adresse sur %1 n&apos;est pas un calendrier, et aucun ne peut y être trouvé ni créé</translation>
     </message>
+    <message>
+        <source>the certificate of %1 is not trusted (SHA-256 %2); if it is the server&apos;s own, trust it</source>
+        <translation>le certificat de %1 n&apos;est pas approuvé (SHA-256 %2) ; si c&apos;est bien celui du serveur, approuvez-le</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>

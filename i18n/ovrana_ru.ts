@@ -1042,6 +1042,10 @@ with the given filename extension.</source>
         <source>the address on %1 is not a calendar, and none can be found or made there</source>
         <translation>адрес на %1 не является календарём, и найти или создать его там нельзя</translation>
     </message>
+    <message>
+        <source>the certificate of %1 is not trusted (SHA-256 %2); if it is the server&apos;s own, trust it</source>
+        <translation>сертификату %1 нет доверия (SHA-256 %2); если это сертификат самого сервера, доверьтесь ему</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>

@@ -294,7 +294,7 @@ std::string WithDetail(std::string text, const std::string& detail) {
 
 }  // namespace
 
-std::string SyncProblemText(const SyncProblem& p, const PluralTranslator& say) {
+std::string SyncProblemText(const SyncProblem& p, const PluralTranslator& say, bool inWindow) {
     const std::string& server = p.server;
     switch (p.kind) {
         case SyncProblem::Kind::None:
@@ -316,10 +316,13 @@ std::string SyncProblemText(const SyncProblem& p, const PluralTranslator& say) {
                     p.detail);
             }
             return Say(say,
-                       QT_TRANSLATE_NOOP("Messages",
-                                         "the certificate of %1 is not trusted (SHA-256 %2); if it "
-                                         "is the server's own, trust it with "
-                                         "--accept-certificate %2"),
+                       inWindow ? QT_TRANSLATE_NOOP("Messages",
+                                                    "the certificate of %1 is not trusted (SHA-256 "
+                                                    "%2); if it is the server's own, trust it")
+                                : QT_TRANSLATE_NOOP("Messages",
+                                                    "the certificate of %1 is not trusted (SHA-256 "
+                                                    "%2); if it is the server's own, trust it with "
+                                                    "--accept-certificate %2"),
                        {server, Pairs(p.fingerprint)});
         case SyncProblem::Kind::NotAnAddressBook:
             return Say(

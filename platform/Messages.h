@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "sync/Passwords.h"
 #include "contacts/AddressBookCopy.h"
 #include "formats/ContactImport.h"
 #include "formats/Problem.h"
+#include "sync/Passwords.h"
 
 // The words of what the import and the export report, in the user's language. English is the
 // source; `say` gives a template of `context` translated, its plural form chosen by `n` (-1: none),
@@ -25,8 +25,10 @@ std::string SkipReasonText(const SkippedContact& skipped, const PluralTranslator
 std::string ImportSummary(const ImportPlan& plan, const PluralTranslator& say);
 
 // What went wrong with an address book's server, naming it, in one line without a full stop:
-// "dav.example.org refused the user name or password". Empty for none.
-std::string SyncProblemText(const SyncProblem& problem, const PluralTranslator& say);
+// "dav.example.org refused the user name or password". Empty for none. `inWindow`: said beside a
+// button that trusts a refused certificate, rather than on the command line.
+std::string SyncProblemText(const SyncProblem& problem, const PluralTranslator& say,
+                            bool inWindow = false);
 
 // Why no password came from the keyring or the password command; empty when one did.
 std::string PasswordProblemText(const PasswordResult& result, const PluralTranslator& say);

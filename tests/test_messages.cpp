@@ -16,6 +16,9 @@ TEST(Messages, SyncAndPasswordProblems) {
         {sync({K::Untrusted, "dav", 0, "0a1b2c", ""}),
          "the certificate of dav is not trusted (SHA-256 0A:1B:2C); if it is the server's own, "
          "trust it with --accept-certificate 0A:1B:2C"},
+        {SyncProblemText({K::Untrusted, "dav", 0, "0a1b2c", ""}, English, true),
+         "the certificate of dav is not trusted (SHA-256 0A:1B:2C); if it is the server's own, "
+         "trust it"},
         {sync({K::NotAnAddressBook, "dav", 0, "", ""}),
          "the address on dav is not an address book and leads to none"},
         {sync({K::ServerError, "dav", 500, "", ""}), "dav answered with HTTP status 500"},
