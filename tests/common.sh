@@ -55,7 +55,16 @@ start_display() {
 }
 # The program at a pinned time in the background, as $app; the id of a window it shows.
 start() { LC_ALL=en_GB.UTF-8 faketime '2026-12-20 10:00:00' exec "$program" "$@" >out 2>err & app=$!; pids+=("$app"); }
-window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1 || fail "no window $1: $(cat err)"; }
+# Searched again and again: a window that closes during a search makes xdotool fail (BadWindow).
+window() {
+    local id
+    for _ in $(seq 200); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) || true
+        [ -z "$id" ] || { echo "$id"; return; }
+        sleep 0.1
+    done
+    fail "no window $1: $(cat err)"
+}
 
 # For the server tests: gnome-keyring on the private bus, Radicale on loopback with user alice.
 start_keyring() {
