@@ -685,6 +685,7 @@ CPublishCalendarDlg::CPublishCalendarDlg(PublishSource source, const PublishedCa
             FromBytes(published->addedWith.empty() ? published->url : published->addedWith));
         address_->setEnabled(false);
         user_->setText(FromBytes(published->user));
+        certificate_ = published->certificate;
         password_->setFocus();
     }
     auto* about = new QLabel(

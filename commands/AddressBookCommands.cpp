@@ -215,6 +215,10 @@ int RunPublish(const std::string& url, const std::string& user, const std::strin
     if (run.before == LoadStatus::Loaded && run.calendar.user == user) {
         known.push_back(run.calendar.url);
     }
+    // Published again: to the same calendar, whose certificate the user trusted before.
+    if (run.before == LoadStatus::Loaded && certificate.empty()) {
+        login.certificate = run.calendar.certificate;
+    }
     const QUrl server(QString::fromStdString(url));
     const std::string folder = AddressBookFolder();
     for (const std::string& copyPath :

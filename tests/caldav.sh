@@ -28,6 +28,14 @@ run --publish "https://localhost:$tls_port/alice/cal/" --user alice <<<secret
 expect 1 ''
 [ "$(wc -l <err)" -eq 1 ] && grep -q 'not trusted' err || fail "$(cat err)"
 [ ! -e data/ovrana/calendar ] || fail "a refused calendar kept"
+# Trusted once, then published again without saying so.
+fingerprint=$(openssl x509 -in cert.pem -noout -fingerprint -sha256 | cut -d= -f2)
+for trust in --accept-certificate ''; do
+    run --publish "https://localhost:$tls_port/alice/cal/" --user alice $trust ${trust:+"$fingerprint"} <<<secret
+    expect 0 'Published 4 dates to "Birthdays"'
+done
+run --unpublish "https://localhost:$tls_port/alice/cal/"
+expect 0 ''
 kill "$server"; wait "$server" 2>/dev/null || true
 serve "$http_port"
 # The user's own event in the same calendar.
