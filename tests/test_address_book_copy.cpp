@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "contacts/AddressBookCopy.h"
+#include "contacts/PublishedCalendar.h"
 
 TEST(AddressBookCopy, KeepsEveryByteAServerSends) {
     TempDir dir;
@@ -62,4 +63,38 @@ TEST(AddressBookCopy, UpdateKeepsWhatOthersWrote) {
     ASSERT_EQ(ReadCopy(path, copy), LoadStatus::Loaded);
     EXPECT_EQ(copy.url, "https://h/");
     EXPECT_EQ(copy.choices["u\nb"].icon, 2);
+}
+
+// What was published comes back whole; an error of a kind this version does not know is none.
+TEST(PublishedCalendar, KeepsWhatWasPublished) {
+    TempDir dir;
+    PublishedCalendar calendar;
+    calendar.url = "https://h/cal/";
+    calendar.addedWith = "https://h/";
+    calendar.user = "anna";
+    calendar.displayName = "Geburtstage\t1";
+    calendar.certificate = "ab01";
+    calendar.lastSync = 1796601600;
+    calendar.lastError = {SyncProblem::Kind::TimedOut, "h", 0, "", "slow"};
+    calendar.events = {{"u1@ovrana", "/cal/u1.ics", "\"e1\"", 0xfedcba9876543210}};
+    const std::string path = dir.File("calendar");
+    ASSERT_EQ(WritePublished(path, calendar), 0);
+    PublishedCalendar back;
+    ASSERT_EQ(ReadPublished(path, back), LoadStatus::Loaded);
+    EXPECT_EQ(std::tie(back.url, back.addedWith, back.user, back.displayName, back.certificate,
+                       back.lastSync, back.lastError.kind, back.lastError.detail),
+              std::tie(calendar.url, calendar.addedWith, calendar.user, calendar.displayName,
+                       calendar.certificate, calendar.lastSync, calendar.lastError.kind,
+                       calendar.lastError.detail));
+    ASSERT_EQ(back.events.size(), 1u);
+    EXPECT_EQ(
+        std::tie(back.events[0].uid, back.events[0].href, back.events[0].etag, back.events[0].hash),
+        std::tie(calendar.events[0].uid, calendar.events[0].href, calendar.events[0].etag,
+                 calendar.events[0].hash));
+    std::string text = ReadFile(path);
+    const std::size_t code = text.find("\nerror\t") + 7;
+    text.replace(code, text.find('\t', code) - code, "99");
+    WriteFile(path, text);
+    ASSERT_EQ(ReadPublished(path, back), LoadStatus::Loaded);
+    EXPECT_EQ(back.lastError.kind, SyncProblem::Kind::None);
 }
