@@ -449,20 +449,23 @@ void CAddressBooksDlg::OnUnpublish() {
     }
     const std::string path = PublishedCalendarPath();
     const PasswordResult password = ReadCalendarPassword(path, passwordCommand_);
-    using Stopped = std::pair<std::string, PublishedCalendar>;
+    // The password is forgotten on the window's thread, also when the window has closed.
     auto job = QtConcurrent::run([path, password] {
-        Stopped stopped;
-        stopped.first = StopPublishing(path, password, InstalledTranslation, stopped.second);
-        return stopped;
-    });
-    busy_ = true;
-    status_->setText(tr("Talking to the servers..."));
-    UpdateActions();
-    WhenDone<Stopped>(this, job, [this](Stopped stopped) {
+                   PublishedCalendar calendar;
+                   std::string why = StopPublishing(path, password, InstalledTranslation, calendar);
+                   return std::make_pair(why, calendar);
+               }).then(qApp, [](const std::pair<std::string, PublishedCalendar>& stopped) {
         if (stopped.first.empty() && !stopped.second.url.empty()) {
             ForgetPassword(stopped.second.url, stopped.second.user);
         }
-        Start(QtConcurrent::run(ListBooks, folder_), FromBytes(stopped.first));
+        return stopped.first;
+    });
+    busy_ = true;
+    pending_ = QFuture<void>(job);
+    status_->setText(tr("Talking to the servers..."));
+    UpdateActions();
+    WhenDone<std::string>(this, job, [this](std::string why) {
+        Start(QtConcurrent::run(ListBooks, folder_), FromBytes(why));
     });
 }
 
