@@ -80,6 +80,49 @@ void PutLine(std::string& out, std::string_view kind,
     out += '\n';
 }
 
+void PutAccountLines(std::string& out, const ServerAccount& account) {
+    PutLine(out, "url", {account.url});
+    PutLine(out, "addedwith", {account.addedWith});
+    PutLine(out, "user", {account.user});
+    PutLine(out, "name", {account.displayName});
+    PutLine(out, "certificate", {account.certificate});
+    PutLine(out, "lastsync", {std::to_string(account.lastSync)});
+    const SyncProblem& e = account.lastError;
+    PutLine(out, "error",
+            {std::to_string(static_cast<int>(e.kind)), e.server, std::to_string(e.status),
+             e.fingerprint, e.detail});
+}
+
+bool TakeAccountLine(const std::vector<std::string>& f, ServerAccount& account) {
+    const std::string& kind = f[0];
+    const std::size_t values = f.size() - 1;
+    if (kind == "error") {
+        if (values != 5) {
+            return false;
+        }
+        const int code = ParseInt(f[1]);
+        const int last = static_cast<int>(SyncProblem::Kind::NotACalendar);
+        account.lastError = {static_cast<SyncProblem::Kind>(code >= 0 && code <= last ? code : 0),
+                             f[2], ParseInt(f[3]), f[4], f[5]};
+        return true;
+    }
+    if (kind == "lastsync") {
+        account.lastSync = values == 1 ? std::strtoll(f[1].c_str(), nullptr, 10) : 0;
+        return values == 1;
+    }
+    std::string* const field = kind == "url"           ? &account.url
+                               : kind == "addedwith"   ? &account.addedWith
+                               : kind == "user"        ? &account.user
+                               : kind == "name"        ? &account.displayName
+                               : kind == "certificate" ? &account.certificate
+                                                       : nullptr;
+    if (field != nullptr) {
+        *field = f[1];
+        return values == 1;
+    }
+    return true;  // a line a later version added is left out
+}
+
 LoadStatus ReadFieldLines(const std::string& path, std::string_view header, std::size_t maxBytes,
                           const std::function<bool(const std::vector<std::string>&)>& take) {
     bool first = true;
@@ -154,32 +197,11 @@ bool TakeLine(const std::vector<std::string>& f, AddressBookCopy& copy) {
                                             ParseInt(f[6])};
         return true;
     }
-    if (kind == "error") {
-        if (values != 5) {
-            return false;
-        }
-        const int code = ParseInt(f[1]);
-        const int last = static_cast<int>(SyncProblem::Kind::NotACalendar);
-        copy.lastError = {static_cast<SyncProblem::Kind>(code >= 0 && code <= last ? code : 0),
-                          f[2], ParseInt(f[3]), f[4], f[5]};
-        return true;
-    }
-    if (kind == "lastsync") {
-        copy.lastSync = values == 1 ? std::strtoll(f[1].c_str(), nullptr, 10) : 0;
+    if (kind == "token") {
+        copy.syncToken = f[1];
         return values == 1;
     }
-    std::string* const field = kind == "url"           ? &copy.url
-                               : kind == "addedwith"   ? &copy.addedWith
-                               : kind == "user"        ? &copy.user
-                               : kind == "name"        ? &copy.displayName
-                               : kind == "certificate" ? &copy.certificate
-                               : kind == "token"       ? &copy.syncToken
-                                                       : nullptr;
-    if (field != nullptr) {
-        *field = f[1];
-        return values == 1;
-    }
-    return true;  // a line a later version added is left out
+    return TakeAccountLine(f, copy);
 }
 
 }  // namespace
@@ -233,16 +255,8 @@ int WriteCopy(const std::string& path, const AddressBookCopy& copy) {
     const auto line = [&](std::string_view kind, std::initializer_list<std::string_view> values) {
         PutLine(text, kind, values);
     };
-    line("url", {copy.url});
-    line("addedwith", {copy.addedWith});
-    line("user", {copy.user});
-    line("name", {copy.displayName});
-    line("certificate", {copy.certificate});
+    PutAccountLines(text, copy);
     line("token", {copy.syncToken});
-    line("lastsync", {std::to_string(copy.lastSync)});
-    const SyncProblem& e = copy.lastError;
-    line("error", {std::to_string(static_cast<int>(e.kind)), e.server, std::to_string(e.status),
-                   e.fingerprint, e.detail});
     for (const CopiedCard& card : copy.cards) {
         std::string dates;
         for (const ContactDate& date : card.dates) {

@@ -65,15 +65,19 @@ struct SyncProblem {
     bool Failed() const { return kind != Kind::None; }
 };
 
-struct AddressBookCopy {
-    std::string url;            // the address book's own URL
-    std::string addedWith;      // the URL the user gave when adding it
+// An account on a server as a local file keeps it: an address book's copy, the published calendar.
+struct ServerAccount {
+    std::string url;            // the collection's own URL
+    std::string addedWith;      // the URL the user gave
     std::string user;           // the user name on the server; the password is in the keyring
-    std::string displayName;    // the server's, else the last segment of the URL's path
+    std::string displayName;    // the server's name for the collection
     std::string certificate;    // a certificate the user trusted (as in `fingerprint`); empty: none
-    std::string syncToken;      // the server's sync token; empty: the next sync compares ETags
     std::int64_t lastSync = 0;  // when the last sync succeeded (seconds since 1970); 0: never
     SyncProblem lastError;      // why the last sync failed; None when it succeeded
+};
+
+struct AddressBookCopy : ServerAccount {
+    std::string syncToken;  // the server's sync token; empty: the next sync compares ETags
     std::vector<CopiedCard> cards;
     // By "UID" then "\n" then "b" (birthday) or "a" (anniversary).
     std::map<std::string, ContactChoice> choices;
@@ -86,6 +90,9 @@ std::vector<std::string> SplitFields(std::string_view line);
 // A whole line: its kind, then each value as PutField writes it.
 void PutLine(std::string& out, std::string_view kind,
              std::initializer_list<std::string_view> values);
+// An account's lines; taking one: false when it cannot be read, true also for a kind of another.
+void PutAccountLines(std::string& out, const ServerAccount& account);
+bool TakeAccountLine(const std::vector<std::string>& fields, ServerAccount& account);
 // Reads a file of such lines that begins with `header`, handing each other line that is not
 // blank to `take`, which returns false for a line it cannot read. Unreadable: not complete,
 // beyond `maxBytes`, another header, or a line `take` refused.

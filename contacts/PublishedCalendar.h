@@ -18,14 +18,8 @@ struct PublishedEvent {
     std::uint64_t hash = 0;  // of what was sent (CalendarEvent::hash)
 };
 
-struct PublishedCalendar {
-    std::string url;            // the calendar collection's own URL
-    std::string addedWith;      // the URL the user gave
-    std::string user;           // the user name on the server; the password is in the keyring
-    std::string displayName;    // the server's
-    std::string certificate;    // a certificate the user trusted (SHA-256, lower-case hex)
-    std::int64_t lastSync = 0;  // when the last publish succeeded (seconds since 1970); 0: never
-    SyncProblem lastError;      // why the last publish failed; None when it succeeded
+// Its lastSync and lastError are the last publish's.
+struct PublishedCalendar : ServerAccount {
     std::vector<PublishedEvent> events;
 };
 
