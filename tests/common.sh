@@ -11,8 +11,12 @@ fi
 [ -z "${private_bus:-}" ] || rm "$OVRANA_PRIVATE_BUS"
 work=$(mktemp -d)
 pids=()  # killed at the end
+xvfb=
 cleanup() {
     for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+    # Stopped, not killed: it removes its lock and socket, which another test's server would
+    # otherwise take over while they are being cleared.
+    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$work"
 }
@@ -48,7 +52,7 @@ wait_for() {
 # Xvfb picks a free display itself: a number drawn at random may be another test's.
 start_display() {
     Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>.display >/dev/null 2>&1 &
-    pids+=($!)
+    xvfb=$!
     wait_for test -s .display
     export DISPLAY=:$(cat .display)
     wait_for xdotool getmouselocation

@@ -19,7 +19,7 @@ chmod +x dump.sh pick.sh
 printf '[global]\nfont = DejaVu Sans 10\nwidth = 480\ndmenu = %s/pick.sh\n[dump]\nappname = "*"\nscript = %s/dump.sh\n' \
     "$work" "$work" >dunstrc
 
-serve() { dunst -config dunstrc >/dev/null 2>&1 & pids+=($!); wait_for dunstctl count; }
+serve() { dunst -config dunstrc >/dev/null 2>&1 & dunst=$!; pids+=("$dunst"); wait_for dunstctl count; }
 notified() { serve; start; wait_for test -s shown; }
 ended() { wait_for test ! -e "/proc/$app"; }
 no_window() { ! xdotool search --onlyvisible --name '^ Ovrana$' >/dev/null || fail "a window too"; }
@@ -82,7 +82,7 @@ stopped)
     kill -TERM "$app"; ended
     grep -q '^Ölaf Ångström,24121988,9,2026,' ovras.ini || fail "not silenced: $(cat ovras.ini)"
     ;;
-service_gone) notified; kill "${pids[1]}"; window '^ Ovrana$' >/dev/null ;;  # perhaps unseen
+service_gone) notified; kill "$dunst"; window '^ Ovrana$' >/dev/null ;;  # perhaps unseen
 no_display)
     serve; DISPLAY='' start; ended
     [ "$(wc -l <out)" -eq 3 ] && [ ! -e shown ] || fail "expected three rows as text: $(cat out err)"
