@@ -18,10 +18,30 @@ daemons = []  # stopped by pid, the last started first
 signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))  # a timeout stops them too
 
 
-def start(*args, pass_fds=(), **more_env):
-    daemons.append(subprocess.Popen(args, cwd=work, env=dict(env, **more_env), pass_fds=pass_fds,
+def start(*args, **more_env):
+    daemons.append(subprocess.Popen(args, cwd=work, env=dict(env, **more_env),
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
     return daemons[-1]
+
+
+def start_display():
+    """A display of its own, as tests/common.sh starts one: not Xvfb -displayfd, which unlinks
+    the sockets of the servers it passes over."""
+    for n in range(10 + os.getpid() % 500, 610):
+        lock = "/tmp/.X%d-lock" % n
+        if os.path.exists(lock):
+            continue
+        server = start("Xvfb", ":%d" % n, "-screen", "0", "1280x800x24", "-nolisten", "tcp")
+
+        def settled():  # ours once its lock names it; it ends when another server has the number
+            try:
+                return server.poll() is not None or open(lock).read().strip() == str(server.pid)
+            except OSError:
+                return False
+        wait_for(settled, "the display's lock")
+        if server.poll() is None:
+            return ":%d" % n
+    raise AssertionError("no free display")
 
 
 def succeeds(*args):
@@ -96,10 +116,7 @@ def open_app(*args):
 try:
     if not os.path.exists(LAUNCHER):
         sys.exit(77)
-    number, told = os.pipe()  # the server picks a free display and says which
-    start("Xvfb", "-displayfd", str(told), "-screen", "0", "1280x800x24", "-nolisten", "tcp",
-          pass_fds=(told,))
-    env["DISPLAY"] = ":" + os.read(number, 16).decode().strip()
+    env["DISPLAY"] = start_display()
     # A session bus that starts no service of its own: every daemon here is started by pid.
     with open("/usr/share/dbus-1/session.conf") as standard, open(work + "/bus.conf", "w") as conf:
         conf.write(standard.read().replace("<standard_session_servicedirs />", "").replace(

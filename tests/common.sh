@@ -49,13 +49,31 @@ wait_for() {
     fail "timed out: $*: $(cat err 2>/dev/null)"
 }
 
-# Xvfb picks a free display itself: a number drawn at random may be another test's.
+# A display of its own: a number no server holds, tried in turn from one drawn from the test's
+# process id. Not Xvfb -displayfd: passing over the numbers in use, it unlinks their sockets.
 start_display() {
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>.display >/dev/null 2>&1 &
-    xvfb=$!
-    wait_for test -s .display
-    export DISPLAY=:$(cat .display)
-    wait_for xdotool getmouselocation
+    local n=$((10 + $$ % 500)) lock
+    for _ in $(seq 100); do
+        lock=/tmp/.X$n-lock
+        if [ ! -e "$lock" ]; then
+            Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+            xvfb=$!
+            # Ours once its lock names it; it ends when another server has the number.
+            for _ in $(seq 200); do
+                kill -0 "$xvfb" 2>/dev/null || break
+                [ "$(tr -d ' ' <"$lock" 2>/dev/null)" != "$xvfb" ] || {
+                    export DISPLAY=:$n
+                    wait_for xdotool getmouselocation
+                    return
+                }
+                sleep 0.05
+            done
+            kill "$xvfb" 2>/dev/null || true
+            xvfb=
+        fi
+        n=$((n + 1))
+    done
+    fail "no free display"
 }
 # The program at a pinned time in the background, as $app; the id of a window it shows.
 start() { LC_ALL=en_GB.UTF-8 faketime '2026-12-20 10:00:00' exec "$program" "$@" >out 2>err & app=$!; pids+=("$app"); }
