@@ -102,6 +102,11 @@ SyncProblem List(DavClient& client, const QUrl& book, const std::string& token,
     }
     DavMultistatus reply;
     if (SyncProblem problem = Propfind(client, book, 1, kEtags, reply); problem.Failed()) {
+        // Gone: deleted on the server, say, since it was added.
+        if (problem.kind == SyncProblem::Kind::ServerError && problem.status == 404) {
+            problem.kind = SyncProblem::Kind::NotAnAddressBook;
+            problem.detail = book.toString().toStdString();
+        }
         return problem;
     }
     complete = true;

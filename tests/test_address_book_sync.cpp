@@ -138,3 +138,12 @@ TEST(AddressBookSync, InvalidTokenFallsBackToEtagsAndSkipsABadCard) {
     EXPECT_TRUE(copy.syncToken.empty());
     EXPECT_TRUE(copy.choices.empty());
 }
+
+// An address book deleted on the server is said to be none, not a server error.
+TEST(AddressBookSync, GoneAddressBookIsNone) {
+    FakeServer server([](const QByteArray&) { return Reply("404 Not Found", {}); });
+    AddressBookCopy copy;
+    copy.url = server.Url("/b/").toStdString();
+    SyncCounts counts;
+    EXPECT_EQ(SyncCopy(copy, "p", 5, counts).kind, SyncProblem::Kind::NotAnAddressBook);
+}
