@@ -144,7 +144,12 @@ std::string BeginPublish(Publishing& run, const std::string& url, const PublishS
 std::string FindPublishCalendar(Publishing& run, const DavLogin& login, const std::string& name,
                                 const PluralTranslator& say) {
     PublishedCalendar found;
-    run.problem = FindCalendar(login, name, found);
+    // Published before: that calendar, whatever the name looked for in the language of now.
+    DavLogin where = login;
+    if (run.before == LoadStatus::Loaded && !run.calendar.url.empty()) {
+        where.url = run.calendar.url;
+    }
+    run.problem = FindCalendar(where, name, found);
     if (run.problem.Failed()) {
         return SyncProblemText(run.problem, say);
     }

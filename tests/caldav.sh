@@ -106,13 +106,14 @@ expect 1 ''
 [ "$(wc -l <err)" -eq 2 ] && grep -q 'calendar "Birthdays": .* refused the user name or password' err ||
     fail "$(cat err)"
 cmp -s <(grep -v '^error' before) <(grep -v '^error' data/ovrana/calendar) || fail "state changed"
-# The keyring's password refused, the one given is taken and kept.
+# The keyring's password refused, the one given is taken and kept; in another language the
+# calendar is still the one published, though named in English.
 password=changed
 run --add-address-book "$base/alice/contacts/" --user alice <<<$password
-run --publish "$base/" --user alice <<<$password
+LANGUAGE=de LC_ALL=de_DE.UTF-8 run --publish "$base/" --user alice <<<$password
 expect 0 'Published 5 dates to "Birthdays"'
 run --sync
-expect 0 "$book"'Calendar "Birthdays": 0 added, 0 changed, 0 removed'
+expect 0 "$book"'Calendar "Birthdays": 0 added, 5 changed, 0 removed'  # in English again
 # The morning's run publishes too.
 printf 'Ida,07071977,1,-1,1,0,0,,\r\n' >>ovras.ini
 at '2026-06-04 10:00:00' --home --daily || fail "daily: $(cat err)"
