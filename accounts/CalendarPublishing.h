@@ -52,7 +52,8 @@ struct Publishing {
 // events.
 std::string BeginPublish(Publishing& run, const std::string& url, const PublishSource& source,
                          const PluralTranslator& say);
-// Finds or makes the calendar at `login.url` and takes it as the one published to.
+// Finds or makes the calendar at `login.url` and takes it as the one published to; when one is
+// published already, that one, as the name looked for changes with the user's language.
 std::string FindPublishCalendar(Publishing& run, const DavLogin& login, const std::string& name,
                                 const PluralTranslator& say);
 // Keeps the password of the calendar published to in the keyring.
