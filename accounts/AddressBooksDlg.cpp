@@ -136,6 +136,13 @@ AccountFields NewAccountFields(QWidget* parent) {
     return fields;
 }
 
+// Whether a refused certificate can be offered to trust: one named by its fingerprint, which the
+// user can check, and not the one already trusted.
+bool CanTrust(const SyncProblem& problem, const std::string& trusted = {}) {
+    return problem.kind == SyncProblem::Kind::Untrusted && !problem.fingerprint.empty() &&
+           problem.fingerprint != trusted;
+}
+
 // OK, called `okText`, and Cancel.
 QDialogButtonBox* NewOkCancel(const QString& okText, QPushButton*& ok, QWidget* parent) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, parent);
@@ -189,8 +196,7 @@ AddressBookActions AllowedActions(bool busy, std::size_t books, const SyncProble
     return {true,
             selected != nullptr,
             books > 0 || published,
-            selected != nullptr && selected->kind == SyncProblem::Kind::Untrusted &&
-                !selected->fingerprint.empty(),
+            selected != nullptr && CanTrust(*selected),
             true,
             published};
 }
@@ -664,9 +670,7 @@ void CAddAddressBookDlg::UpdateActions() {
     // Enter finds before it adds.
     find_->setDefault(found_.empty());
     ok_->setDefault(!found_.empty());
-    const bool untrusted = !busy_ && problem_.kind == SyncProblem::Kind::Untrusted &&
-                           !problem_.fingerprint.empty() && problem_.fingerprint != certificate_;
-    trust_->setVisible(untrusted);
+    trust_->setVisible(!busy_ && CanTrust(problem_, certificate_));
     for (QLineEdit* edit : {address_, user_, password_}) {
         edit->setReadOnly(busy_);
     }
@@ -809,9 +813,7 @@ void CPublishCalendarDlg::reject() {
 
 void CPublishCalendarDlg::UpdateActions() {
     ok_->setEnabled(!busy_ && !address_->text().trimmed().isEmpty() && !user_->text().isEmpty());
-    const bool untrusted = !busy_ && problem_.kind == SyncProblem::Kind::Untrusted &&
-                           !problem_.fingerprint.empty() && problem_.fingerprint != certificate_;
-    trust_->setVisible(untrusted);
+    trust_->setVisible(!busy_ && CanTrust(problem_, certificate_));
     for (QLineEdit* edit : {address_, user_, password_}) {
         edit->setReadOnly(busy_);
     }
