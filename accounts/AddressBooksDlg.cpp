@@ -12,7 +12,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <QtConcurrent>
 #include <algorithm>
@@ -24,15 +23,10 @@
 #include "platform/Messages.h"
 #include "platform/QtServices.h"
 #include "sync/AddressBookSync.h"
+#include "sync/DavClient.h"
 #include "sync/Passwords.h"
 
 namespace {
-
-QString ServerOf(const std::string& url) {
-    const QUrl parsed(QString::fromStdString(url));
-    return parsed.port() >= 0 ? parsed.host() + ':' + QString::number(parsed.port())
-                              : parsed.host();
-}
 
 // The copies in `folder` as the list shows them; a damaged one is left out, having no address.
 std::vector<ListedBook> ListBooks(const std::string& folder) {
@@ -161,7 +155,7 @@ AddressBookRow Describe(const std::string& name, const std::string& user, const 
                         std::int64_t lastSync, const SyncProblem& lastError) {
     AddressBookRow row;
     row.name = FromBytes(name);
-    row.account = CAddressBooksDlg::tr("%1 on %2").arg(FromBytes(user), ServerOf(url));
+    row.account = CAddressBooksDlg::tr("%1 on %2").arg(FromBytes(user), FromBytes(ServerName(url)));
     row.lastSync = lastSync == 0 ? CAddressBooksDlg::tr("never")
                                  : QLocale().toString(QDateTime::fromSecsSinceEpoch(lastSync),
                                                       QLocale::ShortFormat);
@@ -230,10 +224,7 @@ QFuture<std::vector<ListedBook>> SyncAddressBooks(const std::string& folder,
                 }
                 // Without a password the server would only refuse; the row says why.
                 UpdateCopy(login.path, [&](AddressBookCopy& copy) {
-                    copy.lastError = {};
-                    copy.lastError.kind = SyncProblem::Kind::NoPassword;
-                    copy.lastError.server = ServerOf(copy.url).toStdString();
-                    copy.lastError.detail = login.password.detail;
+                    copy.lastError = NoPasswordFor(copy.url, login.password.detail);
                 });
             }
             return ListBooks(folder);

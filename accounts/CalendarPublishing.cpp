@@ -91,10 +91,7 @@ std::string LockAndRead(const std::string& path, const PluralTranslator& say,
 // Why there is no password, said as the calendar's last error.
 std::string NoPassword(PublishedCalendar& calendar, const PasswordResult& password,
                        const PluralTranslator& say) {
-    calendar.lastError = {};
-    calendar.lastError.kind = SyncProblem::Kind::NoPassword;
-    calendar.lastError.server = DavClient({calendar.url, {}, {}, {}}).Server();
-    calendar.lastError.detail = password.detail;
+    calendar.lastError = NoPasswordFor(calendar.url, password.detail);
     return SyncProblemText(calendar.lastError, say) + ": " + PasswordProblemText(password, say);
 }
 

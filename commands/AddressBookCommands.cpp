@@ -153,9 +153,7 @@ int RunSync(const std::string& passwordCommand, const PluralTranslator& say, boo
             book = SyncBook(path, password.password, std::time(nullptr));
             why = SyncProblemText(book.problem, say);
         } else {
-            book.problem.kind = SyncProblem::Kind::NoPassword;
-            book.problem.server = DavClient({copy.url, {}, {}, {}}).Server();
-            book.problem.detail = password.detail;
+            book.problem = NoPasswordFor(copy.url, password.detail);
             UpdateCopy(path, [&](AddressBookCopy& latest) { latest.lastError = book.problem; });
             why = SyncProblemText(book.problem, say) + ": " + PasswordProblemText(password, say);
         }

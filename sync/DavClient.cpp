@@ -49,16 +49,21 @@ DavClient::DavClient(const DavLogin& login)
 
 DavClient::~DavClient() = default;
 
-std::string DavClient::Server() const {
-    QString server = base_.host();
+std::string ServerName(const std::string& url) {
+    const QUrl parsed(QString::fromStdString(url), QUrl::StrictMode);
+    QString server = parsed.host();
     if (server.contains(QLatin1Char(':'))) {
         server = QLatin1Char('[') + server + QLatin1Char(']');
     }
-    const int standard = base_.scheme() == QLatin1String("https") ? 443 : 80;
-    if (base_.port(standard) != standard) {
-        server += QLatin1Char(':') + QString::number(base_.port());
+    const int standard = parsed.scheme() == QLatin1String("https") ? 443 : 80;
+    if (parsed.port(standard) != standard) {
+        server += QLatin1Char(':') + QString::number(parsed.port());
     }
-    return server.isEmpty() ? base_.toString().toStdString() : server.toStdString();
+    return server.isEmpty() ? url : server.toStdString();
+}
+
+SyncProblem NoPasswordFor(const std::string& url, const std::string& detail) {
+    return {SyncProblem::Kind::NoPassword, ServerName(url), 0, {}, detail};
 }
 
 SyncProblem DavClient::Check(const QUrl& url) const {

@@ -22,6 +22,13 @@ struct DavReply {
 // Headers a request adds to its usual ones: a body's Content-Type, If-Match, If-None-Match.
 using DavHeaders = std::vector<std::pair<QByteArray, QByteArray>>;
 
+// The server of `url` as the user's messages name it: the host, with its port when not the
+// scheme's default.
+std::string ServerName(const std::string& url);
+
+// Why a server at `url` cannot be asked: no password could be had (`detail`: why not).
+SyncProblem NoPasswordFor(const std::string& url, const std::string& detail);
+
 // Requests to one CardDAV server, each waited for in a local event loop, so that it works in
 // any thread and without a running application loop. The password goes only to the origin the
 // user gave; a redirect elsewhere gets none.
@@ -44,7 +51,7 @@ public:
 
     const QUrl& Base() const { return base_; }
     // The host, with its port when not the scheme's default.
-    std::string Server() const;
+    std::string Server() const { return ServerName(base_.toString().toStdString()); }
 
     // Limits, beyond which a request ends as TimedOut or TooLarge; tests make them smaller.
     static int timeoutMs;
