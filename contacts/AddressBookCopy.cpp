@@ -237,16 +237,7 @@ std::vector<std::string> CopyFiles(const std::string& folder) {
 }
 
 LoadStatus ReadCopy(const std::string& path, AddressBookCopy& copy) {
-    copy = {};
-    LoadStatus status = ReadFieldLines(path, kHeader, kMaxCopyBytes,
-                                       [&](const auto& fields) { return TakeLine(fields, copy); });
-    if (status == LoadStatus::Loaded && copy.url.empty()) {
-        status = LoadStatus::Unreadable;
-    }
-    if (status != LoadStatus::Loaded) {
-        copy = {};
-    }
-    return status;
+    return ReadAccountFile(path, kHeader, kMaxCopyBytes, copy, TakeLine);
 }
 
 int WriteCopy(const std::string& path, const AddressBookCopy& copy) {

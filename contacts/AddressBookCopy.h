@@ -98,6 +98,22 @@ bool TakeAccountLine(const std::vector<std::string>& fields, ServerAccount& acco
 // beyond `maxBytes`, another header, or a line `take` refused.
 LoadStatus ReadFieldLines(const std::string& path, std::string_view header, std::size_t maxBytes,
                           const std::function<bool(const std::vector<std::string>&)>& take);
+// The same for the file of an account, which without its address is Unreadable too; `account` is
+// left empty unless Loaded.
+template <typename Account, typename Take>
+LoadStatus ReadAccountFile(const std::string& path, std::string_view header, std::size_t maxBytes,
+                           Account& account, Take take) {
+    account = {};
+    LoadStatus status = ReadFieldLines(path, header, maxBytes,
+                                       [&](const auto& fields) { return take(fields, account); });
+    if (status == LoadStatus::Loaded && account.url.empty()) {
+        status = LoadStatus::Unreadable;
+    }
+    if (status != LoadStatus::Loaded) {
+        account = {};
+    }
+    return status;
+}
 
 // The card as a copy keeps it: its dates mapped exactly as an import maps them.
 CopiedCard CopyCard(std::string href, std::string etag, const VCardContact& contact);

@@ -34,16 +34,7 @@ std::string PublishedCalendarPath() {
 }
 
 LoadStatus ReadPublished(const std::string& path, PublishedCalendar& calendar) {
-    calendar = {};
-    LoadStatus status = ReadFieldLines(
-        path, kHeader, kMaxBytes, [&](const auto& fields) { return TakeLine(fields, calendar); });
-    if (status == LoadStatus::Loaded && calendar.url.empty()) {
-        status = LoadStatus::Unreadable;
-    }
-    if (status != LoadStatus::Loaded) {
-        calendar = {};
-    }
-    return status;
+    return ReadAccountFile(path, kHeader, kMaxBytes, calendar, TakeLine);
 }
 
 int WritePublished(const std::string& path, const PublishedCalendar& calendar) {
