@@ -404,8 +404,9 @@ void CAddressBooksDlg::OnSync() {
         using Books = std::pair<std::vector<ListedBook>, PasswordResult>;
         const std::string path = PublishedCalendarPath();
         job = job.then(this,
-                       [path, command = passwordCommand_](const std::vector<ListedBook>& books) {
-                           return Books{books, ReadCalendarPassword(path, command)};
+                       [this](const std::vector<ListedBook>& books) {
+                           return Books{books, ReadPassword(calendar_.url, calendar_.user,
+                                                            passwordCommand_)};
                        })
                   .then(QtFuture::Launch::Async, [path, source = publishing](const Books& books) {
                       PublishedCalendar calendar;
@@ -445,7 +446,7 @@ void CAddressBooksDlg::OnUnpublish() {
         return;
     }
     const std::string path = PublishedCalendarPath();
-    const PasswordResult password = ReadCalendarPassword(path, passwordCommand_);
+    const PasswordResult password = ReadPassword(calendar_.url, calendar_.user, passwordCommand_);
     // The password is forgotten on the window's thread, also when the window has closed.
     auto job = QtConcurrent::run([path, password] {
                    PublishedCalendar calendar;
