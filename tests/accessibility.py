@@ -31,7 +31,8 @@ def start_display():
         lock = "/tmp/.X%d-lock" % n
         if os.path.exists(lock):
             continue
-        server = start("Xvfb", ":%d" % n, "-screen", "0", "1280x800x24", "-nolisten", "tcp")
+        server = start("Xvfb", ":%d" % n, "-screen", "0", "1280x800x24", "-nolisten", "tcp",
+                       "-noreset")
 
         def settled():  # ours once its lock names it; it ends when another server has the number
             try:

@@ -56,12 +56,14 @@ start_display() {
     for _ in $(seq 100); do
         lock=/tmp/.X$n-lock
         if [ ! -e "$lock" ]; then
-            Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+            # -noreset: a server that resets when its last client leaves refuses the next one
+            # meanwhile, as the program's display probe is followed by its own connection.
+            Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
             xvfb=$!
             # Ours once its lock names it; it ends when another server has the number.
             for _ in $(seq 200); do
                 kill -0 "$xvfb" 2>/dev/null || break
-                [ "$(tr -d ' ' <"$lock" 2>/dev/null)" != "$xvfb" ] || {
+                [ "$({ tr -d ' ' <"$lock"; } 2>/dev/null)" != "$xvfb" ] || {
                     export DISPLAY=:$n
                     wait_for xdotool getmouselocation
                     return
